@@ -1,0 +1,31 @@
+#pragma once
+
+#include "AppState.h"
+#include "DataDir.h"
+
+namespace velmorix {
+
+// VELMORIX.DAT: 16-bit records; record 1 the bag size N, records 2..N+1 the
+// bag, record 51 the banker count M, records 52..51+M the bankers.
+
+// Which window loads: the main window gives up silently where the bag and
+// banker windows report a damaged file.
+enum class LoadForm { MainWindow, Window };
+
+enum class BallsLoad {
+    Missing,  // no file: nothing happened
+    TooShort, // nothing could be read; nothing changed
+    Corrupt,  // the window form reports "'VELMORIX.DAT' dosyası bozuk !"; nothing changed
+    GaveUp,   // the main window form gives up with a beep; nothing changed
+    Emptied,  // the stored count emptied the bag, or there are no bankers
+    Loaded,
+};
+
+BallsLoad loadBag(AppState& state, const DataDir& dir, LoadForm form);
+BallsLoad loadBankers(AppState& state, const DataDir& dir, LoadForm form);
+void saveBag(const AppState& state, const DataDir& dir);
+void saveBankers(const AppState& state, const DataDir& dir);
+
+inline constexpr const char* BallsFileCorruptText = "'VELMORIX.DAT' dosyası bozuk !";
+
+} // namespace velmorix

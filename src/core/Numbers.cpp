@@ -1,0 +1,112 @@
+#include "Numbers.h"
+
+#include <cmath>
+#include <limits>
+
+namespace velmorix {
+
+std::string Str(int64_t value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+std::string digits(int64_t value) {
+    return std::to_string(value);
+}
+
+double Val(std::string_view text) {
+    // Copy the characters that count, skipping blanks, then parse the longest number prefix.
+    std::string s;
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
+            continue;
+        s.push_back(c);
+    }
+    std::size_t i = 0;
+    std::string num;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        num.push_back(s[i++]);
+    bool any = false;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+        num.push_back(s[i++]);
+        any = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        num.push_back(s[i++]);
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+            num.push_back(s[i++]);
+            any = true;
+        }
+    }
+    if (!any)
+        return 0.0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        std::size_t j = i + 1;
+        std::string exp = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            exp.push_back(s[j++]);
+        bool expDigits = false;
+        while (j < s.size() && s[j] >= '0' && s[j] <= '9') {
+            exp.push_back(s[j++]);
+            expDigits = true;
+        }
+        if (expDigits)
+            num += exp;
+    }
+    try {
+        return std::stod(num);
+    } catch (...) {
+        // Out of range: saturate.
+        return num[0] == '-' ? -std::numeric_limits<double>::infinity()
+                             : std::numeric_limits<double>::infinity();
+    }
+}
+
+int64_t roundHalfEven(double v) {
+    if (std::isnan(v))
+        return 0;
+    if (v >= 9.2e18)
+        return std::numeric_limits<int64_t>::max();
+    if (v <= -9.2e18)
+        return std::numeric_limits<int64_t>::min();
+    const double fl = std::floor(v);
+    const double diff = v - fl;
+    auto r = static_cast<int64_t>(fl);
+    if (diff > 0.5 || (diff == 0.5 && (r % 2) != 0))
+        ++r;
+    return r;
+}
+
+int64_t ValWhole(std::string_view text) {
+    return roundHalfEven(Val(text));
+}
+
+std::optional<int16_t> toInt16(int64_t value) {
+    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
+        return std::nullopt;
+    return static_cast<int16_t>(value);
+}
+
+std::string fractionText(int64_t numerator, int64_t denominator, int decimals) {
+    if (denominator == 0)
+        return " 0";
+    const bool negative = (numerator < 0) != (denominator < 0) && numerator != 0;
+    uint64_t n = numerator < 0 ? static_cast<uint64_t>(-numerator) : static_cast<uint64_t>(numerator);
+    const uint64_t d =
+        denominator < 0 ? static_cast<uint64_t>(-denominator) : static_cast<uint64_t>(denominator);
+    std::string s = std::to_string(n / d);
+    uint64_t rem = n % d;
+    std::string frac;
+    for (int i = 0; i < decimals; ++i) {
+        rem *= 10;
+        frac.push_back(static_cast<char>('0' + rem / d));
+        rem %= d;
+    }
+    while (!frac.empty() && frac.back() == '0')
+        frac.pop_back();
+    if (!frac.empty())
+        s += "." + frac;
+    const bool zero = s == "0";
+    return (negative && !zero ? "-" : " ") + s;
+}
+
+} // namespace velmorix

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "DataDir.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace velmorix {
+
+// Writes a whole new version of `target` into `tempName` and only on commit()
+// renames it over the target. Until then the target is untouched; a writer
+// destroyed without commit removes its temporary. The temporary always starts
+// empty, whatever an interrupted earlier run left in it.
+//
+// Data files are never modified in place: every change goes through one of these.
+class SafeFileWriter {
+public:
+    SafeFileWriter(const DataDir& dir, std::string target, std::string tempName);
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    void write(const void* data, std::size_t size);
+    int64_t bytesWritten() const { return m_written + static_cast<int64_t>(m_buffer.size()); }
+    // Flushes, syncs and renames the temporary over the target.
+    void commit();
+    // Flushes and syncs but leaves the temporary in place under its own name.
+    void commitAsTemporary();
+
+    const std::string& target() const { return m_target; }
+    const std::string& tempName() const { return m_temp; }
+
+private:
+    void flushBuffer();
+    void finish();
+    void fail(const std::string& op, int err);
+
+    const DataDir& m_dir;
+    std::string m_target;
+    std::string m_temp;
+    int m_fd = -1;
+    int64_t m_written = 0;
+    std::vector<unsigned char> m_buffer;
+    bool m_done = false;
+};
+
+// Default temporary for files that have no established temporary name.
+std::string defaultTempName(const std::string& target);
+
+// Replaces `target` with `bytes` safely (through `target` + ".new").
+void writeWholeFile(const DataDir& dir, const std::string& target, const std::vector<unsigned char>& bytes);
+
+// Whole content of a file; empty when missing. Throws FileError on a read error.
+std::vector<unsigned char> readWholeFile(const DataDir& dir, const std::string& name);
+
+// Safe copy of `source` over `target` (the source must exist).
+void copyFileSafe(const DataDir& dir, const std::string& source, const std::string& target);
+
+} // namespace velmorix

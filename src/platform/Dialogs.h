@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace velmorix {
+
+enum class DialogIcon { None, Question, Exclamation, Information, Critical };
+
+// Every message box, input box and beep of the program goes through here, so
+// tests can answer them and check their exact texts.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Yes/No question with a question icon; true on Yes.
+    virtual bool askYesNo(const QString& text, const QString& title) = 0;
+    virtual void show(const QString& text, const QString& title, DialogIcon icon) = 0;
+    // Input box; nothing when cancelled.
+    virtual std::optional<QString> input(const QString& prompt, const QString& title,
+                                         const QString& defaultText) = 0;
+    virtual void beep() = 0;
+    // The window the boxes belong to (may be null).
+    virtual void setParentWindow(QWidget* parent) { (void)parent; }
+};
+
+// The product line every message box title uses.
+inline QString programTitle() {
+    return QStringLiteral("VELMORIX 653 Dizimci u4.5");
+}
+inline QString errorTitle() {
+    return QStringLiteral("! HATA !");
+}
+inline QString warningTitle() {
+    return QStringLiteral("! DİKKAT !");
+}
+
+} // namespace velmorix

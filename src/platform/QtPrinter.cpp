@@ -1,0 +1,69 @@
+#include "QtPrinter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace velmorix {
+
+QtPrinter::QtPrinter(QString pdfFile) : m_pdfFile(std::move(pdfFile)) {}
+
+QtPrinter::~QtPrinter() {
+    end();
+}
+
+bool QtPrinter::ready() {
+    return !m_pdfFile.isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
+}
+
+bool QtPrinter::begin(int fontSize) {
+    if (!ready())
+        return false;
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!m_pdfFile.isEmpty()) {
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(m_pdfFile);
+    }
+    m_printer->setFullPage(true);
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(m_printer.get())) {
+        m_painter.reset();
+        m_printer.reset();
+        return false;
+    }
+    m_font = QFont(QStringLiteral("DejaVu Sans Mono"));
+    setFontSize(fontSize);
+    return true;
+}
+
+void QtPrinter::setFontSize(int fontSize) {
+    m_font.setPointSize(fontSize > 0 ? fontSize : 10);
+    if (m_painter)
+        m_painter->setFont(m_font);
+}
+
+void QtPrinter::printAt(int xTwips, int yTwips, const QString& text) {
+    if (!m_painter)
+        return;
+    const double dpi = m_printer->resolution();
+    const double x = xTwips * dpi / 1440.0;
+    const double y = yTwips * dpi / 1440.0;
+    const QFontMetrics fm(m_painter->font(), m_printer.get());
+    m_painter->drawText(QPointF(x, y + fm.ascent()), text);
+}
+
+void QtPrinter::newPage() {
+    if (m_printer && m_painter)
+        m_printer->newPage();
+}
+
+void QtPrinter::end() {
+    if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+    }
+    m_printer.reset();
+}
+
+} // namespace velmorix

@@ -1,0 +1,161 @@
+#include "core/ColumnFile.h"
+#include "core/FileError.h"
+#include "support/TempDataDir.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using namespace velmorix;
+using velmorix::test::rec;
+using velmorix::test::TempDataDir;
+
+TEST(ColumnRecordTest, ByteLayoutIsLittleEndianWithoutPadding) {
+    const ColumnRecord r = rec(-2, {1, 2, 300, 4, -1, 49});
+    unsigned char b[16];
+    r.encode(b);
+    const unsigned char expected[16] = {0xFE, 0xFF, 0xFF, 0xFF, 1,    0,    2,  0,
+                                        0x2C, 0x01, 4,    0,    0xFF, 0xFF, 49, 0};
+    EXPECT_EQ(0, memcmp(b, expected, 16));
+    EXPECT_EQ(r, ColumnRecord::decode(b));
+}
+
+TEST(ColumnRecordTest, ValidityRejectsOutOfRangeAndRepeatedBalls) {
+    EXPECT_TRUE(isValidColumn(rec(0, {1, 2, 3, 4, 5, 49}).Ball));
+    EXPECT_FALSE(isValidColumn(rec(0, {0, 2, 3, 4, 5, 6}).Ball));
+    EXPECT_FALSE(isValidColumn(rec(0, {1, 2, 3, 4, 5, 50}).Ball));
+    EXPECT_FALSE(isValidColumn(rec(0, {1, 2, 3, 4, 5, -1}).Ball));
+    EXPECT_FALSE(isValidColumn(rec(0, {7, 2, 3, 4, 5, 7}).Ball));
+    EXPECT_EQ(columnMask(rec(0, {1, 2, 3, 4, 5, 49}).Ball), 0x3EULL | (1ULL << 49));
+}
+
+TEST(ColumnFileTest, CountRoundsHalfToEven) {
+    EXPECT_EQ(recordCountForLength(0), 0);
+    EXPECT_EQ(recordCountForLength(7), 0);
+    EXPECT_EQ(recordCountForLength(8), 0); // 0.5 -> 0
+    EXPECT_EQ(recordCountForLength(9), 1);
+    EXPECT_EQ(recordCountForLength(24), 2); // 1.5 -> 2
+    EXPECT_EQ(recordCountForLength(40), 2); // 2.5 -> 2
+    EXPECT_EQ(recordCountForLength(41), 3);
+    EXPECT_EQ(recordCountForLength(32), 2);
+}
+
+TEST(ColumnFileTest, TrailingPartialRecordReadsZeroFilled) {
+    TempDataDir t;
+    std::vector<unsigned char> bytes(16 + 10, 0);
+    rec(5, {1, 2, 3, 4, 5, 6}).encode(bytes.data());
+    bytes[16] = 9;      // Tag of record 2
+    bytes[16 + 4] = 7;  // ball 1
+    bytes[16 + 8] = 11; // ball 3
+    t.writeBytes("VELMORIX.LST", bytes);
+    ASSERT_EQ(recordCount(t.dir(), "VELMORIX.LST"), 2);
+    EXPECT_EQ(readRecord(t.dir(), "VELMORIX.LST", 2), rec(9, {7, 0, 11, 0, 0, 0}));
+    ColumnReader reader(t.dir(), "VELMORIX.LST");
+    ColumnRecord r;
+    ASSERT_TRUE(reader.next(r));
+    ASSERT_TRUE(reader.next(r));
+    EXPECT_EQ(r, rec(9, {7, 0, 11, 0, 0, 0}));
+    EXPECT_FALSE(reader.next(r));
+}
+
+TEST(ColumnFileTest, WriteAppendAndReadByRecordNumber) {
+    TempDataDir t;
+    EXPECT_EQ(recordCount(t.dir(), "VELMORIX.RND"), 0);
+    appendRecord(t.dir(), "VELMORIX.RND", rec(0, {1, 2, 3, 4, 5, 6}));
+    appendRecord(t.dir(), "VELMORIX.RND", rec(0, {7, 8, 9, 10, 11, 12}));
+    writeRecord(t.dir(), "VELMORIX.RND", 1, rec(653, {13, 14, 15, 16, 17, 18}));
+    EXPECT_EQ(t.readRecords("VELMORIX.RND"),
+              (std::vector<ColumnRecord>{rec(653, {13, 14, 15, 16, 17, 18}), rec(0, {7, 8, 9, 10, 11, 12})}));
+    EXPECT_THROW(writeRecord(t.dir(), "VELMORIX.RND", 4, rec(0, {})), FileError);
+    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.RND"});
+}
+
+TEST(ColumnFileTest, AppendListKeepsTagsAndOrder) {
+    TempDataDir t;
+    t.writeRecords("VELMORIX.LST", {rec(1, {1, 2, 3, 4, 5, 6}), rec(-1, {2, 3, 4, 5, 6, 7})});
+    t.writeRecords("VELMORIX.OKL", {rec(653, {9, 10, 11, 12, 13, 14})});
+    appendList(t.dir(), "VELMORIX.LST", "VELMORIX.OKL");
+    EXPECT_EQ(t.readRecords("VELMORIX.OKL"),
+              (std::vector<ColumnRecord>{rec(653, {9, 10, 11, 12, 13, 14}), rec(1, {1, 2, 3, 4, 5, 6}),
+                                         rec(-1, {2, 3, 4, 5, 6, 7})}));
+    appendList(t.dir(), "VELMORIX.LST", "VELMORIX.NEW");
+    EXPECT_EQ(t.readRecords("VELMORIX.NEW").size(), 2u);
+}
+
+TEST(ColumnFileTest, DeleteRecordThroughStaleTemporary) {
+    TempDataDir t;
+    t.writeRecords("VELMORIX.RES",
+                   {rec(1, {1, 2, 3, 4, 5, 6}), rec(2, {2, 3, 4, 5, 6, 7}), rec(3, {3, 4, 5, 6, 7, 8})});
+    // An interrupted earlier run left a longer temporary behind.
+    t.writeRecords("VELMORIX.YRS", std::vector<ColumnRecord>(5, rec(99, {9, 9, 9, 9, 9, 9})));
+    deleteRecord(t.dir(), "VELMORIX.RES", 2, "VELMORIX.YRS");
+    EXPECT_EQ(t.readRecords("VELMORIX.RES"),
+              (std::vector<ColumnRecord>{rec(1, {1, 2, 3, 4, 5, 6}), rec(3, {3, 4, 5, 6, 7, 8})}));
+    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.RES"});
+}
+
+TEST(ColumnFileTest, EliminationKeepsSurvivorsInOrderMarkedKeep) {
+    TempDataDir t;
+    t.writeRecords("VELMORIX.LST",
+                   {rec(0, {1, 2, 3, 4, 5, 6}), rec(0, {2, 3, 4, 5, 6, 7}), rec(7, {3, 4, 5, 6, 7, 8})});
+    const int kept = eliminate(t.dir(), "VELMORIX.LST", [](const ColumnRecord& r) { return r.Ball[0] != 2; });
+    EXPECT_EQ(kept, 2);
+    EXPECT_EQ(t.readRecords("VELMORIX.LST"),
+              (std::vector<ColumnRecord>{rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {3, 4, 5, 6, 7, 8})}));
+    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.LST"});
+}
+
+// Each failing step of a rewrite leaves the original byte-identical and no temporary behind.
+class FailingRewriteTest : public ::testing::TestWithParam<FileStep> {};
+
+TEST_P(FailingRewriteTest, OriginalSurvivesAndErrorNamesTheFile) {
+    TempDataDir t;
+    std::vector<ColumnRecord> many;
+    for (int i = 0; i < 100000; ++i)
+        many.push_back(rec(i, {1, 2, 3, 4, 5, 6}));
+    t.writeRecords("VELMORIX.LST", many);
+    const auto before = t.readBytes("VELMORIX.LST");
+    const FileStep failing = GetParam();
+    t.dir().setFaultHook([failing](FileStep step, const std::string&, int64_t offset) {
+        if (step != failing)
+            return 0;
+        if (step == FileStep::Write && offset < 600000)
+            return 0; // the device fills half-way
+        return step == FileStep::Write ? ENOSPC : EACCES;
+    });
+    try {
+        eliminate(t.dir(), "VELMORIX.LST", [](const ColumnRecord& r) { return r.Tag % 2 == 0; });
+        FAIL() << "the rewrite should fail";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.fileName(), "VELMORIX.LST");
+        EXPECT_NE(e.userText().find("VELMORIX.LST"), std::string::npos);
+    }
+    EXPECT_EQ(t.readBytes("VELMORIX.LST"), before);
+    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.LST"});
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryStep, FailingRewriteTest,
+                         ::testing::Values(FileStep::Create, FileStep::Write, FileStep::Sync,
+                                           FileStep::Rename));
+
+TEST(ColumnFileTest, ReadOnlyFolderRefusesRewriteAndKeepsOriginal) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders; the fault hook covers this case";
+    TempDataDir t;
+    t.writeRecords("VELMORIX.RND", {rec(0, {1, 2, 3, 4, 5, 6})});
+    std::filesystem::permissions(t.path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_THROW(appendRecord(t.dir(), "VELMORIX.RND", rec(0, {2, 3, 4, 5, 6, 7})), FileError);
+    std::filesystem::permissions(t.path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(t.readRecords("VELMORIX.RND").size(), 1u);
+}
+
+TEST(SafeFileTest, CopyReplacesTargetAndWholeFileRoundTrips) {
+    TempDataDir t;
+    writeWholeFile(t.dir(), "A.BIN", {1, 2, 3});
+    writeWholeFile(t.dir(), "B.BIN", {9, 9, 9, 9, 9});
+    copyFileSafe(t.dir(), "A.BIN", "B.BIN");
+    EXPECT_EQ(t.readBytes("B.BIN"), (std::vector<unsigned char>{1, 2, 3}));
+    EXPECT_TRUE(readWholeFile(t.dir(), "MISSING").empty());
+    EXPECT_THROW(copyFileSafe(t.dir(), "MISSING", "B.BIN"), FileError);
+    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"A.BIN", "B.BIN"}));
+}

@@ -1,0 +1,14 @@
+// main() of the window tests: an offscreen QApplication with a fixed locale.
+#include <QApplication>
+#include <QLocale>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    // Test discovery runs this binary at build time, without CTest's environment.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,81 @@
+#include "TempDataDir.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace velmorix::test {
+
+namespace {
+std::filesystem::path makeTempFolder() {
+    std::string templ = (std::filesystem::temp_directory_path() / "velmorix-test-XXXXXX").string();
+    if (!::mkdtemp(templ.data()))
+        throw std::runtime_error("cannot create a temporary folder");
+    return templ;
+}
+} // namespace
+
+TempDataDir::TempDataDir() : m_dir(makeTempFolder()) {}
+
+TempDataDir::~TempDataDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_dir.root(), ec);
+}
+
+void TempDataDir::writeBytes(const std::string& name, const std::vector<unsigned char>& bytes) {
+    std::ofstream f(m_dir.path(name), std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<unsigned char> TempDataDir::readBytes(const std::string& name) const {
+    std::ifstream f(m_dir.path(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+void TempDataDir::writeRecords(const std::string& name, const std::vector<ColumnRecord>& records) {
+    std::vector<unsigned char> bytes(records.size() * ColumnRecord::Size);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i].encode(bytes.data() + i * ColumnRecord::Size);
+    writeBytes(name, bytes);
+}
+
+std::vector<ColumnRecord> TempDataDir::readRecords(const std::string& name) const {
+    const auto bytes = readBytes(name);
+    std::vector<ColumnRecord> out;
+    for (std::size_t i = 0; i + ColumnRecord::Size <= bytes.size(); i += ColumnRecord::Size)
+        out.push_back(ColumnRecord::decode(bytes.data() + i));
+    return out;
+}
+
+void TempDataDir::writeWords(const std::string& name, const std::vector<int16_t>& words) {
+    std::vector<unsigned char> bytes;
+    for (int16_t w : words) {
+        const auto u = static_cast<uint16_t>(w);
+        bytes.push_back(static_cast<unsigned char>(u & 0xFF));
+        bytes.push_back(static_cast<unsigned char>(u >> 8));
+    }
+    writeBytes(name, bytes);
+}
+
+std::vector<std::string> TempDataDir::fileNames() const {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(m_dir.root()))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+ColumnRecord rec(int32_t tag, std::initializer_list<int> balls) {
+    ColumnRecord r;
+    r.Tag = tag;
+    std::size_t i = 0;
+    for (int b : balls)
+        if (i < 6)
+            r.Ball[i++] = static_cast<int16_t>(b);
+    return r;
+}
+
+} // namespace velmorix::test

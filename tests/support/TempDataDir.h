@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/ColumnRecord.h"
+#include "core/DataDir.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace velmorix::test {
+
+// A fresh, empty data folder for one test; removed afterwards.
+class TempDataDir {
+public:
+    TempDataDir();
+    ~TempDataDir();
+    TempDataDir(const TempDataDir&) = delete;
+    TempDataDir& operator=(const TempDataDir&) = delete;
+
+    DataDir& dir() { return m_dir; }
+    const std::filesystem::path& path() const { return m_dir.root(); }
+
+    void writeBytes(const std::string& name, const std::vector<unsigned char>& bytes);
+    std::vector<unsigned char> readBytes(const std::string& name) const;
+    void writeRecords(const std::string& name, const std::vector<ColumnRecord>& records);
+    std::vector<ColumnRecord> readRecords(const std::string& name) const;
+    void writeWords(const std::string& name, const std::vector<int16_t>& words);
+    // Names of every file in the folder, sorted.
+    std::vector<std::string> fileNames() const;
+
+private:
+    DataDir m_dir;
+};
+
+ColumnRecord rec(int32_t tag, std::initializer_list<int> balls);
+
+} // namespace velmorix::test
