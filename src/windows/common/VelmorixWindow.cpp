@@ -1,0 +1,86 @@
+#include "VelmorixWindow.h"
+
+#include "core/FileError.h"
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QKeyEvent>
+
+namespace velmorix {
+
+VelmorixWindow::VelmorixWindow(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), m_context(context) {
+    // Keys are taken at window level before any control sees them; an
+    // application-wide filter is the only way tables and editors do not swallow them.
+    qApp->installEventFilter(this);
+}
+
+VelmorixWindow::~VelmorixWindow() = default;
+
+bool VelmorixWindow::handleKey(QKeyEvent*) {
+    return false;
+}
+
+bool VelmorixWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    // A key let through travels up through every parent; handle it once, at
+    // its first receiver. The same event seen again at an ancestor of the
+    // previous receiver is that journey, not a new key.
+    const bool sameJourney = event == m_lastKey && key->timestamp() == m_lastKeyStamp && m_lastReceiver &&
+                             widget != m_lastReceiver && widget->isAncestorOf(m_lastReceiver);
+    m_lastKey = event;
+    m_lastKeyStamp = key->timestamp();
+    m_lastReceiver = widget;
+    if (sameJourney)
+        return false;
+    return handleKey(key);
+}
+
+bool VelmorixWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        onActivated();
+    return QMainWindow::event(event);
+}
+
+bool VelmorixWindow::pressKey(int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    return handleKey(&press);
+}
+
+void VelmorixWindow::showFileError(const FileError& error) {
+    m_context.dialogs.show(QString::fromStdString(error.userText()), errorTitle(), DialogIcon::Exclamation);
+}
+
+bool VelmorixWindow::guarded(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const FileError& e) {
+        showFileError(e);
+        return false;
+    }
+}
+
+void VelmorixWindow::showProgressTitle(const QString& title, bool force) {
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (!force && now - m_lastProgressMs < 50)
+        return;
+    m_lastProgressMs = now;
+    setWindowTitle(title);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+BusyCursor::BusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+BusyCursor::~BusyCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+} // namespace velmorix
