@@ -1,0 +1,94 @@
+#include "windows/main/ColumnDraw.h"
+#include "core/AppState.h"
+#include "core/Clock.h"
+#include "core/Random.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace velmorix;
+
+namespace {
+
+// Always the same number: the worst generator a draw can meet.
+class ConstantRandom final : public Random {
+public:
+    explicit ConstantRandom(double value) : m_value(value) {}
+    double next() override { return m_value; }
+    void seed(uint64_t) override {}
+
+private:
+    double m_value;
+};
+
+int ticksUntilTheDrawEnds(ColumnDraw& draw, AppState& state, Random& random) {
+    FixedClock clock;
+    std::array<int16_t, 6> shown{};
+    for (int ticks = 1; ticks <= 100; ++ticks)
+        if (draw.tick(state, random, clock, shown) != ColumnDraw::Step::Running)
+            return ticks;
+    return -1;
+}
+
+TEST(ColumnDrawTest, FirstDrawRunsAtLeastThreeTicksLaterDrawsTwo) {
+    AppState state;
+    ColumnDraw draw;
+    ConstantRandom lowest(0.0);
+    EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, lowest), 3);
+    EXPECT_EQ(draw.TickCount, 1);
+    EXPECT_FALSE(draw.StopDraw);
+    EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, lowest), 2);
+}
+
+TEST(ColumnDrawTest, EveryDrawEndsByItsTwentySixthTick) {
+    AppState state;
+    ColumnDraw draw;
+    ConstantRandom highest(0.999999);
+    EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, highest), 26);
+    EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, highest), 25);
+}
+
+TEST(ColumnDrawTest, RepairEndsEvenWhenTheGeneratorRepeatsItself) {
+    // Every draw gives the first bag ball; the repair must still end on six distinct balls.
+    AppState state;
+    state.BankoBalls.push(30);
+    ConstantRandom lowest(0.0);
+    ColumnDraw draw;
+    ASSERT_EQ(ticksUntilTheDrawEnds(draw, state, lowest), 3);
+    std::set<int> balls(state.CurColumn.begin() + 1, state.CurColumn.end());
+    EXPECT_EQ(balls.size(), 6u);
+    EXPECT_EQ(state.CurColumn[1], 30);
+    EXPECT_EQ(balls.count(0), 0u);
+}
+
+TEST(ColumnDrawTest, SixBallBagAlwaysGivesExactlyThoseBalls) {
+    StdRandom random(5);
+    for (int round = 0; round < 200; ++round) {
+        AppState state;
+        for (int b : {3, 14, 15, 26, 35, 48})
+            state.BagBalls.push(b);
+        std::array<int16_t, 7> column{0, 3, 3, 14, 3, 48, 48};
+        makeDistinct(state, random, column);
+        EXPECT_EQ(std::set<int>(column.begin() + 1, column.end()), (std::set<int>{3, 14, 15, 26, 35, 48}));
+        EXPECT_EQ(column[1], 3); // the first ball is never drawn again
+    }
+}
+
+TEST(ColumnDrawTest, ImpossibleBagEndsTheDrawWithoutAColumn) {
+    AppState state;
+    state.BagBalls.push(1);
+    state.BagBalls.push(2);
+    state.BankoBalls.push(5);
+    state.BankoBalls.push(5); // a repeated banker from a hand-made file
+    ColumnDraw draw;
+    StdRandom random(9);
+    FixedClock clock;
+    std::array<int16_t, 6> shown{};
+    ColumnDraw::Step step = ColumnDraw::Step::Running;
+    for (int i = 0; i < 30 && step == ColumnDraw::Step::Running; ++i)
+        step = draw.tick(state, random, clock, shown);
+    EXPECT_EQ(step, ColumnDraw::Step::Impossible);
+    EXPECT_EQ(state.CurColumn, (std::array<int16_t, 7>{}));
+}
+
+} // namespace
