@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+namespace velmorix {
+
+// The help window's decorations, painted rather than loaded from image files.
+class HelpPicture final : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind {
+        Emblem, // the product mark
+        Ball,   // a lottery ball
+        Ticket, // a 6/49 play slip with six balls marked
+    };
+
+    HelpPicture(Kind kind, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void paintEmblem(QPainter& painter) const;
+    void paintBall(QPainter& painter) const;
+    void paintTicket(QPainter& painter) const;
+
+    Kind m_kind;
+};
+
+} // namespace velmorix
