@@ -1,12 +1,14 @@
 #include "AllWindows.h"
 
 #include "common/WindowRegistry.h"
+#include "main/MainWindows.h"
 
 namespace velmorix {
 
 void registerAllWindows(WindowRegistry& registry) {
     // Each group of windows adds its registration here.
     (void)registry;
+    registerMainWindows(registry);
 }
 
 } // namespace velmorix
