@@ -1,0 +1,47 @@
+// The program: the main window on the data files of the working directory.
+#include "core/AppState.h"
+#include "core/Clock.h"
+#include "core/DataDir.h"
+#include "core/Random.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtPrinter.h"
+#include "windows/AllWindows.h"
+#include "windows/common/AppContext.h"
+#include "windows/common/WindowRegistry.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QWidget>
+
+#include <filesystem>
+
+int main(int argc, char** argv) {
+    using namespace velmorix;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VELMORIX 653 Dizimci"));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    // The main window hides itself while the filters or grouping window is open;
+    // the program ends when the main window closes, not when the last window does.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    AppState state;
+    DataDir dir(std::filesystem::current_path());
+    QtDialogs dialogs;
+    QtPrinter printer;
+    SystemClock clock;
+    StdRandom random(clock.seed());
+    WindowRegistry registry;
+    AppContext context{state, dir, dialogs, printer, clock, random, registry};
+    registry.setContext(&context);
+    registerAllWindows(registry);
+
+    QWidget* mainWindow = registry.open(WindowId::Loto);
+    if (!mainWindow)
+        return 1;
+    QObject::connect(mainWindow, &QObject::destroyed, &app, [] { QCoreApplication::exit(0); });
+    const int result = QApplication::exec();
+    // Windows closed on the way out are deleted before the state they refer to.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
+}
