@@ -230,6 +230,21 @@ TEST_F(MainWindowTest, SaveAppendsTheSortedColumnWithTagZero) {
     EXPECT_EQ(data.fileNames(), std::vector<std::string>{files::Random});
 }
 
+TEST_F(MainWindowTest, FailedSaveNamesTheFileAndKeepsTheList) {
+    data.writeRecords(files::Random, {rec(1, {1, 2, 3, 4, 5, 6})});
+    const std::vector<unsigned char> before = data.readBytes(files::Random);
+    data.dir().setFaultHook(
+        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Rename ? 28 : 0; });
+    state.CurColumn = {0, 9, 3, 5, 1, 40, 22};
+    loto()->pressKey(Qt::Key_F9);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
+    EXPECT_TRUE(dialogs.last().text.contains(QStringLiteral("VELMORIX.RND")));
+    EXPECT_EQ(status(), FrmLoto::statusText());
+    EXPECT_EQ(data.readBytes(files::Random), before);
+    EXPECT_EQ(data.fileNames(), std::vector<std::string>{files::Random});
+}
+
 TEST_F(MainWindowTest, SaveRefusesAFullListAndADamagedColumn) {
     state.CurColumn = {0, 9, 3, 5, 1, 40, 22};
     data.writeBytes(files::Random, std::vector<unsigned char>(32767 * 16, 0));
