@@ -1,6 +1,7 @@
 #include "AllWindows.h"
 
 #include "common/WindowRegistry.h"
+#include "balls/BallWindows.h"
 #include "main/MainWindows.h"
 
 namespace velmorix {
@@ -9,6 +10,7 @@ void registerAllWindows(WindowRegistry& registry) {
     // Each group of windows adds its registration here.
     (void)registry;
     registerMainWindows(registry);
+    registerBallWindows(registry);
 }
 
 } // namespace velmorix

@@ -43,8 +43,14 @@ bool VelmorixWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool VelmorixWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowDeactivate)
+        m_leftForModal = QApplication::activeModalWidget() != nullptr;
+    if (event->type() == QEvent::WindowActivate) {
+        m_returningFromModal = m_leftForModal;
+        m_leftForModal = false;
         onActivated();
+        m_returningFromModal = false;
+    }
     return QMainWindow::event(event);
 }
 

@@ -48,12 +48,20 @@ protected:
     // second; repaints without letting user input re-enter the command.
     void showProgressTitle(const QString& title, bool force = false);
 
+    // True during onActivated() when the window only gets its activation back
+    // from a modal box it showed (a message, a question, an input box). Windows
+    // that refresh their controls on activation skip that one, so a help text
+    // or a question does not wipe what the user typed or ticked meanwhile.
+    bool returningFromModal() const { return m_returningFromModal; }
+
 private:
     AppContext& m_context;
     const QEvent* m_lastKey = nullptr;
     quint64 m_lastKeyStamp = ~quint64{0};
     QPointer<QWidget> m_lastReceiver;
     qint64 m_lastProgressMs = 0;
+    bool m_leftForModal = false;
+    bool m_returningFromModal = false;
 };
 
 // Wait cursor for the lifetime of the scope.

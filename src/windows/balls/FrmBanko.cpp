@@ -1,0 +1,385 @@
+#include "FrmBanko.h"
+
+#include "BallWindowTexts.h"
+
+#include "core/AppState.h"
+#include "core/BallsFile.h"
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "platform/Dialogs.h"
+#include "windows/common/WindowParts.h"
+#include "windows/common/WindowRegistry.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace velmorix {
+
+FrmBanko::FrmBanko(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+    setObjectName(QStringLiteral("frmBanko"));
+    setWindowTitle(QStringLiteral("Banko"));
+    buildControls();
+    buildMenus();
+    setFixedWidth(sizeHint().width());
+    countClicked(0);
+}
+
+int FrmBanko::heightTwips(int count) {
+    if (count <= 2)
+        return 2800;
+    if (count == 3)
+        return 3650;
+    if (count == 4)
+        return 4475;
+    return 5300;
+}
+
+void FrmBanko::buildControls() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(12, 8, 12, 8);
+    layout->setSpacing(8);
+
+    auto* countRow = new QHBoxLayout;
+    countRow->setSpacing(10);
+    Label1 = new QLabel(QStringLiteral("Banko Top Sayısı:"), central);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+    countRow->addWidget(Label1);
+    auto* group = new QButtonGroup(this);
+    for (int k = 1; k <= 6; ++k) {
+        auto* option = new QRadioButton(QString::number(k - 1), central);
+        option->setObjectName(QStringLiteral("Option") + QString::number(k));
+        group->addButton(option, k);
+        countRow->addWidget(option);
+        m_options[static_cast<std::size_t>(k - 1)] = option;
+        connect(option, &QRadioButton::clicked, this, [this, k] { countClicked(k - 1); });
+    }
+    Option1 = m_options[0];
+    Option2 = m_options[1];
+    Option3 = m_options[2];
+    Option4 = m_options[3];
+    Option5 = m_options[4];
+    Option6 = m_options[5];
+    countRow->addStretch(1);
+    layout->addLayout(countRow);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(24);
+    auto* entries = new QGridLayout;
+    entries->setHorizontalSpacing(8);
+    entries->setVerticalSpacing(6);
+    for (int i = 0; i < 5; ++i) {
+        auto* label =
+            new QLabel(QStringLiteral("Banko ") + QString::number(i + 1) + QStringLiteral(" ="), central);
+        label->setObjectName(QStringLiteral("Label2_") + QString::number(i));
+        auto* edit = new QLineEdit(central);
+        edit->setObjectName(QStringLiteral("Text1_") + QString::number(i));
+        edit->setFixedWidth(56);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setFont(bold);
+        entries->addWidget(label, i, 0);
+        entries->addWidget(edit, i, 1);
+        Label2[static_cast<std::size_t>(i)] = label;
+        Text1[static_cast<std::size_t>(i)] = edit;
+        connect(edit, &QLineEdit::textChanged, this, [this, i] { entryChanged(i); });
+        connect(edit, &QLineEdit::returnPressed, this, [this, i] { entryReturn(i); });
+    }
+    auto* left = new QVBoxLayout;
+    left->addLayout(entries);
+    left->addStretch(1);
+    body->addLayout(left);
+    body->addStretch(1);
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(6);
+    auto makeButton = [central](const char* name, const QString& caption) {
+        auto* button = new QPushButton(caption, central);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAutoDefault(false);
+        button->setMinimumWidth(86);
+        return button;
+    };
+    Command1 = makeButton("Command1", QStringLiteral("Uygula"));
+    Command2 = makeButton("Command2", QStringLiteral("Kapat"));
+    Command3 = makeButton("Command3", QStringLiteral("Yükle"));
+    Command4 = makeButton("Command4", QStringLiteral("Kayıtla"));
+    buttons->addWidget(Command1, 0, 0);
+    buttons->addWidget(Command2, 0, 1);
+    buttons->addWidget(Command3, 1, 0);
+    buttons->addWidget(Command4, 1, 1);
+    auto* right = new QVBoxLayout;
+    right->addLayout(buttons);
+    right->addStretch(1);
+    body->addLayout(right);
+    layout->addLayout(body, 1);
+    connect(Command1, &QPushButton::clicked, this, &FrmBanko::apply);
+    connect(Command2, &QPushButton::clicked, this, &FrmBanko::close);
+    connect(Command3, &QPushButton::clicked, this, &FrmBanko::load);
+    connect(Command4, &QPushButton::clicked, this, &FrmBanko::save);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(250);
+    connect(Timer1, &QTimer::timeout, this, &FrmBanko::pollResults);
+
+    setCentralWidget(central);
+}
+
+void FrmBanko::buildMenus() {
+    auto addMenu = [this](const char* name, const QString& title) {
+        QMenu* menu = menuBar()->addMenu(title);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    auto entryOf = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
+                          auto command) {
+        QAction* action = addMenuEntry(menu, name, caption, key);
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+
+    QMenu* choice = addMenu("mnuSecim", QStringLiteral("Seçim"));
+    mnuUygula = entryOf(choice, "mnuUygula", QStringLiteral("Seçimi Uygula"), Qt::Key_F1, &FrmBanko::apply);
+    mnuSil = entryOf(choice, "mnuSil", QStringLiteral("Seçimi Sil"), QKeySequence(), &FrmBanko::clear);
+    choice->addSeparator();
+    mnuKapat = entryOf(choice, "mnuKapat", QStringLiteral("Kapat"), QKeySequence(), &FrmBanko::close);
+
+    QMenu* file = addMenu("mnuDosya", QStringLiteral("Dosya"));
+    mnuYukle = entryOf(file, "mnuYukle", QStringLiteral("Dosyadan Yükle"), Qt::Key_F2, &FrmBanko::load);
+    mnuKayitla = entryOf(file, "mnuKayitla", QStringLiteral("Dosyaya Kayıtla"), Qt::Key_F3, &FrmBanko::save);
+
+    QMenu* automatic = addMenu("mnuOtomatik", QStringLiteral("Otomatik"));
+    mnuEnaz = entryOf(automatic, "mnuEnaz", QStringLiteral("En Az Çıkanı Banko Yap"), QKeySequence(),
+                      [this] { automaticChoice(dialogmode::LeastBanko); });
+    mnuOrta = entryOf(automatic, "mnuOrta", QStringLiteral("Ortalardan Bir Topu Banko Yap"), QKeySequence(),
+                      [this] { automaticChoice(dialogmode::MiddleBanko); });
+    mnuEncok = entryOf(automatic, "mnuEncok", QStringLiteral("En Çok Çıkanı Banko Yap"), QKeySequence(),
+                       [this] { automaticChoice(dialogmode::MostBanko); });
+    automatic->addSeparator();
+    mnuCTGoster = entryOf(automatic, "mnuCTGoster", QStringLiteral("Çıkan Topları Göster"), QKeySequence(),
+                          &FrmBanko::showDrawnBalls);
+
+    QMenu* help = addMenu("mnuYardim", QStringLiteral("Yardım"));
+    mnuFunctionKeys = entryOf(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10,
+                              &FrmBanko::showFunctionKeys);
+    mnuBankoNedir = entryOf(help, "mnuBankoNedir", QStringLiteral("Banko Nedir ve Niçin Kullanılır"),
+                            Qt::Key_F11, &FrmBanko::showWhatIs);
+    mnuTavsiye =
+        entryOf(help, "mnuTavsiye", QStringLiteral("Tavsiyeler"), Qt::Key_F12, &FrmBanko::showAdvice);
+}
+
+bool FrmBanko::handleKey(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    const int key = event->key();
+    if (key >= Qt::Key_F4 && key <= Qt::Key_F9) {
+        selectCount(key - Qt::Key_F4);
+        return true;
+    }
+    switch (key) {
+    case Qt::Key_Escape:
+        close();
+        return true;
+    case Qt::Key_F1:
+        apply();
+        return true;
+    case Qt::Key_F2:
+        load();
+        return true;
+    case Qt::Key_F3:
+        save();
+        return true;
+    case Qt::Key_F10:
+        showFunctionKeys();
+        return true;
+    case Qt::Key_F11:
+        showWhatIs();
+        return true;
+    case Qt::Key_F12:
+        showAdvice();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FrmBanko::onActivated() {
+    if (returningFromModal())
+        return;
+    display();
+}
+
+void FrmBanko::selectCount(int count) {
+    m_options[static_cast<std::size_t>(count)]->setChecked(true);
+    countClicked(count);
+}
+
+void FrmBanko::countClicked(int count) {
+    for (int i = 0; i < 5; ++i) {
+        const bool used = i < count;
+        Text1[static_cast<std::size_t>(i)]->setVisible(used);
+        Label2[static_cast<std::size_t>(i)]->setVisible(used);
+    }
+    setFixedHeight(twipsToPixels(heightTwips(count)));
+    if (count == 0)
+        Command1->setFocus();
+    else
+        Text1[0]->setFocus();
+}
+
+int FrmBanko::selectedCount() const {
+    for (int k = 0; k < 6; ++k)
+        if (m_options[static_cast<std::size_t>(k)]->isChecked())
+            return k;
+    return 0;
+}
+
+void FrmBanko::entryChanged(int index) {
+    QLineEdit* edit = Text1[static_cast<std::size_t>(index)];
+    const int64_t v = ValWhole(edit->text().toStdString());
+    // A banker is a ball: anything else is not kept in the box at all.
+    const QString wanted = inRange(v, 1, 49) ? QString::number(v) : QString();
+    if (edit->text() != wanted)
+        edit->setText(wanted);
+}
+
+void FrmBanko::entryReturn(int index) {
+    if (index < 4 && Text1[static_cast<std::size_t>(index + 1)]->isVisibleTo(this))
+        Text1[static_cast<std::size_t>(index + 1)]->setFocus();
+    else
+        Command1->setFocus();
+}
+
+void FrmBanko::display() {
+    const BankoList& bankers = state().BankoBalls;
+    const int m = bankers.count();
+    if (m < 0 || m > 5) {
+        selectCount(0);
+        return;
+    }
+    selectCount(m);
+    for (int j = 1; j <= m; ++j)
+        Text1[static_cast<std::size_t>(j - 1)]->setText(QString::number(bankers[j]));
+}
+
+void FrmBanko::emptyEntries() {
+    for (QLineEdit* edit : Text1)
+        edit->clear();
+}
+
+void FrmBanko::apply() {
+    dialogs().beep();
+    const int c = selectedCount();
+    BankoList bankers;
+    for (int i = 0; i < c; ++i) {
+        const int64_t v = ValWhole(Text1[static_cast<std::size_t>(i)]->text().toStdString());
+        if (inRange(v, 1, 49) && !bankers.contains(static_cast<int>(v)))
+            bankers.push(static_cast<int>(v));
+    }
+    state().BankoBalls = bankers;
+    emptyEntries();
+    removeBankersFromBag(state());
+    display();
+}
+
+void FrmBanko::load() {
+    dialogs().beep();
+    if (dir().fileSize(files::Balls) <= 101)
+        return;
+    if (!dialogs().askYesNo(
+            QStringLiteral("Banko topları VELMORIX.DAT dosyasından yüklemek istiyormusunuz ?"),
+            programTitle()))
+        return;
+    guarded([this] {
+        const BallsLoad result = loadBankers(state(), dir(), LoadForm::Window);
+        if (result == BallsLoad::Corrupt) {
+            dialogs().beep();
+            dialogs().show(QString::fromUtf8(BallsFileCorruptText), errorTitle(), DialogIcon::Exclamation);
+            removeBankersFromBag(state());
+            return;
+        }
+        if (result == BallsLoad::Missing || result == BallsLoad::TooShort)
+            return;
+        emptyEntries();
+        display();
+    });
+}
+
+void FrmBanko::save() {
+    dialogs().beep();
+    if (!dialogs().askYesNo(
+            QStringLiteral("Banko topları (topu) VELMORIX.DAT dosyasına kayıtlamak istiyormusunuz ?"),
+            programTitle()))
+        return;
+    apply();
+    if (!guarded([this] { saveBankers(state(), dir()); }))
+        return;
+    dialogs().beep();
+    dialogs().show(ballsSavedText(), programTitle(), DialogIcon::None);
+}
+
+void FrmBanko::clear() {
+    state().BankoBalls.clear();
+    display();
+}
+
+void FrmBanko::automaticChoice(int16_t mode) {
+    dialogs().beep();
+    if (recordCount(dir(), files::Results) < 1)
+        return;
+    if (!dialogs().askYesNo(QStringLiteral("Önceden çıkan sonuçlara göre banko top seçmek istiyormusunuz ?"),
+                            programTitle()))
+        return;
+    state().ResultsDialogSubMode = 0;
+    state().ResultsDialogMode = mode;
+    Timer1->start();
+    context().windows.open(WindowId::ResFilt);
+}
+
+void FrmBanko::showDrawnBalls() {
+    dialogs().beep();
+    state().ResultsDialogSubMode = 0;
+    state().ResultsDialogMode = dialogmode::Repetitions;
+    context().windows.open(WindowId::ResFilt);
+}
+
+void FrmBanko::pollResults() {
+    if (state().ResultsDialogMode == dialogmode::Closed) {
+        Timer1->stop();
+    } else if (state().ResultsDialogMode == dialogmode::Done) {
+        display();
+        Timer1->stop();
+    }
+}
+
+bool FrmBanko::isWaiting() const {
+    return Timer1->isActive();
+}
+
+void FrmBanko::showFunctionKeys() {
+    dialogs().show(bankoFunctionKeysText(), QStringLiteral(" VELMORIX 653 Dizimci u4.5"), DialogIcon::None);
+}
+
+void FrmBanko::showWhatIs() {
+    dialogs().show(bankoWhatIsText(), QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ BANKO'NUN İŞLEVİ ]"),
+                   DialogIcon::None);
+}
+
+void FrmBanko::showAdvice() {
+    dialogs().show(bankoAdviceText(), QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ TAVSİYELER ]"),
+                   DialogIcon::None);
+}
+
+} // namespace velmorix

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "windows/common/VelmorixWindow.h"
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace velmorix {
+
+// The banker window: how many bankers (0..5), the banker balls typed into as
+// many boxes, applied to the program's bankers, loaded or saved.
+//
+// Control arrays are found by objectName "<name>_<index>": the boxes Text1
+// "Text1_0".."Text1_4" and their captions Label2 "Label2_0".."Label2_4".
+class FrmBanko final : public VelmorixWindow {
+    Q_OBJECT
+public:
+    explicit FrmBanko(AppContext& context, QWidget* parent = nullptr);
+
+    bool handleKey(QKeyEvent* event) override;
+    void onActivated() override;
+
+    // The commands behind the buttons, menus and keys.
+    void selectCount(int count); // as a click on the option of `count`
+    void apply();
+    void load();
+    void save();
+    void clear();
+    // mode: the results dialog request (least, middle, most drawn banker).
+    void automaticChoice(int16_t mode);
+    void showDrawnBalls();
+    void showFunctionKeys();
+    void showWhatIs();
+    void showAdvice();
+    void pollResults();
+
+    int selectedCount() const;
+    bool isWaiting() const;
+    QLineEdit* entry(int index) const { return Text1[static_cast<std::size_t>(index)]; }
+
+    // Window height for a banker count, in twips (1/1440 inch, 15 per pixel).
+    static int heightTwips(int count);
+    static int twipsToPixels(int twips) { return (twips + 7) / 15; }
+
+private:
+    void buildControls();
+    void buildMenus();
+    void countClicked(int count);
+    void entryChanged(int index);
+    void entryReturn(int index);
+    void display();
+    void emptyEntries();
+
+    QLabel* Label1 = nullptr;
+    std::array<QRadioButton*, 6> m_options{};
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QRadioButton* Option3 = nullptr;
+    QRadioButton* Option4 = nullptr;
+    QRadioButton* Option5 = nullptr;
+    QRadioButton* Option6 = nullptr;
+    std::array<QLineEdit*, 5> Text1{};
+    std::array<QLabel*, 5> Label2{};
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QAction* mnuUygula = nullptr;
+    QAction* mnuSil = nullptr;
+    QAction* mnuKapat = nullptr;
+    QAction* mnuYukle = nullptr;
+    QAction* mnuKayitla = nullptr;
+    QAction* mnuEnaz = nullptr;
+    QAction* mnuOrta = nullptr;
+    QAction* mnuEncok = nullptr;
+    QAction* mnuCTGoster = nullptr;
+    QAction* mnuFunctionKeys = nullptr;
+    QAction* mnuBankoNedir = nullptr;
+    QAction* mnuTavsiye = nullptr;
+};
+
+} // namespace velmorix
