@@ -1,0 +1,79 @@
+#pragma once
+
+#include "RunContext.h"
+#include "SortedColumn.h"
+
+#include "core/ColumnRecord.h"
+#include "core/FilterSelection.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace velmorix {
+
+// EvaluateColumn: whether a column passes every filter of a selection, with the
+// data of a prepared run. The selection is taken as it is at construction (the
+// one prepareRunContext left behind); the context must outlive the evaluator.
+//
+// Every check is a few mask operations or bitset look-ups, so the evaluator
+// never reads a file or allocates; the order of the checks is free because a
+// column's answer does not depend on it.
+class ColumnEvaluator {
+public:
+    ColumnEvaluator(const FilterSelection& selection, const RunContext& context);
+
+    bool passes(const SortedColumn& column) const;
+
+    // The column of a record, its balls in any order. A ball outside 1..49 or a
+    // repeated ball fails it; on a pass the balls are written back ascending
+    // (the Tag is left alone).
+    bool evaluate(ColumnRecord& record) const;
+
+    // The thirteen other filters alone (OtherFiltersTest).
+    bool otherFiltersPass(const SortedColumn& column) const;
+    // The forbidden pairs, math relations and chaos filters alone.
+    bool mathRelationsPass(const SortedColumn& column) const;
+
+private:
+    struct Relation {
+        int step = 0;  // difference d
+        int links = 0; // L + 1 further balls make the chain
+    };
+
+    const RunContext& m_ctx;
+
+    bool m_sumOn = false;
+    int m_sumLeast = 0;
+    int m_sumGreatest = 0;
+
+    bool m_decadeOn = false;
+    std::array<uint8_t, 5> m_decadeAllowed{}; // bit c: c balls of the decade allowed
+    bool m_decadeHitOn = false;
+    int m_decadeHitCount = 0;
+
+    bool m_pairsOn = false;
+
+    bool m_mathOn = false;
+    std::vector<Relation> m_plus;
+    std::array<uint64_t, 50> m_doubleChain{}; // chain mask starting at a ball, 0 when none
+    std::array<uint64_t, 50> m_tripleChain{};
+
+    bool m_chaosOn = false;
+
+    bool m_resultSimilarity = false;
+    bool m_playedSimilarity = false;
+    bool m_sextetSimilarity = false;
+
+    bool m_otherOn = false;
+    bool m_partA = false;
+    bool m_oddEven = false, m_halfSplit = false, m_lastDigit = false, m_decadesMin3 = false;
+    bool m_decadeShape = false, m_diffRepeat = false;
+    bool m_lastTwoWeeks = false, m_lastWeek = false, m_gapPattern = false, m_sumRepeat = false;
+    bool m_resultsMin3 = false;
+    int m_span = 0;
+    uint64_t m_lastWeeksMask = 0; // LastWeeks 1..12
+    uint64_t m_lastWeekMask = 0;  // LastWeeks 7..12
+};
+
+} // namespace velmorix

@@ -1,0 +1,270 @@
+#include "ListBuilder.h"
+
+#include "ColumnEvaluator.h"
+#include "ListTexts.h"
+#include "ProgressThrottle.h"
+#include "RepetitionBan.h"
+#include "RunContext.h"
+
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "core/SafeFile.h"
+
+#include <vector>
+
+namespace velmorix {
+
+namespace {
+
+using namespace listtexts;
+
+class Build {
+public:
+    Build(AppState& state, const DataDir& dir, const Clock& clock, const RunCallbacks& cb)
+        : m_state(state), m_dir(dir), m_clock(clock), m_cb(cb), m_progress(cb.progress) {}
+
+    BuildResult run();
+
+private:
+    void publishLabels() {
+        if (m_cb.labels)
+            m_cb.labels(m_result.labels);
+    }
+    void enumerate(const std::vector<int>& pool, int slots, const ColumnEvaluator& evaluator);
+    void banRepetitions(int level);
+
+    AppState& m_state;
+    const DataDir& m_dir;
+    const Clock& m_clock;
+    const RunCallbacks& m_cb;
+    ProgressThrottle m_progress;
+    BuildResult m_result;
+    std::vector<uint64_t> m_keep;
+};
+
+BuildResult Build::run() {
+    FilterSelection& sel = m_state.Selection;
+    BuildResult& res = m_result;
+    if (sel.ChaosOn != 0)
+        sel.MathRelOff = -1;
+
+    // Free balls: the bag without the bankers, in ascending order.
+    std::array<bool, 50> avail{};
+    if (m_state.BagBalls.count() >= 1)
+        for (int i = 1; i <= m_state.BagBalls.count(); ++i) {
+            const int b = m_state.BagBalls[i];
+            if (b >= 1 && b <= 49)
+                avail[static_cast<std::size_t>(b)] = true;
+        }
+    for (int i = 1; i <= m_state.BankoBalls.count(); ++i) {
+        const int k = m_state.BankoBalls[i];
+        if (k >= 1 && k <= 49)
+            avail[static_cast<std::size_t>(k)] = false;
+    }
+    std::vector<int> pool;
+    for (int b = 1; b <= 49; ++b)
+        if (avail[static_cast<std::size_t>(b)])
+            pool.push_back(b);
+    const int n = static_cast<int>(pool.size());
+    const int r = 6 - m_state.BankoBalls.count();
+    res.freeBalls = n;
+    res.freeSlots = r;
+    res.totalCombinations = CombinationCount(n, r);
+    m_state.FreeBallCount = static_cast<int16_t>(n);
+    m_state.FreeSlotCount = static_cast<int16_t>(r);
+    m_state.TotalCombinations = res.totalCombinations;
+
+    res.labels = {totalLabel(res.totalCombinations), keptLabel(), startLabel(), endLabel()};
+    publishLabels();
+
+    if (res.totalCombinations == 0) {
+        res.outcome = BuildOutcome::NothingToList;
+        res.message = nothingToList(n, r, res.totalCombinations);
+        return res;
+    }
+    if (res.totalCombinations == 1) {
+        std::string balls;
+        for (int i = 1; i <= m_state.BankoBalls.count(); ++i)
+            balls += " " + Str(m_state.BankoBalls[i]);
+        for (int b : pool)
+            balls += " " + Str(b);
+        res.outcome = BuildOutcome::SingleCombination;
+        res.message = singleCombination(balls);
+        return res;
+    }
+    if (!m_cb.confirm || !m_cb.confirm(buildQuestion(res.totalCombinations, n, r))) {
+        res.outcome = BuildOutcome::Declined;
+        return res;
+    }
+
+    try {
+        res.buildStep = 1;
+        if (m_dir.exists(files::List))
+            copyFileSafe(m_dir, files::List, files::OldList);
+        res.labels.Label12 = startLabel(m_clock.timeText());
+        publishLabels();
+        res.listNotBuilt = false;
+        res.buildStep = 2;
+
+        const RunContext ctx = prepareRunContext(sel, m_dir, [&](int16_t step) { res.buildStep = step; });
+
+        res.buildStep = 6;
+        enumerate(pool, r, ColumnEvaluator(sel, ctx));
+        m_state.RecNo = res.examined;
+
+        const int level = sel.RepeatBanLevel;
+        if (level >= 2 && level <= 5) {
+            res.buildStep = 7;
+            banRepetitions(level);
+        }
+
+        res.kept = recordCount(m_dir, files::List);
+        res.labels.Label11 = keptLabel(res.kept);
+        res.labels.Label13 = endLabel(m_clock.timeText());
+        res.outcome = BuildOutcome::Built;
+    } catch (const FileError& e) {
+        res.listNotBuilt = true;
+        res.labels.Label11 = ErrorLabel;
+        res.labels.Label13 = errorTimeLabel(m_clock.timeText());
+        res.outcome = BuildOutcome::Failed;
+        res.error = e;
+    }
+    publishLabels();
+    m_progress.send(0, 0, 0, titles::FiltersWindow);
+    return res;
+}
+
+void Build::enumerate(const std::vector<int>& pool, int slots, const ColumnEvaluator& evaluator) {
+    // Bankers come first in their order, so the candidates are all the
+    // r-combinations of the free balls in lexicographic order. A banker outside
+    // 1..49 or a repeated one (a hand-made state) makes every candidate fail.
+    uint64_t bankerMask = 0;
+    bool bankersValid = true;
+    for (int i = 1; i <= m_state.BankoBalls.count(); ++i) {
+        const int k = m_state.BankoBalls[i];
+        if (k < 1 || k > 49 || ((bankerMask >> k) & 1u))
+            bankersValid = false;
+        else
+            bankerMask |= uint64_t{1} << k;
+    }
+    const int32_t tag = m_state.BankoBalls.count() > 0 ? 0 : KeepMark;
+    const int64_t total = m_result.totalCombinations;
+    const int n = static_cast<int>(pool.size());
+
+    ColumnWriter out(m_dir, files::List, files::Temp);
+    int32_t examined = 0;
+    int32_t accepted = 0;
+    m_progress.send(1, 0, total, enumerationTitle(0, 0));
+    if (slots >= 1 && slots <= n) {
+        std::array<int, 6> idx{};
+        std::array<uint64_t, 7> prefix{};
+        prefix[0] = bankerMask;
+        for (int t = 0; t < slots; ++t) {
+            idx[static_cast<std::size_t>(t)] = t;
+            prefix[static_cast<std::size_t>(t + 1)] =
+                prefix[static_cast<std::size_t>(t)] | uint64_t{1} << pool[static_cast<std::size_t>(t)];
+        }
+        ColumnRecord rec;
+        rec.Tag = tag;
+        for (;;) {
+            ++examined;
+            if (bankersValid) {
+                const SortedColumn column = SortedColumn::fromMask(prefix[static_cast<std::size_t>(slots)]);
+                if (evaluator.passes(column)) {
+                    for (std::size_t i = 0; i < 6; ++i)
+                        rec.Ball[i] = static_cast<int16_t>(column.b[i]);
+                    out.write(rec);
+                    ++accepted;
+                }
+            }
+            if (m_progress.due())
+                m_progress.send(1, examined, total, enumerationTitle(accepted, examined));
+            int t = slots - 1;
+            while (t >= 0 && idx[static_cast<std::size_t>(t)] == n - slots + t)
+                --t;
+            if (t < 0)
+                break;
+            ++idx[static_cast<std::size_t>(t)];
+            for (int u = t; u < slots; ++u) {
+                if (u > t)
+                    idx[static_cast<std::size_t>(u)] = idx[static_cast<std::size_t>(u - 1)] + 1;
+                prefix[static_cast<std::size_t>(u + 1)] =
+                    prefix[static_cast<std::size_t>(u)] |
+                    uint64_t{1} << pool[static_cast<std::size_t>(idx[static_cast<std::size_t>(u)])];
+            }
+        }
+    }
+    m_progress.send(1, examined, total, enumerationTitle(accepted, examined));
+    out.commit();
+    m_result.examined = examined;
+}
+
+// Decides in one reading pass which records survive, then copies the survivors
+// through VELMORIX.TMP.
+void Build::banRepetitions(int level) {
+    int32_t count = 0;
+    {
+        ColumnReader in(m_dir, files::List);
+        count = in.count();
+        if (count < 2)
+            return;
+        m_keep.assign((static_cast<std::size_t>(count) + 63) / 64, 0);
+        m_progress.send(2, 0, count, banStartTitle(2));
+        RepetitionBan ban(level, false);
+        ColumnRecord r;
+        for (int32_t i = 1; in.next(r); ++i) {
+            if (ban.offer(r.Ball))
+                m_keep[static_cast<std::size_t>(i - 1) / 64] |= uint64_t{1} << ((i - 1) % 64);
+            if (m_progress.due())
+                m_progress.send(2, i, count, banTitle(2, i, count));
+        }
+        m_progress.send(2, count, count, banEndTitle(2, count));
+    }
+
+    m_result.buildStep = 8;
+    ColumnReader in(m_dir, files::List);
+    ColumnWriter out(m_dir, files::List, files::Temp);
+    ColumnRecord r;
+    int32_t written = 0;
+    for (int32_t i = 1; in.next(r); ++i) {
+        if ((m_keep[static_cast<std::size_t>(i - 1) / 64] >> ((i - 1) % 64)) & 1u) {
+            out.write(r);
+            ++written;
+        }
+        if (m_progress.due())
+            m_progress.send(3, i, count, compactionTitle(3, written));
+    }
+    m_progress.send(3, count, count, compactionTitle(3, written));
+    m_result.buildStep = 9;
+    out.commit();
+    m_state.RecNo = written;
+}
+
+} // namespace
+
+BuildResult BuildNewList(AppState& state, const DataDir& dir, const Clock& clock,
+                         const RunCallbacks& callbacks) {
+    return Build(state, dir, clock, callbacks).run();
+}
+
+Message fileErrorMessage(const FileError& error) {
+    return {error.userText(), titles::Error, MessageIcon::Exclamation};
+}
+
+std::vector<Message> buildReport(const BuildResult& result) {
+    switch (result.outcome) {
+    case BuildOutcome::Built:
+        return {listtexts::buildDone(result.kept)};
+    case BuildOutcome::Failed: {
+        std::vector<Message> out;
+        if (result.error)
+            out.push_back(fileErrorMessage(*result.error));
+        out.push_back(listtexts::buildFailed(result.buildStep));
+        return out;
+    }
+    default:
+        return {};
+    }
+}
+
+} // namespace velmorix

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/AppState.h"
+#include "core/DataDir.h"
+
+#include <array>
+#include <cstdint>
+
+namespace velmorix {
+
+// VELMORIX.YS2: 16-bit little-endian records a * 50 + b, one per forbidden pair.
+inline constexpr int32_t MaxPairRecords = 1176; // every pair of 49 balls
+
+// Record count of VELMORIX.YS2 (length / 2, halves to even); -1 when missing.
+int32_t pairRecordCount(const DataDir& dir);
+
+// Forbidden pairs for a filter run, in a table of the run's own: both
+// orientations of every decodable record are 1, everything else 0. False, with
+// an empty table, when the file is missing or holds no records or more than
+// 1176; the file itself is never touched.
+bool loadRunPairs(const DataDir& dir, PairTable& pairs);
+
+// Adds one column to pair repetition counts: each of its 15 pairs counts in
+// both orientations. A column with a ball outside 1..49 or a repeated ball
+// counts nothing.
+void countPairs(PairTable& counts, const std::array<int16_t, 6>& balls);
+
+// Writes every pair a < b whose count reaches `minCount` to VELMORIX.YS2, in
+// ascending order, and returns how many were written. With `addToExisting` the
+// pairs of a readable file (1..1176 records) are kept: they are first raised to
+// `minCount` in `counts`. Throws FileError; the old file stays on failure.
+int32_t writePairsFromCounts(const DataDir& dir, PairTable& counts, int16_t minCount, bool addToExisting);
+
+} // namespace velmorix

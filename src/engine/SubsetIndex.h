@@ -1,0 +1,43 @@
+#pragma once
+
+#include "SortedColumn.h"
+#include "SubsetRank.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace velmorix {
+
+// Answers "does some record share at least k balls with this column?" without
+// scanning the records: every k-subset of every record is marked in a bitset
+// indexed by its rank, and a column shares k balls with a record exactly when
+// one of its own k-subsets is marked. The cost per column does not depend on
+// the number of records.
+//
+// A record with a repeated ball or a ball outside 1..49 (hand-made files) is
+// kept aside and compared the literal way: each of its six balls that is in
+// the column counts, repeats included.
+class SubsetIndex {
+public:
+    SubsetIndex() = default;
+    explicit SubsetIndex(int k);
+
+    int k() const { return m_k; }
+    bool enabled() const { return m_k > 0; }
+
+    void add(const std::array<int16_t, 6>& balls);
+
+    bool sharesWith(const SortedColumn& column) const;
+
+private:
+    int m_k = 0;
+    subsets::SubsetBits m_bits;
+    subsets::PlaceSubsets m_places;
+    std::vector<std::array<int16_t, 6>> m_oddRecords;
+};
+
+// Balls of a record that are in the column, counted the literal way.
+int literalShared(const std::array<int16_t, 6>& record, uint64_t columnMask);
+
+} // namespace velmorix
