@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/AppState.h"
+#include "core/ColumnRecord.h"
+#include "core/FilterSelection.h"
+#include "support/TempDataDir.h"
+
+#include <array>
+#include <random>
+#include <vector>
+
+// Random data folders and selections for comparing the engine with the
+// literal model, hand-made damage included.
+namespace velmorix::test {
+
+using Rng = std::mt19937_64;
+
+int pick(Rng& rng, int lo, int hi);
+bool chance(Rng& rng, double p);
+
+// Six distinct balls, ascending.
+std::array<int16_t, 6> randomColumn(Rng& rng, int highest = 49);
+// Mostly good records; some with a repeated ball, a ball outside 1..49, or shuffled.
+ColumnRecord randomDataRecord(Rng& rng, int32_t tag, double damage);
+
+struct DataShape {
+    int results = 30;
+    int played = 40;
+    int sextets = 40;
+    double damage = 0.08;
+};
+
+// Writes VELMORIX.RES, .OKL, .YSK, .YS2 (each sometimes missing, empty or
+// oddly sized) into the folder.
+void writeRandomData(TempDataDir& dir, Rng& rng, const DataShape& shape);
+
+// 85 stored records of a selection, including values the window never writes.
+FilterSelection::Records randomStoredSelection(Rng& rng);
+
+// A column to test: uniform, near a record of the data, shaped like a chain,
+// or hand-made bad.
+std::array<int16_t, 6> randomTestColumn(Rng& rng, const std::vector<ColumnRecord>& near);
+
+// Copies every file of one folder into another.
+void copyFolder(const TempDataDir& from, TempDataDir& to);
+
+} // namespace velmorix::test
