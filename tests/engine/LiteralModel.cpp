@@ -537,11 +537,12 @@ BuildOutcome build(AppState& state, const DataDir& dir) {
     };
     walk(walk, 1, 1);
 
+    state.RecNo = out.examined;
     if (s.RepeatBanLevel >= 2 && s.RepeatBanLevel <= 5 && list.size() >= 2) {
         pairwiseBan(list, s.RepeatBanLevel);
         std::erase_if(list, [](const ColumnRecord& rec) { return rec.Tag == -1; });
+        state.RecNo = static_cast<int32_t>(list.size()); // the compaction counts in RecNo
     }
-    state.RecNo = out.examined;
     writeList(dir, list);
     out.built = true;
     return out;
@@ -591,10 +592,7 @@ bool filter(AppState& state, const DataDir& dir, bool useBag) {
     if (s.RepeatBanLevel != 0)
         pairwiseBan(list, s.RepeatBanLevel);
     std::erase_if(list, [](const ColumnRecord& rec) { return rec.Tag == -1; });
-    int32_t written = 0;
-    for (std::size_t i = 0; i < list.size(); ++i)
-        ++written;
-    state.RecNo = written;
+    state.RecNo = static_cast<int32_t>(list.size());
     writeList(dir, list);
     return true;
 }

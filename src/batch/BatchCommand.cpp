@@ -1,0 +1,217 @@
+#include "BatchCommand.h"
+
+#include "engine/ColumnEvaluator.h"
+#include "engine/ListBuilder.h"
+#include "engine/ListFilter.h"
+#include "engine/RunContext.h"
+#include "engine/SelectionControls.h"
+#include "engine/SelectionFile.h"
+
+#include "core/BallsFile.h"
+#include "core/ColumnFile.h"
+#include "core/FileError.h"
+#include "core/Numbers.h"
+
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+namespace velmorix {
+
+namespace {
+
+constexpr int Done = 0;
+constexpr int Refused = 1;
+constexpr int Usage = 2;
+
+const char* const UsageText = "Kullanım: velmorix-batch build [--progress]\n"
+                              "          velmorix-batch filter [--use-bag yes|no] [--progress]\n"
+                              "          velmorix-batch evaluate\n";
+
+// Message boxes break lines with a carriage return; a terminal wants line feeds.
+std::string plain(std::string text) {
+    for (char& c : text)
+        if (c == '\r')
+            c = '\n';
+    return text;
+}
+
+void print(std::ostream& err, const Message& m) {
+    err << plain(m.text) << '\n';
+}
+
+struct Options {
+    std::string command;
+    bool progress = false;
+    bool useBag = false;
+};
+
+bool parse(const std::vector<std::string>& args, Options& o) {
+    if (args.empty())
+        return false;
+    o.command = args[0];
+    if (o.command != "build" && o.command != "filter" && o.command != "evaluate")
+        return false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--progress" && o.command != "evaluate") {
+            o.progress = true;
+        } else if (args[i] == "--use-bag" && o.command == "filter" && i + 1 < args.size()) {
+            const std::string& v = args[++i];
+            if (v != "yes" && v != "no")
+                return false;
+            o.useBag = v == "yes";
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A bar on the terminal: "[#####     ]  50% Faz 1 - Kolon : ...".
+class ProgressBar {
+public:
+    ProgressBar(std::ostream& err, bool on) : m_err(err), m_on(on) {}
+
+    void operator()(const ProgressReport& p) {
+        if (!m_on)
+            return;
+        if (p.phase == 0) {
+            m_err << "\r\033[K" << std::flush;
+            return;
+        }
+        constexpr int Width = 30;
+        const int filled = p.total > 0 ? static_cast<int>(Width * p.done / p.total) : 0;
+        const int percent = p.total > 0 ? static_cast<int>(100 * p.done / p.total) : 0;
+        m_err << "\r\033[K[" << std::string(static_cast<std::size_t>(filled), '#')
+              << std::string(static_cast<std::size_t>(Width - filled), ' ') << "] "
+              << (percent < 10    ? "  "
+                  : percent < 100 ? " "
+                                  : "")
+              << percent << "% " << p.title << std::flush;
+    }
+
+private:
+    std::ostream& m_err;
+    bool m_on;
+};
+
+// The program as it stands when the filters window runs something: start-up
+// values, bag and bankers loaded as the main window loads them, VELMORIX.FLT
+// loaded and shown by the filters window, the controls read back.
+AppState programState(const DataDir& dir, std::ostream& err) {
+    AppState state;
+    loadBag(state, dir, LoadForm::MainWindow);
+    loadBankers(state, dir, LoadForm::MainWindow);
+    switch (selectionFileState(dir)) {
+    case SelectionFileState::Ready: {
+        const auto records = readSelectionFile(dir);
+        state.Selection = windowSelection(records ? &*records : nullptr);
+        break;
+    }
+    case SelectionFileState::WrongSize:
+        err << selectionfile::WrongSizeText << '\n';
+        state.Selection = windowSelection(nullptr);
+        break;
+    case SelectionFileState::Missing:
+        state.Selection = windowSelection(nullptr);
+        break;
+    }
+    return state;
+}
+
+int build(AppState& state, const DataDir& dir, std::ostream& out, std::ostream& err, ProgressBar& bar) {
+    RunCallbacks cb;
+    cb.confirm = [](const Question&) { return true; };
+    cb.progress = [&bar](const ProgressReport& p) { bar(p); };
+    const SystemClock clock;
+    const BuildResult r = BuildNewList(state, dir, clock, cb);
+    if (r.message)
+        print(err, *r.message);
+    for (const Message& m : buildReport(r))
+        print(err, m);
+    if (r.outcome != BuildOutcome::Built)
+        return Refused;
+    out << "Uygun Kombinasyon = " << r.kept << '\n' << "İncelenen Kombinasyon = " << r.examined << '\n';
+    return Done;
+}
+
+int filter(AppState& state, const DataDir& dir, bool useBag, std::ostream& out, std::ostream& err,
+           ProgressBar& bar) {
+    if (!dir.exists(files::List)) {
+        err << "'VELMORIX.LST' dosyası yok !\n";
+        return Refused;
+    }
+    RunCallbacks cb;
+    cb.confirm = [useBag](const Question& q) { return q.title == titles::Warning ? useBag : true; };
+    cb.progress = [&bar](const ProgressReport& p) { bar(p); };
+    const SystemClock clock;
+    const FilterResult r = FilterExistingList(state, dir, clock, cb);
+    if (r.message)
+        print(err, *r.message);
+    for (const Message& m : filterReport(r, false))
+        print(err, m);
+    if (r.outcome != FilterOutcome::Filtered)
+        return Refused;
+    out << "Uygun Kombinasyon = " << r.kept << '\n';
+    return Done;
+}
+
+// Six distinct balls 1..49 separated by blanks, or nothing.
+bool parseColumn(std::string line, ColumnRecord& rec) {
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    std::istringstream words(line);
+    std::string w;
+    int n = 0;
+    while (words >> w) {
+        if (n == 6 || w.size() > 3 || w.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        rec.Ball[static_cast<std::size_t>(n++)] = static_cast<int16_t>(std::stoi(w));
+    }
+    return n == 6 && isValidColumn(rec.Ball);
+}
+
+int evaluate(AppState& state, const DataDir& dir, std::istream& in, std::ostream& out, std::ostream& err) {
+    FilterSelection& sel = state.Selection;
+    if (sel.ChaosOn != 0)
+        sel.MathRelOff = -1;
+    const RunContext ctx = prepareRunContext(sel, dir);
+    const ColumnEvaluator evaluator(sel, ctx);
+    std::string line;
+    for (int64_t number = 1; std::getline(in, line); ++number) {
+        ColumnRecord rec;
+        if (!parseColumn(line, rec)) {
+            out << std::flush;
+            err << Str(number) << ". satır altı farklı top (1..49) değil: " << line << '\n';
+            return Refused;
+        }
+        out << (evaluator.evaluate(rec) ? "1\n" : "0\n");
+    }
+    return Done;
+}
+
+} // namespace
+
+int runBatch(const std::vector<std::string>& args, const std::filesystem::path& folder, std::istream& in,
+             std::ostream& out, std::ostream& err, bool errIsTerminal) {
+    Options o;
+    if (!parse(args, o)) {
+        err << UsageText;
+        return Usage;
+    }
+    try {
+        const DataDir dir(folder);
+        AppState state = programState(dir, err);
+        ProgressBar bar(err, o.progress && errIsTerminal);
+        if (o.command == "build")
+            return build(state, dir, out, err, bar);
+        if (o.command == "filter")
+            return filter(state, dir, o.useBag, out, err, bar);
+        return evaluate(state, dir, in, out, err);
+    } catch (const FileError& e) {
+        err << plain(e.userText()) << '\n';
+        return Refused;
+    }
+}
+
+} // namespace velmorix
