@@ -2,6 +2,7 @@
 
 #include "common/WindowRegistry.h"
 #include "balls/BallWindows.h"
+#include "filters/FilterWindows.h"
 #include "main/MainWindows.h"
 
 namespace velmorix {
@@ -11,6 +12,7 @@ void registerAllWindows(WindowRegistry& registry) {
     (void)registry;
     registerMainWindows(registry);
     registerBallWindows(registry);
+    registerFilterWindows(registry);
 }
 
 } // namespace velmorix

@@ -1,4 +1,4 @@
-#include "BallWindowTestContext.h"
+#include "WindowTestContext.h"
 
 #include "windows/balls/FrmBalls.h"
 

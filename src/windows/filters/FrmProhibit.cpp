@@ -1,0 +1,355 @@
+#include "FrmProhibit.h"
+
+#include "ProhibitTexts.h"
+#include "SelectionView.h"
+
+#include "core/AppState.h"
+#include "windows/common/WindowParts.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmorix {
+
+FrmProhibit::FrmProhibit(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+    setObjectName(QStringLiteral("frmProhibit"));
+    setWindowTitle(prohibittexts::windowTitle());
+    buildControls();
+    buildMenus();
+    setFixedSize(sizeHint());
+    fillColumnFromMainWindow();
+    showSelection();
+}
+
+FrmProhibit::~FrmProhibit() = default;
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& tip = {}) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    if (!tip.isEmpty())
+        button->setToolTip(tip);
+    return button;
+}
+
+} // namespace
+
+void FrmProhibit::buildControls() {
+    auto* central = new QWidget(this);
+    m_view = new SelectionView(central, state().Selection, dialogs());
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(10, 6, 10, 8);
+    layout->setSpacing(6);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(6);
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_view->mathRelations());
+    auto* leftBottom = new QHBoxLayout;
+    leftBottom->addWidget(m_view->repeats());
+    leftBottom->addWidget(m_view->sums());
+    left->addLayout(leftBottom, 1);
+    top->addLayout(left);
+
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(m_view->decades());
+    auto* similarity = new QHBoxLayout;
+    similarity->addWidget(m_view->results());
+    similarity->addWidget(m_view->played());
+    similarity->addWidget(m_view->sextets());
+    middle->addLayout(similarity, 1);
+    top->addLayout(middle);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_view->otherFilters(), 1);
+    right->addWidget(m_view->forbiddenPairs());
+    top->addLayout(right);
+    layout->addLayout(top);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(6);
+    bottom->addWidget(buildColumnFrame(central));
+    bottom->addWidget(buildStatusFrame(central), 1);
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(4);
+    Command1 = makeButton(central, "Command1", QStringLiteral("Listeye Uygula"),
+                          QStringLiteral("Kombinasyon Listesine Uygula"));
+    Command11 = makeButton(central, "Command11", QStringLiteral("Yeni Liste Yap"),
+                           QStringLiteral("Yeni Kombinasyon Listesi Yap"));
+    Command2 = makeButton(central, "Command2", QStringLiteral("Listeyi Göster"));
+    Command3 = makeButton(central, "Command3", QStringLiteral("Sonuçlar"), QStringLiteral("Çıkmış Sonuçlar"));
+    Command12 =
+        makeButton(central, "Command12", QStringLiteral("Oynananlar"), QStringLiteral("Kupona Oynananlar"));
+    Command7 = makeButton(central, "Command7", QStringLiteral("Yasak İkililer"));
+    Command6 = makeButton(central, "Command6", QStringLiteral("Yasak Altılılar"),
+                          QStringLiteral("Yasak Kombinasyonlar"));
+    Command4 = makeButton(central, "Command4", QStringLiteral("Yardım"), QStringLiteral("Komut Yardımı"));
+    Command5 = makeButton(central, "Command5", QStringLiteral("Kapat"), QStringLiteral("Çıkış"));
+    QFont bold = Command11->font();
+    bold.setBold(true);
+    Command1->setFont(bold);
+    Command11->setFont(bold);
+    const std::array<QPushButton*, 9> order{Command11, Command1, Command2, Command3, Command12,
+                                            Command7,  Command6, Command4, Command5};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i]->setMinimumHeight(28);
+        buttons->addWidget(order[i], static_cast<int>(i / 3), static_cast<int>(i % 3));
+    }
+    bottom->addLayout(buttons);
+    layout->addLayout(bottom);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { applyFilters(false); });
+    connect(Command2, &QPushButton::clicked, this, [this] { openWindow(WindowId::ComLst); });
+    connect(Command3, &QPushButton::clicked, this, [this] { openWindow(WindowId::Results); });
+    connect(Command4, &QPushButton::clicked, this, &FrmProhibit::showFunctionKeys);
+    connect(Command5, &QPushButton::clicked, this, &FrmProhibit::close);
+    connect(Command6, &QPushButton::clicked, this, &FrmProhibit::showSextets);
+    connect(Command7, &QPushButton::clicked, this, [this] { openWindow(WindowId::Yasak2); });
+    connect(Command11, &QPushButton::clicked, this, &FrmProhibit::createList);
+    connect(Command12, &QPushButton::clicked, this, &FrmProhibit::showPlayed);
+
+    setCentralWidget(central);
+}
+
+QGroupBox* FrmProhibit::buildColumnFrame(QWidget* parent) {
+    auto* frame = new QGroupBox(QStringLiteral("Kombinasyon"), parent);
+    frame->setObjectName(QStringLiteral("FrameColumn"));
+    auto* layout = new QVBoxLayout(frame);
+    auto* boxes = new QHBoxLayout;
+    boxes->setSpacing(4);
+    QFont ballFont = frame->font();
+    ballFont.setBold(true);
+    ballFont.setPointSize(ballFont.pointSize() + 2);
+    for (int i = 0; i < 6; ++i) {
+        auto* box = new QLineEdit(frame);
+        box->setObjectName(QStringLiteral("Text3_") + QString::number(i));
+        box->setFont(ballFont);
+        box->setAlignment(Qt::AlignCenter);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 14);
+        boxes->addWidget(box);
+        Text3[static_cast<std::size_t>(i)] = box;
+    }
+    layout->addLayout(boxes);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(4);
+    Command8 = makeButton(frame, "Command8", QStringLiteral("Test Et"),
+                          QStringLiteral("Girilen kombinasyonu test et"));
+    Command9 =
+        makeButton(frame, "Command9", QStringLiteral("Kayıtla"), QStringLiteral("Oynananlara Kayıtla"));
+    Command10 = makeButton(frame, "Command10", QStringLiteral("Yeni"), QStringLiteral("Yeni Giriş"));
+    buttons->addWidget(Command8);
+    buttons->addWidget(Command9);
+    buttons->addWidget(Command10);
+    layout->addLayout(buttons);
+    connect(Command8, &QPushButton::clicked, this, &FrmProhibit::testColumn);
+    connect(Command9, &QPushButton::clicked, this, &FrmProhibit::savePlayedColumn);
+    connect(Command10, &QPushButton::clicked, this, &FrmProhibit::newEntry);
+    return frame;
+}
+
+QGroupBox* FrmProhibit::buildStatusFrame(QWidget* parent) {
+    auto* frame = new QGroupBox(QStringLiteral("Son İşlemin Durumu"), parent);
+    frame->setObjectName(QStringLiteral("FrameStatus"));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setSpacing(2);
+    auto makeLabel = [frame, layout](const char* name, const QString& text) {
+        auto* label = new QLabel(text, frame);
+        label->setObjectName(QString::fromLatin1(name));
+        // Room for the longest texts the runs put here.
+        label->setMinimumWidth(
+            label->fontMetrics().horizontalAdvance(QStringLiteral("Toplam Kombinasyon =  13983816")));
+        layout->addWidget(label);
+        return label;
+    };
+    Label10 = makeLabel("Label10", QStringLiteral("Toplam Kombinasyon : "));
+    Label11 = makeLabel("Label11", QStringLiteral("Uygun Kombinasyon :"));
+    Label12 = makeLabel("Label12", QStringLiteral("Başlama Zamanı :"));
+    Label13 = makeLabel("Label13", QStringLiteral("Bitiş Zamanı :"));
+    layout->addStretch(1);
+    return frame;
+}
+
+void FrmProhibit::buildMenus() {
+    auto addMenu = [this](const char* name, const QString& title) {
+        QMenu* menu = menuBar()->addMenu(title);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    auto entry = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
+                        auto command) {
+        QAction* action = addMenuEntry(menu, name, caption, key);
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    const QKeySequence none;
+
+    QMenu* filters = addMenu("mnuFilters", QStringLiteral("Filtreler"));
+    entry(filters, "mnuLoadFile", QStringLiteral("Seçimi VELMORIX.FLT dosyasından yükle"), Qt::Key_F5,
+          &FrmProhibit::loadSelection);
+    entry(filters, "mnuSaveFile", QStringLiteral("Seçimi VELMORIX.FLT dosyasına kayıtla"), Qt::Key_F6,
+          &FrmProhibit::saveSelection);
+    filters->addSeparator();
+    entry(filters, "mnuCloseApply", QStringLiteral("Pencereyi kapat (uygula ama kayıtlama)"), none,
+          &FrmProhibit::closeApply);
+    entry(filters, "mnuCancel", QStringLiteral("İptal (uygulamadan kapat)"), none, &FrmProhibit::cancel);
+
+    QMenu* list = addMenu("mnuList", QStringLiteral("Liste"));
+    entry(list, "mnuApplyFilters", QStringLiteral("Filtreleri mevcut listeye (VELMORIX.LST) uygula"),
+          Qt::Key_F1, [this] { applyFilters(true); });
+    entry(list, "mnuShowList", QStringLiteral("Kombinasyon listesini (VELMORIX.LST) göster"), Qt::Key_F2,
+          [this] { openWindow(WindowId::ComLst); });
+    entry(list, "mnuCreateList", QStringLiteral("Yeni liste (VELMORIX.LST) yap"), none,
+          &FrmProhibit::createList);
+    list->addSeparator();
+    entry(list, "mnuDeleteList", QStringLiteral("Mevcut listeyi (VELMORIX.LST) sil"), none,
+          &FrmProhibit::deleteList);
+
+    QMenu* results = addMenu("mnuResults", QStringLiteral("Sonuçlar"));
+    entry(results, "mnuShowRes", QStringLiteral("Sonuçları (VELMORIX.RES) göster/değiştir"), Qt::Key_F3,
+          [this] { openWindow(WindowId::Results); });
+    results->addSeparator();
+    entry(results, "mnuApplyBag", QStringLiteral("Sonuçları torbaya uygula (kayıtlama)"), none,
+          &FrmProhibit::resultsToBag);
+    entry(results, "mnuApplyBanko", QStringLiteral("Sonuçları bankoya uygula (kayıtlama)"), none,
+          &FrmProhibit::resultsToBankers);
+    results->addSeparator();
+    entry(results, "mnuSaveBalls", QStringLiteral("Seçilen topları dosyaya (VELMORIX.DAT) kayıtla"), none,
+          &FrmProhibit::saveBalls);
+
+    QMenu* played = addMenu("mnuPlayed", QStringLiteral("Oynananlar"));
+    entry(played, "mnuShowPlayingList", QStringLiteral("Oynananları (VELMORIX.OKL) Göster"), Qt::Key_F4,
+          &FrmProhibit::showPlayed);
+    entry(played, "mnuShowScores", QStringLiteral("Oynananların isabet durumunu göster"), none,
+          [this] { openWindow(WindowId::Scores); });
+
+    QMenu* bans = addMenu("mnuBans", QStringLiteral("Yasaklar"));
+    entry(bans, "mnuYasak2", QStringLiteral("Yasak İkilileri göster/değiştir"), Qt::Key_F7,
+          [this] { openWindow(WindowId::Yasak2); });
+    entry(bans, "mnuYasak6", QStringLiteral("Yasak Altılıları göster/değiştir"), Qt::Key_F8,
+          &FrmProhibit::showSextets);
+
+    QMenu* test = addMenu("mnuTest", QStringLiteral("Test"));
+    entry(test, "mnuTestShowRndColumn", QStringLiteral("Rastgele kombinasyon göster"), none,
+          &FrmProhibit::randomColumn);
+    entry(test, "mnuTestDoIt", QStringLiteral("Kombinasyonu test et"), Qt::Key_F9, &FrmProhibit::testColumn);
+    entry(test, "mnuTestSaveOKL", QStringLiteral("Görünen kombinasyonu oynanan kolonlara ekle"), none,
+          &FrmProhibit::savePlayedColumn);
+    entry(test, "mnuTestNewColumn", QStringLiteral("Yeni bir kombinasyon gir"), none, &FrmProhibit::newEntry);
+
+    QMenu* help = addMenu("mnuHelp", QStringLiteral("Yardım"));
+    entry(help, "mnuPurpose", QStringLiteral("Filtrelerin kullanılma amacı"), Qt::Key_F11,
+          &FrmProhibit::showPurpose);
+    entry(help, "mnuMeanings", QStringLiteral("Kullanılan terimlerin anlamları"), Qt::Key_F12,
+          &FrmProhibit::showMeanings);
+    entry(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon tuşları"), Qt::Key_F10,
+          &FrmProhibit::showFunctionKeys);
+    help->addSeparator();
+    entry(help, "mnuAbout", QStringLiteral("Program hakkında"), none, &FrmProhibit::showAbout);
+    entry(help, "mnuKatkilar", QStringLiteral("Katkılar"), none, &FrmProhibit::showCredits);
+}
+
+bool FrmProhibit::handleKey(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_F1:
+        applyFilters(false);
+        return true;
+    case Qt::Key_F2:
+        openWindow(WindowId::ComLst);
+        return true;
+    case Qt::Key_F3:
+        openWindow(WindowId::Results);
+        return true;
+    case Qt::Key_F4:
+        showPlayed();
+        return true;
+    case Qt::Key_F5:
+        loadSelection();
+        return true;
+    case Qt::Key_F6:
+        saveSelection();
+        return true;
+    case Qt::Key_F7:
+        openWindow(WindowId::Yasak2);
+        return true;
+    case Qt::Key_F8:
+        showSextets();
+        return true;
+    case Qt::Key_F9:
+        testColumn();
+        return true;
+    case Qt::Key_F10:
+        showFunctionKeys();
+        return true;
+    case Qt::Key_F11:
+        showPurpose();
+        return true;
+    case Qt::Key_F12:
+        showMeanings();
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FrmProhibit::onActivated() {
+    if (returningFromModal() || m_running)
+        return;
+    showSelection();
+}
+
+void FrmProhibit::showSelection() {
+    m_view->showSelection();
+}
+
+void FrmProhibit::readSelection() {
+    m_view->readSelection();
+}
+
+void FrmProhibit::closeEvent(QCloseEvent* event) {
+    if (m_running) {
+        event->ignore();
+        return;
+    }
+    if (!m_cancelling)
+        readSelection();
+    m_cancelling = false;
+    VelmorixWindow::closeEvent(event);
+}
+
+void FrmProhibit::closeApply() {
+    close();
+}
+
+void FrmProhibit::cancel() {
+    m_cancelling = true;
+    close();
+}
+
+void FrmProhibit::fillColumnFromMainWindow() {
+    // The main window's current column, once it has one.
+    const auto& column = state().CurColumn;
+    for (int k = 1; k <= 6; ++k)
+        if (column[static_cast<std::size_t>(k)] < 1)
+            return;
+    for (int k = 1; k <= 6; ++k)
+        Text3[static_cast<std::size_t>(k - 1)]->setText(QString::number(column[static_cast<std::size_t>(k)]));
+}
+
+} // namespace velmorix

@@ -1,0 +1,109 @@
+// The filters window's commands around the bag and bankers, the other windows
+// and the help texts.
+#include "FrmProhibit.h"
+
+#include "ProhibitTexts.h"
+#include "ResultsToBalls.h"
+
+#include "core/AppState.h"
+#include "core/BallsFile.h"
+#include "core/ColumnFile.h"
+#include "platform/Dialogs.h"
+#include "windows/common/WindowRegistry.h"
+
+namespace velmorix {
+
+namespace {
+
+// Lists this long go to the list windows instead of the record editors.
+constexpr int32_t LongListRecords = 32737;
+
+} // namespace
+
+bool FrmProhibit::resultsOnFile() {
+    return recordCount(dir(), files::Results) >= 1;
+}
+
+void FrmProhibit::resultsToBag() {
+    if (!resultsOnFile())
+        return;
+    dialogs().beep();
+    if (!dialogs().askYesNo(prohibittexts::resultsToBagQuestion(), programTitle()))
+        return;
+    DrawCounts counts;
+    if (!guarded([&] { counts = countDraws(dir()); }))
+        return;
+    state().BagBalls = bagFromDraws(counts);
+    dialogs().beep();
+    dialogs().show(prohibittexts::bagSize(state().BagBalls.count()), programTitle(), DialogIcon::None);
+}
+
+void FrmProhibit::resultsToBankers() {
+    if (!resultsOnFile())
+        return;
+    dialogs().beep();
+    if (!dialogs().askYesNo(prohibittexts::resultsToBankersQuestion(), programTitle()))
+        return;
+    DrawCounts counts;
+    if (!guarded([&] { counts = countDraws(dir()); }))
+        return;
+    const BankoList bankers = bankersFromDraws(counts, state().BagBalls.count());
+    state().BankoBalls = bankers;
+    if (bankers.count() >= 2) {
+        dialogs().beep();
+        dialogs().show(prohibittexts::twoBankers(bankers[1], bankers[2]), programTitle(), DialogIcon::None);
+    } else if (bankers.count() == 1) {
+        dialogs().show(prohibittexts::oneBanker(bankers[1]), programTitle(), DialogIcon::None);
+    }
+}
+
+void FrmProhibit::saveBalls() {
+    if (state().BagBalls.count() + state().BankoBalls.count() < 6) {
+        dialogs().beep();
+        return;
+    }
+    if (!dialogs().askYesNo(prohibittexts::saveBallsQuestion(), programTitle()))
+        return;
+    // The bankers are written even when there are none (M = 0): bankers the
+    // player cleared must not come back with the next load.
+    const bool saved = guarded([this] {
+        saveBag(state(), dir());
+        saveBankers(state(), dir());
+    });
+    if (saved)
+        dialogs().show(prohibittexts::ballsSaved(), programTitle(), DialogIcon::None);
+}
+
+void FrmProhibit::openWindow(WindowId id) {
+    context().windows.open(id);
+}
+
+void FrmProhibit::showPlayed() {
+    openWindow(recordCount(dir(), files::Played) >= LongListRecords ? WindowId::OKLst : WindowId::OKList);
+}
+
+void FrmProhibit::showSextets() {
+    openWindow(recordCount(dir(), files::Sextets) >= LongListRecords ? WindowId::Ysk6 : WindowId::Yasak6);
+}
+
+void FrmProhibit::showFunctionKeys() {
+    dialogs().show(prohibittexts::functionKeys(), programTitle(), DialogIcon::None);
+}
+
+void FrmProhibit::showPurpose() {
+    dialogs().show(prohibittexts::purpose(), prohibittexts::purposeTitle(), DialogIcon::None);
+}
+
+void FrmProhibit::showMeanings() {
+    dialogs().show(prohibittexts::meanings(), prohibittexts::meaningsTitle(), DialogIcon::None);
+}
+
+void FrmProhibit::showAbout() {
+    dialogs().show(prohibittexts::about(), programTitle(), DialogIcon::None);
+}
+
+void FrmProhibit::showCredits() {
+    dialogs().show(prohibittexts::credits(), programTitle(), DialogIcon::None);
+}
+
+} // namespace velmorix

@@ -1,0 +1,272 @@
+#include "FrmYasak2.h"
+
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "engine/PairsFile.h"
+#include "platform/Dialogs.h"
+#include "windows/common/WindowParts.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace velmorix {
+
+namespace {
+
+QString spacedTitle() {
+    return QStringLiteral(" VELMORIX 653 Dizimci u4.5");
+}
+
+QString helpText() {
+    return QStringList{
+        QStringLiteral("F1 = Yasak ikilileri dosyadan yükle"),
+        QStringLiteral("F2 = Yasak ikilileri dosyaya kayıtla"),
+        QStringLiteral("F3 = Yasak ikilileri reset yap (boşalt)"),
+        QStringLiteral("F4 = Yasak ikililer dosyasını sil"),
+        QString(),
+        QStringLiteral("F10 = Komut Yardımı"),
+        QString(),
+        QStringLiteral("HOME = 1 numaralı topun yasak ikincileri"),
+        QStringLiteral("PAGEUP = Önceki topun yasak ikincileri"),
+        QStringLiteral("PAGEDOWN = Sonraki topun yasak ikincileri"),
+        QStringLiteral("END = 49 numaralı topun yasak ikincileri"),
+        QString(),
+        QStringLiteral("ESC = Kapat"),
+    }
+        .join(QLatin1Char('\r'));
+}
+
+} // namespace
+
+FrmYasak2::FrmYasak2(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+    setObjectName(QStringLiteral("frmYasak2"));
+    setWindowTitle(QStringLiteral("YASAK İKİLİLER"));
+    buildControls();
+    setFixedSize(sizeHint());
+    guarded([this] {
+        // A file longer than every possible pair cannot be a pair list.
+        if (pairRecordCount(dir()) > MaxPairRecords)
+            dir().remove(files::Pairs);
+        else
+            readFile();
+    });
+    showBall(1);
+}
+
+void FrmYasak2::buildControls() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(12, 8, 12, 10);
+    layout->setSpacing(8);
+
+    auto* header = new QHBoxLayout;
+    Label1 = new QLabel(QStringLiteral("[ 1 ]"), central);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont big = Label1->font();
+    big.setPointSize(big.pointSize() + 5);
+    big.setBold(true);
+    Label1->setFont(big);
+    Label2 = new QLabel(QStringLiteral("F10 = Yardım"), central);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    header->addWidget(Label1);
+    header->addStretch(1);
+    header->addWidget(Label2, 0, Qt::AlignBottom);
+    layout->addLayout(header);
+
+    auto* frame = new QFrame(central);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(10, 8, 10, 8);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    QFont ballFont = font();
+    ballFont.setBold(true);
+    for (int i = 0; i < 49; ++i) {
+        auto* box = new QCheckBox(QString::number(i + 1), frame);
+        box->setObjectName(QStringLiteral("Check1_") + QString::number(i));
+        box->setFont(ballFont);
+        box->setMinimumWidth(box->sizeHint().width() + 6);
+        // A hidden box keeps its cell, so the grid does not shift from ball to ball.
+        QSizePolicy policy = box->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        box->setSizePolicy(policy);
+        colourByTick(box);
+        connect(box, &QCheckBox::toggled, this, [this, i](bool ticked) { boxToggled(i + 1, ticked); });
+        grid->addWidget(box, i / 7, i % 7);
+        Check1[static_cast<std::size_t>(i)] = box;
+    }
+    layout->addWidget(frame);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    auto makeButton = [central](const char* name, const QString& caption) {
+        auto* button = new QPushButton(caption, central);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAutoDefault(false);
+        return button;
+    };
+    Command1 = makeButton("Command1", QStringLiteral("Önceki"));
+    Command3 = makeButton("Command3", QStringLiteral("Sonraki"));
+    Command4 = makeButton("Command4", QStringLiteral("Kayıtla"));
+    Command2 = makeButton("Command2", QStringLiteral("Kapat"));
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command3);
+    buttons->addWidget(Command4);
+    buttons->addStretch(1);
+    buttons->addWidget(Command2);
+    layout->addLayout(buttons);
+    connect(Command1, &QPushButton::clicked, this, &FrmYasak2::previousBall);
+    connect(Command2, &QPushButton::clicked, this, &FrmYasak2::close);
+    connect(Command3, &QPushButton::clicked, this, &FrmYasak2::nextBall);
+    connect(Command4, &QPushButton::clicked, this, &FrmYasak2::save);
+
+    setCentralWidget(central);
+}
+
+bool FrmYasak2::handleKey(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        previousBall();
+        return true;
+    case Qt::Key_PageDown:
+        nextBall();
+        return true;
+    case Qt::Key_Home:
+        showBall(1);
+        return true;
+    case Qt::Key_End:
+        showBall(49);
+        return true;
+    case Qt::Key_F1:
+        load();
+        return true;
+    case Qt::Key_F2:
+        save();
+        return true;
+    case Qt::Key_F3:
+        clearPairs();
+        return true;
+    case Qt::Key_F4:
+        deleteFile();
+        return true;
+    case Qt::Key_F10:
+        showHelp();
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FrmYasak2::onActivated() {
+    showBall(m_current);
+}
+
+void FrmYasak2::readFile() {
+    m_pairs.clear();
+    PairTable stored;
+    loadRunPairs(dir(), stored);
+    // Both orientations: a record written the other way round (b, a) by hand
+    // is the same pair and must not be lost on the next save.
+    for (int a = 1; a <= 49; ++a)
+        for (int b = 1; b <= 49; ++b)
+            if (a != b && stored(a, b) > 0)
+                m_pairs(a, b) = -1;
+}
+
+void FrmYasak2::showBall(int ball) {
+    m_current = std::clamp(ball, 1, 49);
+    const int k = m_current;
+    Label1->setText(QStringLiteral("[") + QString::fromStdString(Str(k)) + QStringLiteral(" ]"));
+    setWindowTitle(QString::fromStdString(Str(k)) +
+                   QStringLiteral(" ile yanyana gelmesi yasak olan toplar."));
+    for (int i = 1; i <= 49; ++i) {
+        QCheckBox* b = box(i);
+        b->setVisible(i != k);
+        if (i == k)
+            continue;
+        const bool forbidden = isForbidden(i, k);
+        // Showing a ball makes its pairs symmetric, as ticking them would.
+        m_pairs(i, k) = m_pairs(k, i) = forbidden ? -1 : 0;
+        const QSignalBlocker blocker(b);
+        b->setChecked(forbidden);
+        colourByTick(b);
+    }
+}
+
+void FrmYasak2::boxToggled(int ball, bool ticked) {
+    if (ball != m_current)
+        m_pairs(ball, m_current) = m_pairs(m_current, ball) = ticked ? -1 : 0;
+    colourByTick(box(ball));
+}
+
+void FrmYasak2::previousBall() {
+    showBall(m_current - 1);
+}
+
+void FrmYasak2::nextBall() {
+    showBall(m_current + 1);
+}
+
+void FrmYasak2::load() {
+    dialogs().beep();
+    if (dir().fileSize(files::Pairs) < 2) {
+        dialogs().beep();
+        return;
+    }
+    guarded([this] { readFile(); });
+    showBall(m_current);
+}
+
+void FrmYasak2::save() {
+    if (!dialogs().askYesNo(
+            QStringLiteral("Yasak ikilileri 'VELMORIX.YS2' dosyasına kayıtlamak istiyormusunuz ?"),
+            spacedTitle()))
+        return;
+    dialogs().beep();
+    PairTable counts;
+    for (int a = 1; a <= 48; ++a)
+        for (int b = a + 1; b <= 49; ++b)
+            if (isForbidden(a, b))
+                counts(a, b) = counts(b, a) = 1;
+    if (!guarded([&] { writePairsFromCounts(dir(), counts, 1, false); }))
+        return;
+    setWindowTitle(QStringLiteral("Yasak İkililer 'VELMORIX.YS2' dosyasına kayıtlandı..."));
+}
+
+void FrmYasak2::clearPairs() {
+    m_pairs.clear();
+    showBall(m_current);
+}
+
+void FrmYasak2::deleteFile() {
+    dialogs().beep();
+    if (!dialogs().askYesNo(QStringLiteral("'VELMORIX.YS2' dosyasını silmek istiyormusunuz ?"),
+                            programTitle()))
+        return;
+    if (!guarded([this] { dir().remove(files::Pairs); }))
+        return;
+    dialogs().beep();
+    dialogs().show(QStringLiteral("'VELMORIX.YS2' dosyası silindi..."), spacedTitle(), DialogIcon::None);
+}
+
+void FrmYasak2::showHelp() {
+    dialogs().beep();
+    dialogs().show(helpText(), spacedTitle(), DialogIcon::None);
+}
+
+} // namespace velmorix

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/AppState.h"
+#include "windows/common/VelmorixWindow.h"
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace velmorix {
+
+// The forbidden pairs editor: for one ball at a time, the balls that may not
+// stand beside it in a column. The window keeps the whole pair set in a table
+// of its own and writes VELMORIX.YS2 only on save.
+//
+// The box array Check1 (index 0..48 for balls 1..49) is found by objectName
+// "Check1_<index>".
+class FrmYasak2 final : public VelmorixWindow {
+    Q_OBJECT
+public:
+    explicit FrmYasak2(AppContext& context, QWidget* parent = nullptr);
+
+    bool handleKey(QKeyEvent* event) override;
+    void onActivated() override;
+
+    // The commands behind the keys and buttons.
+    void showBall(int ball);
+    void previousBall();
+    void nextBall();
+    void load();
+    void save();
+    void clearPairs();
+    void deleteFile();
+    void showHelp();
+
+    int currentBall() const { return m_current; }
+    bool isForbidden(int a, int b) const { return m_pairs(a, b) == -1 || m_pairs(b, a) == -1; }
+    QCheckBox* box(int ball) const { return Check1[static_cast<std::size_t>(ball - 1)]; }
+
+private:
+    void buildControls();
+    void boxToggled(int ball, bool ticked);
+    void readFile();
+
+    std::array<QCheckBox*, 49> Check1{};
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+
+    PairTable m_pairs; // -1 for a forbidden pair
+    int m_current = 1; // CurRec
+};
+
+} // namespace velmorix

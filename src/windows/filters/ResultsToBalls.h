@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/BallList.h"
+#include "core/DataDir.h"
+
+#include <array>
+#include <cstdint>
+
+namespace velmorix {
+
+// How many past results hold each ball (index = ball, 0 unused), and how many
+// results there are. A hand-made record with a ball outside 1..49 or a repeated
+// ball counts nothing.
+struct DrawCounts {
+    std::array<int32_t, 50> ball{};
+    int32_t results = 0;
+};
+DrawCounts countDraws(const DataDir& dir);
+
+// The bag the filters window makes from the results: the never-drawn balls,
+// then those drawn once, and so on, ascending within a count; it stops inside
+// a count at 36 balls, and after a whole count once it holds 32 or more.
+BagList bagFromDraws(const DrawCounts& counts);
+
+// The bankers it makes: the balls of the smallest count that occurs, ascending,
+// at most one of them when the bag holds fewer than 35 balls, else two.
+BankoList bankersFromDraws(const DrawCounts& counts, int bagSize);
+
+} // namespace velmorix

@@ -1,0 +1,227 @@
+// Building and filtering the combination list from the filters window.
+#include "windows/balls/WindowTestContext.h"
+
+#include "batch/BatchCommand.h"
+#include "core/BallsFile.h"
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "windows/filters/FrmProhibit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+#include <sstream>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+const QString WindowTitle = QStringLiteral("VELMORIX 653 Dizimci u4.5  [ YASAKLAR & ZORUNLULUKLAR ]");
+
+ColumnRecord randomColumn(std::mt19937& gen, int32_t tag) {
+    std::vector<int> balls(49);
+    for (int i = 0; i < 49; ++i)
+        balls[static_cast<std::size_t>(i)] = i + 1;
+    std::shuffle(balls.begin(), balls.end(), gen);
+    std::sort(balls.begin(), balls.begin() + 6);
+    ColumnRecord r;
+    r.Tag = tag;
+    for (std::size_t i = 0; i < 6; ++i)
+        r.Ball[i] = static_cast<int16_t>(balls[i]);
+    return r;
+}
+
+// A selection that uses most kinds of filter, as a player would save it.
+FilterSelection playerSelection() {
+    FilterSelection s = FilterSelection::startup();
+    s.RepeatBanLevel = 4;
+    s.ResultLimit = 2;
+    s.PlayedLimit = 1;
+    s.ForbiddenPairsOn = -1;
+    s.OddEvenBan = -1;
+    s.LastWeekSpanBan = -1;
+    s.SumRepeatBan = -1;
+    s.DecadeFilterOn = -1;
+    s.DecadeRule[0][4] = 0;
+    s.SumRule = {-1, 90, 190, 0};
+    return s;
+}
+
+class FrmProhibitRunTest : public ::testing::Test {
+protected:
+    WindowTestContext t;
+    std::unique_ptr<FrmProhibit> w;
+    std::vector<QString> titles;
+    bool waitCursorDuringRun = true;
+
+    void SetUp() override {
+        std::mt19937 gen(653);
+        std::vector<ColumnRecord> results, played;
+        for (int i = 0; i < 60; ++i)
+            results.push_back(randomColumn(gen, 2005000 + i));
+        for (int i = 0; i < 25; ++i)
+            played.push_back(randomColumn(gen, 653));
+        t.data.writeRecords("VELMORIX.RES", results);
+        t.data.writeRecords("VELMORIX.OKL", played);
+        t.data.writeWords("VELMORIX.YS2", {3 * 50 + 7, 10 * 50 + 20});
+        const auto stored = playerSelection().toRecords();
+        t.data.writeWords("VELMORIX.FLT", std::vector<int16_t>(stored.begin(), stored.end()));
+        // A bag of 30 balls.
+        std::vector<int16_t> dat(50, 0);
+        dat[0] = 30;
+        for (int i = 1; i <= 30; ++i)
+            dat[static_cast<std::size_t>(i)] = static_cast<int16_t>(i + 10);
+        t.data.writeWords("VELMORIX.DAT", dat);
+        loadBag(t.state, t.data.dir(), LoadForm::MainWindow);
+
+        w = std::make_unique<FrmProhibit>(t.context);
+        QObject::connect(w.get(), &QWidget::windowTitleChanged, w.get(), [this](const QString& title) {
+            titles.push_back(title);
+            if (title != WindowTitle && !(QApplication::overrideCursor() &&
+                                          QApplication::overrideCursor()->shape() == Qt::WaitCursor))
+                waitCursorDuringRun = false;
+        });
+        t.dialogs.answerYes();
+        w->pressKey(Qt::Key_F5); // the player loads the saved selection
+        t.dialogs.clear();
+    }
+
+    // The same files in a second folder, run by velmorix-batch.
+    struct Reference {
+        TempDataDir data;
+        std::string out;
+        std::string err;
+        int32_t records() { return recordCount(data.dir(), "VELMORIX.LST"); }
+    };
+    std::unique_ptr<Reference> batch(const std::vector<std::string>& args) {
+        auto r = std::make_unique<Reference>();
+        for (const auto& name : t.data.fileNames())
+            r->data.writeBytes(name, t.data.readBytes(name));
+        std::istringstream in;
+        std::ostringstream out, err;
+        EXPECT_EQ(runBatch(args, r->data.path(), in, out, err, false), 0) << err.str();
+        r->out = out.str();
+        r->err = err.str();
+        return r;
+    }
+    QString label(const char* name) const { return w->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+};
+
+TEST_F(FrmProhibitRunTest, BuildFromTheWindowMatchesTheEngineRunAlone) {
+    auto ref = batch({"build"});
+    const int32_t kept = ref->records();
+
+    t.dialogs.answerYes();
+    w->findChild<QPushButton*>(QStringLiteral("Command11"))->click();
+
+    EXPECT_EQ(t.data.readBytes("VELMORIX.LST"), ref->data.readBytes("VELMORIX.LST"));
+    EXPECT_GT(kept, 100);
+    ASSERT_EQ(t.dialogs.calls().size(), 2u);
+    EXPECT_EQ(t.dialogs.calls()[0].text,
+              QStringLiteral("Kombinasyonların toplam sayısı: 593775\r\r[ n= 30, r= 6 ]"
+                             "\r\rYeni bir kombinasyon listesi oluşturmak istiyormusunuz ?"));
+    EXPECT_EQ(t.dialogs.last().text,
+              QString::fromStdString(Str(kept)) + QStringLiteral(" kolon kombinasyon listesine eklendi."));
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral(" VELMORIX 653 Dizimci u4.5"));
+    EXPECT_EQ(t.dialogs.last().icon, DialogIcon::None);
+
+    EXPECT_EQ(label("Label10"), QStringLiteral("Toplam Kombinasyon =  593775"));
+    EXPECT_EQ(label("Label11"), QStringLiteral("Uygun Kombinasyon = ") + QString::fromStdString(Str(kept)));
+    EXPECT_EQ(label("Label12"), QStringLiteral("Başlama Zamanı = 12:34:56"));
+    EXPECT_EQ(label("Label13"), QStringLiteral("Bitiş Zamanı = 12:34:56"));
+    EXPECT_EQ(w->windowTitle(), WindowTitle);
+    ASSERT_FALSE(titles.empty());
+    EXPECT_TRUE(titles.front().startsWith(QStringLiteral("Faz 1 - Kolon :")));
+    EXPECT_TRUE(waitCursorDuringRun);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_GE(t.dialogs.beeps(), 3);
+}
+
+TEST_F(FrmProhibitRunTest, FilterFromTheWindowMatchesTheEngineRunAlone) {
+    std::mt19937 gen(49);
+    std::vector<ColumnRecord> list;
+    for (int i = 0; i < 3000; ++i)
+        list.push_back(randomColumn(gen, 653));
+    t.data.writeRecords("VELMORIX.LST", list);
+    auto ref = batch({"filter", "--use-bag", "yes"});
+    const int32_t kept = ref->records();
+
+    t.dialogs.answerYes(); // filter the list
+    t.dialogs.answerYes(); // use the bag
+    w->pressKey(Qt::Key_F1);
+    EXPECT_EQ(t.data.readBytes("VELMORIX.LST"), ref->data.readBytes("VELMORIX.LST"));
+    EXPECT_LT(kept, 3000);
+    ASSERT_EQ(t.dialogs.calls().size(), 3u);
+    EXPECT_EQ(t.dialogs.calls()[0].text,
+              QStringLiteral("Filtreleri mevcut kombinasyon listesine uygulamak istiyormusunuz ?\r\r"
+                             "NOT: 'EVET' derseniz 'VELMORIX.LST' dosyası değişecek !"));
+    EXPECT_EQ(t.dialogs.calls()[1].text,
+              QStringLiteral("Şu andaki Torba'yı elemede kullanmak istiyormusunuz?"));
+    EXPECT_EQ(t.dialogs.last().text,
+              QString::fromStdString(Str(kept)) + QStringLiteral(" kolon kombinasyon listesine kayıtlandı."));
+    EXPECT_EQ(label("Label10"), QStringLiteral("Toplam Kombinasyon =  3000"));
+    EXPECT_EQ(w->windowTitle(), WindowTitle);
+}
+
+TEST_F(FrmProhibitRunTest, DeclinedOrImpossibleBuildsTouchNoFile) {
+    t.data.writeRecords("VELMORIX.LST", {rec(653, {1, 2, 3, 4, 5, 6})});
+    const auto before = t.data.fileNames();
+    t.dialogs.answerNo();
+    w->findChild<QAction*>(QStringLiteral("mnuCreateList"))->trigger();
+    EXPECT_EQ(t.dialogs.calls().size(), 1u);
+    EXPECT_EQ(t.data.fileNames(), before);
+
+    t.setBag({3, 9, 14, 22, 35, 41});
+    t.dialogs.clear();
+    w->pressKey(Qt::Key_F11); // any command: nothing is pending
+    t.dialogs.clear();
+    w->findChild<QPushButton*>(QStringLiteral("Command11"))->click();
+    ASSERT_EQ(t.dialogs.calls().size(), 1u);
+    EXPECT_TRUE(t.dialogs.last().text.startsWith(QStringLiteral("Sadece 1 kombinasyon var !\r\rToplar: ")));
+    EXPECT_EQ(t.data.fileNames(), before);
+
+    // No list: filtering does nothing after its beep.
+    t.data.dir().remove("VELMORIX.LST");
+    t.dialogs.clear();
+    w->pressKey(Qt::Key_F1);
+    EXPECT_TRUE(t.dialogs.calls().empty());
+}
+
+TEST_F(FrmProhibitRunTest, AFailedBuildNamesTheFileAndKeepsTheOldList) {
+    t.setBag({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    t.data.writeRecords("VELMORIX.LST", {rec(653, {1, 2, 3, 4, 5, 6})});
+    const auto before = t.data.readBytes("VELMORIX.LST");
+    t.data.dir().setFaultHook([](FileStep step, const std::string& name, int64_t) {
+        return step == FileStep::Rename && name == "VELMORIX.TMP" ? 13 : 0; // the new list's last step
+    });
+    t.dialogs.answerYes();
+    w->findChild<QPushButton*>(QStringLiteral("Command11"))->click();
+    EXPECT_EQ(t.data.readBytes("VELMORIX.LST"), before);
+    const auto messages = t.dialogs.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].title, QStringLiteral("! HATA !"));
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("VELMORIX.LST")));
+    EXPECT_TRUE(
+        messages[1].text.startsWith(QStringLiteral("Yeni kombinasyon listesi yapılırken hata oluştu !")));
+    EXPECT_EQ(label("Label11"), QStringLiteral("Hata oluştu..."));
+    EXPECT_EQ(w->windowTitle(), WindowTitle);
+}
+
+TEST_F(FrmProhibitRunTest, DeletingTheList) {
+    t.data.writeRecords("VELMORIX.LST", {rec(653, {1, 2, 3, 4, 5, 6})});
+    t.dialogs.answerNo();
+    w->findChild<QAction*>(QStringLiteral("mnuDeleteList"))->trigger();
+    EXPECT_TRUE(t.data.dir().exists("VELMORIX.LST"));
+    t.dialogs.answerYes();
+    w->findChild<QAction*>(QStringLiteral("mnuDeleteList"))->trigger();
+    EXPECT_FALSE(t.data.dir().exists("VELMORIX.LST"));
+    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("'VELMORIX.LST' dosyasını silmek istiyormusunuz ?"));
+}
+
+} // namespace

@@ -1,0 +1,427 @@
+#include "windows/balls/WindowTestContext.h"
+
+#include "engine/SelectionControls.h"
+#include "windows/filters/FrmProhibit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+const QString Title = QStringLiteral("VELMORIX 653 Dizimci u4.5");
+
+class FrmProhibitTest : public ::testing::Test {
+protected:
+    WindowTestContext t;
+    std::unique_ptr<FrmProhibit> w = std::make_unique<FrmProhibit>(t.context);
+
+    template <class T> T* child(const QString& name) const {
+        T* c = w->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+    QCheckBox* check(const char* name) const { return child<QCheckBox>(QString::fromLatin1(name)); }
+    QRadioButton* option(int n) const { return child<QRadioButton>(QStringLiteral("Option%1").arg(n)); }
+    QLineEdit* text(const char* name) const { return child<QLineEdit>(QString::fromLatin1(name)); }
+    void typeColumn(std::initializer_list<const char*> values) {
+        int i = 0;
+        for (const char* v : values)
+            w->columnBox(i++)->setText(QString::fromUtf8(v));
+    }
+    std::vector<QString> column() const {
+        std::vector<QString> v;
+        for (int i = 0; i < 6; ++i)
+            v.push_back(w->columnBox(i)->text());
+        return v;
+    }
+    // Chaos and every other filter off: every column passes.
+    void allowEverything() {
+        t.state.Selection.ChaosOn = 0;
+        w->showSelection();
+    }
+    void showActive() {
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    }
+};
+
+TEST_F(FrmProhibitTest, ShowsTheStartUpSelectionInItsControls) {
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("VELMORIX 653 Dizimci u4.5  [ YASAKLAR & ZORUNLULUKLAR ]"));
+    EXPECT_TRUE(check("Check3")->isChecked());
+    EXPECT_EQ(check("Check3")->text(), QStringLiteral("Varsayılan Kaos Filtreleri"));
+    EXPECT_EQ(check("Check2_12")->text(), QStringLiteral("Sonuçlarla en az 3 benzer"));
+    EXPECT_TRUE(option(10)->isChecked());
+    EXPECT_TRUE(option(28)->isChecked());
+    EXPECT_TRUE(option(23)->isChecked());
+    EXPECT_EQ(option(19)->text(), QStringLiteral("3 benzer top yasak"));
+    EXPECT_FALSE(check("Check1_22")->isChecked()); // -1 is no length: shown clear
+    EXPECT_EQ(check("Check1_22")->text(), QStringLiteral("n = n+23"));
+    EXPECT_TRUE(check("Check6")->isChecked());
+    EXPECT_TRUE(check("Check7")->isChecked());
+    EXPECT_FALSE(text("Text1")->isEnabled());
+    EXPECT_EQ(text("Text1")->text(), QStringLiteral("21"));
+    EXPECT_EQ(text("Text2")->text(), QStringLiteral("279"));
+    EXPECT_TRUE(check("Check5_34")->isChecked());
+    EXPECT_EQ(child<QLabel>(QStringLiteral("Label20"))->text(), QStringLiteral("  Zorunlu : 6"));
+    EXPECT_EQ(child<QPushButton>(QStringLiteral("Command11"))->toolTip(),
+              QStringLiteral("Yeni Kombinasyon Listesi Yap"));
+    EXPECT_EQ(child<QAction>(QStringLiteral("mnuCloseApply"))->text(),
+              QStringLiteral("Pencereyi kapat (uygula ama kayıtlama)"));
+}
+
+TEST_F(FrmProhibitTest, WindowAndModelReadTheSameSelection) {
+    // The window's controls must come out exactly as the engine's model of them.
+    FilterSelection stored = FilterSelection::startup();
+    stored.RepeatBanLevel = 3;
+    stored.MathRelLevel = 2;
+    stored.MathRelPlus[20] = 2;
+    stored.MathRelTriple = 2;
+    stored.ResultLimit = 0;
+    stored.PlayedLimit = 5;
+    stored.OddEvenBan = -1;
+    stored.PrimeRequired = 1; // not -1: the box stays clear
+    stored.DecadeFilterOn = -1;
+    stored.DecadeRule[2][4] = 0;
+    stored.SumRule = {-1, 0, 300, 0};
+    stored.DecadeHitOn = -1;
+    const auto records = stored.toRecords();
+
+    t.state.Selection.fromRecords(records);
+    w->showSelection();
+    w->readSelection();
+    EXPECT_EQ(t.state.Selection, windowSelection(&records));
+    EXPECT_TRUE(option(22)->isChecked()); // 6 benzer top yasak
+    EXPECT_TRUE(option(18)->isChecked()); // Uygulama
+    // Shown after the length option disabled it: ticked but disabled.
+    EXPECT_FALSE(check("Check1_20")->isEnabled());
+    EXPECT_TRUE(check("Check1_20")->isChecked());
+    EXPECT_EQ(text("Text1")->text(), QStringLiteral("21"));
+    EXPECT_EQ(text("Text2")->text(), QStringLiteral("279"));
+    EXPECT_TRUE(text("Text1")->isEnabled());
+    EXPECT_FALSE(check("Check2_9")->isChecked());
+}
+
+TEST_F(FrmProhibitTest, LengthOptionsEnableAndClearRelationBoxes) {
+    check("Check1_8")->click();
+    check("Check1_9")->click();
+    check("Check2n")->click();
+    option(27)->click(); // 6 topa uygula
+    EXPECT_FALSE(check("Check1_9")->isEnabled());
+    EXPECT_FALSE(check("Check1_9")->isChecked());
+    EXPECT_TRUE(check("Check1_8")->isEnabled());
+    EXPECT_TRUE(check("Check1_8")->isChecked());
+    EXPECT_FALSE(check("Check2n")->isChecked());
+    EXPECT_FALSE(check("Check3n")->isEnabled());
+    option(25)->click(); // 4 topa uygula
+    EXPECT_TRUE(check("Check1_14")->isEnabled());
+    EXPECT_FALSE(check("Check1_15")->isEnabled());
+    EXPECT_TRUE(check("Check2n")->isEnabled());
+    EXPECT_FALSE(check("Check3n")->isEnabled());
+    option(24)->click();
+    EXPECT_TRUE(check("Check1_22")->isEnabled());
+    EXPECT_TRUE(check("Check3n")->isEnabled());
+
+    check("Check7")->click();
+    EXPECT_TRUE(text("Text1")->isEnabled());
+    check("Check7")->click();
+    EXPECT_FALSE(text("Text2")->isEnabled());
+}
+
+TEST_F(FrmProhibitTest, Label20KeepsItsLastNumberWhenNoDecadeBoxIsTicked) {
+    for (int i = 0; i < 35; ++i)
+        if (check(QStringLiteral("Check5_%1").arg(i).toLatin1().constData())->isChecked())
+            check(QStringLiteral("Check5_%1").arg(i).toLatin1().constData())->click();
+    EXPECT_EQ(child<QLabel>(QStringLiteral("Label20"))->text(), QStringLiteral("  Zorunlu : 6"));
+    check("Check5_17")->click(); // three balls of 20-29
+    EXPECT_EQ(child<QLabel>(QStringLiteral("Label20"))->text(), QStringLiteral("  Zorunlu : 3"));
+    EXPECT_EQ(t.state.Selection.DecadeHitCount, 3);
+    check("Check5_17")->click();
+    EXPECT_EQ(child<QLabel>(QStringLiteral("Label20"))->text(), QStringLiteral("  Zorunlu : 3"));
+}
+
+TEST_F(FrmProhibitTest, SumBoxesAreRepairedWhenTheyLoseFocus) {
+    showActive();
+    check("Check7")->click();
+    QLineEdit* least = text("Text1");
+    QLineEdit* most = text("Text2");
+    least->setFocus();
+    least->setText(QStringLiteral("300"));
+    most->setFocus();
+    EXPECT_EQ(least->text(), QStringLiteral("21"));
+    EXPECT_EQ(t.dialogs.beeps(), 1);
+    most->setText(QStringLiteral("20"));
+    least->setFocus();
+    EXPECT_EQ(most->text(), QStringLiteral("279"));
+
+    least->setText(QStringLiteral("200"));
+    most->setFocus();
+    most->setText(QStringLiteral("150"));
+    least->setFocus();
+    EXPECT_EQ(least->text(), QStringLiteral("150")); // the greatest sum below the least pulls it down
+
+    least->setText(QStringLiteral("160"));
+    most->setFocus();
+    EXPECT_EQ(most->text(), QStringLiteral("160"));
+    const int beeps = t.dialogs.beeps();
+    least->setText(QStringLiteral("100"));
+    most->setFocus();
+    EXPECT_EQ(t.dialogs.beeps(), beeps);
+}
+
+TEST_F(FrmProhibitTest, ColumnTestRefusesBoxesThatAreNotBallsOrRepeat) {
+    showActive();
+    typeColumn({"7", "3", "3", "9", "10", "11"});
+    w->pressKey(Qt::Key_F9);
+    EXPECT_EQ(t.dialogs.last().text, QStringLiteral(" 3. kutudaki sayı 2. kutudaki ile aynı! (Değiştirin!)"));
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! HATA !"));
+    EXPECT_EQ(t.dialogs.last().icon, DialogIcon::Exclamation);
+    EXPECT_TRUE(w->columnBox(2)->hasFocus());
+
+    for (const char* bad : {"40000", "0", "50", "x", "-3"}) {
+        typeColumn({"1", "2", "3", "4", bad, "6"});
+        w->pressKey(Qt::Key_F9);
+        EXPECT_EQ(t.dialogs.last().text, QStringLiteral(" 5. kutudaki sayı geçerli değil! (Doğru girin!)"))
+            << bad;
+        EXPECT_TRUE(w->columnBox(4)->hasFocus());
+    }
+    EXPECT_EQ(t.dialogs.calls().size(), 6u);
+}
+
+TEST_F(FrmProhibitTest, ColumnTestAsksAboutBankersAndBagThenJudges) {
+    allowEverything();
+    t.setBankers({9});
+    t.setBag({1, 2, 3, 4, 5, 6, 7});
+    typeColumn({"6", "5", "4", "3", "2", "1"});
+    t.dialogs.answerNo();
+    w->pressKey(Qt::Key_F9);
+    EXPECT_EQ(column(),
+              (std::vector<QString>{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                    QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")}));
+    ASSERT_EQ(t.dialogs.calls().size(), 1u);
+    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Test edilen kombinasyon banko koşuluna uymuyor!\r\r"
+                                                    "Test (banko koşulu ihmal edilerek) devam etsin mi?"));
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! DİKKAT !"));
+
+    // The banker is in the column, ball 8 is not in the bag.
+    typeColumn({"1", "2", "3", "4", "8", "9"});
+    t.dialogs.clear();
+    t.dialogs.answerYes();
+    w->pressKey(Qt::Key_F9);
+    ASSERT_EQ(t.dialogs.calls().size(), 2u);
+    EXPECT_EQ(t.dialogs.calls()[0].text,
+              QStringLiteral("Test edilen kombinasyondaki toplardan en az biri torbada yer almıyor!\r\r"
+                             "Test (torba koşulu ihmal edilerek) devam etsin mi?"));
+    EXPECT_EQ(t.dialogs.last().text,
+              QStringLiteral("Test edilen Kombinasyon koşullara uygun.\r\rSayı Toplamı=  27"));
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! UYGUN !"));
+    EXPECT_EQ(t.dialogs.last().icon, DialogIcon::None);
+
+    // With the chaos filters 1..6 cannot pass; the main window's column is left alone.
+    t.state.CurColumn = {0, 11, 12, 13, 14, 15, 16};
+    check("Check3")->click();
+    t.setBankers({});
+    t.setBag({});
+    typeColumn({"1", "2", "3", "4", "5", "6"});
+    t.dialogs.clear();
+    t.dialogs.answerYes(); // an empty bag never holds the column
+    w->pressKey(Qt::Key_F9);
+    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Test edilen Kombinasyon koşullara uygun değil."));
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! UYGUN DEĞİL !"));
+    EXPECT_EQ(t.state.CurColumn, (std::array<int16_t, 7>{0, 11, 12, 13, 14, 15, 16}));
+}
+
+TEST_F(FrmProhibitTest, SavedPlayedColumnCarriesItsSum) {
+    t.data.writeRecords("VELMORIX.OKL", {rec(653, {10, 11, 12, 13, 14, 15})});
+    typeColumn({"6", "5", "4", "3", "2", "1"});
+    t.dialogs.answerYes();
+    w->findChild<QPushButton*>(QStringLiteral("Command9"))->click();
+    EXPECT_EQ(t.dialogs.calls()[0].text,
+              QStringLiteral("Görünen kombinasyonu oynanan kolonlara eklemek "
+                             "(VELMORIX.OKL dosyasına kayıtlamak) istiyormusunuz ?"));
+    EXPECT_EQ(t.dialogs.calls()[0].title, QStringLiteral(" VELMORIX 653 DİZİMCİ Uyarlama 4.5"));
+    const auto records = t.data.readRecords("VELMORIX.OKL");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1], rec(21, {1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(t.dialogs.last().text,
+              QStringLiteral("Kolon VELMORIX.OKL dosyasına kayıtlandı.\r\rKayıt Numarası= 2"));
+    EXPECT_EQ(column()[0], QStringLiteral("1"));
+
+    // A repeated ball saves nothing.
+    typeColumn({"6", "6", "4", "3", "2", "1"});
+    t.dialogs.answerYes();
+    w->findChild<QAction*>(QStringLiteral("mnuTestSaveOKL"))->trigger();
+    EXPECT_EQ(t.data.readRecords("VELMORIX.OKL").size(), 2u);
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! HATA !"));
+
+    w->findChild<QPushButton*>(QStringLiteral("Command10"))->click();
+    EXPECT_EQ(column(), std::vector<QString>(6));
+}
+
+TEST_F(FrmProhibitTest, RandomColumnNeedsSixDistinctBalls) {
+    auto* random = w->findChild<QAction*>(QStringLiteral("mnuTestShowRndColumn"));
+    t.setBag({1, 2, 3, 4, 5});
+    t.setBankers({5});
+    random->trigger();
+    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("En az 6 top seçmeniz gerekir !"));
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! VELMORIX 653 Dizimci u4.5 !"));
+    EXPECT_EQ(column(), std::vector<QString>(6));
+
+    t.setBag({1, 2, 3, 4, 6});
+    for (int round = 0; round < 20; ++round) {
+        random->trigger();
+        std::vector<QString> balls = column();
+        EXPECT_EQ(balls[0], QStringLiteral("5"));
+        std::sort(balls.begin(), balls.end());
+        EXPECT_EQ(std::unique(balls.begin(), balls.end()), balls.end());
+    }
+    EXPECT_EQ(t.bag(), (std::vector<int>{1, 2, 3, 4, 6}));
+}
+
+TEST_F(FrmProhibitTest, ResultsToBagAndBankersOnTwelveResults) {
+    // Balls 1..48 once each, then 1..24 a second time; 49 never.
+    std::vector<ColumnRecord> results;
+    for (int r = 0; r < 8; ++r)
+        results.push_back(rec(653, {6 * r + 1, 6 * r + 2, 6 * r + 3, 6 * r + 4, 6 * r + 5, 6 * r + 6}));
+    for (int r = 0; r < 4; ++r)
+        results.push_back(rec(653, {6 * r + 1, 6 * r + 2, 6 * r + 3, 6 * r + 4, 6 * r + 5, 6 * r + 6}));
+    t.data.writeRecords("VELMORIX.RES", results);
+
+    t.dialogs.answerYes();
+    w->findChild<QAction*>(QStringLiteral("mnuApplyBag"))->trigger();
+    EXPECT_EQ(t.dialogs.calls()[0].text,
+              QStringLiteral(
+                  "Topları önceden çıkan sonuçlara göre değiştirmek istiyormusunuz ?\r\rUYARI! 'EVET' "
+                  "derseniz kombinasyon listesi ve aktif toplar (torba ve banko seçimi) etkilenecek..."));
+    std::vector<int> expected{49};
+    for (int b = 25; b <= 48; ++b)
+        expected.push_back(b);
+    for (int b = 1; b <= 11; ++b)
+        expected.push_back(b);
+    EXPECT_EQ(t.bag(), expected);
+    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Torbada 36 top var."));
+
+    t.dialogs.answerYes();
+    w->findChild<QAction*>(QStringLiteral("mnuApplyBanko"))->trigger();
+    EXPECT_EQ(t.bankers(), std::vector<int>{49});
+    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Banko Top: 49"));
+
+    // Two balls never drawn and a bag of 35 or more: two bankers.
+    results[7] = rec(653, {1, 43, 44, 45, 46, 47});
+    t.data.writeRecords("VELMORIX.RES", results);
+    t.dialogs.answerYes();
+    w->findChild<QAction*>(QStringLiteral("mnuApplyBanko"))->trigger();
+    EXPECT_EQ(t.bankers(), (std::vector<int>{48, 49}));
+    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Banko Toplar: 48 , 49"));
+    EXPECT_FALSE(t.data.dir().exists("VELMORIX.DAT"));
+}
+
+TEST_F(FrmProhibitTest, SavingBallsWithNoBankersClearsTheStoredOnes) {
+    std::vector<int16_t> words(50, 0);
+    words.insert(words.end(), {2, 7, 8});
+    t.data.writeWords("VELMORIX.DAT", words);
+    t.setBag({1, 2, 3, 4, 5, 6});
+    t.dialogs.answerYes();
+    w->findChild<QAction*>(QStringLiteral("mnuSaveBalls"))->trigger();
+    const auto saved = t.words("VELMORIX.DAT");
+    ASSERT_GE(saved.size(), 51u);
+    EXPECT_EQ(std::vector<int16_t>(saved.begin(), saved.begin() + 7),
+              (std::vector<int16_t>{6, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(saved[50], 0);
+    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Seçilen toplar VELMORIX.DAT dosyasına kayıtlandı..."));
+
+    // Fewer than six balls: nothing is asked or written.
+    t.setBag({1, 2});
+    t.dialogs.clear();
+    w->findChild<QAction*>(QStringLiteral("mnuSaveBalls"))->trigger();
+    EXPECT_TRUE(t.dialogs.calls().empty());
+}
+
+TEST_F(FrmProhibitTest, SelectionFileSaveAndLoad) {
+    check("Check4")->click();
+    option(20)->click();
+    t.dialogs.answerYes();
+    w->pressKey(Qt::Key_F6);
+    EXPECT_EQ(t.dialogs.last().text,
+              QStringLiteral("Filtreleme seçimi 'VELMORIX.FLT' dosyasına kayıtlandı ..."));
+    const auto bytes = t.data.readBytes("VELMORIX.FLT");
+    ASSERT_EQ(bytes.size(), 170u);
+    EXPECT_EQ(t.words("VELMORIX.FLT")[27], -1); // ForbiddenPairsOn
+    EXPECT_EQ(t.words("VELMORIX.FLT")[44], 2);  // ResultLimit: 4 similar balls
+
+    check("Check4")->click();
+    option(23)->click();
+    t.dialogs.answerYes();
+    w->pressKey(Qt::Key_F5);
+    EXPECT_EQ(t.dialogs.last().text,
+              QStringLiteral("Filtreleme seçimini 'VELMORIX.FLT' dosyasından yüklemek istiyormusunuz ?"));
+    EXPECT_TRUE(check("Check4")->isChecked());
+    EXPECT_TRUE(option(20)->isChecked());
+
+    auto shortFile = bytes;
+    shortFile.pop_back();
+    t.data.writeBytes("VELMORIX.FLT", shortFile);
+    w->pressKey(Qt::Key_F5);
+    EXPECT_EQ(t.dialogs.last().text,
+              QStringLiteral("'VELMORIX.FLT' dosyası bozuk (Dosya boyutu 170 byte değil) !"));
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! HATA !"));
+}
+
+TEST_F(FrmProhibitTest, ClosingReadsTheControlsUnlessCancelled) {
+    showActive();
+    check("Check4")->click();
+    w->findChild<QAction*>(QStringLiteral("mnuCancel"))->trigger();
+    EXPECT_EQ(t.state.Selection.ForbiddenPairsOn, 0);
+    showActive();
+    check("Check4")->click();
+    w->pressKey(Qt::Key_Escape);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(t.state.Selection.ForbiddenPairsOn, -1);
+}
+
+TEST_F(FrmProhibitTest, LongPlayedAndSextetListsOpenTheListWindows) {
+    std::vector<WindowId> opened;
+    for (WindowId id : {WindowId::OKLst, WindowId::OKList, WindowId::Ysk6, WindowId::Yasak6})
+        t.registry.registerWindow(id, [&opened, id](AppContext&) {
+            opened.push_back(id);
+            return new QWidget;
+        });
+    w->pressKey(Qt::Key_F8);
+    w->pressKey(Qt::Key_F4);
+    t.data.writeBytes("VELMORIX.YSK", std::vector<unsigned char>(32737 * 16, 1));
+    t.data.writeBytes("VELMORIX.OKL", std::vector<unsigned char>(32736 * 16, 1));
+    t.registry.closeAllExcept(WindowId::Loto);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    w->pressKey(Qt::Key_F8);
+    w->pressKey(Qt::Key_F4);
+    EXPECT_EQ(opened,
+              (std::vector<WindowId>{WindowId::Yasak6, WindowId::OKList, WindowId::Ysk6, WindowId::OKList}));
+    t.registry.closeAllExcept(WindowId::Loto);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(FrmProhibitLifetimeTest, ClosingTheOpenedWindowDestroysIt) {
+    WindowTestContext t;
+    t.registry.registerWindow(WindowId::Prohibit, [](AppContext& c) { return new FrmProhibit(c); });
+    QPointer<QWidget> window = t.registry.open(WindowId::Prohibit);
+    ASSERT_TRUE(window);
+    auto* prohibit = qobject_cast<FrmProhibit*>(window.data());
+    ASSERT_NE(prohibit, nullptr);
+    prohibit->pressKey(Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+} // namespace
