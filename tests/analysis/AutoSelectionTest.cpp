@@ -1,0 +1,80 @@
+#include "analysis/AutoSelection.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <vector>
+
+using namespace velmorix;
+
+namespace {
+
+// Counts given as {first ball, last ball, count} runs; other balls count 0.
+std::array<int32_t, 50> counts(std::initializer_list<std::array<int, 3>> runs) {
+    std::array<int32_t, 50> c{};
+    for (const auto& r : runs)
+        for (int b = r[0]; b <= r[1]; ++b)
+            c[static_cast<std::size_t>(b)] = r[2];
+    return c;
+}
+
+std::vector<int> balls(const BagList& bag) {
+    std::vector<int> v;
+    for (int i = 1; i <= bag.count(); ++i)
+        v.push_back(bag[i]);
+    return v;
+}
+
+std::vector<int> range(int first, int last) {
+    std::vector<int> v;
+    for (int b = first; b <= last; ++b)
+        v.push_back(b);
+    return v;
+}
+
+} // namespace
+
+TEST(AutoSelectionTest, EqualCountsGiveTheFirstThirtySixBalls) {
+    const auto equal = counts({{1, 49, 4}});
+    EXPECT_EQ(balls(mostDrawnBag(equal, 4)), range(1, 36));
+    EXPECT_EQ(balls(leastDrawnBag(equal, 4)), range(1, 36));
+    // Seven struck from each end: 43..49 from the bottom, 1..7 from the top.
+    EXPECT_EQ(balls(averageDrawnBag(equal, 4)), range(8, 42));
+}
+
+TEST(AutoSelectionTest, BagFillStopsAfterAWholeLevelOnceItHoldsThirtyTwo) {
+    // 30 balls at the top level are not enough; the next level stops at 36.
+    const auto c = counts({{1, 30, 5}, {31, 40, 4}, {41, 49, 3}});
+    EXPECT_EQ(balls(mostDrawnBag(c, 5)), range(1, 36));
+    // 33 balls at the top level end the fill after that level.
+    EXPECT_EQ(balls(mostDrawnBag(counts({{1, 33, 5}, {34, 49, 2}}), 5)), range(1, 33));
+    // From the bottom: 9 balls with 3, then 10 with 4, then the level of 5
+    // until the bag holds 36.
+    std::vector<int> least = range(1, 17);
+    for (int b = 31; b <= 49; ++b)
+        least.push_back(b);
+    std::sort(least.begin(), least.end());
+    EXPECT_EQ(balls(leastDrawnBag(c, 5)), least);
+}
+
+TEST(AutoSelectionTest, AveragesStrikeSixOrSevenFromEachEnd) {
+    // Bottom: 4 with count 0 (49..46 are counted from the top ball down), then
+    // the level of 1 until seven are struck; top: the six with count 9 end it.
+    const auto c = counts({{1, 6, 9}, {7, 20, 5}, {21, 42, 2}, {43, 45, 1}, {46, 49, 0}});
+    EXPECT_EQ(balls(averageDrawnBag(c, 9)), range(7, 42));
+    const auto d = counts({{1, 3, 9}, {4, 20, 5}, {21, 49, 2}});
+    // Top: three with 9, then four of the seventeen with 5; bottom: seven with 2.
+    EXPECT_EQ(balls(averageDrawnBag(d, 9)), range(8, 42));
+}
+
+TEST(AutoSelectionTest, BankerRules) {
+    const auto c = counts({{1, 9, 4}, {10, 20, 10}, {21, 30, 2}, {31, 40, 5}, {41, 49, 3}});
+    EXPECT_EQ(mostDrawnBanker(c), 10);
+    EXPECT_EQ(leastDrawnBanker(c), 21);
+    // Middle of 10 and 2 is 6; nobody has 6, so the next smaller count, 5.
+    EXPECT_EQ(middleDrawnBanker(c), 31);
+    const auto e = counts({{1, 9, 6}, {10, 49, 2}, {17, 17, 10}});
+    EXPECT_EQ(middleDrawnBanker(e), 1);
+    EXPECT_EQ(middleDrawnBanker(counts({{1, 49, 3}})), 1);
+}
