@@ -1,0 +1,252 @@
+#include "analysis/ChaosReport.h"
+#include "core/ColumnFile.h"
+#include "core/Encoding.h"
+#include "core/FileError.h"
+#include "support/TempDataDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <random>
+#include <set>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+const std::vector<std::array<int16_t, 6>> Clean{{5, 8, 9, 17, 32, 37},  {14, 25, 29, 31, 42, 49},
+                                                {2, 7, 25, 28, 32, 39}, {1, 15, 18, 29, 45, 49},
+                                                {2, 7, 21, 38, 45, 46}, {15, 23, 32, 36, 44, 47}};
+// Each breaks only test 10 (six odd or six even balls).
+const std::vector<std::array<int16_t, 6>> OnlyTest10{
+    {1, 13, 17, 25, 27, 35}, {14, 22, 26, 32, 46, 48}, {3, 13, 17, 21, 47, 49}, {6, 14, 16, 24, 40, 44}};
+
+ColumnRecord record(const std::array<int16_t, 6>& balls, int32_t tag = 653) {
+    return ColumnRecord{tag, balls};
+}
+
+// The ten conditions read literally off their descriptions, as an oracle
+// for the order in which the report uses the filters' rules.
+bool literalFails(int test, const std::array<int16_t, 6>& b) {
+    const std::set<int> m(b.begin(), b.end());
+    auto has = [&](int v) { return m.count(v) != 0; };
+    std::vector<int> diffs;
+    for (int i = 0; i < 6; ++i)
+        for (int j = i + 1; j < 6; ++j)
+            diffs.push_back(b[j] - b[i]);
+    switch (test) {
+    case 1:
+        return !(b[0] <= 17 && b[5] >= 26);
+    case 2:
+        for (int d : {1, 2})
+            for (int x : b)
+                if (has(x + d) && has(x + 2 * d))
+                    return true;
+        return false;
+    case 3:
+        for (int d = 1; d <= 16; ++d)
+            if (std::count(diffs.begin(), diffs.end(), d) > 2)
+                return true;
+        return false;
+    case 4:
+        return b[0] <= 12 && std::any_of(b.begin(), b.end(), [&](int x) { return has(2 * x) && has(4 * x); });
+    case 5:
+        return b[0] <= 5 && std::any_of(b.begin(), b.end(), [&](int x) { return has(3 * x) && has(9 * x); });
+    case 6: {
+        const auto high = std::count_if(b.begin(), b.end(), [](int x) { return x % 10 > 4; });
+        return high == 0 || high == 6;
+    }
+    case 7: {
+        std::set<int> groups;
+        for (int x : b)
+            groups.insert(x / 10);
+        return groups.size() < 3;
+    }
+    case 8:
+        for (int g = 0; g < 5; ++g)
+            if (std::count_if(b.begin(), b.end(), [g](int x) { return x / 10 == g; }) > 3)
+                return true;
+        return false;
+    case 9:
+        return std::count_if(diffs.begin(), diffs.end(), [](int d) { return d <= 5; }) < 2 ||
+               std::none_of(diffs.begin(), diffs.end(), [](int d) { return d >= 10 && d <= 19; });
+    default: {
+        const auto even = std::count_if(b.begin(), b.end(), [](int x) { return x % 2 == 0; });
+        return even == 0 || even == 6;
+    }
+    }
+}
+
+std::string bytesOf(const std::vector<unsigned char>& v) {
+    return std::string(v.begin(), v.end());
+}
+
+std::string expectedReport(const std::string& failuresOfTest10, const std::string& shareLine,
+                           const std::string& totalLine) {
+    std::string r = "VELMORIX 653 DİZİMCİ Uyarlama 4.5\r\n"
+                    "<Sonuçların Kaos Filtreleriyle Uygunluğu>  [06.12.2026 12:34:56 ]\r\n\r\n";
+    for (int t = 1; t <= 9; ++t)
+        r += chaosreport::testTitle(t) + "\r\n    Koşula Uymayan= YOK\r\n";
+    r += chaosreport::testTitle(10) + "\r\n" + failuresOfTest10 + shareLine + "\r\n\r\n" + totalLine + "\r\n";
+    return toWindows1254(r);
+}
+
+} // namespace
+
+TEST(ChaosTests, TestsAreTheFiltersRulesInTheReportsOrder) {
+    // 1 2 3 breaks the chain test; three decades are enough for test 7.
+    EXPECT_TRUE(chaosreport::failsTest(2, {1, 2, 3, 10, 20, 30}));
+    EXPECT_FALSE(chaosreport::failsTest(7, {1, 2, 3, 10, 20, 30}));
+    EXPECT_TRUE(chaosreport::failsTest(7, {1, 2, 3, 10, 11, 19}));
+    // The order of the balls in the record does not matter.
+    EXPECT_TRUE(chaosreport::failsTest(2, {30, 3, 20, 1, 10, 2}));
+
+    std::mt19937 gen(653);
+    std::vector<int16_t> balls(49);
+    for (int i = 0; i < 49; ++i)
+        balls[static_cast<std::size_t>(i)] = static_cast<int16_t>(i + 1);
+    for (int n = 0; n < 4000; ++n) {
+        std::shuffle(balls.begin(), balls.end(), gen);
+        std::array<int16_t, 6> c{};
+        std::copy(balls.begin(), balls.begin() + 6, c.begin());
+        std::sort(c.begin(), c.end());
+        for (int t = 1; t <= 10; ++t)
+            ASSERT_EQ(chaosreport::failsTest(t, c), literalFails(t, c)) << "test " << t << " ball " << c[0];
+    }
+}
+
+TEST(ChaosTests, ABrokenColumnFailsEveryTest) {
+    for (int t = 1; t <= 10; ++t) {
+        EXPECT_TRUE(chaosreport::failsTest(t, {5, 8, 9, 17, 32, 0})) << t;
+        EXPECT_TRUE(chaosreport::failsTest(t, {5, 8, 9, 17, 32, 32})) << t;
+    }
+}
+
+TEST(ChaosTests, ShareIsCutToATenthOfAPerCent) {
+    EXPECT_EQ(chaosreport::failureShare(3, 8), " 37.5");
+    EXPECT_EQ(chaosreport::failureShare(35, 40), " 87.5");
+    EXPECT_EQ(chaosreport::failureShare(1, 3), " 33.3");
+    EXPECT_EQ(chaosreport::failureShare(2, 3), " 66.6");
+    EXPECT_EQ(chaosreport::failureShare(1, 2), " 50");
+    EXPECT_EQ(chaosreport::failureShare(1, 1000), " 0.1");
+}
+
+TEST(ChaosTests, ReportOfEightResultsWithThreeFailures) {
+    std::vector<ColumnRecord> range;
+    for (int i = 0; i < 5; ++i)
+        range.push_back(record(Clean[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < 3; ++i)
+        range.push_back(record(OnlyTest10[static_cast<std::size_t>(i)]));
+    // A result stored out of order is reported with its balls ascending.
+    std::reverse(range[7].Ball.begin(), range[7].Ball.end());
+    std::vector<std::string> captions;
+    const std::string bytes = chaosreport::build(range, 3, 10, "06.12.2026 12:34:56",
+                                                 [&](const std::string& c) { captions.push_back(c); });
+    EXPECT_EQ(bytes, expectedReport("    Sonuç 08-  01, 13, 17, 25, 27, 35\r\n"
+                                    "    Sonuç 09-  14, 22, 26, 32, 46, 48\r\n"
+                                    "    Sonuç 10-  03, 13, 17, 21, 47, 49\r\n",
+                                    "    Koşula Uymayan= % 37.5", "<Toplam 8 sonuç (3-10) test edildi.>"));
+    // Windows-1254: "İ" is one byte.
+    EXPECT_EQ(static_cast<unsigned char>(bytes[14]), 0xDD);
+    ASSERT_EQ(captions.size(), 22u);
+    EXPECT_EQ(captions.front().rfind("TEST 0  BYTE= ", 0), 0u);
+    EXPECT_EQ(captions[1], "TEST 1");
+    EXPECT_EQ(captions.back(), "TEST 12  BYTE=" + std::string(" ") + std::to_string(bytes.size()));
+}
+
+TEST(ChaosTests, ReportOfFortyResultsWithThirtyFiveFailures) {
+    std::vector<ColumnRecord> range;
+    for (int i = 0; i < 40; ++i)
+        range.push_back(
+            record(i < 5 ? Clean[static_cast<std::size_t>(i)] : OnlyTest10[static_cast<std::size_t>(i % 4)]));
+    const std::string text = fromWindows1254(chaosreport::build(range, 90, 129, "x"));
+    EXPECT_NE(text.find("    Sonuç 095-  "), std::string::npos);
+    EXPECT_NE(text.find("    Sonuç 129-  "), std::string::npos);
+    EXPECT_NE(text.find("    Koşula Uymayan= % 87.5\r\n"), std::string::npos);
+    EXPECT_NE(text.find("<Toplam 40 sonuç (90-129) test edildi.>\r\n"), std::string::npos);
+}
+
+class ChaosRunTest : public ::testing::Test {
+protected:
+    TempDataDir data;
+    FixedClock clock;
+
+    void writeResults(int count) {
+        std::vector<ColumnRecord> r;
+        for (int i = 0; i < count; ++i)
+            r.push_back(record(i % 2 ? OnlyTest10[static_cast<std::size_t>(i % 4)]
+                                     : Clean[static_cast<std::size_t>(i % 6)]));
+        data.writeRecords(files::Results, r);
+    }
+    std::vector<std::string> names() const { return data.fileNames(); }
+};
+
+TEST_F(ChaosRunTest, ReportReplacesTheTextFileAndTheWorkingCopyGoes) {
+    writeResults(8);
+    data.writeBytes(files::Text, {'o', 'l', 'd'});
+    const ChaosRun run = runChaosReport(data.dir(), 1, 8, "06.12.2026 12:34:56");
+    EXPECT_EQ(run.outcome, ChaosRun::Outcome::Written);
+    const auto text = data.readBytes(files::Text);
+    EXPECT_EQ(run.bytes, static_cast<int64_t>(text.size()));
+    EXPECT_EQ(bytesOf(text),
+              chaosreport::build(data.readRecords(files::Results), 1, 8, "06.12.2026 12:34:56"));
+    EXPECT_EQ(names(), (std::vector<std::string>{"VELMORIX.RES", "VELMORIX.TXT"}));
+    EXPECT_EQ(chaosWrittenText(run.bytes),
+              " " + std::to_string(text.size()) + " byte 'VELMORIX.TXT' dosyasına kayıtlandı...");
+}
+
+TEST_F(ChaosRunTest, RefusalsAndFailuresKeepTheOldReportAndRemoveTheCopy) {
+    writeResults(8);
+    data.writeBytes(files::Text, {'o', 'l', 'd'});
+    EXPECT_EQ(runChaosReport(data.dir(), 4, 4, "x").outcome, ChaosRun::Outcome::TooFewResults);
+    EXPECT_EQ(runChaosReport(data.dir(), 5, 9, "x").outcome, ChaosRun::Outcome::OutsideFile);
+    EXPECT_EQ(names(), (std::vector<std::string>{"VELMORIX.RES", "VELMORIX.TXT"}));
+
+    data.dir().setFaultHook([](FileStep step, const std::string& name, int64_t) {
+        return step == FileStep::Write && name.rfind("VELMORIX.TXT", 0) == 0 ? ENOSPC : 0;
+    });
+    EXPECT_THROW(runChaosReport(data.dir(), 1, 8, "x"), FileError);
+    EXPECT_EQ(bytesOf(data.readBytes(files::Text)), "old");
+    EXPECT_EQ(names(), (std::vector<std::string>{"VELMORIX.RES", "VELMORIX.TXT"}));
+
+    data.writeBytes(files::Results, {});
+    data.dir().setFaultHook([](FileStep, const std::string&, int64_t) { return 0; });
+    EXPECT_EQ(runChaosReport(data.dir(), 1, 2, "x").outcome, ChaosRun::Outcome::NoResults);
+    EXPECT_EQ(names(), (std::vector<std::string>{"VELMORIX.RES", "VELMORIX.TXT"}));
+}
+
+TEST_F(ChaosRunTest, BatchCommandRefusesWhatTheDialogRefuses) {
+    writeResults(8);
+    data.writeBytes(files::Text, {'o', 'l', 'd'});
+    auto run = [&](std::vector<std::string> args) { return chaosReportCommand(data.dir(), clock, args); };
+
+    CommandOutcome o = run({"5", "3"});
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.messages,
+              (std::vector<std::string>{"Bitiş kolon numarası başlangıç kolon numarasından az olamaz !"}));
+    o = run({"40000", "8"});
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.messages,
+              (std::vector<std::string>{"Başlangıç kolon numarası GEÇERSİZ !\n\n[ KOLON SAYISI = 8 ]"}));
+    EXPECT_EQ(run({"1", "9"}).messages,
+              (std::vector<std::string>{"Bitiş kolon numarası GEÇERSİZ !\n\n[ KOLON SAYISI = 8 ]"}));
+    o = run({"6", "6"});
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.messages, (std::vector<std::string>{"Bu işlem için en az 2 sonuç gerekir..."}));
+    EXPECT_EQ(run({"1"}).exitCode, 2);
+    EXPECT_EQ(bytesOf(data.readBytes(files::Text)), "old");
+
+    o = run({"1", "8"});
+    EXPECT_EQ(o.exitCode, 0);
+    EXPECT_EQ(bytesOf(data.readBytes(files::Text)),
+              chaosreport::build(data.readRecords(files::Results), 1, 8, "06.12.2026 12:34:56"));
+    EXPECT_EQ(o.messages, (std::vector<std::string>{
+                              chaosWrittenText(static_cast<int64_t>(data.readBytes(files::Text).size()))}));
+
+    data.writeBytes(files::Results, {});
+    o = run({"1", "8"});
+    EXPECT_EQ(o.exitCode, 1);
+    EXPECT_EQ(o.messages, (std::vector<std::string>{"Değerlendirilecek herhangi bir sonuç yok !"}));
+}
