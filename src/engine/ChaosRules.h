@@ -17,6 +17,11 @@ bool passes(const SortedColumn& column);
 // window's chaos test.
 bool passesWithoutRule2(const SortedColumn& column);
 
+// For five distinct balls, the mask of the balls x (not among them) for which
+// the six balls pass every rule: the enumeration checks a whole last position
+// at once.
+uint64_t passingSixthBalls(uint64_t fiveBalls);
+
 // The balls of rule 2's fixed set.
 inline constexpr uint64_t Rule2Set = [] {
     uint64_t m = 0;

@@ -2,6 +2,8 @@
 
 #include "ChaosRules.h"
 
+#include <algorithm>
+
 namespace velmorix {
 
 namespace {
@@ -33,7 +35,7 @@ uint64_t maskOf(const int16_t* balls, int count) {
 
 bool differenceRepeats(uint64_t m) {
     for (int d = 1; d <= 16; ++d)
-        if (__builtin_popcountll(m & (m >> d)) > 2)
+        if (ballCount(m & (m >> d)) > 2)
             return true;
     return false;
 }
@@ -41,7 +43,7 @@ bool differenceRepeats(uint64_t m) {
 std::array<int, 5> decadeCounts(uint64_t m) {
     std::array<int, 5> c{};
     for (std::size_t d = 0; d < 5; ++d)
-        c[d] = __builtin_popcountll(m & ballmasks::Decade[d]);
+        c[d] = ballCount(m & ballmasks::Decade[d]);
     return c;
 }
 
@@ -77,6 +79,10 @@ ColumnEvaluator::ColumnEvaluator(const FilterSelection& s, const RunContext& ctx
                 m_doubleChain[static_cast<std::size_t>(x)] = geometricChain(x, 2, s.MathRelDouble + 1);
             if (s.MathRelTriple > 0 && s.MathRelTriple + 2 <= 6)
                 m_tripleChain[static_cast<std::size_t>(x)] = geometricChain(x, 3, s.MathRelTriple + 1);
+            for (uint64_t chain :
+                 {m_doubleChain[static_cast<std::size_t>(x)], m_tripleChain[static_cast<std::size_t>(x)]})
+                if (chain)
+                    m_geometricChains.push_back(chain);
         }
     }
 
@@ -134,19 +140,19 @@ bool ColumnEvaluator::otherFiltersPass(const SortedColumn& c) const {
     const uint64_t m = c.mask;
     if (m_partA) {
         if (m_oddEven) {
-            const int even = __builtin_popcountll(m & ballmasks::Even);
+            const int even = ballCount(m & ballmasks::Even);
             if (even == 0 || even == 6)
                 return false;
         }
         if (m_halfSplit) {
-            const int high = __builtin_popcountll(m & ballmasks::AboveHalf);
+            const int high = ballCount(m & ballmasks::AboveHalf);
             if (high == 0 || high == 6)
                 return false;
         }
         if (m_lastDigit) {
             constexpr uint64_t tens = bit(10) | bit(20) | bit(30) | bit(40);
             for (int i = 0; i < 3; ++i)
-                if (__builtin_popcountll(m & (tens << c.b[static_cast<std::size_t>(i)])) > 2)
+                if (ballCount(m & (tens << c.b[static_cast<std::size_t>(i)])) > 2)
                     return false;
         }
         if (m_decadesMin3 || m_decadeShape) {
@@ -169,7 +175,7 @@ bool ColumnEvaluator::otherFiltersPass(const SortedColumn& c) const {
     }
     if (m_lastTwoWeeks && (m & m_lastWeeksMask) == 0)
         return false;
-    if (m_lastWeek && __builtin_popcountll(m & m_lastWeekMask) > 2)
+    if (m_lastWeek && ballCount(m & m_lastWeekMask) > 2)
         return false;
     if (m_span > 0 && c.b[5] - c.b[0] == m_span)
         return false;
@@ -186,7 +192,7 @@ bool ColumnEvaluator::otherFiltersPass(const SortedColumn& c) const {
     return true;
 }
 
-bool ColumnEvaluator::passes(const SortedColumn& c) const {
+bool ColumnEvaluator::sumAndDecadesPass(const SortedColumn& c) const {
     if (m_sumOn) {
         const int sum = c.sum();
         if (sum < m_sumLeast || sum > m_sumGreatest)
@@ -195,7 +201,7 @@ bool ColumnEvaluator::passes(const SortedColumn& c) const {
     if (m_decadeOn) {
         bool hit = false;
         for (std::size_t d = 0; d < 5; ++d) {
-            const int n = __builtin_popcountll(c.mask & ballmasks::Decade[d]);
+            const int n = ballCount(c.mask & ballmasks::Decade[d]);
             if (!((m_decadeAllowed[d] >> n) & 1u))
                 return false;
             hit = hit || n == m_decadeHitCount;
@@ -203,8 +209,14 @@ bool ColumnEvaluator::passes(const SortedColumn& c) const {
         if (m_decadeHitOn && !hit)
             return false;
     }
-    if (!mathRelationsPass(c))
-        return false;
+    return true;
+}
+
+bool ColumnEvaluator::passes(const SortedColumn& c) const {
+    return sumAndDecadesPass(c) && mathRelationsPass(c) && passesRest(c);
+}
+
+bool ColumnEvaluator::passesRest(const SortedColumn& c) const {
     if (m_resultSimilarity && m_ctx.resultSimilarity.sharesWith(c))
         return false;
     if (m_playedSimilarity && m_ctx.playedSimilarity.sharesWith(c))
@@ -212,6 +224,85 @@ bool ColumnEvaluator::passes(const SortedColumn& c) const {
     if (m_sextetSimilarity && m_ctx.sextetSimilarity.sharesWith(c))
         return false;
     return !m_otherOn || otherFiltersPass(c);
+}
+
+namespace {
+
+// Mask of the balls x with x + s in `m` (s may be negative).
+uint64_t shifted(uint64_t m, int s) {
+    return (s >= 0 ? m >> s : m << -s) & ballmasks::All;
+}
+
+uint64_t ballRange(int first, int last) {
+    first = std::max(first, 1);
+    last = std::min(last, 49);
+    if (first > last)
+        return 0;
+    return ((uint64_t{2} << last) - 1) & ~((uint64_t{1} << first) - 1);
+}
+
+} // namespace
+
+uint64_t ColumnEvaluator::sixthBalls(uint64_t p) const {
+    uint64_t ok = ballmasks::All & ~p;
+    if (m_sumOn) {
+        int sum = 0;
+        for (uint64_t m = p; m; m &= m - 1)
+            sum += __builtin_ctzll(m);
+        ok &= ballRange(m_sumLeast - sum, m_sumGreatest - sum);
+    }
+    if (m_decadeOn) {
+        std::array<int, 5> counts{};
+        for (std::size_t d = 0; d < 5; ++d)
+            counts[d] = ballCount(p & ballmasks::Decade[d]);
+        uint64_t allowed = 0;
+        for (std::size_t e = 0; e < 5; ++e) { // x in decade e
+            bool fits = true, hit = false;
+            for (std::size_t d = 0; d < 5; ++d) {
+                const int n = counts[d] + (d == e ? 1 : 0);
+                fits = fits && ((m_decadeAllowed[d] >> n) & 1u);
+                hit = hit || n == m_decadeHitCount;
+            }
+            if (fits && (hit || !m_decadeHitOn))
+                allowed |= ballmasks::Decade[e];
+        }
+        ok &= allowed;
+    }
+    if (m_pairsOn) {
+        for (uint64_t m = p; m; m &= m - 1) {
+            const uint64_t beside = m_ctx.pairMask[static_cast<std::size_t>(__builtin_ctzll(m))];
+            if (beside & p)
+                return 0;
+            ok &= ~beside;
+        }
+    }
+    if (m_mathOn) {
+        // A chain of links + 1 balls: none among the five, and x at no place of one.
+        for (const Relation& r : m_plus) {
+            uint64_t starts = p;
+            for (int t = 1; t <= r.links; ++t)
+                starts &= p >> (t * r.step);
+            if (starts)
+                return 0;
+            for (int j = 0; j <= r.links; ++j) {
+                uint64_t completes = ballmasks::All;
+                for (int i = 0; i <= r.links; ++i)
+                    if (i != j)
+                        completes &= shifted(p, (i - j) * r.step);
+                ok &= ~completes;
+            }
+        }
+        for (uint64_t chain : m_geometricChains) {
+            const uint64_t missing = chain & ~p;
+            if (missing == 0)
+                return 0;
+            if (!moreThanOne(missing))
+                ok &= ~missing;
+        }
+    } else if (m_chaosOn) {
+        ok &= chaos::passingSixthBalls(p);
+    }
+    return ok;
 }
 
 bool ColumnEvaluator::evaluate(ColumnRecord& record) const {

@@ -30,10 +30,22 @@ public:
     // (the Tag is left alone).
     bool evaluate(ColumnRecord& record) const;
 
+    // For enumeration: given five distinct balls, the mask of the balls x for
+    // which the six balls pass the sum, decade, pair, relation and chaos
+    // filters. The rest (results, played columns, sextets, other filters) is
+    // passesRest, needed only when hasRest().
+    uint64_t sixthBalls(uint64_t fiveBalls) const;
+    bool hasRest() const {
+        return m_resultSimilarity || m_playedSimilarity || m_sextetSimilarity || m_otherOn;
+    }
+    bool passesRest(const SortedColumn& column) const;
+
     // The thirteen other filters alone (OtherFiltersTest).
     bool otherFiltersPass(const SortedColumn& column) const;
     // The forbidden pairs, math relations and chaos filters alone.
     bool mathRelationsPass(const SortedColumn& column) const;
+    // Sum limits and the decade table.
+    bool sumAndDecadesPass(const SortedColumn& column) const;
 
 private:
     struct Relation {
@@ -58,6 +70,7 @@ private:
     std::vector<Relation> m_plus;
     std::array<uint64_t, 50> m_doubleChain{}; // chain mask starting at a ball, 0 when none
     std::array<uint64_t, 50> m_tripleChain{};
+    std::vector<uint64_t> m_geometricChains; // every doubling and tripling chain
 
     bool m_chaosOn = false;
 

@@ -1,6 +1,7 @@
 #include "ListBuilder.h"
 
 #include "ColumnEvaluator.h"
+#include "ListStream.h"
 #include "ListTexts.h"
 #include "ProgressThrottle.h"
 #include "RepetitionBan.h"
@@ -151,41 +152,53 @@ void Build::enumerate(const std::vector<int>& pool, int slots, const ColumnEvalu
     const int64_t total = m_result.totalCombinations;
     const int n = static_cast<int>(pool.size());
 
-    ColumnWriter out(m_dir, files::List, files::Temp);
+    // The last free position is taken whole: the evaluator gives the mask of
+    // the balls that complete the five others, so only candidates that can
+    // pass are looked at one by one.
+    std::vector<uint64_t> from(static_cast<std::size_t>(n) + 1, 0); // pool balls from index i on
+    for (int i = n - 1; i >= 0; --i)
+        from[static_cast<std::size_t>(i)] =
+            from[static_cast<std::size_t>(i + 1)] | uint64_t{1} << pool[static_cast<std::size_t>(i)];
+
+    ListWriter out(m_dir, files::List, files::Temp);
     int32_t examined = 0;
     int32_t accepted = 0;
     m_progress.send(1, 0, total, enumerationTitle(0, 0));
+    const int fixed = slots - 1; // free positions before the last
     if (slots >= 1 && slots <= n) {
         std::array<int, 6> idx{};
-        std::array<uint64_t, 7> prefix{};
+        std::array<uint64_t, 6> prefix{};
         prefix[0] = bankerMask;
-        for (int t = 0; t < slots; ++t) {
+        for (int t = 0; t < fixed; ++t) {
             idx[static_cast<std::size_t>(t)] = t;
             prefix[static_cast<std::size_t>(t + 1)] =
                 prefix[static_cast<std::size_t>(t)] | uint64_t{1} << pool[static_cast<std::size_t>(t)];
         }
-        ColumnRecord rec;
-        rec.Tag = tag;
+        const bool rest = evaluator.hasRest();
         for (;;) {
-            ++examined;
+            const int lastFrom = fixed == 0 ? 0 : idx[static_cast<std::size_t>(fixed - 1)] + 1;
+            const uint64_t five = prefix[static_cast<std::size_t>(fixed)];
+            examined += n - lastFrom;
             if (bankersValid) {
-                const SortedColumn column = SortedColumn::fromMask(prefix[static_cast<std::size_t>(slots)]);
-                if (evaluator.passes(column)) {
-                    for (std::size_t i = 0; i < 6; ++i)
-                        rec.Ball[i] = static_cast<int16_t>(column.b[i]);
-                    out.write(rec);
+                for (uint64_t x = evaluator.sixthBalls(five) & from[static_cast<std::size_t>(lastFrom)]; x;
+                     x &= x - 1) {
+                    const SortedColumn column = SortedColumn::fromMask(five | (x & -x));
+                    if (rest && !evaluator.passesRest(column))
+                        continue;
+                    out.write(tag, column.b);
                     ++accepted;
                 }
             }
             if (m_progress.due())
                 m_progress.send(1, examined, total, enumerationTitle(accepted, examined));
-            int t = slots - 1;
+            // Next prefix: the last fixed position that can still move.
+            int t = fixed - 1;
             while (t >= 0 && idx[static_cast<std::size_t>(t)] == n - slots + t)
                 --t;
             if (t < 0)
                 break;
             ++idx[static_cast<std::size_t>(t)];
-            for (int u = t; u < slots; ++u) {
+            for (int u = t; u < fixed; ++u) {
                 if (u > t)
                     idx[static_cast<std::size_t>(u)] = idx[static_cast<std::size_t>(u - 1)] + 1;
                 prefix[static_cast<std::size_t>(u + 1)] =
@@ -204,17 +217,18 @@ void Build::enumerate(const std::vector<int>& pool, int slots, const ColumnEvalu
 void Build::banRepetitions(int level) {
     int32_t count = 0;
     {
-        ColumnReader in(m_dir, files::List);
+        ListReader in(m_dir, files::List);
         count = in.count();
         if (count < 2)
             return;
         m_keep.assign((static_cast<std::size_t>(count) + 63) / 64, 0);
         m_progress.send(2, 0, count, banStartTitle(2));
         RepetitionBan ban(level, false);
-        ColumnRecord r;
-        for (int32_t i = 1; in.next(r); ++i) {
-            if (ban.offer(r.Ball))
-                m_keep[static_cast<std::size_t>(i - 1) / 64] |= uint64_t{1} << ((i - 1) % 64);
+        int32_t i = 0;
+        while (const unsigned char* r = in.next()) {
+            if (ban.offer(ListReader::balls(r)))
+                m_keep[static_cast<std::size_t>(i) / 64] |= uint64_t{1} << (i % 64);
+            ++i;
             if (m_progress.due())
                 m_progress.send(2, i, count, banTitle(2, i, count));
         }
@@ -222,22 +236,20 @@ void Build::banRepetitions(int level) {
     }
 
     m_result.buildStep = 8;
-    ColumnReader in(m_dir, files::List);
-    ColumnWriter out(m_dir, files::List, files::Temp);
-    ColumnRecord r;
-    int32_t written = 0;
-    for (int32_t i = 1; in.next(r); ++i) {
-        if ((m_keep[static_cast<std::size_t>(i - 1) / 64] >> ((i - 1) % 64)) & 1u) {
+    ListReader in(m_dir, files::List);
+    ListWriter out(m_dir, files::List, files::Temp);
+    int32_t i = 0;
+    while (const unsigned char* r = in.next()) {
+        if ((m_keep[static_cast<std::size_t>(i) / 64] >> (i % 64)) & 1u)
             out.write(r);
-            ++written;
-        }
+        ++i;
         if (m_progress.due())
-            m_progress.send(3, i, count, compactionTitle(3, written));
+            m_progress.send(3, i, count, compactionTitle(3, out.count()));
     }
-    m_progress.send(3, count, count, compactionTitle(3, written));
+    m_progress.send(3, count, count, compactionTitle(3, out.count()));
     m_result.buildStep = 9;
     out.commit();
-    m_state.RecNo = written;
+    m_state.RecNo = out.count();
 }
 
 } // namespace

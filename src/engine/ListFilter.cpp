@@ -2,6 +2,7 @@
 
 #include "ColumnEvaluator.h"
 #include "ListBuilder.h"
+#include "ListStream.h"
 #include "ListTexts.h"
 #include "ProgressThrottle.h"
 #include "RepetitionBan.h"
@@ -131,16 +132,18 @@ bool Filter::askBagQuestion(bool& useBag, bool& useBankers) {
 }
 
 void Filter::dropOutsideBag(DropMarks& marks, bool useBag, bool useBankers) {
-    ColumnReader in(m_dir, files::List);
-    ColumnRecord r;
-    for (int32_t i = 1; i <= m_count && in.next(r); ++i) {
+    ListReader in(m_dir, files::List);
+    int32_t i = 0;
+    while (const unsigned char* bytes = in.next()) {
+        ++i;
+        const std::array<int16_t, 6> balls = ListReader::balls(bytes);
         bool fits = true;
         if (useBankers)
             for (int k = 1; k <= m_state.BankoBalls.count(); ++k)
-                if (std::find(r.Ball.begin(), r.Ball.end(), m_state.BankoBalls[k]) == r.Ball.end())
+                if (std::find(balls.begin(), balls.end(), m_state.BankoBalls[k]) == balls.end())
                     fits = false;
         if (useBag)
-            for (int16_t v : r.Ball)
+            for (int16_t v : balls)
                 if (v < 1 || v > 49 || !m_avail[static_cast<std::size_t>(v)])
                     fits = false;
         if (!fits)
@@ -154,21 +157,23 @@ void Filter::dropOutsideBag(DropMarks& marks, bool useBag, bool useBankers) {
 // Returns whether a record with a repeated or out-of-range ball is still in the
 // list (it can only be one whose negative Tag kept it from being evaluated).
 bool Filter::evaluate(DropMarks& marks, const ColumnEvaluator& evaluator) {
-    ColumnReader in(m_dir, files::List);
-    ColumnRecord r;
+    ListReader in(m_dir, files::List);
     bool oddLeft = false;
     int32_t passed = 0;
-    for (int32_t i = 1; i <= m_count && in.next(r); ++i) {
-        if (r.Tag == -1) {
+    int32_t i = 0;
+    while (const unsigned char* bytes = in.next()) {
+        ++i;
+        const int32_t tag = ListReader::tag(bytes);
+        if (tag == -1) {
             marks.drop(i);
         } else if (!marks[i]) {
-            if (r.Tag >= 0) {
-                ColumnRecord copy = r;
-                if (evaluator.evaluate(copy))
+            const auto column = SortedColumn::from(ListReader::balls(bytes));
+            if (tag >= 0) {
+                if (column && evaluator.passes(*column))
                     ++passed;
                 else
                     marks.drop(i);
-            } else if (!isValidColumn(r.Ball)) {
+            } else if (!column) {
                 oddLeft = true;
             }
         }
@@ -183,10 +188,11 @@ bool Filter::evaluate(DropMarks& marks, const ColumnEvaluator& evaluator) {
 void Filter::banRepetitions(DropMarks& marks, int level, bool oddRecords) {
     m_progress.send(3, 0, m_count, banStartTitle(3));
     RepetitionBan ban(level, oddRecords);
-    ColumnReader in(m_dir, files::List);
-    ColumnRecord r;
-    for (int32_t i = 1; i <= m_count && in.next(r); ++i) {
-        if (!marks[i] && !ban.offer(r.Ball))
+    ListReader in(m_dir, files::List);
+    int32_t i = 0;
+    while (const unsigned char* bytes = in.next()) {
+        ++i;
+        if (!marks[i] && !ban.offer(ListReader::balls(bytes)))
             marks.drop(i);
         if (m_progress.due())
             m_progress.send(3, i, m_count, banTitle(3, i, m_count));
@@ -195,13 +201,14 @@ void Filter::banRepetitions(DropMarks& marks, int level, bool oddRecords) {
 }
 
 int32_t Filter::compact(const DropMarks& marks) {
-    ColumnReader in(m_dir, files::List);
-    ColumnWriter out(m_dir, files::List, files::Temp);
-    ColumnRecord r;
+    ListReader in(m_dir, files::List);
+    ListWriter out(m_dir, files::List, files::Temp);
     int32_t written = 0;
-    for (int32_t i = 1; i <= m_count && in.next(r); ++i) {
+    int32_t i = 0;
+    while (const unsigned char* bytes = in.next()) {
+        ++i;
         if (!marks[i]) {
-            out.write(r);
+            out.write(bytes);
             ++written;
         }
         if (m_progress.due())

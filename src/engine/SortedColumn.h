@@ -16,7 +16,7 @@ struct SortedColumn {
         c.mask = mask;
         uint64_t m = mask;
         for (int i = 0; i < 6; ++i) {
-            c.b[static_cast<std::size_t>(i)] = __builtin_ctzll(m);
+            c.b[static_cast<std::size_t>(i)] = __builtin_ctzll(m); // a single instruction
             m &= m - 1;
         }
         return c;
@@ -36,6 +36,26 @@ struct SortedColumn {
     int sum() const { return b[0] + b[1] + b[2] + b[3] + b[4] + b[5]; }
 };
 
+// Bit counts without a library call: the baseline x86-64 has no popcount
+// instruction, and these run for every candidate.
+inline int ballCount(uint64_t x) {
+#if defined(__POPCNT__)
+    return __builtin_popcountll(x);
+#else
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+#endif
+}
+inline bool moreThanOne(uint64_t x) {
+    return (x & (x - 1)) != 0;
+}
+inline bool moreThanTwo(uint64_t x) {
+    x &= x - 1;
+    return (x & (x - 1)) != 0;
+}
+
 namespace ballmasks {
 constexpr uint64_t range(int first, int last) {
     uint64_t m = 0;
@@ -52,6 +72,8 @@ inline constexpr uint64_t Even = [] {
         m |= uint64_t{1} << v;
     return m;
 }();
+inline constexpr uint64_t All = range(1, 49);
+inline constexpr uint64_t Odd = All & ~Even;
 inline constexpr uint64_t AboveHalf = range(26, 49); // greater than 25
 // Balls whose last digit is 5..9.
 inline constexpr uint64_t HighLastDigit =

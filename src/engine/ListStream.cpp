@@ -1,0 +1,88 @@
+#include "ListStream.h"
+
+#include "core/ColumnFile.h"
+#include "core/FileError.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velmorix {
+
+namespace {
+constexpr std::size_t BlockSize = std::size_t{1} << 20; // a multiple of the record size
+}
+
+ListReader::ListReader(const DataDir& dir, std::string name) : m_name(std::move(name)) {
+    m_fd = ::open(dir.path(m_name).c_str(), O_RDONLY | O_CLOEXEC);
+    if (m_fd < 0) {
+        if (errno != ENOENT)
+            throw FileError(m_name, "okunamadı", errno);
+        return;
+    }
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        throw FileError(m_name, "okunamadı", errno);
+    m_count = recordCountForLength(st.st_size);
+    m_buffer.resize(BlockSize);
+}
+
+ListReader::~ListReader() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void ListReader::fill() {
+    m_pos = 0;
+    m_end = 0;
+    while (m_end < m_buffer.size()) {
+        const ssize_t n = ::read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw FileError(m_name, "okunamadı", errno);
+        }
+        if (n == 0)
+            break;
+        m_end += static_cast<std::size_t>(n);
+    }
+}
+
+const unsigned char* ListReader::next() {
+    if (m_given >= m_count)
+        return nullptr;
+    ++m_given;
+    if (m_end - m_pos < ColumnRecord::Size) {
+        // Keep a part of a record at the end of the block, then read on.
+        const std::size_t left = m_end - m_pos;
+        std::memcpy(m_torn.data(), m_buffer.data() + m_pos, left);
+        fill();
+        const std::size_t more = std::min(ColumnRecord::Size - left, m_end);
+        std::memcpy(m_torn.data() + left, m_buffer.data(), more);
+        std::memset(m_torn.data() + left + more, 0, ColumnRecord::Size - left - more);
+        m_pos = more;
+        if (left == 0 && more == ColumnRecord::Size)
+            return m_buffer.data() + (m_pos - ColumnRecord::Size);
+        return m_torn.data();
+    }
+    const unsigned char* r = m_buffer.data() + m_pos;
+    m_pos += ColumnRecord::Size;
+    return r;
+}
+
+ListWriter::ListWriter(const DataDir& dir, std::string target, std::string tempName)
+    : m_file(dir, std::move(target), std::move(tempName)), m_block(std::size_t{1} << 16) {}
+
+void ListWriter::flush() {
+    m_file.write(m_block.data(), m_used);
+    m_used = 0;
+}
+
+void ListWriter::commit() {
+    flush();
+    m_file.commit();
+}
+
+} // namespace velmorix
