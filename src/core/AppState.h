@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace velmorix {
 
@@ -23,7 +24,12 @@ struct PairTable {
 // the list filter dialog.
 struct QuantumSettings {
     std::array<int16_t, 51> Rtor{};
-    int16_t KuantumValue = 0;
+    int16_t KuantumValue = 0; // the last record number computed (element 0 of KuantumValues)
+    // The Kuantum value of every result record number 0..32767; element 0 holds
+    // the last record number computed.
+    std::vector<int16_t> KuantumValues = std::vector<int16_t>(32768, 0);
+    // The results window the ranking and the values were last computed for.
+    int16_t ValuesFirst = 0, ValuesLast = 0;
     int16_t GKMIN = 0, GKMAX = 0, GB0 = 0, GB1 = 0;
     int16_t gi12kmin = 0, gi12kmax = 0, gs12kmin = 0, gs12kmax = 0;
     int16_t gi6kmin = 0, gi6kmax = 0, gs6kmin = 0, gs6kmax = 0;

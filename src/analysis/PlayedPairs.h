@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/DataDir.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace velmorix {
+
+// Forbidden pairs from the played columns: every pair of balls that stands
+// together in at least `sameGroupMin` played columns (both balls in one decade
+// 1-9, 10-19, ..., 40-49) or `crossGroupMin` columns (different decades) is
+// written to VELMORIX.YS2, the inside-decade pairs first, each part in
+// ascending order. With `add` the pairs of a readable VELMORIX.YS2 are kept.
+// Damaged played columns count nothing. `progress` gets (column, columns).
+// Returns the pairs written; throws FileError, leaving the old file.
+int32_t writePairsFromPlayed(const DataDir& dir, int32_t crossGroupMin, int32_t sameGroupMin, bool add,
+                             const std::function<void(int32_t, int32_t)>& progress = {});
+
+} // namespace velmorix

@@ -1,0 +1,329 @@
+#include "analysis/ArbitraryGrouping.h"
+#include "analysis/GroupingConfig.h"
+#include "core/ColumnFile.h"
+#include "core/Random.h"
+#include "support/TempDataDir.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace velmorix;
+using velmorix::test::rec;
+using velmorix::test::TempDataDir;
+
+namespace {
+
+GroupMembership groups(std::initializer_list<std::pair<int, std::pair<int, int>>> spans) {
+    GroupMembership g{};
+    for (const auto& [group, span] : spans)
+        for (int b = span.first; b <= span.second; ++b)
+            g[static_cast<std::size_t>(b)] = static_cast<int16_t>(group);
+    return g;
+}
+
+GroupLimits limits(std::initializer_list<std::pair<int, int>> minMax, const GroupMembership& g) {
+    std::array<int64_t, GroupCount> min{}, max{};
+    std::size_t i = 0;
+    for (const auto& [lo, hi] : minMax) {
+        min[i] = lo;
+        max[i] = hi;
+        ++i;
+    }
+    return normaliseGroupLimits(min, max, g);
+}
+
+int inGroup(const ColumnRecord& r, const GroupMembership& g, int group) {
+    return static_cast<int>(std::count_if(
+        r.Ball.begin(), r.Ball.end(), [&](int16_t b) { return g[static_cast<std::size_t>(b)] == group; }));
+}
+
+// The nine rules of the grouping window's chaos test, written out as read.
+bool literalChaos(std::array<int, 6> c) {
+    std::sort(c.begin(), c.end());
+    auto has = [&](int v) { return std::find(c.begin(), c.end(), v) != c.end(); };
+    if (!(c[0] <= 17 && c[5] >= 26))
+        return false;
+    for (int d = 1; d <= 2; ++d)
+        for (int i = 0; i < 4; ++i)
+            if (has(c[i] + d) && has(c[i] + 2 * d))
+                return false;
+    std::array<int, 50> diff{};
+    int small = 0, middle = 0;
+    for (int i = 0; i < 6; ++i)
+        for (int j = i + 1; j < 6; ++j) {
+            const int d = c[j] - c[i];
+            ++diff[d];
+            small += d <= 5;
+            middle += d >= 10 && d <= 19;
+        }
+    for (int d = 1; d <= 16; ++d)
+        if (diff[d] > 2)
+            return false;
+    for (int i = 0; i < 4; ++i) {
+        if (c[0] < 13 && has(2 * c[i]) && has(4 * c[i]))
+            return false;
+        if (c[0] < 6 && has(3 * c[i]) && has(9 * c[i]))
+            return false;
+    }
+    int high = 0, even = 0, usedDecades = 0;
+    std::array<int, 5> decade{};
+    for (int b : c) {
+        high += b % 10 >= 5;
+        even += b % 2 == 0;
+        ++decade[b / 10];
+    }
+    for (int n : decade) {
+        if (n > 3)
+            return false;
+        usedDecades += n > 0;
+    }
+    return high >= 1 && high <= 5 && usedDecades >= 3 && small >= 2 && middle >= 1 && even >= 1 && even <= 5;
+}
+
+} // namespace
+
+TEST(GroupLimitsTest, TypedLimitsAreBroughtIntoWhatTheGroupsCanGive) {
+    const auto g = groups({{1, {1, 10}}, {2, {11, 12}}, {3, {20, 30}}, {4, {31, 40}}});
+    const auto l = limits({{1, 9}, {4, 5}, {5, 3}, {-2, 2}}, g);
+    EXPECT_EQ(l.min[0], 1); // "9" reads as 6
+    EXPECT_EQ(l.max[0], 6);
+    EXPECT_EQ(l.min[1], 2); // two balls with minimum 4: 2..2
+    EXPECT_EQ(l.max[1], 2);
+    EXPECT_EQ(l.min[2], 3); // a maximum below the minimum lowers the minimum
+    EXPECT_EQ(l.max[2], 3);
+    EXPECT_EQ(l.min[3], 0);
+    EXPECT_EQ(l.max[3], 2);
+    EXPECT_EQ(l.min[4], 0); // an empty group takes nothing
+    EXPECT_EQ(l.max[4], 0);
+}
+
+TEST(GroupingChaosTest, IsTheDefaultRulesWithoutTheFixedSetRule) {
+    const auto g = groups({{1, {1, 49}}});
+    const GroupingTest test(g, limits({{0, 6}}, g), true);
+    auto passes = [&](std::initializer_list<int> balls) { return test.passes(rec(0, balls).Ball); };
+    EXPECT_FALSE(passes({1, 2, 3, 4, 5, 6}));      // the last ball below 26
+    EXPECT_FALSE(passes({5, 11, 18, 24, 33, 47})); // no difference of at most 5
+    EXPECT_TRUE(passes({3, 7, 15, 24, 36, 40}));
+    EXPECT_TRUE(passes({6, 9, 14, 22, 33, 40}));  // no ball of the fixed set
+    EXPECT_TRUE(passes({40, 3, 36, 7, 24, 15}));  // a record out of order is sorted first
+    EXPECT_FALSE(passes({3, 7, 15, 24, 36, 60})); // a damaged column fails
+    EXPECT_FALSE(passes({3, 7, 15, 24, 36, 36}));
+
+    // Against the rules as written, on a spread of columns.
+    StdRandom random(11);
+    for (int n = 0; n < 20000; ++n) {
+        std::array<int, 49> all{};
+        for (int i = 0; i < 49; ++i)
+            all[static_cast<std::size_t>(i)] = i + 1;
+        for (int i = 0; i < 6; ++i)
+            std::swap(all[static_cast<std::size_t>(i)],
+                      all[static_cast<std::size_t>(i + static_cast<int>(random.next() * (49 - i)))]);
+        const std::array<int, 6> c{all[0], all[1], all[2], all[3], all[4], all[5]};
+        ColumnRecord r;
+        for (std::size_t i = 0; i < 6; ++i)
+            r.Ball[i] = static_cast<int16_t>(c[i]);
+        ASSERT_EQ(test.passes(r.Ball), literalChaos(c))
+            << c[0] << ' ' << c[1] << ' ' << c[2] << ' ' << c[3] << ' ' << c[4] << ' ' << c[5];
+    }
+}
+
+TEST(GroupingBuildTest, WritesExactlyTheCombinationsWithinEveryGroupLimit) {
+    TempDataDir data;
+    const auto g = groups({{1, {1, 10}}, {2, {11, 49}}});
+    const GroupingTest test(g, limits({{2, 3}, {3, 4}}, g), false);
+    int calls = 0;
+    const GroupingRun run = buildGroupedList(data.dir(), test, [&](int32_t, int32_t) { ++calls; });
+    EXPECT_EQ(run.total, 13983816);
+    // C(10,2) C(39,4) + C(10,3) C(39,3)
+    EXPECT_EQ(run.written, 45 * 82251 + 120 * 9139);
+    EXPECT_GT(calls, 40);
+    EXPECT_FALSE(data.dir().exists(files::Temp));
+
+    // Plain counters: millions of records go through this loop.
+    ColumnReader in(data.dir(), files::List);
+    ASSERT_EQ(in.count(), run.written);
+    const uint64_t low = groupMask(g, 1);
+    ColumnRecord r, previous;
+    int64_t wrongShare = 0, wrongOrder = 0, wrongTag = 0, key = -1;
+    while (in.next(r)) {
+        const int fromLow = __builtin_popcountll(columnMask(r.Ball) & low);
+        wrongShare += fromLow < 2 || fromLow > 3 || columnMask(r.Ball) == 0;
+        wrongTag += r.Tag != 0;
+        int64_t k = 0;
+        for (int16_t b : r.Ball)
+            k = k * 50 + b;
+        wrongOrder += k <= key;
+        key = k;
+        previous = r;
+    }
+    EXPECT_EQ(wrongShare, 0);
+    EXPECT_EQ(wrongOrder, 0);
+    EXPECT_EQ(wrongTag, 0);
+    EXPECT_EQ(previous.Ball, (std::array<int16_t, 6>{9, 10, 46, 47, 48, 49}));
+}
+
+TEST(GroupingBuildTest, ChaosAndFreeBallsMatchALiteralEnumeration) {
+    TempDataDir data;
+    // Balls 1..24 grouped, the rest free; odd/even halves with limits.
+    GroupMembership g{};
+    for (int b = 1; b <= 24; ++b)
+        g[static_cast<std::size_t>(b)] = static_cast<int16_t>(b % 2 == 0 ? 1 : 2);
+    g[30] = 3;
+    g[41] = 3;
+    const GroupingTest test(g, limits({{2, 4}, {1, 3}, {1, 1}}, g), true);
+    const GroupingRun run = buildGroupedList(data.dir(), test);
+    std::vector<ColumnRecord> expected;
+    std::vector<int> pool;
+    for (int b = 1; b <= 49; ++b)
+        if (g[static_cast<std::size_t>(b)] != 0)
+            pool.push_back(b);
+    const int n = static_cast<int>(pool.size());
+    int32_t total = 0;
+    std::array<int, 6> i{};
+    for (i[0] = 0; i[0] < n; ++i[0])
+        for (i[1] = i[0] + 1; i[1] < n; ++i[1])
+            for (i[2] = i[1] + 1; i[2] < n; ++i[2])
+                for (i[3] = i[2] + 1; i[3] < n; ++i[3])
+                    for (i[4] = i[3] + 1; i[4] < n; ++i[4])
+                        for (i[5] = i[4] + 1; i[5] < n; ++i[5]) {
+                            ++total;
+                            std::array<int, 6> c{};
+                            ColumnRecord r;
+                            for (std::size_t k = 0; k < 6; ++k) {
+                                c[k] = pool[static_cast<std::size_t>(i[k])];
+                                r.Ball[k] = static_cast<int16_t>(c[k]);
+                            }
+                            const int even = inGroup(r, g, 1), odd = inGroup(r, g, 2),
+                                      pair = inGroup(r, g, 3);
+                            if (even >= 2 && even <= 4 && odd >= 1 && odd <= 3 && pair == 1 &&
+                                literalChaos(c))
+                                expected.push_back(r);
+                        }
+    EXPECT_EQ(run.total, total);
+    EXPECT_EQ(data.readRecords(files::List), expected);
+    EXPECT_GT(expected.size(), 100u);
+}
+
+TEST(GroupingBuildTest, MinimumsAboveSixLetNothingThrough) {
+    TempDataDir data;
+    const auto g = groups({{1, {1, 10}}, {2, {11, 20}}});
+    const GroupingTest test(g, limits({{4, 6}, {3, 6}}, g), false);
+    const GroupingRun run = buildGroupedList(data.dir(), test);
+    EXPECT_EQ(run.total, 38760); // C(20, 6)
+    EXPECT_EQ(run.written, 0);
+    EXPECT_EQ(data.readBytes(files::List).size(), 0u);
+}
+
+TEST(GroupingFilterTest, KeepsPassingColumnsInOrderAndMarksTheBackup) {
+    TempDataDir data;
+    const auto g = groups({{1, {1, 10}}, {2, {11, 30}}});
+    const GroupingTest test(g, limits({{1, 2}, {4, 5}}, g), false);
+    data.writeRecords(files::List, {rec(7, {1, 11, 12, 13, 14, 15}), rec(7, {1, 2, 3, 11, 12, 13}),
+                                    rec(7, {2, 12, 14, 16, 18, 40}), rec(7, {29, 3, 22, 21, 20, 9}),
+                                    rec(7, {5, 5, 11, 12, 13, 14})});
+    int judged = 0;
+    const GroupingRun run =
+        filterListByGrouping(data.dir(), test, {[&](int32_t, int32_t) { ++judged; }, nullptr});
+    EXPECT_EQ(judged, 5);
+    EXPECT_EQ(run.total, 5);
+    EXPECT_EQ(run.written, 2);
+    EXPECT_EQ(data.readRecords(files::List),
+              (std::vector{rec(653, {1, 11, 12, 13, 14, 15}), rec(653, {29, 3, 22, 21, 20, 9})}));
+    EXPECT_EQ(data.readRecords(files::OldList),
+              (std::vector{rec(653, {1, 11, 12, 13, 14, 15}), rec(0, {1, 2, 3, 11, 12, 13}),
+                           rec(0, {2, 12, 14, 16, 18, 40}), rec(653, {29, 3, 22, 21, 20, 9}),
+                           rec(0, {5, 5, 11, 12, 13, 14})}));
+    EXPECT_EQ(data.fileNames(), (std::vector<std::string>{"VELMORIX.LST", "VELMORIX.OLD"}));
+}
+
+TEST(GroupingFilterTest, NoPassingColumnLeavesNoList) {
+    TempDataDir data;
+    const auto g = groups({{1, {1, 10}}});
+    const GroupingTest test(g, limits({{6, 6}}, g), false);
+    data.writeRecords(files::List, {rec(1, {1, 2, 3, 4, 5, 11})});
+    EXPECT_EQ(filterListByGrouping(data.dir(), test).written, 0);
+    EXPECT_FALSE(data.dir().exists(files::List));
+    EXPECT_EQ(data.readRecords(files::OldList), (std::vector{rec(0, {1, 2, 3, 4, 5, 11})}));
+}
+
+TEST(GroupingDrawTest, LowerGroupsGetTheirMinimumFirst) {
+    const auto g = groups({{1, {1, 10}}, {2, {11, 20}}});
+    StdRandom random(3);
+    // 4 + 3 cannot fit: group 2 gets nothing and no group has room to grow.
+    EXPECT_FALSE(drawGroupedColumn(g, limits({{4, 4}, {3, 3}}, g), random));
+
+    const auto wide = groups({{1, {1, 10}}, {2, {11, 20}}, {3, {21, 49}}});
+    const auto l = limits({{2, 3}, {0, 2}, {1, 4}}, wide);
+    std::set<std::array<int16_t, 6>> seen;
+    for (int n = 0; n < 500; ++n) {
+        const auto c = drawGroupedColumn(wide, l, random);
+        ASSERT_TRUE(c);
+        const ColumnRecord r{0, *c};
+        ASSERT_TRUE(isValidColumn(*c));
+        const int a = inGroup(r, wide, 1), b = inGroup(r, wide, 2), d = inGroup(r, wide, 3);
+        ASSERT_TRUE(a >= 2 && a <= 3 && b <= 2 && d >= 1 && d <= 4) << a << ' ' << b << ' ' << d;
+        seen.insert(*c);
+    }
+    EXPECT_GT(seen.size(), 400u);
+
+    // Groups 1 and 2 take their three each; group 3 never gets its minimum.
+    const auto l3 = limits({{3, 3}, {3, 3}, {3, 3}}, wide);
+    for (int n = 0; n < 50; ++n) {
+        const auto c = drawGroupedColumn(wide, l3, random);
+        ASSERT_TRUE(c);
+        const ColumnRecord r{0, *c};
+        ASSERT_EQ(inGroup(r, wide, 1), 3);
+        ASSERT_EQ(inGroup(r, wide, 2), 3);
+    }
+}
+
+TEST(GroupingConfigTest, SavedGroupingLoadsBackExactly) {
+    TempDataDir data;
+    GroupingConfig cfg;
+    cfg.GroupOf[7] = 1;
+    cfg.GroupOf[49] = 10;
+    cfg.GroupMin = {1, 0, 0, 0, 0, 0, 0, 0, 0, -3};
+    cfg.GroupMax = {2, 0, 0, 0, 0, 0, 0, 0, 0, 9};
+    saveGroupingConfig(data.dir(), cfg);
+    const auto bytes = data.readBytes(files::Groups);
+    ASSERT_EQ(bytes.size(), 150u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 10), "GRPCFG 1.0");
+    EXPECT_EQ(bytes[10 + 14], 1);  // GroupOf(7)
+    EXPECT_EQ(bytes[10 + 98], 10); // GroupOf(49)
+    EXPECT_EQ(bytes[110], 1);      // GroupMin(1)
+    EXPECT_EQ(bytes[128], 0xFD);   // GroupMin(10) = -3
+    EXPECT_EQ(bytes[129], 0xFF);
+    EXPECT_EQ(bytes[148], 9); // GroupMax(10)
+    EXPECT_EQ(loadGroupingConfig(data.dir()), cfg);
+}
+
+TEST(GroupingConfigTest, OtherLengthsMagicsAndGroupNumbersAreRefused) {
+    TempDataDir data;
+    EXPECT_FALSE(loadGroupingConfig(data.dir()));
+    GroupingConfig cfg;
+    cfg.GroupOf[3] = 2;
+    auto bytes = encodeGroupingConfig(cfg);
+    bytes.push_back(0);
+    data.writeBytes(files::Groups, bytes);
+    EXPECT_FALSE(groupingFilePresent(data.dir()));
+    EXPECT_FALSE(loadGroupingConfig(data.dir()));
+
+    bytes.pop_back();
+    bytes[0] = 'X';
+    data.writeBytes(files::Groups, bytes);
+    EXPECT_TRUE(groupingFilePresent(data.dir()));
+    EXPECT_FALSE(loadGroupingConfig(data.dir()));
+
+    bytes = encodeGroupingConfig(cfg);
+    bytes[10 + 2 * 5] = 11;   // ball 5 in group 11
+    bytes[10 + 2 * 6] = 0xFF; // ball 6 in group -1
+    bytes[10 + 2 * 6 + 1] = 0xFF;
+    bytes[10] = 4; // entry 0 is never a group
+    const auto loaded = decodeGroupingConfig(bytes);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->GroupOf[0], 0);
+    EXPECT_EQ(loaded->GroupOf[3], 2);
+    EXPECT_EQ(loaded->GroupOf[5], 0);
+    EXPECT_EQ(loaded->GroupOf[6], 0);
+}
