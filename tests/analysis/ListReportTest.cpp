@@ -1,0 +1,139 @@
+#include "analysis/ListReport.h"
+#include "analysis/SextetReport.h"
+#include "analysis/TextReportFile.h"
+#include "core/DateCode.h"
+#include "core/FileError.h"
+#include "support/TempDataDir.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using namespace velmorix;
+using velmorix::test::rec;
+using velmorix::test::TempDataDir;
+
+namespace {
+const CalendarDate Today{2026, 12, 6};
+
+std::string fileText(const TempDataDir& t) {
+    const auto b = t.readBytes("VELMORIX.TXT");
+    return std::string(b.begin(), b.end());
+}
+
+std::vector<ColumnRecord> twelve() {
+    std::vector<ColumnRecord> v;
+    for (int i = 1; i <= 12; ++i)
+        v.push_back(rec(0, {i, 7, 15, 22, 38, 41}));
+    return v;
+}
+} // namespace
+
+TEST(ListReportTest, OneRecordRangeGivesTheExactBytes) {
+    TempDataDir t;
+    t.writeRecords("VELMORIX.LST", twelve());
+    const int64_t length = writeListReport(t.dir(), ListReportStyle::combinationList(), {5, 5, 5}, Today);
+    const std::string expected = "< VELMORIX 653 Dizimci u4.5 >\r\n"
+                                 "SAYISAL LOTO Kombinasyon Listesi [ 06.12.2026 ]\r\n"
+                                 "\r\n"
+                                 "Kolon 5 - 05, 07, 15, 22, 38, 41  [128]\r\n"
+                                 "\r\n"
+                                 "< Toplam 1 kolon. >\r\n";
+    EXPECT_EQ(fileText(t), expected);
+    EXPECT_EQ(length, static_cast<int64_t>(expected.size()));
+}
+
+TEST(ListReportTest, RecordNumbersArePaddedToTheDigitsOfTheRangeEnd) {
+    const ColumnRecord r = rec(0, {3, 7, 15, 22, 38, 41});
+    const auto style = ListReportStyle::combinationList();
+    EXPECT_EQ(listReportLine(style, 5, 99, r), "Kolon 05 - 03, 07, 15, 22, 38, 41  [126]");
+    EXPECT_EQ(listReportLine(style, 5, 1000, r), "Kolon 0005 - 03, 07, 15, 22, 38, 41  [126]");
+    EXPECT_EQ(listReportLine(style, 12, 1000, rec(0, {1, 2, 3, 4, 5, 6})),
+              "Kolon 0012 - 01, 02, 03, 04, 05, 06  [021]");
+}
+
+TEST(ListReportTest, ResultsCarryTheirDrawDateOnlyWhenItIsAValidDate) {
+    TempDataDir t;
+    t.writeRecords("VELMORIX.RES", {rec(encodeDateCode(2005, 7, 10), {1, 2, 3, 4, 5, 6}),
+                                    rec(KeepMark, {7, 8, 9, 10, 11, 12}),
+                                    rec(encodeDateCode(2005, 2, 30), {1, 2, 3, 4, 5, 7}),
+                                    rec(encodeDateCode(2005, 0, 40), {1, 2, 3, 4, 5, 8})});
+    writeListReport(t.dir(), ListReportStyle::results(), {1, 4, 4}, Today);
+    // Windows-1254: ç E7, ı FD, Ç C7, ş FE.
+    const std::string expected = "< VELMORIX 653 Dizimci u4.5 >\r\n"
+                                 "SAYISAL LOTO Sonu\xE7lar\xFD [ 06.12.2026 ]\r\n"
+                                 "\r\n"
+                                 "Sonu\xE7 1 - 01, 02, 03, 04, 05, 06  [021]  \xC7"
+                                 "ekili\xFE Tarihi: 10/7/2005\r\n"
+                                 "Sonu\xE7 2 - 07, 08, 09, 10, 11, 12  [057]\r\n"
+                                 "Sonu\xE7 3 - 01, 02, 03, 04, 05, 07  [022]\r\n"
+                                 "Sonu\xE7 4 - 01, 02, 03, 04, 05, 08  [023]\r\n"
+                                 "\r\n"
+                                 "< Toplam 4 sonu\xE7. >\r\n";
+    EXPECT_EQ(fileText(t), expected);
+}
+
+TEST(ListReportTest, TitlesOfTheOtherListsAndThePaperClosing) {
+    TempDataDir t;
+    t.writeRecords("VELMORIX.RND", {rec(1, {1, 2, 3, 4, 5, 6})});
+    t.writeRecords("VELMORIX.OKL", {rec(1, {1, 2, 3, 4, 5, 6})});
+    std::vector<std::string> lines;
+    auto collect = [&](const std::string& l) { lines.push_back(l); };
+
+    forEachListReportLine(t.dir(), ListReportStyle::randomList(), {1, 1, 1}, Today, false, collect);
+    EXPECT_EQ(lines.at(1), "Rastgele Kolon Listesi [ 06.12.2026 ] ");
+    lines.clear();
+    forEachListReportLine(t.dir(), ListReportStyle::playedColumns(), {1, 1, 1}, Today, true, collect);
+    EXPECT_EQ(lines.at(1), "OYNANAN KOLONLAR LİSTESİ [ 06.12.2026 ] ");
+    EXPECT_EQ(lines.back(), "< Toplam 1 kolon. >");
+
+    writeListReport(t.dir(), ListReportStyle::playedColumns(), {1, 1, 1}, Today);
+    EXPECT_NE(fileText(t).find("OYNANAN KOLONLAR L\xDDSTES\xDD [ 06.12.2026 ]\r\n"), std::string::npos);
+}
+
+TEST(ListReportTest, AFailedWriteKeepsThePreviousTextFile) {
+    TempDataDir t;
+    t.writeRecords("VELMORIX.LST", twelve());
+    t.writeBytes("VELMORIX.TXT", {'o', 'l', 'd'});
+    t.dir().setFaultHook(
+        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Write ? ENOSPC : 0; });
+    EXPECT_THROW(writeListReport(t.dir(), ListReportStyle::combinationList(), {1, 12, 12}, Today), FileError);
+    EXPECT_EQ(fileText(t), "old");
+}
+
+TEST(ListReportTest, SextetReportHasTheTimeInItsTitle) {
+    TempDataDir t;
+    std::vector<ColumnRecord> sextets(10, rec(3, {9, 3, 1, 40, 22, 17}));
+    t.writeRecords("VELMORIX.YSK", sextets);
+    const FixedClock clock;
+    std::vector<int64_t> progress;
+    const int64_t length = writeSextetReport(t.dir(), clock, [&](int64_t b) { progress.push_back(b); });
+    const std::string text = fileText(t);
+    const std::string head =
+        "< VELMORIX 653 Dizimci u4.5 >\r\nYasak Alt\xFDl\xFDlar Listesi [ 06.12.2026 12:34:56 ]\r\n\r\n";
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    EXPECT_NE(text.find("Kolon 01 - 09, 03, 01, 40, 22, 17  [092]\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Kolon 10 - "), std::string::npos);
+    const std::string tail = "\r\n< Toplam 10 kolon. >\r\n";
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    EXPECT_EQ(length, static_cast<int64_t>(text.size()));
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(progress.back(), length);
+}
+
+TEST(ListReportTest, PrintedLinesStartAt500And1000AndBreakPagesWhenFull) {
+    PrintPageLayout layout(11);
+    auto first = layout.next();
+    EXPECT_FALSE(first.newPage);
+    EXPECT_EQ(first.x, 1000);
+    EXPECT_EQ(first.y, 500);
+    EXPECT_EQ(layout.next().y, 500 + layout.lineHeight());
+    int lines = 2;
+    PrintPageLayout::Place p{};
+    do {
+        p = layout.next();
+        ++lines;
+        EXPECT_LE(p.y + layout.lineHeight(), PrintPageLayout::Bottom);
+    } while (!p.newPage);
+    EXPECT_EQ(p.y, 500);
+    EXPECT_GT(lines, 50); // an A4 page holds some sixty lines
+}
