@@ -1,0 +1,274 @@
+#include "FrmComLst.h"
+
+#include "analysis/ListEntryParsing.h"
+#include "core/AppState.h"
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "platform/Dialogs.h"
+#include "windows/common/WindowRegistry.h"
+
+#include <QKeyEvent>
+
+namespace velmorix {
+
+namespace {
+QString randomizerTitle() {
+    return QStringLiteral(" VELMORIX 2005 Randomizer");
+}
+QString blankProgramTitle() {
+    return QLatin1Char(' ') + programTitle();
+}
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString entryTitle() {
+    return QStringLiteral("Kolon SİLME");
+}
+constexpr int32_t StatisticsLimit = 32767;
+} // namespace
+
+FrmComLst::FrmComLst(AppContext& context, QWidget* parent)
+    : PagedListWindow(context,
+                      {files::List, designCaption(), QStringLiteral("Kombinasyon Listesi - Sayfa"),
+                       QStringLiteral("Kombinasyon listesi dosyası 'VELMORIX.LST' bulunamadı!"),
+                       randomizerTitle(), QStringLiteral("Kombinasyon listesi dosyası 'VELMORIX.LST' boş!"),
+                       randomizerTitle()},
+                      parent) {
+    setObjectName(QStringLiteral("frmComLst"));
+}
+
+QString FrmComLst::designCaption() {
+    return QStringLiteral(" KOMBİNASYON LİSTESİ  [ F10= YARDIM ]");
+}
+
+void FrmComLst::commandKey(int key) {
+    // Every command but the statistics and catch-the-zero keys starts with a beep.
+    if (key != Qt::Key_F11 && key != Qt::Key_F12)
+        dialogs().beep();
+    switch (key) {
+    case Qt::Key_F1:
+        if (listHasRecord())
+            appendListTo(
+                files::Played,
+                QStringLiteral("Kombinasyon Listesi'ni Oynanan Kolonlar Listesi'ne eklemek istiyormusunuz ?"),
+                randomizerTitle(),
+                QStringLiteral("Kombinasyon Listesi Oynanan Kolonlar Listesi'ne eklendi."));
+        break;
+    case Qt::Key_F2:
+        if (listHasRecord())
+            appendListTo(
+                files::Sextets,
+                QStringLiteral(
+                    "Kombinasyon Listesi'ni Yasak Kombinasyonlar Listesi'ne eklemek istiyormusunuz ?"),
+                randomizerTitle(),
+                QStringLiteral("Kombinasyon Listesi Yasak Kombinasyonlar Listesi'ne eklendi."));
+        break;
+    case Qt::Key_F3:
+        deleteOneColumn();
+        break;
+    case Qt::Key_F4:
+        if (listExists())
+            deleteListFile(randomizerTitle(), true);
+        break;
+    case Qt::Key_F5:
+        eliminateByNumbers(false);
+        break;
+    case Qt::Key_F6:
+        eliminateByNumbers(true);
+        break;
+    case Qt::Key_F7:
+        eliminateByUnwantedPair();
+        break;
+    case Qt::Key_F8:
+        eliminateByPairs();
+        break;
+    case Qt::Key_F9:
+        if (listHasRecord())
+            context().windows.open(WindowId::CLPrint);
+        break;
+    case Qt::Key_F10:
+        showHelp();
+        break;
+    case Qt::Key_F11:
+        showStatistics();
+        break;
+    case Qt::Key_F12:
+        context().windows.open(WindowId::Zero);
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmComLst::deleteOneColumn() {
+    if (listCount() < 1)
+        return;
+    const int64_t k = askColumnNumber();
+    // A number outside the list deletes nothing; the page then starts there.
+    firstShown() = toPosition(k);
+    const int32_t count = listCount();
+    if (k < 1 || k > count)
+        return;
+    guarded([&] {
+        copyFileSafe(dir(), files::List, files::OldList);
+        deleteColumn(static_cast<int32_t>(k), files::ListDelete);
+        firstShown() = static_cast<int32_t>(k - 1);
+    });
+}
+
+void FrmComLst::eliminateByNumbers(bool wanted) {
+    if (listCount() < 1)
+        return;
+    const QString prompt =
+        wanted ? QStringLiteral("İstediğiniz sayıları (aralarına virgül koyarak) girin.\r(Herhangi biri olan "
+                                "kolonlar seçilecek.)")
+               : QStringLiteral("İstemediğiniz sayıları (aralarına virgül koyarak) girin.");
+    const auto answer = dialogs().input(prompt, entryTitle(), QString());
+    if (!answer)
+        return;
+    const auto balls = parseBallEntry(answer->toStdString());
+    if (!balls)
+        return;
+    const QString list = text(ballListText(*balls));
+    const bool several = ballCount(*balls) >= 2;
+    QString question = QStringLiteral("'") + list;
+    if (!wanted)
+        question += several
+                        ? QStringLiteral("' numaralı topların yer aldığı kolonları silmek istiyormusunuz?")
+                        : QStringLiteral("' numaralı topun yer aldığı kolonları silmek istiyormusunuz?");
+    else
+        question += several
+                        ? QStringLiteral(
+                              "' numaralı topların hiç birinin yer almadığı kolonları silmek istiyormusunuz?")
+                        : QStringLiteral("' numaralı topun yer almadığı kolonları silmek istiyormusunuz?");
+    dialogs().beep();
+    if (!dialogs().askYesNo(question, blankProgramTitle()))
+        return;
+    if (wanted)
+        runElimination(holdsAnyOf(*balls), QStringLiteral("FAZ 1 - Kolon :"),
+                       QStringLiteral("FAZ 2 - Kolon :"));
+    else
+        runElimination(holdsNoneOf(*balls), QStringLiteral("FAZ 1 - Kolon :"),
+                       QStringLiteral("Faz 2 - Kolon :"));
+}
+
+void FrmComLst::eliminateByUnwantedPair() {
+    if (listCount() < 1)
+        return;
+    const auto answer = dialogs().input(
+        QStringLiteral("İstemediğiniz ikiliyi (sayıların arasına tire/eksi işareti koyarak) girin."),
+        entryTitle(), QString());
+    if (!answer)
+        return;
+    const auto pair = parseUnwantedPair(answer->toStdString());
+    if (!pair)
+        return;
+    dialogs().beep();
+    if (!dialogs().askYesNo(
+            QStringLiteral("'") + text(pair->shown) +
+                QStringLiteral("' numaralı topların (ikisinin de) yer aldığı kolonları silmek "
+                               "istiyormusunuz?"),
+            blankProgramTitle()))
+        return;
+    runElimination(holdsAtMostOneOf(pair->balls), QStringLiteral("FAZ 1 - Kolon :"),
+                   QStringLiteral("Faz 2 - Kolon :"));
+}
+
+void FrmComLst::eliminateByPairs() {
+    if (listCount() < 1)
+        return;
+    const bool automatic = dialogs().askYesNo(
+        QStringLiteral("Kombinasyon Listesi'ni zorunlu ikili farklarına göre otomatik olarak elemek "
+                       "istiyormusunuz ?\r\r(Hayır: istediğiniz ikililere göre elenir.)"),
+        blankProgramTitle());
+    if (automatic)
+        runElimination(passesPairDifferences, QStringLiteral("OiFE FAZ 1 - Kolon :"),
+                       QStringLiteral("OiFE Faz 2 - Kolon :"));
+    else
+        eliminateByWantedPairs();
+}
+
+void FrmComLst::eliminateByWantedPairs() {
+    const auto answer = dialogs().input(
+        QStringLiteral(
+            "En az birinin her bir kombinasyon içinde yer almasını istediğiniz ikililerin sayılarının "
+            "arasına tire/eksi koyarak ve ikililerin aralarına virgül koyarak girin."),
+        entryTitle(), QString());
+    if (!answer)
+        return;
+    const auto pairs = parseWantedPairs(answer->toStdString());
+    if (!pairs)
+        return;
+    dialogs().beep();
+    if (!dialogs().askYesNo(
+            QStringLiteral("'") + text(pairs->shown) +
+                QStringLiteral("'  ikililerinin hiç bulunmadığı kolonları silmek istiyormusunuz?"),
+            blankProgramTitle()))
+        return;
+    runElimination(holdsAnyPair(pairs->marks), QStringLiteral("FAZ 1 - Kolon :"),
+                   QStringLiteral("Faz 2 - Kolon :"));
+}
+
+void FrmComLst::runElimination(const ColumnTest& survives, const QString& phase1, const QString& phase2) {
+    BusyCursor busy;
+    EliminationProgress progress;
+    progress.judging = [&](int32_t remaining, int32_t position) {
+        showProgressTitle(phase1 + text(Str(remaining)) + QStringLiteral(" [") + text(Str(position)) +
+                          QStringLiteral(" ]"));
+    };
+    progress.writing = [&](int32_t written, int32_t remaining) {
+        showProgressTitle(phase2 + text(Str(written)) + QStringLiteral(" [") + text(Str(remaining)) +
+                          QStringLiteral(" ]"));
+    };
+    if (!guarded([&] { eliminateWithBackup(dir(), files::List, survives, progress); }))
+        return;
+    setWindowTitle(QStringLiteral("KOMBİNASYON LİSTESİ  [ F10= YARDIM ]"));
+    // The page drawn next starts with the list's second column.
+    firstShown() = 1;
+}
+
+void FrmComLst::showStatistics() {
+    if (!listExists())
+        return;
+    const int32_t count = listCount();
+    if (count < 1)
+        return;
+    if (count <= StatisticsLimit) {
+        state().ResultsDialogSubMode = 1;
+        context().windows.open(WindowId::ResFilt);
+        return;
+    }
+    dialogs().beep();
+    dialogs().show(QStringLiteral("32767 kolondan daha çok kolon içeren kombinasyon listesinin tekrarlanma "
+                                  "sayıları hesaplanmıyor !"),
+                   blankProgramTitle(), DialogIcon::Exclamation);
+}
+
+void FrmComLst::showHelp() {
+    showKeyHelp({
+        QStringLiteral("F1= Kombinasyon Listesi'ni Oynanan Kolonlar'a ekle"),
+        QStringLiteral("F2= Kombinasyon Listesi'ni Yasak Altılılar'a ekle"),
+        QStringLiteral("F3= Bir kolon sil"),
+        QStringLiteral("F4= Kombinasyon Listesi'ni sil"),
+        QStringLiteral("F5= Kombinasyon Listesi'ni istenmeyen sayılar girişine göre ele"),
+        QStringLiteral("F6= Kombinasyon Listesi'ni istenen sayılar girişine göre ele"),
+        QStringLiteral("F7= Kombinasyon Listesi'ni istenmeyen ikililer girişine göre ele"),
+        QStringLiteral("F8= Kombinasyon Listesi'ni otomatik veya istenen ikililere göre ele"),
+        QString(),
+        QStringLiteral("F9= Kombinasyon Listesi'ni bas (Text yap)"),
+        QString(),
+        QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
+        QString(),
+        QStringLiteral("F11= Topların Tekrar Sayıları ve İstatistikler"),
+        QStringLiteral("F12= 'Sıfırı Yakala' yöntemine geç"),
+        QString(),
+        QStringLiteral("HOME= İlk Sayfa"),
+        QStringLiteral("END= Son Sayfa"),
+        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
+        QStringLiteral("PAGEUP= Önceki Sayfa"),
+        QString(),
+        QStringLiteral("ESC= Kapat/Çık"),
+    });
+}
+
+} // namespace velmorix

@@ -1,0 +1,105 @@
+#include "FrmOKLst.h"
+
+#include "core/AppState.h"
+#include "core/ColumnFile.h"
+#include "platform/Dialogs.h"
+#include "windows/common/WindowRegistry.h"
+
+namespace velmorix {
+
+FrmOKLst::FrmOKLst(AppContext& context, QWidget* parent)
+    : EditableListWindow(
+          context,
+          {files::Played, QStringLiteral("Oynanan Kolonlar  [ F10= Yardım ]"),
+           QStringLiteral("Oynanan Kolonlar - Sayfa"),
+           QStringLiteral("Oynanan Kolonlar dosyası 'VELMORIX.OKL' bulunamadı!"), programTitle(),
+           QStringLiteral("Oynanan Kolonlar dosyası 'VELMORIX.OKL' boş!"), programTitle()},
+          {QStringLiteral("Yeni Kolon"),
+           QStringLiteral("Kolonda yer alacak 6 sayıyı aralarına virgül koyarak girin."),
+           QStringLiteral("Oynanan Kolon Değişikliği"), QStringLiteral("kolon"), QStringLiteral("kolonunu"),
+           QStringLiteral("Oynanan Kolonlar"), files::PlayedDelete},
+          parent) {
+    setObjectName(QStringLiteral("frmOKLst"));
+}
+
+int32_t& FrmOKLst::firstShown() {
+    return state().RecNo;
+}
+
+void FrmOKLst::commandKey(int key) {
+    if (key == Qt::Key_F5 || key == Qt::Key_F11 || key == Qt::Key_F12)
+        return;
+    dialogs().beep();
+    switch (key) {
+    case Qt::Key_F1:
+        newColumn();
+        break;
+    case Qt::Key_F2:
+        changeColumn();
+        break;
+    case Qt::Key_F3:
+        deleteOne();
+        break;
+    case Qt::Key_F4:
+        if (listExists())
+            deleteListFile(programTitle(), true);
+        break;
+    case Qt::Key_F6:
+        // The generator opens the played columns itself.
+        state().PlayedFileNo = 0;
+        context().windows.open(WindowId::YS2Flt);
+        break;
+    case Qt::Key_F7:
+        context().windows.open(WindowId::Scores);
+        break;
+    case Qt::Key_F8:
+        if (listHasRecord())
+            appendListTo(
+                files::Sextets,
+                QStringLiteral(
+                    "Oynanan Kolonlar Listesi'ni Yasak Kombinasyonlar Listesi'ne eklemek istiyormusunuz ?"),
+                programTitle(), QStringLiteral("Oynanan Kolonlar Yasak Altılılar Listesi'ne eklendi."));
+        break;
+    case Qt::Key_F9:
+        if (listHasRecord()) {
+            state().PlayedFileNo = 0;
+            context().windows.open(WindowId::OKPrint);
+        }
+        break;
+    case Qt::Key_F10:
+        showHelp();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmOKLst::deleteOne() {
+    if (deleteTypedColumn())
+        firstShown() = listCount(); // the last page of the shorter list
+}
+
+void FrmOKLst::showHelp() {
+    showKeyHelp({
+        QStringLiteral("F1= Yeni kayıt yap"),
+        QStringLiteral("F2= Aktif kayıtı değiştir"),
+        QStringLiteral("F3= Bir kolon sil"),
+        QStringLiteral("F4= Oynanan Kolonlar dosyasını (VELMORIX.OKL) sil"),
+        QStringLiteral("F6= Otomatik Yasak İkililer Oluştur"),
+        QStringLiteral("F7= Oynanan Kolonlar Listesi'nin isabet durumunu göster"),
+        QStringLiteral("F8= Oynanan Kolonlar Listesi'ni Yasak Altılılar'a ekle"),
+        QString(),
+        QStringLiteral("F9= Oynanan Kolonlar Listesi'ni bas (VELMORIX.TXT dosyasına yaz)"),
+        QString(),
+        QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
+        QString(),
+        QStringLiteral("HOME= İlk Sayfa"),
+        QStringLiteral("END= Son Sayfa"),
+        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
+        QStringLiteral("PAGEUP= Önceki Sayfa"),
+        QString(),
+        QStringLiteral("ESC= Kapat/Çık"),
+    });
+}
+
+} // namespace velmorix

@@ -1,0 +1,179 @@
+#include "FrmRndLst.h"
+
+#include "RandomListChaos.h"
+
+#include "analysis/RandomColumnList.h"
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "platform/Dialogs.h"
+#include "windows/common/WindowRegistry.h"
+
+#include <QResizeEvent>
+
+namespace velmorix {
+
+namespace {
+QString versionTitle() {
+    return QStringLiteral(" VELMORIX 653 DİZİMCİ Uyarlama 4.5");
+}
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+} // namespace
+
+FrmRndLst::FrmRndLst(AppContext& context, QWidget* parent)
+    // A missing list is shown as an empty one: page 0 and no line.
+    : PagedListWindow(
+          context,
+          {files::Random, designCaption(), QStringLiteral("Rastgele Kolon Listesi - Sayfa"), {}, {}, {}, {}},
+          parent) {
+    setObjectName(QStringLiteral("frmRndLst"));
+}
+
+QString FrmRndLst::designCaption() {
+    return QStringLiteral(" RASTGELE KOLON LİSTESİ   [ F10= YARDIM ]");
+}
+
+void FrmRndLst::resizeEvent(QResizeEvent* event) {
+    PagedListWindow::resizeEvent(event);
+    firstShown() = 0;
+    drawPage();
+}
+
+void FrmRndLst::commandKey(int key) {
+    if (key != Qt::Key_F8 && key != Qt::Key_F11 && key != Qt::Key_F12)
+        dialogs().beep();
+    switch (key) {
+    case Qt::Key_F1:
+        appendTo(files::Played, QStringLiteral("Oynanan Kolonlar Listesi"));
+        break;
+    case Qt::Key_F2:
+        appendTo(files::Sextets, QStringLiteral("Yasak Kombinasyonlar Listesi"));
+        break;
+    case Qt::Key_F3:
+        appendTo(files::List, QStringLiteral("Kombinasyon Listesi"));
+        break;
+    case Qt::Key_F4:
+        if (listExists())
+            deleteListFile(programTitle(), false);
+        break;
+    case Qt::Key_F5:
+        deleteOne();
+        break;
+    case Qt::Key_F6:
+        context().windows.open(WindowId::Rnd);
+        break;
+    case Qt::Key_F7:
+        eliminateByChaos();
+        break;
+    case Qt::Key_F8:
+        saveAsCombinationList();
+        break;
+    case Qt::Key_F9:
+        if (listHasRecord())
+            context().windows.open(WindowId::RLPrint);
+        break;
+    case Qt::Key_F10:
+        showHelp();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmRndLst::appendTo(const std::string& destination, const QString& listWords) {
+    if (!listHasRecord())
+        return;
+    appendListTo(destination,
+                 QStringLiteral("Rastgele Kolon Listesi'ni ") + listWords +
+                     QStringLiteral("'ne eklemek istiyormusunuz ?"),
+                 programTitle(),
+                 QStringLiteral("Rastgele Kolon Listesi ") + listWords + QStringLiteral("'ne eklendi."));
+}
+
+void FrmRndLst::deleteOne() {
+    if (!listExists() || listCount() < 1)
+        return;
+    const int64_t k = askColumnNumber();
+    if (k < 1 || k > listCount())
+        return;
+    if (guarded([&] { deleteColumn(static_cast<int32_t>(k), files::RandomDelete); }))
+        firstShown() = static_cast<int32_t>(k - 1);
+}
+
+void FrmRndLst::eliminateByChaos() {
+    if (listCount() < 1)
+        return;
+    if (!dialogs().askYesNo(
+            QStringLiteral(
+                "Rastgele Kolon Listesi'ni Varsayılan Kaos Filtreleri'ne göre elemek istiyormusunuz?"),
+            versionTitle()))
+        return;
+    BusyCursor busy;
+    ChaosPassProgress progress;
+    bool writing = false;
+    progress.judging = [&](int32_t record, int32_t kept) {
+        showProgressTitle(QStringLiteral("Kayıt: ") + text(Str(record)) + QStringLiteral("  Uygun:") +
+                          text(Str(kept)));
+    };
+    progress.writing = [&](int32_t written, int32_t kept) {
+        if (!writing) {
+            showProgressTitle(QStringLiteral("Kolonlar kayıtlanıyor..."), true);
+            writing = true;
+        }
+        showProgressTitle(QStringLiteral("Kayıtlanan=") + text(Str(written)) + QStringLiteral(" [ Toplam=") +
+                          text(Str(kept)) + QStringLiteral(" ]"));
+    };
+    int32_t written = 0;
+    if (!guarded([&] { written = eliminateRandomListByChaos(dir(), randomListChaosRule(), progress); }))
+        return;
+    dialogs().beep();
+    dialogs().show(text(Str(written)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."),
+                   QLatin1Char(' ') + programTitle(), DialogIcon::None);
+    setWindowTitle(QStringLiteral("RASTGELE KOLON LİSTESİ   [ F10= YARDIM ]"));
+}
+
+void FrmRndLst::saveAsCombinationList() {
+    if (!listExists())
+        return;
+    if (!dialogs().askYesNo(QStringLiteral("Rastgele Kolon Listesi'ni (VELMORIX.RND) Kombinasyon Listesi "
+                                           "(VELMORIX.LST) olarak kayıtlamak istiyormusunuz?"),
+                            versionTitle()))
+        return;
+    const bool done = guarded([&] {
+        if (dir().exists(files::List))
+            copyFileSafe(dir(), files::List, files::OldList);
+        copyFileSafe(dir(), files::Random, files::List);
+    });
+    if (!done)
+        return;
+    dialogs().beep();
+    dialogs().show(text(Str(recordCount(dir(), files::List))) +
+                       QStringLiteral(" kolon 'VELMORIX.LST' dosyasına kayıtlandı."),
+                   versionTitle(), DialogIcon::None);
+}
+
+void FrmRndLst::showHelp() {
+    showKeyHelp({
+        QStringLiteral("F1= Rastgele Kolon Listesi'ni Oynanan Kolonlar Listesi'ne (VELMORIX.OKL'ye) ekle"),
+        QStringLiteral("F2= Rastgele Kolon Listesi'ni Yasak Altılılar'a (VELMORIX.YSK'ye) ekle"),
+        QStringLiteral("F3= Rastgele Kolon Listesi'ni Kombinasyon Listesi'ne (VELMORIX.LST'ye) ekle"),
+        QStringLiteral("F4= Rastgele Kolon Listesi'ni sil (VELMORIX.RND)"),
+        QStringLiteral("F5= Bir kolon sil"),
+        QStringLiteral("F6= Rastgele Kolon Listesi Oluştur/Ekle"),
+        QStringLiteral("F7= Rastgele Kolon Listesi'ni Varsayılan Kaos Filtreleri'ne göre ele"),
+        QStringLiteral("F8= Rastgele Kolon Listesi'ni Kombinasyon Listesi (VELMORIX.LST) olarak kayıtla"),
+        QStringLiteral("F9= Rastgele Kolon Listesi'ni bas (VELMORIX.TXT dosyasına yaz)"),
+        QString(),
+        QStringLiteral("F10 = Komut Tuşları (Yardım)"),
+        QString(),
+        QStringLiteral("HOME= İlk Sayfa"),
+        QStringLiteral("END= Son Sayfa"),
+        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
+        QStringLiteral("PAGEUP= Önceki Sayfa"),
+        QString(),
+        QStringLiteral("ESC= Kapat/Çık"),
+    });
+}
+
+} // namespace velmorix

@@ -1,0 +1,154 @@
+#include "FrmYsk6.h"
+
+#include "analysis/SextetReport.h"
+#include "analysis/TextReportFile.h"
+#include "analysis/WriteListCommand.h"
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+
+namespace velmorix {
+
+namespace {
+constexpr int PrintFontSize = 11;
+}
+
+FrmYsk6::FrmYsk6(AppContext& context, QWidget* parent)
+    : EditableListWindow(
+          context,
+          {files::Sextets, QStringLiteral("Yasak Altılılar [ F10= Yardım ]"),
+           QStringLiteral("Yasak Altılılar - Sayfa"),
+           QStringLiteral("Yasak Altılılar dosyası 'VELMORIX.YSK' bulunamadı!"), programTitle(),
+           QStringLiteral("Yasak Altılılar dosyası 'VELMORIX.YSK' boş!"), programTitle()},
+          {QStringLiteral("Yeni Yasak Altılı"),
+           QStringLiteral("Kombinasyonda yer alacak 6 sayıyı aralarına virgül koyarak girin."),
+           QStringLiteral("Yasak Altılı Değişikliği"), QStringLiteral("kombinasyon"),
+           QStringLiteral("kombinasyonunu"), QStringLiteral("Yasak Altılılar"), files::SextetsDelete},
+          parent) {
+    setObjectName(QStringLiteral("frmYsk6"));
+}
+
+void FrmYsk6::commandKey(int key) {
+    if (key == Qt::Key_F6 || key == Qt::Key_F7 || key == Qt::Key_F11 || key == Qt::Key_F12)
+        return;
+    dialogs().beep();
+    switch (key) {
+    case Qt::Key_F1:
+        newColumn();
+        break;
+    case Qt::Key_F2:
+        changeColumn();
+        break;
+    case Qt::Key_F3:
+        if (const auto k = deleteTypedColumn())
+            firstShown() = *k - 1; // the page starts with the column that followed
+        break;
+    case Qt::Key_F4:
+        if (listExists())
+            deleteListFile(programTitle(), true);
+        break;
+    case Qt::Key_F5:
+        if (listHasRecord())
+            saveAsCombinationList();
+        break;
+    case Qt::Key_F8:
+        if (listHasRecord())
+            writeText();
+        break;
+    case Qt::Key_F9:
+        if (listHasRecord())
+            print();
+        break;
+    case Qt::Key_F10:
+        showHelp();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmYsk6::saveAsCombinationList() {
+    dialogs().beep();
+    if (!dialogs().askYesNo(
+            QStringLiteral("Yasak Altılıları Kombinasyon Listesi olarak kayıtlamak istiyormusunuz ?"),
+            QLatin1Char(' ') + programTitle()))
+        return;
+    const bool done = guarded([&] {
+        // The replaced combination list is kept as the one backup generation.
+        if (dir().exists(files::List))
+            copyFileSafe(dir(), files::List, files::OldList);
+        copyFileSafe(dir(), files::Sextets, files::List);
+    });
+    if (done)
+        dialogs().show(
+            QStringLiteral("'VELMORIX.YSK' dosyası kayıtları 'VELMORIX.LST' dosyasına kopyelendi."),
+            programTitle(), DialogIcon::None);
+}
+
+void FrmYsk6::writeText() {
+    BusyCursor busy;
+    showProgressTitle(QStringLiteral("Dosyaya yazılıyor..."), true);
+    int64_t length = 0;
+    const bool done = guarded([&] {
+        length = writeSextetReport(dir(), context().clock, [&](int64_t bytes) {
+            showProgressTitle(QStringLiteral("BYTE=") + QString::fromStdString(Str(bytes)));
+        });
+    });
+    // The writing ran through every record: the page drawn next is the last one.
+    firstShown() = listCount() + 1;
+    setWindowTitle(QStringLiteral("Yasak Altılılar [ F10= Yardım ]"));
+    if (done)
+        dialogs().show(QString::fromStdString(bytesWrittenText(length)), programTitle(), DialogIcon::None);
+}
+
+void FrmYsk6::print() {
+    if (!dialogs().askYesNo(QStringLiteral("Yasak Altılılar'ı printere bastırmak istiyormusunuz ?"),
+                            programTitle()))
+        return;
+    firstShown() = listCount() + 1;
+    Printer& printer = context().printer;
+    if (!printer.ready() || !printer.begin(PrintFontSize)) {
+        dialogs().beep();
+        dialogs().show(printerNotReadyText(), errorTitle(), DialogIcon::None);
+        return;
+    }
+    BusyCursor busy;
+    PrintPageLayout pageLayout(PrintFontSize);
+    const bool done = guarded([&] {
+        forEachSextetReportLine(dir(), context().clock, true, [&](const std::string& line) {
+            const auto place = pageLayout.next();
+            if (place.newPage)
+                printer.newPage();
+            if (!line.empty())
+                printer.printAt(place.x, place.y, QString::fromStdString(line));
+        });
+    });
+    (void)done;
+    printer.end();
+}
+
+void FrmYsk6::showHelp() {
+    showKeyHelp({
+        QStringLiteral("F1= Yeni kayıt yap"),
+        QStringLiteral("F2= Aktif kayıtı değiştir"),
+        QStringLiteral("F3= Bir kolonu sil"),
+        QStringLiteral("F4= Yasak Altılılar dosyasını sil"),
+        QString(),
+        QStringLiteral("F5= Yasak Altılılar'ı Kombinasyon Listesi (VELMORIX.LST) olarak kayıtla"),
+        QString(),
+        QStringLiteral("F8= Yasak Altılar listesini text dosyasına (VELMORIX.TXT'ye) aktar"),
+        QStringLiteral("F9= Yasak Altılılar listesini bas"),
+        QString(),
+        QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
+        QString(),
+        QStringLiteral("HOME= İlk Sayfa"),
+        QStringLiteral("END= Son Sayfa"),
+        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
+        QStringLiteral("PAGEUP= Önceki Sayfa"),
+        QString(),
+        QStringLiteral("ESC= Kapat/Çık"),
+    });
+}
+
+} // namespace velmorix

@@ -1,0 +1,75 @@
+#include "ListCanvas.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace velmorix {
+
+namespace {
+QFont listFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    f.setPointSizeF(9.75);
+    return f;
+}
+} // namespace
+
+ListCanvas::ListCanvas(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ListCanvas"));
+    setFont(listFont());
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+}
+
+void ListCanvas::setLines(std::vector<PageLine> lines) {
+    m_lines = std::move(lines);
+    update();
+}
+
+int ListCanvas::toPixelsX(int twips) const {
+    return twips * logicalDpiX() / 1440;
+}
+int ListCanvas::toPixelsY(int twips) const {
+    return twips * logicalDpiY() / 1440;
+}
+int ListCanvas::toTwipsX(int pixels) const {
+    return pixels * 1440 / logicalDpiX();
+}
+int ListCanvas::toTwipsY(int pixels) const {
+    return pixels * 1440 / logicalDpiY();
+}
+
+int ListCanvas::textEndX(int x, const QString& text) const {
+    return x + toTwipsX(fontMetrics().horizontalAdvance(text));
+}
+
+int ListCanvas::lineHeightTwips() const {
+    return toTwipsY(fontMetrics().height());
+}
+
+void ListCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    const int ascent = fontMetrics().ascent();
+    auto draw = [&](int x, int y, const QString& text) {
+        painter.drawText(QPoint(toPixelsX(x), toPixelsY(y) + ascent), text);
+    };
+    for (const PageLine& line : m_lines) {
+        painter.setPen(labelColour());
+        draw(LabelX, line.y, line.label);
+        painter.setPen(ballColour());
+        for (std::size_t k = 0; k < line.balls.size(); ++k)
+            draw(line.ballsX + BallStep * static_cast<int>(k), line.y, line.balls[k]);
+        draw(line.ballsX + BracketOffset, line.y, line.bracket);
+    }
+}
+
+void ListCanvas::mousePressEvent(QMouseEvent* event) {
+    emit clicked();
+    event->accept();
+}
+
+} // namespace velmorix
