@@ -1,0 +1,203 @@
+#include "ListPrintDialog.h"
+
+#include "analysis/TextReportFile.h"
+#include "analysis/WriteListCommand.h"
+#include "core/Clock.h"
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace velmorix {
+
+namespace {
+constexpr int PrintFontSize = 11;
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+template <class W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+} // namespace
+
+ListPrintDialog::ListPrintDialog(AppContext& context, ListPrintKind kind, QWidget* parent)
+    : VelmorixWindow(context, parent), m_kind(std::move(kind)) {
+    setWindowTitle(m_kind.caption);
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    int row = 0;
+    if (m_kind.hasRange) {
+        Label1 = named(new QLabel(QStringLiteral("Başlangıç :"), central), "Label1");
+        Text1 = named(new QLineEdit(QStringLiteral("1"), central), "Text1");
+        Label2 = named(new QLabel(QStringLiteral("Bitiş :"), central), "Label2");
+        Text2 = named(new QLineEdit(QStringLiteral("1000000"), central), "Text2");
+        grid->addWidget(Label1, row, 0);
+        grid->addWidget(Text1, row++, 1, 1, 2);
+        grid->addWidget(Label2, row, 0);
+        grid->addWidget(Text2, row++, 1, 1, 2);
+    }
+    Label3 = named(new QLabel(QStringLiteral("Çıktı:"), central), "Label3");
+    Option1 = named(new QRadioButton(QStringLiteral("Text Dosyası"), central), "Option1");
+    Option2 = named(new QRadioButton(QStringLiteral("Printer"), central), "Option2");
+    Option1->setChecked(true);
+    grid->addWidget(Label3, row, 0);
+    grid->addWidget(Option1, row, 1);
+    grid->addWidget(Option2, row++, 2);
+    Command1 = named(new QPushButton(QStringLiteral("Yaz"), central), "Command1");
+    Command2 = named(new QPushButton(QStringLiteral("Kapat"), central), "Command2");
+    grid->addWidget(Command1, row, 1);
+    grid->addWidget(Command2, row, 2);
+    setCentralWidget(central);
+
+    connect(Option1, &QRadioButton::toggled, this, [this](bool textFile) {
+        Command1->setText(textFile ? QStringLiteral("Yaz") : QStringLiteral("Bas"));
+    });
+    connect(Command1, &QPushButton::clicked, this, &ListPrintDialog::run);
+    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool ListPrintDialog::toPrinter() const {
+    return Option2->isChecked();
+}
+
+void ListPrintDialog::focusStart() {
+    if (Text1)
+        Text1->setFocus();
+}
+
+bool ListPrintDialog::handleKey(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        close();
+        return true;
+    case Qt::Key_F1:
+        run();
+        return true;
+    case Qt::Key_F10:
+        dialogs().show(QStringLiteral("F1= Yaz/Bas\r\rESC= Kapat"), QStringLiteral(" FONKSİYON TUŞLARI"),
+                       DialogIcon::None);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        QWidget* focus = focusWidget();
+        if (Text1 && focus == Text1) {
+            Text2->setFocus();
+            return true;
+        }
+        if (Text2 && focus == Text2) {
+            Command1->setFocus();
+            return true;
+        }
+        // Enter presses the button that has the focus.
+        if (auto* button = qobject_cast<QPushButton*>(focus)) {
+            button->click();
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void ListPrintDialog::onActivated() {
+    if (returningFromModal())
+        return;
+    const int32_t count = recordCount(dir(), m_kind.style.listFile);
+    if (m_kind.hasRange)
+        Text2->setText(text(digits(count)));
+    if (m_kind.closeWhenEmptyOnActivation && count < 1)
+        close();
+}
+
+void ListPrintDialog::run() {
+    int64_t start = 1;
+    int64_t end = 0;
+    if (m_kind.hasRange) {
+        start = ValWhole(Text1->text().toStdString());
+        end = ValWhole(Text2->text().toStdString());
+        Text1->setText(text(digits(start)));
+        Text2->setText(text(digits(end)));
+    }
+    dialogs().beep();
+    if (!dialogs().askYesNo(toPrinter() ? m_kind.printQuestion : m_kind.writeQuestion, programTitle())) {
+        focusStart();
+        return;
+    }
+    // The dialog keeps its own count for the whole job.
+    const int32_t count = recordCount(dir(), m_kind.style.listFile);
+    if (m_kind.hasRange) {
+        if (const auto error = listRangeError(start, end, count)) {
+            dialogs().beep();
+            dialogs().show(text(*error), errorTitle(), DialogIcon::Exclamation);
+            if (*error == BadEndText)
+                Text2->setFocus();
+            else
+                focusStart();
+            return;
+        }
+    } else {
+        end = count;
+        if (count < 1 && !m_kind.noRecordText.isEmpty()) {
+            dialogs().show(m_kind.noRecordText, errorTitle(), DialogIcon::Exclamation);
+            return;
+        }
+    }
+    const ListReportRange range{static_cast<int32_t>(start), static_cast<int32_t>(end),
+                                static_cast<int32_t>(end)};
+    if (toPrinter())
+        print(range);
+    else
+        writeText(range);
+    focusStart();
+}
+
+void ListPrintDialog::writeText(const ListReportRange& range) {
+    BusyCursor busy;
+    showProgressTitle(QStringLiteral("Dosyaya yazılıyor..."), true);
+    int64_t length = 0;
+    const bool done = guarded([&] {
+        length = writeListReport(dir(), m_kind.style, range, context().clock.today(), [&](int64_t bytes) {
+            showProgressTitle(QStringLiteral("BYTE=") + text(Str(bytes)));
+        });
+    });
+    setWindowTitle(m_kind.finalCaption);
+    if (!done)
+        return;
+    dialogs().beep();
+    dialogs().show(text(bytesWrittenText(length)), programTitle(), DialogIcon::None);
+}
+
+void ListPrintDialog::print(const ListReportRange& range) {
+    Printer& printer = context().printer;
+    if (!printer.ready() || !printer.begin(PrintFontSize)) {
+        dialogs().beep();
+        dialogs().show(printerNotReadyText(), errorTitle(), DialogIcon::None);
+        return;
+    }
+    BusyCursor busy;
+    PrintPageLayout pageLayout(PrintFontSize);
+    guarded([&] {
+        forEachListReportLine(dir(), m_kind.style, range, context().clock.today(), true,
+                              [&](const std::string& line) {
+                                  const auto place = pageLayout.next();
+                                  if (place.newPage)
+                                      printer.newPage();
+                                  if (!line.empty())
+                                      printer.printAt(place.x, place.y, text(line));
+                              });
+    });
+    printer.end();
+}
+
+} // namespace velmorix
