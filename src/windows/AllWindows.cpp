@@ -3,7 +3,9 @@
 #include "common/WindowRegistry.h"
 #include "balls/BallWindows.h"
 #include "filters/FilterWindows.h"
+#include "lists/ListWindows.h"
 #include "main/MainWindows.h"
+#include "print/PrintWindows.h"
 
 namespace velmorix {
 
@@ -13,6 +15,8 @@ void registerAllWindows(WindowRegistry& registry) {
     registerMainWindows(registry);
     registerBallWindows(registry);
     registerFilterWindows(registry);
+    registerListWindows(registry);
+    registerPrintWindows(registry);
 }
 
 } // namespace velmorix
