@@ -1,5 +1,8 @@
 #include "BatchCommand.h"
 
+#include "analysis/WriteListCommand.h"
+#include "core/Clock.h"
+
 #include <filesystem>
 #include <iostream>
 #include <unistd.h>
@@ -7,6 +10,14 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "write-list") {
+        const velmorix::SystemClock clock;
+        const auto outcome = velmorix::runWriteList(velmorix::DataDir(std::filesystem::current_path()), clock,
+                                                    {args.begin() + 1, args.end()});
+        for (const auto& message : outcome.messages)
+            std::cerr << message << '\n';
+        return outcome.exitCode;
+    }
     return velmorix::runBatch(args, std::filesystem::current_path(), std::cin, std::cout, std::cerr,
                               ::isatty(STDERR_FILENO) == 1);
 }
