@@ -1,0 +1,231 @@
+#include "engine/ListBuilder.h"
+#include "engine/ListTexts.h"
+
+#include "core/ColumnFile.h"
+#include "support/TempDataDir.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using namespace velmorix;
+using velmorix::test::rec;
+using velmorix::test::TempDataDir;
+
+namespace {
+
+struct Recorder {
+    std::vector<Question> questions;
+    std::vector<std::string> titles;
+    std::vector<StatusLabels> labels;
+    bool answer = true;
+
+    RunCallbacks callbacks() {
+        RunCallbacks cb;
+        cb.confirm = [this](const Question& q) {
+            questions.push_back(q);
+            return answer;
+        };
+        cb.progress = [this](const ProgressReport& p) { titles.push_back(p.title); };
+        cb.labels = [this](const StatusLabels& l) { labels.push_back(l); };
+        return cb;
+    }
+    bool sawTitle(const std::string& t) const {
+        return std::find(titles.begin(), titles.end(), t) != titles.end();
+    }
+};
+
+AppState withBag(std::initializer_list<int> bag, std::initializer_list<int> bankers = {}) {
+    AppState s;
+    for (int b : bag)
+        s.BagBalls.push(b);
+    for (int b : bankers)
+        s.BankoBalls.push(b);
+    s.Selection.ChaosOn = 0;
+    return s;
+}
+
+AppState withBagOf(int first, int last) {
+    AppState s = withBag({});
+    for (int b = first; b <= last; ++b)
+        s.BagBalls.push(b);
+    return s;
+}
+
+const FixedClock fixedClock;
+
+} // namespace
+
+TEST(ListBuilderTest, NoCombinationAndSingleCombinationTouchNoFile) {
+    TempDataDir t;
+    t.writeRecords("VELMORIX.LST", {rec(1, {1, 2, 3, 4, 5, 6})});
+    Recorder r;
+    AppState five = withBag({1, 2, 3, 4, 5});
+    BuildResult res = BuildNewList(five, t.dir(), fixedClock, r.callbacks());
+    EXPECT_EQ(res.outcome, BuildOutcome::NothingToList);
+    EXPECT_EQ(res.message,
+              (Message{"Listelenecek herhangi bir kombinasyon yok !\r\rn= 5\rr= 6\r\rKombinasyon(n,r)= 0",
+                       "! HATA !", MessageIcon::Exclamation}));
+    EXPECT_EQ(res.labels.Label10, "Toplam Kombinasyon =  0");
+    EXPECT_EQ(five.TotalCombinations, 0);
+
+    AppState single = withBag({1, 2, 3, 4, 5}, {30});
+    res = BuildNewList(single, t.dir(), fixedClock, r.callbacks());
+    EXPECT_EQ(res.outcome, BuildOutcome::SingleCombination);
+    EXPECT_EQ(res.message->text, "Sadece 1 kombinasyon var !\r\rToplar:   30  1  2  3  4  5");
+    EXPECT_EQ(res.message->title, "VELMORIX 653 Dizimci u4.5");
+    EXPECT_TRUE(buildReport(res).empty());
+
+    EXPECT_TRUE(r.questions.empty());
+    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.LST"});
+    EXPECT_EQ(t.readRecords("VELMORIX.LST"), std::vector<ColumnRecord>{rec(1, {1, 2, 3, 4, 5, 6})});
+}
+
+TEST(ListBuilderTest, DecliningLeavesListAndBackupAlone) {
+    TempDataDir t;
+    t.writeRecords("VELMORIX.LST", {rec(1, {1, 2, 3, 4, 5, 6})});
+    t.writeRecords("VELMORIX.OLD", {rec(2, {7, 8, 9, 10, 11, 12})});
+    Recorder r;
+    r.answer = false;
+    AppState s = withBagOf(1, 36);
+    const BuildResult res = BuildNewList(s, t.dir(), fixedClock, r.callbacks());
+    EXPECT_EQ(res.outcome, BuildOutcome::Declined);
+    EXPECT_EQ(res.buildStep, 0);
+    EXPECT_TRUE(res.listNotBuilt);
+    ASSERT_EQ(r.questions.size(), 1u);
+    EXPECT_EQ(r.questions[0],
+              (Question{"Kombinasyonların toplam sayısı: 1947792\r\r[ n= 36, r= 6 ]\r\rYeni bir "
+                        "kombinasyon listesi oluşturmak istiyormusunuz ?",
+                        "VELMORIX 653 Dizimci u4.5"}));
+    EXPECT_EQ(t.readRecords("VELMORIX.LST"), std::vector<ColumnRecord>{rec(1, {1, 2, 3, 4, 5, 6})});
+    EXPECT_EQ(t.readRecords("VELMORIX.OLD"), std::vector<ColumnRecord>{rec(2, {7, 8, 9, 10, 11, 12})});
+    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"VELMORIX.LST", "VELMORIX.OLD"}));
+}
+
+TEST(ListBuilderTest, FiveBankersTakeEachFreeBallInTurn) {
+    TempDataDir t;
+    AppState s = withBag({}, {45, 3, 20, 9, 33});
+    for (int b = 1; b <= 49; ++b)
+        if (!s.BankoBalls.contains(b))
+            s.BagBalls.push(b);
+    Recorder r;
+    const BuildResult res = BuildNewList(s, t.dir(), fixedClock, r.callbacks());
+    ASSERT_EQ(res.outcome, BuildOutcome::Built);
+    EXPECT_EQ(res.totalCombinations, 44);
+    EXPECT_EQ(res.examined, 44);
+    const auto list = t.readRecords("VELMORIX.LST");
+    ASSERT_EQ(list.size(), 44u);
+    EXPECT_EQ(list.front(), rec(0, {1, 3, 9, 20, 33, 45}));
+    EXPECT_EQ(list[1], rec(0, {2, 3, 9, 20, 33, 45}));
+    EXPECT_EQ(list.back(), rec(0, {3, 9, 20, 33, 45, 49}));
+    EXPECT_EQ(s.FreeBallCount, 44);
+    EXPECT_EQ(s.FreeSlotCount, 1);
+}
+
+TEST(ListBuilderTest, ChaosFiltersOnTheBagOf36KeepTheKnownCount) {
+    TempDataDir t;
+    t.writeRecords("VELMORIX.LST", {rec(653, {1, 2, 3, 4, 5, 6})});
+    AppState s = withBagOf(1, 36);
+    s.Selection = FilterSelection::startup();
+    s.CurColumn = {0, 1, 2, 3, 4, 5, 6};
+    Recorder r;
+    const BuildResult res = BuildNewList(s, t.dir(), fixedClock, r.callbacks());
+    ASSERT_EQ(res.outcome, BuildOutcome::Built);
+    EXPECT_EQ(res.examined, 1947792);
+    EXPECT_EQ(res.kept, 1040655);
+    EXPECT_EQ(s.RecNo, 1947792);
+    EXPECT_FALSE(res.listNotBuilt);
+    EXPECT_EQ(res.buildStep, 6);
+    EXPECT_EQ(s.CurColumn, (std::array<int16_t, 7>{0, 1, 2, 3, 4, 5, 6})); // the main window's column stays
+    EXPECT_EQ(t.readRecords("VELMORIX.OLD"), std::vector<ColumnRecord>{rec(653, {1, 2, 3, 4, 5, 6})});
+    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"VELMORIX.LST", "VELMORIX.OLD"}));
+    EXPECT_EQ(readRecord(t.dir(), "VELMORIX.LST", 1).Tag, KeepMark);
+    EXPECT_EQ(res.labels, (StatusLabels{"Toplam Kombinasyon =  1947792", "Uygun Kombinasyon =  1040655",
+                                        "Başlama Zamanı = 12:34:56", "Bitiş Zamanı = 12:34:56"}));
+    EXPECT_EQ(buildReport(res),
+              std::vector<Message>{(Message{" 1040655 kolon kombinasyon listesine eklendi.",
+                                            " VELMORIX 653 Dizimci u4.5", MessageIcon::None})});
+    EXPECT_TRUE(r.sawTitle("Faz 1 - Kolon : 1040655 - [ 1947792 ]"));
+    EXPECT_EQ(r.titles.back(), "VELMORIX 653 Dizimci u4.5  [ YASAKLAR & ZORUNLULUKLAR ]");
+    EXPECT_FALSE(r.sawTitle("Faz 2 - Kolon: 0"));
+}
+
+TEST(ListBuilderTest, RepetitionBanRunsForLevelsTwoToFiveOnly) {
+    TempDataDir t;
+    AppState s = withBagOf(1, 9);
+    s.Selection.RepeatBanLevel = 6;
+    Recorder r;
+    BuildResult res = BuildNewList(s, t.dir(), fixedClock, r.callbacks());
+    EXPECT_EQ(res.kept, 84); // C(9, 6): level 6 leaves an enumerated list as it is
+    EXPECT_FALSE(r.sawTitle("Faz 2 - Kolon: 0"));
+
+    s.Selection.RepeatBanLevel = 5;
+    res = BuildNewList(s, t.dir(), fixedClock, r.callbacks());
+    ASSERT_EQ(res.outcome, BuildOutcome::Built);
+    EXPECT_EQ(res.buildStep, 9);
+    const auto list = t.readRecords("VELMORIX.LST");
+    EXPECT_EQ(list.front(), rec(KeepMark, {1, 2, 3, 4, 5, 6}));
+    // No two kept columns share five balls.
+    for (std::size_t i = 0; i < list.size(); ++i)
+        for (std::size_t j = i + 1; j < list.size(); ++j) {
+            int shared = 0;
+            for (int16_t v : list[j].Ball)
+                shared += std::count(list[i].Ball.begin(), list[i].Ball.end(), v);
+            EXPECT_LT(shared, 5);
+        }
+    EXPECT_EQ(s.RecNo, static_cast<int32_t>(list.size()));
+    EXPECT_TRUE(r.sawTitle("Faz 2 - Kolon: 0"));
+    EXPECT_TRUE(r.sawTitle("Faz 2 - Kolon : 84   % 100"));
+    EXPECT_TRUE(r.sawTitle("Faz 3 - Kolon : " + std::to_string(list.size())));
+    EXPECT_EQ(res.labels.Label11, "Uygun Kombinasyon =  " + std::to_string(list.size()));
+}
+
+TEST(ListBuilderTest, AFailedBuildKeepsThePreviousListAndSaysWhere) {
+    TempDataDir t;
+    const std::vector<ColumnRecord> old = {rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {1, 2, 3, 4, 5, 7})};
+    t.writeRecords("VELMORIX.LST", old);
+    t.dir().setFaultHook([](FileStep step, const std::string& name, int64_t) {
+        return step == FileStep::Rename && name == "VELMORIX.TMP" ? EIO : 0;
+    });
+    AppState s = withBagOf(1, 12);
+    Recorder r;
+    const BuildResult res = BuildNewList(s, t.dir(), fixedClock, r.callbacks());
+    EXPECT_EQ(res.outcome, BuildOutcome::Failed);
+    EXPECT_TRUE(res.listNotBuilt);
+    EXPECT_EQ(res.buildStep, 6);
+    EXPECT_EQ(res.labels.Label11, "Hata oluştu...");
+    EXPECT_EQ(res.labels.Label13, "Hata zamanı =12:34:56");
+    EXPECT_EQ(t.readRecords("VELMORIX.LST"), old);
+    EXPECT_EQ(t.readRecords("VELMORIX.OLD"), old);
+    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"VELMORIX.LST", "VELMORIX.OLD"}));
+    const auto report = buildReport(res);
+    ASSERT_EQ(report.size(), 2u);
+    EXPECT_EQ(report[0].title, "! HATA !");
+    EXPECT_NE(report[0].text.find("VELMORIX.LST"), std::string::npos);
+    EXPECT_EQ(report[1], (Message{"Yeni kombinasyon listesi yapılırken hata oluştu !\r\r[ Kademe= 6 ]",
+                                  " VELMORIX 653 Dizimci u4.5", MessageIcon::Exclamation}));
+    EXPECT_EQ(r.titles.back(), "VELMORIX 653 Dizimci u4.5  [ YASAKLAR & ZORUNLULUKLAR ]");
+}
+
+TEST(ListBuilderTest, FailuresReportTheStageReached) {
+    // The backup copy (stage 1) and the final copy after the ban (stage 9).
+    for (const auto& [fault, stage] : {std::pair<std::string, int>{"VELMORIX.OLD.new", 1}, {"second", 9}}) {
+        TempDataDir t;
+        t.writeRecords("VELMORIX.LST", {rec(653, {1, 2, 3, 4, 5, 6})});
+        int renames = 0;
+        const std::string f = fault;
+        t.dir().setFaultHook([f, &renames](FileStep step, const std::string& name, int64_t) {
+            if (step != FileStep::Rename)
+                return 0;
+            if (f == "second" && name == "VELMORIX.TMP")
+                return ++renames == 2 ? ENOSPC : 0;
+            return name == f ? ENOSPC : 0;
+        });
+        AppState s = withBagOf(1, 10);
+        s.Selection.RepeatBanLevel = 3;
+        Recorder r;
+        const BuildResult res = BuildNewList(s, t.dir(), fixedClock, r.callbacks());
+        EXPECT_EQ(res.outcome, BuildOutcome::Failed) << f;
+        EXPECT_EQ(res.buildStep, stage) << f;
+        EXPECT_FALSE(t.dir().exists("VELMORIX.TMP")) << f;
+    }
+}
