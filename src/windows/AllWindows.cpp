@@ -1,7 +1,9 @@
 #include "AllWindows.h"
 
 #include "common/WindowRegistry.h"
+#include "analysis/AnalysisWindows.h"
 #include "balls/BallWindows.h"
+#include "editors/EditorWindows.h"
 #include "filters/FilterWindows.h"
 #include "lists/ListWindows.h"
 #include "main/MainWindows.h"
@@ -14,9 +16,11 @@ void registerAllWindows(WindowRegistry& registry) {
     (void)registry;
     registerMainWindows(registry);
     registerBallWindows(registry);
+    registerEditorWindows(registry);
     registerFilterWindows(registry);
     registerListWindows(registry);
     registerPrintWindows(registry);
+    registerAnalysisWindows(registry);
 }
 
 } // namespace velmorix

@@ -1,0 +1,382 @@
+#include "FrmRep.h"
+
+#include "analysis/ResultsRange.h"
+#include "core/AppState.h"
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "engine/PairsFile.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace velmorix {
+
+namespace {
+
+constexpr int MaxMinPairCount = 32767;
+// Print layout in twips: 11-point lines from 500 down, 1000 from the left.
+constexpr int PrintFontSize = 11;
+constexpr int PrintLeft = 1000;
+constexpr int PrintTop = 500;
+constexpr int PrintLineHeight = 280;
+constexpr int PrintPageBottom = 15300; // fits A4 and Letter
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString spacedTitle() {
+    return QLatin1Char(' ') + programTitle();
+}
+
+QLabel* heading(const QString& text, QWidget* parent, Qt::Alignment align = Qt::AlignCenter) {
+    auto* l = new QLabel(text, parent);
+    l->setAlignment(align | Qt::AlignVCenter);
+    return l;
+}
+
+} // namespace
+
+FrmRep::FrmRep(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+    setObjectName(QStringLiteral("frmRep"));
+    setWindowTitle(QStringLiteral("Top Tekrarları ve İstastistikler"));
+    m_source = statisticsSource(state().ResultsDialogSubMode);
+    m_first = state().RangeFirst;
+    m_last = state().RangeLast;
+    buildControls();
+    BusyCursor busy;
+    guarded([this] { load(); });
+}
+
+QLabel* FrmRep::figureLabel(int number, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QStringLiteral("Label") + QString::number(number));
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumWidth(74);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return l;
+}
+
+void FrmRep::buildControls() {
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(10);
+    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
+    fixed.setPointSize(9);
+
+    Frame1 = new QGroupBox(QStringLiteral("Tek Top Tekrarları"), central);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    List1 = new QListWidget(Frame1);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFont(fixed);
+    List1->setMinimumWidth(160);
+    (new QVBoxLayout(Frame1))->addWidget(List1);
+
+    Frame2 = new QGroupBox(QStringLiteral("İki Top Tekrarları"), central);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    List2 = new QListWidget(Frame2);
+    List2->setObjectName(QStringLiteral("List2"));
+    List2->setFont(fixed);
+    List2->setMinimumWidth(190);
+    (new QVBoxLayout(Frame2))->addWidget(List2);
+
+    auto* figures = new QVBoxLayout;
+    auto* sums = new QGroupBox(QStringLiteral("Toplam ve Onluk Gurup Dağılımı"), central);
+    auto* grid = new QGridLayout(sums);
+    grid->setHorizontalSpacing(8);
+    grid->addWidget(heading(QStringLiteral("Maksimum"), sums), 0, 1);
+    grid->addWidget(heading(QStringLiteral("Minimum"), sums), 0, 2);
+    grid->addWidget(heading(QStringLiteral("Ortalama"), sums), 0, 3);
+    grid->addWidget(heading(QStringLiteral("TOPLAM"), sums, Qt::AlignLeft), 1, 0);
+    grid->addWidget(Label2 = figureLabel(2, sums), 1, 1);
+    grid->addWidget(Label3 = figureLabel(3, sums), 1, 2);
+    grid->addWidget(Label4 = figureLabel(4, sums), 1, 3);
+    static const char* const groups[5] = {"01-09", "10-19", "20-29", "30-39", "40-49"};
+    for (int g = 0; g < 5; ++g) {
+        grid->addWidget(heading(QString::fromLatin1(groups[g]), sums, Qt::AlignLeft), g + 2, 0);
+        for (int k = 0; k < 3; ++k) {
+            const int index = 3 * g + k;
+            m_groupLabels[static_cast<std::size_t>(index)] = figureLabel(21 + index, sums);
+            grid->addWidget(m_groupLabels[static_cast<std::size_t>(index)], g + 2, k + 1);
+        }
+    }
+    figures->addWidget(sums);
+
+    auto* similar = new QGroupBox(QStringLiteral("Benzerlikler"), central);
+    auto* sgrid = new QGridLayout(similar);
+    sgrid->setHorizontalSpacing(8);
+    sgrid->addWidget(heading(QStringLiteral("bir öncekiyle"), similar), 0, 1);
+    sgrid->addWidget(heading(QStringLiteral("iki öncekiyle"), similar), 0, 2);
+    sgrid->addWidget(heading(QStringLiteral("Maksimum Benzerlik"), similar), 0, 3);
+    sgrid->addWidget(heading(QStringLiteral("Son Sonuç"), similar, Qt::AlignLeft), 1, 0);
+    sgrid->addWidget(heading(QStringLiteral("Tümü"), similar, Qt::AlignLeft), 2, 0);
+    for (int i = 0; i < 6; ++i) {
+        m_similarityLabels[static_cast<std::size_t>(i)] = figureLabel(36 + i, similar);
+        sgrid->addWidget(m_similarityLabels[static_cast<std::size_t>(i)], 1 + i / 3, 1 + i % 3);
+    }
+    figures->addWidget(similar);
+    figures->addStretch(1);
+    auto* hint = new QLabel(QStringLiteral("F10 = Yardım"), central);
+    hint->setObjectName(QStringLiteral("Label1"));
+    hint->setFrameShape(QFrame::Panel);
+    hint->setFrameShadow(QFrame::Sunken);
+    hint->setMargin(3);
+    figures->addWidget(hint);
+
+    layout->addWidget(Frame1);
+    layout->addWidget(Frame2);
+    layout->addLayout(figures);
+    setCentralWidget(central);
+    resize(820, 470);
+}
+
+void FrmRep::load() {
+    const bool compute =
+        m_source != StatisticsSource::Results || state().ResultsDialogMode == dialogmode::Repetitions;
+    if (compute) {
+        m_count = recordCount(dir(), statisticsSourceFile(m_source));
+        if (m_count < 1) {
+            dialogs().beep();
+            dialogs().show(q(nothingToEvaluateText(m_source)), programTitle(), DialogIcon::Exclamation);
+            return;
+        }
+        const int32_t columns = m_last >= m_first ? m_last - m_first + 1 : 0;
+        const std::vector<ColumnRecord> range =
+            readRecords(dir(), statisticsSourceFile(m_source), m_first, columns);
+        m_stats = computeRangeStatistics(range, m_source == StatisticsSource::Results);
+        state().Statistics = m_stats.figures;
+        m_computed = true;
+        showFigures();
+    }
+    state().ResultsDialogMode = dialogmode::Done;
+    setWindowTitle(q(statisticsCaption(m_source, m_first, m_last)));
+}
+
+void FrmRep::showFigures() {
+    List1->clear();
+    for (const std::string& line : ballCountLines(m_stats.counts))
+        List1->addItem(q(line));
+    List2->clear();
+    for (const PairCountLine& line : pairCountLines(m_stats.counts))
+        List2->addItem(q(line.text));
+    Label2->setText(q(m_stats.sumHighText()));
+    Label3->setText(q(m_stats.sumLowText()));
+    Label4->setText(q(m_stats.sumMeanText()));
+    for (int g = 0; g < 5; ++g) {
+        m_groupLabels[static_cast<std::size_t>(3 * g)]->setText(q(m_stats.groupHighText(g)));
+        m_groupLabels[static_cast<std::size_t>(3 * g + 1)]->setText(q(m_stats.groupLowText(g)));
+        m_groupLabels[static_cast<std::size_t>(3 * g + 2)]->setText(q(m_stats.groupMeanText(g)));
+    }
+    const std::array<std::string, 6> similarity = m_stats.similarityTexts();
+    for (std::size_t i = 0; i < 6; ++i)
+        m_similarityLabels[i]->setText(q(similarity[i]));
+}
+
+void FrmRep::onActivated() {
+    if (!returningFromModal())
+        dialogs().beep();
+}
+
+bool FrmRep::handleKey(QKeyEvent* event) {
+    const bool results = m_source == StatisticsSource::Results;
+    switch (event->key()) {
+    case Qt::Key_F1:
+    case Qt::Key_F2:
+        if (results)
+            makeForbiddenPairs(event->key() == Qt::Key_F2);
+        else
+            dialogs().beep();
+        return true;
+    case Qt::Key_F3:
+        if (results)
+            showSumsWithoutExtremes();
+        else
+            dialogs().beep();
+        return true;
+    case Qt::Key_F4:
+        saveSumLimits();
+        return true;
+    case Qt::Key_F5:
+        if (m_source == StatisticsSource::Played)
+            comparePlayedWithResults();
+        else
+            dialogs().beep();
+        return true;
+    case Qt::Key_F6:
+    case Qt::Key_F7:
+    case Qt::Key_F8:
+        dialogs().beep();
+        return true;
+    case Qt::Key_F9:
+        printBallCounts();
+        return true;
+    case Qt::Key_F10:
+        showHelp();
+        return true;
+    case Qt::Key_F11:
+        printPairCounts();
+        return true;
+    case Qt::Key_F12:
+        printFigures();
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool FrmRep::rangeStillValid() {
+    const int32_t count = recordCount(dir(), files::Results);
+    return m_first >= 1 && m_first <= m_last && m_last <= count;
+}
+
+void FrmRep::makeForbiddenPairs(bool addToExisting) {
+    const QString title = addToExisting ? QStringLiteral("YASAK İKİLİLERE EKLEME")
+                                        : QStringLiteral("YASAK İKİLİLER DOSYASI OLUŞTURMA");
+    const QString prompt =
+        addToExisting
+            ? QStringLiteral("Yasak ikililere eklenecek ikililer için en az tekrar sayısını girin")
+            : QStringLiteral(
+                  "Yasak ikililer dosyasına kayıtlanacak ikililer için en az tekrar sayısını girin");
+    auto ask = [&](const QString& defaultText) {
+        return dialogs().input(prompt, title, defaultText).value_or(QString()).toStdString();
+    };
+    std::string answer = ask(QStringLiteral("1"));
+    if (Val(answer) > MaxMinPairCount) {
+        answer = ask(QString::number(MaxMinPairCount));
+        if (ValWhole(answer) > MaxMinPairCount)
+            return;
+    }
+    const int64_t minCount = ValWhole(answer);
+    const int32_t columns = m_last - m_first + 1;
+    if (minCount < 1 || minCount >= columns)
+        return;
+    state().MinPairCount = static_cast<int16_t>(minCount);
+    guarded([&] {
+        if (!rangeStillValid())
+            return;
+        RepetitionCounts counts = RepetitionCounts::of(readResultRange(dir(), m_first, m_last));
+        const int32_t written =
+            writePairsFromCounts(dir(), counts.pair, static_cast<int16_t>(minCount), addToExisting);
+        if (addToExisting)
+            dialogs().show(q(Str(written)) +
+                               QStringLiteral(" ikili Yasak İkililer dosyası VELMORIX.YS2'ye kayıtlandı ..."),
+                           spacedTitle(), DialogIcon::None);
+        else
+            dialogs().show(q(Str(written)) + QStringLiteral(" ikili 'VELMORIX.YS2' dosyasına kayıtlandı ..."),
+                           programTitle(), DialogIcon::None);
+    });
+}
+
+void FrmRep::showSumsWithoutExtremes() {
+    guarded([this] {
+        if (recordCount(dir(), files::Results) < 4 || !rangeStillValid())
+            return;
+        const ExtremeFreeSums sums = sumsWithoutExtremes(readResultRange(dir(), m_first, m_last),
+                                                         m_stats.figures.SumLow, m_stats.figures.SumHigh);
+        dialogs().beep();
+        if (const auto message = extremeFreeSumsMessage(sums, m_stats.figures, m_first, m_last))
+            dialogs().show(q(message->text), q(message->title), DialogIcon::None);
+    });
+}
+
+void FrmRep::saveSumLimits() {
+    dialogs().beep();
+    if (m_source != StatisticsSource::Results || !m_computed || recordCount(dir(), files::Results) <= 2 ||
+        !sumLimitsCanBeSaved(dir()))
+        return;
+    if (!dialogs().askYesNo(
+            QStringLiteral(
+                "Şimdiki Toplam Limitleri'ni 'VELMORIX.FLT' dosyasına kayıtlamak istiyormusunuz ?"),
+            QStringLiteral("TOPLAM Limitlerini TOPLAM Filtreleri olarak kayıtla")))
+        return;
+    guarded([this] {
+        const int16_t low = m_stats.figures.SumLow;
+        const int16_t high = m_stats.figures.SumHigh;
+        if (!velmorix::saveSumLimits(dir(), low, high))
+            return;
+        state().Selection.SumRule[1] = low;
+        state().Selection.SumRule[2] = high;
+        dialogs().beep();
+    });
+}
+
+void FrmRep::comparePlayedWithResults() {
+    guarded([this] {
+        const int32_t results = recordCount(dir(), files::Results);
+        if (results < 1) {
+            dialogs().beep();
+            return;
+        }
+        const ColumnRecord last = readRecord(dir(), files::Results, results);
+        std::optional<ColumnRecord> secondLast;
+        if (results >= 2)
+            secondLast = readRecord(dir(), files::Results, results - 1);
+        const PlayedSimilarity s =
+            velmorix::comparePlayedWithResults(readAllRecords(dir(), files::Played), last, secondLast);
+        const ReportMessage m = playedSimilarityMessage(s);
+        dialogs().show(q(m.text), q(m.title), DialogIcon::None);
+    });
+}
+
+void FrmRep::print(const std::vector<std::string>& lines) {
+    Printer& printer = context().printer;
+    if (!printer.ready() || !printer.begin(PrintFontSize)) {
+        dialogs().beep();
+        dialogs().show(printerNotReadyText(), errorTitle(), DialogIcon::None);
+        return;
+    }
+    BusyCursor busy;
+    int y = PrintTop;
+    for (const std::string& line : lines) {
+        if (y + PrintLineHeight > PrintPageBottom) {
+            printer.newPage();
+            y = PrintTop;
+        }
+        printer.printAt(PrintLeft, y, q(line));
+        y += PrintLineHeight;
+    }
+    printer.end();
+}
+
+void FrmRep::printBallCounts() {
+    if (!dialogs().askYesNo(QStringLiteral("6/49 Top Tekrar Sayıları'nı basmak/yazdırmak istiyormusunuz ?"),
+                            programTitle()))
+        return;
+    print(ballCountPrintout(m_source, m_last - m_first + 1, m_stats, reportDateTime(context().clock)));
+}
+
+void FrmRep::printPairCounts() {
+    if (!dialogs().askYesNo(
+            QStringLiteral("6/49 İkili Top Tekrar Sayıları'nı basmak/yazdırmak istiyormusunuz ?"),
+            programTitle()))
+        return;
+    print(pairCountPrintout(m_source, m_last - m_first + 1, m_stats, reportDateTime(context().clock)));
+}
+
+void FrmRep::printFigures() {
+    if (m_count < 1) {
+        dialogs().beep();
+        return;
+    }
+    print(figuresPrintout(m_source, m_first, m_last, m_stats, reportDateTime(context().clock)));
+}
+
+void FrmRep::showHelp() {
+    dialogs().beep();
+    dialogs().show(q(statisticsHelpText(m_source)), QStringLiteral(" VELMORIX 653 DİZİMCİ Uyarlama 4.5"),
+                   DialogIcon::None);
+}
+
+} // namespace velmorix
