@@ -7,6 +7,7 @@
 #include "filters/FilterWindows.h"
 #include "lists/ListWindows.h"
 #include "main/MainWindows.h"
+#include "methods/MethodWindows.h"
 #include "print/PrintWindows.h"
 
 namespace velmorix {
@@ -21,6 +22,7 @@ void registerAllWindows(WindowRegistry& registry) {
     registerListWindows(registry);
     registerPrintWindows(registry);
     registerAnalysisWindows(registry);
+    registerMethodWindows(registry);
 }
 
 } // namespace velmorix

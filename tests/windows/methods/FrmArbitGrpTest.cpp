@@ -1,0 +1,321 @@
+#include "MethodsFixture.h"
+
+#include "analysis/GroupingConfig.h"
+#include "windows/methods/FrmArbitGrp.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+const QString UpperTitle = QStringLiteral(" VELMORIX 653 DİZİMCİ Uyarlama 4.5");
+const QString QuestionTitle = QStringLiteral("VELMORIX 653 DİZİMCİ Uyarlama 4.5");
+const QString GroupingTitle = QStringLiteral("VELMORIX 653 Dizimci u4.5 [ Keyfi Guruplama ]");
+const QString ReplaceQuestion = QStringLiteral(
+    "Mevcut kombinasyon listesini (VELMORIX.LST) görünen guruplamaya uygun yeni liste ile değiştirmek "
+    "istiyormusunuz?");
+const QString FilterQuestion =
+    QStringLiteral("Mevcut kombinasyon listesini görünen guruplamaya göre elemek istiyormusunuz?");
+const QString NewQuestion = QStringLiteral("Görünen guruplamaya uyan yeni kombinasyon listesi oluşturmak ve "
+                                           "VELMORIX.LST dosyasına kayıtlamak istiyormusunuz?");
+
+class FrmArbitGrpTest : public MethodsFixture {
+protected:
+    FrmArbitGrp* w = window<FrmArbitGrp>(WindowId::ArbitGrp);
+
+    QPushButton* ball(int b) {
+        return child<QPushButton>(w, QStringLiteral("cmdBall_") + QString::number(b));
+    }
+    QLabel* groupLabel(int g) {
+        return child<QLabel>(w, QStringLiteral("lblWindow_") + QString::number(g - 1));
+    }
+    QLabel* drawLabel() { return child<QLabel>(w, QStringLiteral("lblDraw")); }
+    void setLimits(int g, const QString& min, const QString& max) {
+        child<QComboBox>(w, QStringLiteral("Combo1_") + QString::number(g - 1))->setEditText(min);
+        child<QComboBox>(w, QStringLiteral("Combo2_") + QString::number(g - 1))->setEditText(max);
+    }
+    QString limitText(const char* combo, int g) {
+        return child<QComboBox>(w, QString::fromLatin1(combo) + QString::number(g - 1))->currentText();
+    }
+    // Puts balls first..last into group g by clicking them.
+    void group(int g, int first, int last) {
+        w->selectGroup(g);
+        for (int b = first; b <= last; ++b)
+            ball(b)->click();
+    }
+    // Group 1 = 1..5 with 1..2 balls, group 2 = 6..12 with 4..5.
+    void smallGrouping() {
+        group(1, 1, 5);
+        group(2, 6, 12);
+        setLimits(1, QStringLiteral("1"), QStringLiteral("2"));
+        setLimits(2, QStringLiteral("4"), QStringLiteral("5"));
+    }
+};
+
+TEST_F(FrmArbitGrpTest, OpensEmptyWithGroupOneActive) {
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("VELMORIX 653 Dizimci u4.5  [ KEYFİ GURUPLAMA ]"));
+    EXPECT_EQ(w->activeGroup(), 1);
+    EXPECT_EQ(ball(7)->text(), QStringLiteral("07"));
+    EXPECT_TRUE(ball(49)->isEnabled());
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1_9"))->text(), QStringLiteral("Gurup 10"));
+    EXPECT_TRUE(groupLabel(1)->text().isEmpty());
+    EXPECT_TRUE(limitText("Combo1_", 1).isEmpty());
+    EXPECT_FALSE(child<QCheckBox>(w, QStringLiteral("chkKaos"))->isChecked());
+    EXPECT_FALSE(child<QCheckBox>(w, QStringLiteral("chkSort"))->isChecked());
+    EXPECT_EQ(child<QPushButton>(w, QStringLiteral("cmdDraw"))->toolTip(),
+              QStringLiteral("Kolon (Rastgele)"));
+}
+
+TEST_F(FrmArbitGrpTest, BallsGoToTheActiveGroupOnceAndEmptyingFreesThem) {
+    ball(7)->click();
+    ball(12)->click();
+    ball(7)->click(); // disabled: nothing happens
+    EXPECT_EQ(groupLabel(1)->text(), QStringLiteral(" 07 12"));
+    EXPECT_FALSE(ball(7)->isEnabled());
+    EXPECT_EQ(w->groupOf()[7], 1);
+
+    // A click on a group's balls makes it active.
+    QTest::mouseClick(groupLabel(3), Qt::LeftButton);
+    EXPECT_EQ(w->activeGroup(), 3);
+    EXPECT_TRUE(child<QRadioButton>(w, QStringLiteral("Option1_2"))->isChecked());
+    ball(40)->click();
+    EXPECT_EQ(groupLabel(3)->text(), QStringLiteral(" 40"));
+    setLimits(3, QStringLiteral("1"), QStringLiteral("2"));
+
+    w->pressKey(Qt::Key_F4);
+    EXPECT_EQ(dialogs.beeps(), 1);
+    EXPECT_TRUE(groupLabel(3)->text().isEmpty());
+    EXPECT_TRUE(ball(40)->isEnabled());
+    EXPECT_EQ(w->groupOf()[40], 0);
+    EXPECT_TRUE(limitText("Combo1_", 3).isEmpty());
+    EXPECT_FALSE(ball(7)->isEnabled());
+}
+
+TEST_F(FrmArbitGrpTest, ImpossibleDrawLeavesNothingToSave) {
+    group(1, 1, 10);
+    group(2, 11, 20);
+    setLimits(1, QStringLiteral("4"), QStringLiteral("4"));
+    setLimits(2, QStringLiteral("3"), QStringLiteral("3"));
+    w->pressKey(Qt::Key_F1);
+    const auto m = onlyMessage();
+    EXPECT_EQ(m.text, QStringLiteral("Görünen guruplama koşullarına uygun kombinasyon yok!"));
+    EXPECT_EQ(m.title, UpperTitle);
+    EXPECT_EQ(m.icon, DialogIcon::Exclamation);
+    EXPECT_FALSE(w->drawnColumn());
+    EXPECT_TRUE(drawLabel()->text().isEmpty());
+    w->pressKey(Qt::Key_F7);
+    EXPECT_FALSE(data.dir().exists(files::Random));
+}
+
+TEST_F(FrmArbitGrpTest, DrawnColumnIsShownAndAppendedSorted) {
+    group(1, 1, 6);
+    setLimits(1, QStringLiteral("9"), QStringLiteral("9")); // reads as 6
+    group(2, 30, 49);
+    w->pressKey(Qt::Key_Return);
+    ASSERT_TRUE(w->drawnColumn());
+    auto drawn = *w->drawnColumn();
+    for (int16_t b : drawn)
+        EXPECT_LE(b, 6);
+    QStringList parts;
+    for (int16_t b : drawn)
+        parts << QLatin1Char(' ') + QString::number(b);
+    EXPECT_EQ(drawLabel()->text(), parts.join(QStringLiteral(" -")));
+
+    data.writeRecords(files::Random, {rec(0, {1, 2, 3, 4, 5, 6})});
+    w->pressKey(Qt::Key_F7);
+    std::sort(drawn.begin(), drawn.end());
+    EXPECT_EQ(data.readRecords(files::Random).back(), (ColumnRecord{0, drawn}));
+    const auto m = onlyMessage();
+    EXPECT_EQ(m.text, QStringLiteral(
+                          "Aktif kolon/kombinasyon VELMORIX.RND dosyasına kayıtlandı.\r\rKayıt Numarası= 2"));
+    EXPECT_EQ(m.title, UpperTitle);
+
+    // F9 ticks "Sırala": the next column is shown ascending.
+    w->pressKey(Qt::Key_F9);
+    EXPECT_TRUE(child<QCheckBox>(w, QStringLiteral("chkSort"))->isChecked());
+    w->pressKey(Qt::Key_F1);
+    EXPECT_TRUE(std::is_sorted(w->drawnColumn()->begin(), w->drawnColumn()->end()));
+}
+
+TEST_F(FrmArbitGrpTest, RandomListFullRefusesTheColumn) {
+    group(1, 1, 6);
+    setLimits(1, QStringLiteral("6"), QStringLiteral("6"));
+    w->drawColumn();
+    data.writeRecords(files::Random, std::vector<ColumnRecord>(32767, rec(0, {1, 2, 3, 4, 5, 6})));
+    const int beeps = dialogs.beeps();
+    w->saveDrawnColumn();
+    EXPECT_EQ(dialogs.beeps(), beeps + 1);
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(recordCount(data.dir(), files::Random), 32767);
+}
+
+TEST_F(FrmArbitGrpTest, SixOrFewerGroupedBallsBuildNothing) {
+    group(1, 3, 7);
+    w->pressKey(Qt::Key_F5);
+    EXPECT_TRUE(drawLabel()->text().isEmpty());
+    group(2, 1, 1);
+    w->pressKey(Qt::Key_F5);
+    EXPECT_EQ(drawLabel()->text(), QStringLiteral(" 1 - 3 - 4 - 5 - 6 - 7"));
+    EXPECT_TRUE(dialogs.calls().empty());
+    EXPECT_FALSE(data.dir().exists(files::List));
+}
+
+TEST_F(FrmArbitGrpTest, BuildsANewListWhenThereIsNone) {
+    smallGrouping();
+    dialogs.answerYes();
+    w->pressKey(Qt::Key_F5);
+    ASSERT_EQ(dialogs.calls().size(), 2u);
+    EXPECT_EQ(dialogs.calls()[0].text, NewQuestion);
+    EXPECT_EQ(dialogs.calls()[0].title, QuestionTitle);
+    // C(12, 6) = 924 examined; 5 C(7,5) + 10 C(7,4) = 455 kept.
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral("Toplam 924 kombinasyon içinden guruplama koşullarına uygun "
+                             "olan 455 adet kombinasyon VELMORIX.LST dosyasına kayıtlandı."));
+    EXPECT_EQ(dialogs.last().title, UpperTitle);
+    EXPECT_EQ(recordCount(data.dir(), files::List), 455);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("VELMORIX 653 DİZİMCİ Uyarlama 4.5  [ KEYFİ GURUPLAMA ]"));
+    EXPECT_FALSE(data.dir().exists(files::OldList));
+}
+
+TEST_F(FrmArbitGrpTest, ReplacingTheListKeepsTheOldOneAndChaosThinsIt) {
+    smallGrouping();
+    const std::vector<ColumnRecord> old{rec(653, {1, 2, 3, 4, 5, 6})};
+    data.writeRecords(files::List, old);
+    child<QCheckBox>(w, QStringLiteral("chkKaos"))->setChecked(true);
+    dialogs.answerYes();
+    child<QPushButton>(w, QStringLiteral("cmdCombinate"))->click();
+    EXPECT_EQ(dialogs.calls()[0].text, ReplaceQuestion);
+    EXPECT_EQ(data.readRecords(files::OldList), old);
+    // Every column of balls 1..12 ends below 26: the chaos test keeps none.
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral("Toplam 924 kombinasyon içinden guruplama koşullarına uygun "
+                             "olan 0 adet kombinasyon VELMORIX.LST dosyasına kayıtlandı."));
+    EXPECT_EQ(recordCount(data.dir(), files::List), 0);
+}
+
+TEST_F(FrmArbitGrpTest, DecliningTheNewListFiltersTheExistingOne) {
+    smallGrouping();
+    data.writeRecords(files::List, {rec(1, {1, 6, 7, 8, 9, 10}), rec(2, {1, 2, 3, 6, 7, 8}),
+                                    rec(3, {2, 3, 7, 8, 9, 10}), rec(4, {1, 6, 7, 8, 9, 40})});
+    dialogs.answerNo();
+    dialogs.answerYes();
+    const int beeps = dialogs.beeps();
+    w->combinate();
+    ASSERT_EQ(dialogs.calls().size(), 3u);
+    EXPECT_EQ(dialogs.calls()[1].text, FilterQuestion);
+    EXPECT_EQ(dialogs.beeps(), beeps + 3); // the command, the second question, the end
+    EXPECT_EQ(data.readRecords(files::List),
+              (std::vector{rec(653, {1, 6, 7, 8, 9, 10}), rec(653, {2, 3, 7, 8, 9, 10})}));
+    EXPECT_EQ(data.readRecords(files::OldList)[1], rec(0, {1, 2, 3, 6, 7, 8}));
+    const auto m = dialogs.last();
+    EXPECT_EQ(m.text, QStringLiteral(" 2 kombinasyon 'VELMORIX.LST' dosyasına kayıtlandı."));
+    EXPECT_EQ(m.title, QStringLiteral(" VELMORIX 653 Dizimci u4.5 [Keyfi Guruplama]"));
+    EXPECT_EQ(w->windowTitle(), FrmArbitGrp::finishedCaption());
+}
+
+TEST_F(FrmArbitGrpTest, MenuCommandsAskOnlyTheirOwnQuestion) {
+    smallGrouping();
+    data.writeRecords(files::List, {rec(1, {1, 6, 7, 8, 9, 10})});
+    dialogs.answerNo();
+    trigger(w, "mnuNewList");
+    ASSERT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_EQ(dialogs.calls()[0].text, ReplaceQuestion);
+
+    dialogs.clear();
+    dialogs.answerNo();
+    trigger(w, "mnuFilterList");
+    ASSERT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_EQ(dialogs.calls()[0].text, FilterQuestion);
+
+    // An empty list is not filtered; with no list the menu entry builds one.
+    data.writeRecords(files::List, {});
+    dialogs.clear();
+    trigger(w, "mnuFilterList");
+    data.dir().remove(files::List);
+    trigger(w, "mnuFilterList");
+    EXPECT_TRUE(dialogs.calls().empty());
+    dialogs.answerNo();
+    trigger(w, "mnuNewList");
+    ASSERT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_EQ(dialogs.calls()[0].text, NewQuestion);
+}
+
+TEST_F(FrmArbitGrpTest, SavedGroupingLoadsIntoAFreshWindow) {
+    group(1, 1, 3);
+    group(4, 45, 46);
+    setLimits(1, QStringLiteral("1"), QStringLiteral("2abc"));
+    setLimits(4, QStringLiteral("0"), QStringLiteral("9"));
+    dialogs.answerYes();
+    w->pressKey(Qt::Key_F3);
+    EXPECT_EQ(dialogs.calls()[0].title, GroupingTitle);
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral("Görünen koşullar/guruplama GRUPLAR.CFG dosyasına kayıtlandı."));
+    const auto saved = loadGroupingConfig(data.dir());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->GroupMax[0], 2);
+    EXPECT_EQ(saved->GroupMax[3], 9); // as typed, not brought into range
+
+    w->close();
+    flushDeletes();
+    ASSERT_EQ(registry.find(WindowId::ArbitGrp), nullptr);
+    w = window<FrmArbitGrp>(WindowId::ArbitGrp);
+    dialogs.clear();
+    dialogs.answerYes();
+    w->pressKey(Qt::Key_F2);
+    EXPECT_EQ(
+        dialogs.calls()[0].text,
+        QStringLiteral("Gurupları ve gurup koşullarını GRUPLAR.CFG dosyasından yüklemek istiyormusunuz?"));
+    EXPECT_EQ(dialogs.beeps(), 2);
+    EXPECT_EQ(groupLabel(1)->text(), QStringLiteral(" 01 02 03"));
+    EXPECT_EQ(groupLabel(4)->text(), QStringLiteral(" 45 46"));
+    EXPECT_FALSE(ball(46)->isEnabled());
+    EXPECT_TRUE(ball(4)->isEnabled());
+    EXPECT_EQ(limitText("Combo2_", 1), QStringLiteral(" 2"));
+    EXPECT_EQ(limitText("Combo2_", 4), QStringLiteral(" 9"));
+    EXPECT_EQ(w->groupOf(), saved->GroupOf);
+
+    // A file of another length is passed over after the beep.
+    auto bytes = data.readBytes(files::Groups);
+    bytes.push_back(0);
+    data.writeBytes(files::Groups, bytes);
+    dialogs.clear();
+    w->pressKey(Qt::Key_F2);
+    EXPECT_TRUE(dialogs.calls().empty());
+    EXPECT_EQ(dialogs.beeps(), 1);
+}
+
+TEST_F(FrmArbitGrpTest, KeyHelpAboutAndClosing) {
+    w->pressKey(Qt::Key_F10);
+    EXPECT_EQ(dialogs.last().title, QStringLiteral(" FONKSİYON TUŞLARI"));
+    EXPECT_EQ(dialogs.last().icon, DialogIcon::None);
+    EXPECT_TRUE(dialogs.last().text.startsWith(QStringLiteral(
+        "F1= Kolon/Kombinasyon\rF2= Gurup Koşullarını Yükle\rF3= Gurup Koşullarını Kayıtla\rF4= "
+        "Aktif Gurup Penceresini Boşalt\r\rF5= Yeni Kombinasyon Listesi Yap\r")));
+    EXPECT_TRUE(
+        dialogs.last().text.endsWith(QStringLiteral("F11= Keyfi Guruplama Hakkında\r\rESC= Kapat/Çıkış")));
+    w->pressKey(Qt::Key_F11);
+    EXPECT_TRUE(
+        dialogs.last().text.startsWith(QStringLiteral("Keyfi Guruplama İlkesi:\r\rToplar her bir gurubun")));
+    w->pressKey(Qt::Key_PageDown);
+    EXPECT_EQ(dialogs.beeps(), 2);
+
+    w->pressKey(Qt::Key_F6);
+    EXPECT_EQ(opened, std::vector<WindowId>{WindowId::ComLst});
+    w->pressKey(Qt::Key_F8); // no random list: nothing opens
+    EXPECT_EQ(opened.size(), 1u);
+
+    w->show();
+    w->pressKey(Qt::Key_Escape);
+    flushDeletes();
+    EXPECT_EQ(registry.find(WindowId::ArbitGrp), nullptr);
+}
+
+} // namespace
