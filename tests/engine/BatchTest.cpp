@@ -1,0 +1,217 @@
+// velmorix-batch run as a program on random data folders, against the
+// literal model fed with the same files.
+#include "LiteralModel.h"
+#include "RandomData.h"
+
+#include "engine/SelectionControls.h"
+#include "engine/SelectionFile.h"
+
+#include "core/BallsFile.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+struct BatchRun {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// Runs the command in `folder` with `input` on standard input.
+BatchRun batch(const TempDataDir& folder, const std::string& args, const std::string& input = {}) {
+    const auto io =
+        std::filesystem::temp_directory_path() / ("velmorix-batch-io-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(io);
+    std::ofstream(io / "in", std::ios::binary) << input;
+    const std::string cmd = "cd '" + folder.path().string() + "' && '" VELMORIX_BATCH "' " + args + " < '" +
+                            (io / "in").string() + "' > '" + (io / "out").string() + "' 2> '" +
+                            (io / "err").string() + "'";
+    const int status = std::system(cmd.c_str());
+    BatchRun r;
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.out = slurp(io / "out");
+    r.err = slurp(io / "err");
+    std::filesystem::remove_all(io);
+    return r;
+}
+
+// VELMORIX.DAT with a bag of `size` balls and up to three bankers (sometimes also in the bag).
+void writeBalls(TempDataDir& t, Rng& rng, int size) {
+    std::vector<int> balls(49);
+    for (int i = 0; i < 49; ++i)
+        balls[static_cast<std::size_t>(i)] = i + 1;
+    std::shuffle(balls.begin(), balls.end(), rng);
+    std::vector<int16_t> words(50, 0);
+    std::vector<int> bag(balls.begin(), balls.begin() + size);
+    std::sort(bag.begin(), bag.end());
+    words[0] = static_cast<int16_t>(size);
+    for (int i = 0; i < size; ++i)
+        words[static_cast<std::size_t>(i + 1)] = static_cast<int16_t>(bag[static_cast<std::size_t>(i)]);
+    const int bankers = pick(rng, 0, 3);
+    words.push_back(static_cast<int16_t>(bankers));
+    for (int i = 0; i < bankers; ++i)
+        words.push_back(static_cast<int16_t>(balls[static_cast<std::size_t>(size - 1 + i)]));
+    t.writeWords("VELMORIX.DAT", words);
+}
+
+void writeSelection(TempDataDir& t, Rng& rng) {
+    if (chance(rng, 0.1))
+        return;
+    const auto records = randomStoredSelection(rng);
+    std::vector<int16_t> words(records.begin(), records.end());
+    if (chance(rng, 0.1))
+        words.pop_back(); // 168 bytes: refused with a message
+    t.writeWords("VELMORIX.FLT", words);
+}
+
+// The program state the literal model starts from, read from the same files.
+AppState literalState(TempDataDir& t) {
+    AppState s;
+    loadBag(s, t.dir(), LoadForm::MainWindow);
+    loadBankers(s, t.dir(), LoadForm::MainWindow);
+    const auto stored = readSelectionFile(t.dir());
+    s.Selection = windowSelection(stored ? &*stored : nullptr);
+    return s;
+}
+
+void expectSameFolders(const TempDataDir& a, const TempDataDir& b, const std::string& what) {
+    ASSERT_EQ(a.fileNames(), b.fileNames()) << what;
+    for (const auto& name : a.fileNames())
+        EXPECT_EQ(a.readBytes(name), b.readBytes(name)) << name << ": " << what;
+}
+
+} // namespace
+
+TEST(BatchTest, BuildGivesTheLiteralModelsFiles) {
+    Rng rng(501);
+    int built = 0;
+    for (int round = 0; round < 16; ++round) {
+        TempDataDir fast, slow;
+        writeRandomData(fast, rng, DataShape{});
+        writeBalls(fast, rng, pick(rng, 5, 16));
+        writeSelection(fast, rng);
+        if (chance(rng, 0.5))
+            fast.writeRecords("VELMORIX.LST", {randomDataRecord(rng, 9, 0)});
+        copyFolder(fast, slow);
+        AppState state = literalState(slow);
+        const literal::BuildOutcome expected = literal::build(state, slow.dir());
+
+        const BatchRun run = batch(fast, "build");
+        const std::string what = "round " + std::to_string(round) + ": " + run.err;
+        if (expected.built) {
+            ++built;
+            EXPECT_EQ(run.code, 0) << what;
+            EXPECT_EQ(run.out,
+                      "Uygun Kombinasyon = " + std::to_string(slow.readRecords("VELMORIX.LST").size()) +
+                          "\nİncelenen Kombinasyon = " + std::to_string(expected.examined) + "\n");
+            EXPECT_NE(run.err.find(" kolon kombinasyon listesine eklendi."), std::string::npos) << what;
+        } else {
+            EXPECT_EQ(run.code, 1) << what;
+            EXPECT_TRUE(run.err.find("kombinasyon yok !") != std::string::npos ||
+                        run.err.find("Sadece 1 kombinasyon var !") != std::string::npos)
+                << what;
+        }
+        const bool damaged = fast.readBytes("VELMORIX.FLT").size() == 168;
+        EXPECT_EQ(run.err.find("Dosya boyutu 170 byte değil") != std::string::npos, damaged) << what;
+        expectSameFolders(fast, slow, what);
+    }
+    EXPECT_GE(built, 10);
+}
+
+TEST(BatchTest, FilterAnswersTheBagQuestionAsToldAndGivesTheLiteralModelsFiles) {
+    Rng rng(502);
+    for (int round = 0; round < 16; ++round) {
+        TempDataDir fast, slow;
+        writeRandomData(fast, rng, DataShape{});
+        writeBalls(fast, rng, pick(rng, 6, 40));
+        writeSelection(fast, rng);
+        std::vector<ColumnRecord> list;
+        for (int i = pick(rng, 1, 300); i > 0; --i)
+            list.push_back(randomDataRecord(rng, chance(rng, 0.1) ? -1 : 0, 0.03));
+        fast.writeRecords("VELMORIX.LST", list);
+        copyFolder(fast, slow);
+        const bool useBag = chance(rng, 0.5);
+        AppState state = literalState(slow);
+        ASSERT_TRUE(literal::filter(state, slow.dir(), useBag));
+
+        const BatchRun run = batch(fast, std::string("filter") + (useBag             ? " --use-bag yes"
+                                                                  : chance(rng, 0.5) ? " --use-bag no"
+                                                                                     : ""));
+        const std::string what = "round " + std::to_string(round) + ": " + run.err;
+        EXPECT_EQ(run.code, 0) << what;
+        EXPECT_NE(run.err.find(" kolon kombinasyon listesine kayıtlandı."), std::string::npos) << what;
+        expectSameFolders(fast, slow, what);
+    }
+}
+
+TEST(BatchTest, EvaluateAnswersEachLineAsTheLiteralModel) {
+    Rng rng(503);
+    for (int round = 0; round < 12; ++round) {
+        TempDataDir fast, slow;
+        writeRandomData(fast, rng, DataShape{});
+        writeBalls(fast, rng, pick(rng, 6, 40));
+        writeSelection(fast, rng);
+        copyFolder(fast, slow);
+
+        AppState state = literalState(slow);
+        FilterSelection& sel = state.Selection;
+        if (sel.ChaosOn != 0)
+            sel.MathRelOff = -1;
+        const literal::Context ctx = literal::prepare(sel, slow.dir());
+        std::string input, expected;
+        for (int n = 0; n < 400; ++n) {
+            ColumnRecord r;
+            r.Ball = randomColumn(rng);
+            std::shuffle(r.Ball.begin(), r.Ball.end(), rng);
+            for (int16_t v : r.Ball)
+                input += std::to_string(v) + (chance(rng, 0.1) ? "  " : " ");
+            input += "\n";
+            expected += literal::evaluateColumn(sel, ctx, r) ? "1\n" : "0\n";
+        }
+        const BatchRun run = batch(fast, "evaluate", input);
+        EXPECT_EQ(run.code, 0) << run.err;
+        EXPECT_EQ(run.out, expected) << "round " << round;
+        expectSameFolders(fast, slow, "round " + std::to_string(round));
+    }
+}
+
+TEST(BatchTest, BadInputAndUsage) {
+    TempDataDir t;
+    BatchRun run = batch(t, "evaluate", "1 2 3 4 5 6\n7 8 9 10 11 12\n1 2 3 4 5 5\n1 2 3 4 5 6\n");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out, "0\n0\n");
+    EXPECT_NE(run.err.find(" 3. satır"), std::string::npos) << run.err;
+    for (const char* line : {"1 2 3 4 5\n", "1 2 3 4 5 50\n", "0 1 2 3 4 5\n", "1 2 3 4 5 6 7\n",
+                             "a b c d e f\n", "\n", "1 2 3 4 5 +6\n"})
+        EXPECT_EQ(batch(t, "evaluate", line).code, 1) << line;
+    EXPECT_EQ(batch(t, "evaluate", "1 2 3 4 5 6\r\n").code, 0);
+    EXPECT_EQ(batch(t, "evaluate", "").code, 0);
+
+    for (const char* args : {"", "list", "build --use-bag yes", "filter --use-bag maybe", "filter --use-bag",
+                             "evaluate --progress", "build extra"}) {
+        run = batch(t, args);
+        EXPECT_EQ(run.code, 2) << args;
+        EXPECT_NE(run.err.find("Kullanım"), std::string::npos) << args;
+    }
+
+    run = batch(t, "filter");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_FALSE(run.err.empty());
+    run = batch(t, "build"); // no bag: nothing to list
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("Listelenecek herhangi bir kombinasyon yok !\n\nn= 0\nr= 6"), std::string::npos)
+        << run.err;
+    EXPECT_TRUE(t.fileNames().empty());
+}
