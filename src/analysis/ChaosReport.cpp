@@ -169,13 +169,13 @@ std::string chaosWrittenText(int64_t bytes) {
     return Str(bytes) + " byte 'VELMORIX.TXT' dosyasına kayıtlandı...";
 }
 
-CommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
-                                  const std::vector<std::string>& args) {
+ChaosCommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
+                                       const std::vector<std::string>& args) {
     if (args.size() != 2)
         return {2, {"Kullanım: velmorix-batch chaos-report İLK SON"}};
     auto refused = [](std::string text) {
         std::replace(text.begin(), text.end(), '\r', '\n');
-        return CommandOutcome{1, {std::move(text)}};
+        return ChaosCommandOutcome{1, {std::move(text)}};
     };
     const int32_t count = recordCount(dir, files::Results);
     if (count == 0)

@@ -59,11 +59,11 @@ inline constexpr const char* ChaosTooFewText = "Bu işlem için en az 2 sonuç g
 
 // velmorix-batch chaos-report FIRST LAST: the exit code (0 written, 1 refused
 // or failed, 2 usage) and the messages for stderr, one per line.
-struct CommandOutcome {
+struct ChaosCommandOutcome {
     int exitCode = 0;
     std::vector<std::string> messages;
 };
-CommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
-                                  const std::vector<std::string>& args);
+ChaosCommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
+                                       const std::vector<std::string>& args);
 
 } // namespace velmorix

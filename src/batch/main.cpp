@@ -1,5 +1,6 @@
 #include "BatchCommand.h"
 
+#include "analysis/ChaosReport.h"
 #include "analysis/WriteListCommand.h"
 #include "core/Clock.h"
 
@@ -14,6 +15,14 @@ int main(int argc, char** argv) {
         const velmorix::SystemClock clock;
         const auto outcome = velmorix::runWriteList(velmorix::DataDir(std::filesystem::current_path()), clock,
                                                     {args.begin() + 1, args.end()});
+        for (const auto& message : outcome.messages)
+            std::cerr << message << '\n';
+        return outcome.exitCode;
+    }
+    if (!args.empty() && args[0] == "chaos-report") {
+        const velmorix::SystemClock clock;
+        const auto outcome = velmorix::chaosReportCommand(velmorix::DataDir(std::filesystem::current_path()),
+                                                          clock, {args.begin() + 1, args.end()});
         for (const auto& message : outcome.messages)
             std::cerr << message << '\n';
         return outcome.exitCode;

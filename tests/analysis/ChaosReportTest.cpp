@@ -222,7 +222,7 @@ TEST_F(ChaosRunTest, BatchCommandRefusesWhatTheDialogRefuses) {
     data.writeBytes(files::Text, {'o', 'l', 'd'});
     auto run = [&](std::vector<std::string> args) { return chaosReportCommand(data.dir(), clock, args); };
 
-    CommandOutcome o = run({"5", "3"});
+    ChaosCommandOutcome o = run({"5", "3"});
     EXPECT_EQ(o.exitCode, 1);
     EXPECT_EQ(o.messages,
               (std::vector<std::string>{"Bitiş kolon numarası başlangıç kolon numarasından az olamaz !"}));

@@ -1,0 +1,68 @@
+#include "AnalysisFixture.h"
+
+#include "core/Encoding.h"
+
+#include <QProcess>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+struct BatchRun {
+    int exitCode = -1;
+    QString err;
+};
+
+BatchRun runChaosBatch(const TempDataDir& folder, const QStringList& args) {
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(folder.path().string()));
+    process.start(QStringLiteral(VELMORIX_BATCH_PROGRAM), QStringList{QStringLiteral("chaos-report")} + args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The report without the date and time of its heading.
+std::string withoutDate(const std::vector<unsigned char>& bytes) {
+    std::string text(bytes.begin(), bytes.end());
+    const auto open = text.find("  [");
+    const auto close = text.find(" ]", open);
+    if (open != std::string::npos && close != std::string::npos)
+        text.erase(open + 3, close - open - 3);
+    return text;
+}
+
+class ChaosBatchTest : public AnalysisFixture {
+protected:
+    TempDataDir batchFolder;
+
+    void SetUp() override {
+        writeEvenResults();
+        batchFolder.writeRecords(files::Results, data.readRecords(files::Results));
+    }
+};
+
+} // namespace
+
+TEST_F(ChaosBatchTest, WritesWhatTheDialogWrites) {
+    applyRange(openDialog(0, 4), QStringLiteral("7"), QStringLiteral("31"));
+    const BatchRun run = runChaosBatch(batchFolder, {QStringLiteral("7"), QStringLiteral("31")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, dialogs.last().text + QLatin1Char('\n'));
+    const auto bytes = batchFolder.readBytes(files::Text);
+    EXPECT_EQ(withoutDate(bytes), withoutDate(data.readBytes(files::Text)));
+    EXPECT_EQ(batchFolder.fileNames(), (std::vector<std::string>{"VELMORIX.RES", "VELMORIX.TXT"}));
+}
+
+TEST_F(ChaosBatchTest, RefusedRangesLeaveTheOldReport) {
+    batchFolder.writeBytes(files::Text, {'o', 'l', 'd'});
+    BatchRun run = runChaosBatch(batchFolder, {QStringLiteral("5"), QStringLiteral("3")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Bitiş kolon numarası başlangıç kolon numarasından az olamaz !\n"));
+    run = runChaosBatch(batchFolder, {QStringLiteral("9"), QStringLiteral("9")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, QStringLiteral("Bu işlem için en az 2 sonuç gerekir...\n"));
+    EXPECT_EQ(runChaosBatch(batchFolder, {QStringLiteral("9")}).exitCode, 2);
+    EXPECT_EQ(batchFolder.readBytes(files::Text), (std::vector<unsigned char>{'o', 'l', 'd'}));
+    EXPECT_EQ(batchFolder.fileNames(), (std::vector<std::string>{"VELMORIX.RES", "VELMORIX.TXT"}));
+}
