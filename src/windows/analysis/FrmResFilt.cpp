@@ -55,13 +55,16 @@ QString numberText(const QString& text) {
 FrmResFilt::FrmResFilt(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
     setObjectName(QStringLiteral("frmResFilt"));
     buildControls();
+    showRequest();
+}
+
+void FrmResFilt::showRequest() {
     const int16_t sub = state().ResultsDialogSubMode;
     setWindowTitle(sub == 0 || sub == ChaosSource ? caption()
                                                   : QStringLiteral("Kolonlar (Kullanılacak Olan)"));
     const bool minCount = asksForMinCount();
     Label3->setVisible(minCount);
     Text3->setVisible(minCount);
-    centralWidget()->adjustSize();
     setFixedSize(minCount ? QSize(300, 150) : QSize(300, 116));
 }
 
@@ -141,6 +144,8 @@ void FrmResFilt::onActivated() {
     // the boxes keep what the user typed.
     if (m_closing || returningFromModal())
         return;
+    // The dialog may be asked again for another operation while it is open.
+    showRequest();
     countSource();
     if (m_count < 1) {
         refuseEmptySource();

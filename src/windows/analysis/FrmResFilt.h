@@ -36,6 +36,8 @@ protected:
 
 private:
     void buildControls();
+    // Caption and minimum-count box for the request now in the state.
+    void showRequest();
     bool asksForMinCount();
     void countSource();
     void refuseEmptySource();
