@@ -28,6 +28,7 @@ FrmBalls::FrmBalls(AppContext& context, QWidget* parent) : VelmorixWindow(contex
     buildControls();
     buildMenus();
     setFixedSize(sizeHint());
+    placeCentred(this);
 }
 
 void FrmBalls::buildControls() {

@@ -31,6 +31,7 @@ FrmBanko::FrmBanko(AppContext& context, QWidget* parent) : VelmorixWindow(contex
     buildMenus();
     setFixedWidth(sizeHint().width());
     countClicked(0);
+    placeCentred(this);
 }
 
 int FrmBanko::heightTwips(int count) {

@@ -6,7 +6,9 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QPalette>
+#include <QScreen>
 #include <QString>
+#include <QWidget>
 
 namespace velmorix {
 
@@ -26,6 +28,14 @@ inline void colourByTick(QAbstractButton* box) {
     p.setColor(QPalette::ButtonText, c);
     p.setColor(QPalette::Text, c);
     box->setPalette(p);
+}
+
+// Places a window in the middle of its screen's free area.
+inline void placeCentred(QWidget* window) {
+    if (QScreen* screen = window->screen()) {
+        const QRect area = screen->availableGeometry();
+        window->move(area.center() - window->rect().center());
+    }
 }
 
 // A menu entry with its established name. `key` is only shown beside the

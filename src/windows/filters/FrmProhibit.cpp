@@ -25,6 +25,7 @@ FrmProhibit::FrmProhibit(AppContext& context, QWidget* parent) : VelmorixWindow(
     buildControls();
     buildMenus();
     setFixedSize(sizeHint());
+    placeCentred(this);
     fillColumnFromMainWindow();
     showSelection();
 }
@@ -52,24 +53,23 @@ void FrmProhibit::buildControls() {
     layout->setContentsMargins(10, 6, 10, 8);
     layout->setSpacing(6);
 
+    // Filter frames: relations and decades over the five small option frames,
+    // the other filters down the right.
     auto* top = new QHBoxLayout;
     top->setSpacing(6);
     auto* left = new QVBoxLayout;
-    left->addWidget(m_view->mathRelations());
-    auto* leftBottom = new QHBoxLayout;
-    leftBottom->addWidget(m_view->repeats());
-    leftBottom->addWidget(m_view->sums());
-    left->addLayout(leftBottom, 1);
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(m_view->mathRelations());
+    upper->addWidget(m_view->decades());
+    left->addLayout(upper);
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(m_view->repeats());
+    lower->addWidget(m_view->sums());
+    lower->addWidget(m_view->results());
+    lower->addWidget(m_view->played());
+    lower->addWidget(m_view->sextets());
+    left->addLayout(lower, 1);
     top->addLayout(left);
-
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(m_view->decades());
-    auto* similarity = new QHBoxLayout;
-    similarity->addWidget(m_view->results());
-    similarity->addWidget(m_view->played());
-    similarity->addWidget(m_view->sextets());
-    middle->addLayout(similarity, 1);
-    top->addLayout(middle);
 
     auto* right = new QVBoxLayout;
     right->addWidget(m_view->otherFilters(), 1);

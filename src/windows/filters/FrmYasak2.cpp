@@ -52,6 +52,7 @@ FrmYasak2::FrmYasak2(AppContext& context, QWidget* parent) : VelmorixWindow(cont
     setWindowTitle(QStringLiteral("YASAK İKİLİLER"));
     buildControls();
     setFixedSize(sizeHint());
+    placeCentred(this);
     guarded([this] {
         // A file longer than every possible pair cannot be a pair list.
         if (pairRecordCount(dir()) > MaxPairRecords)
@@ -173,6 +174,10 @@ bool FrmYasak2::handleKey(QKeyEvent* event) {
 }
 
 void FrmYasak2::onActivated() {
+    // Back from its own question box the window keeps its caption (the save
+    // reports itself there).
+    if (returningFromModal())
+        return;
     showBall(m_current);
 }
 

@@ -1,37 +1,21 @@
 #include "ResultsToBalls.h"
 
+#include "analysis/AutoSelection.h"
+#include "analysis/RepetitionCounts.h"
 #include "core/ColumnFile.h"
 
 namespace velmorix {
 
 DrawCounts countDraws(const DataDir& dir) {
+    const std::vector<ColumnRecord> results = readAllRecords(dir, files::Results);
     DrawCounts counts;
-    ColumnReader reader(dir, files::Results);
-    counts.results = reader.count();
-    ColumnRecord rec;
-    while (reader.next(rec)) {
-        if (!isValidColumn(rec.Ball))
-            continue;
-        for (int16_t b : rec.Ball)
-            ++counts.ball[static_cast<std::size_t>(b)];
-    }
+    counts.ball = RepetitionCounts::of(results).ball;
+    counts.results = static_cast<int32_t>(results.size());
     return counts;
 }
 
 BagList bagFromDraws(const DrawCounts& counts) {
-    BagList bag;
-    for (int32_t c = 0; c <= counts.results; ++c) {
-        for (int b = 1; b <= 49; ++b) {
-            if (counts.ball[static_cast<std::size_t>(b)] != c)
-                continue;
-            bag.push(b);
-            if (bag.count() >= 36)
-                return bag;
-        }
-        if (bag.count() >= 32)
-            break;
-    }
-    return bag;
+    return leastDrawnBag(counts.ball, counts.results);
 }
 
 BankoList bankersFromDraws(const DrawCounts& counts, int bagSize) {

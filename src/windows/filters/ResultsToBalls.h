@@ -17,9 +17,8 @@ struct DrawCounts {
 };
 DrawCounts countDraws(const DataDir& dir);
 
-// The bag the filters window makes from the results: the never-drawn balls,
-// then those drawn once, and so on, ascending within a count; it stops inside
-// a count at 36 balls, and after a whole count once it holds 32 or more.
+// The bag the filters window makes from the results: the least drawn balls,
+// as the bag window's automatic choice of them makes it.
 BagList bagFromDraws(const DrawCounts& counts);
 
 // The bankers it makes: the balls of the smallest count that occurs, ascending,

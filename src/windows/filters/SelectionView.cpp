@@ -124,7 +124,7 @@ void SelectionView::buildDecades(QWidget* parent) {
         makeFrame(parent, "FrameDecades", QStringLiteral("Ondalık Gurup Filtreleri [ Zorunluluklar ]"));
     auto* layout = new QVBoxLayout(m_decadeFrame);
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
+    grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(2);
     for (int c = 0; c <= 6; ++c) {
         auto* head = new QLabel(QString::number(c), m_decadeFrame);
@@ -144,7 +144,9 @@ void SelectionView::buildDecades(QWidget* parent) {
             Check5[static_cast<std::size_t>(index)] = box;
         }
     }
+    grid->setColumnStretch(8, 1);
     layout->addLayout(grid);
+    layout->addStretch(1);
 
     auto* bottom = new QHBoxLayout;
     Check6 = makeCheck(m_decadeFrame, QStringLiteral("Check6"), QStringLiteral("Uygulama"));
