@@ -1,0 +1,178 @@
+#include "FrmYasak6.h"
+
+#include "analysis/EditorEntry.h"
+#include "analysis/SextetReport.h"
+#include "analysis/TextReportFile.h"
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+
+#include <QStringList>
+
+namespace velmorix {
+
+namespace {
+
+QString withSign(int64_t n) {
+    return QString::fromStdString(Str(n));
+}
+
+const QString ListCaption = QStringLiteral("Yasak Altılılar [ F10= Yardım ]");
+
+} // namespace
+
+FrmYasak6::FrmYasak6(AppContext& context, QWidget* parent)
+    : RecordEditorWindow(context,
+                         {"frmYasak6", files::Sextets, files::SextetsDelete,
+                          QStringLiteral("Yasak Kombinasyonlar"), QStringLiteral("[  F10 = Yardım  ]"),
+                          QStringLiteral("Yasak Kombinasyonlar Listesi"), QString()},
+                         parent) {
+    loadFile();
+}
+
+QString FrmYasak6::recordCaption(int32_t k) const {
+    return QStringLiteral("Yasak Altılılar... Kolon=") + withSign(k);
+}
+
+QString FrmYasak6::newCaption(int32_t k) const {
+    return QStringLiteral("Yeni Kolon... Kayıt No=") + withSign(k);
+}
+
+QString FrmYasak6::savedCaption(int32_t k) const {
+    return QStringLiteral("Kayıtlandı... Kayıt No=") + withSign(k);
+}
+
+bool FrmYasak6::mayAddRecord(int32_t count) {
+    if (count < RecordLimit)
+        return true;
+    dialogs().show(
+        QStringLiteral("Bu Yasak Altılılar formunun 32736 kayıt sınırı aşıldığı için, Yasak Altılılar "
+                       "yeni formda işlem görecek...\r\rYeni kayıt girişi yapmak için, yeni açılacak "
+                       "formda 'F1' tuşuna basın... [ F10 = Yardım ]"),
+        QStringLiteral("! Dikkat !"), DialogIcon::Exclamation);
+    closeAndOpen(WindowId::Ysk6);
+    return false;
+}
+
+QString FrmYasak6::listLine(const ColumnRecord& rec) const {
+    return QString::fromStdString(entry::listLine(rec, false));
+}
+
+QString FrmYasak6::deleteAllQuestion() const {
+    return QStringLiteral("Yasak Altılılar ('VELMORIX.YSK') dosyasını silmek istiyormusunuz ?");
+}
+
+QString FrmYasak6::helpText() const {
+    return QStringList{
+        QStringLiteral("F1 = Yeni bir Yasak Altılı Ekle"),
+        QStringLiteral("F2 = Aktif Kolonu Kayıtla"),
+        QStringLiteral("F3 = Aktif Kolonu Sil"),
+        QStringLiteral("F4 = Tüm Yasak Altılıları/Kombinasyonları Sil"),
+        QString(),
+        QStringLiteral("F5 = Yasak Altılıları Kombinasyon Listesi Olarak Kayıtla"),
+        QString(),
+        QStringLiteral("F8 = Yasak Altılıları VELMORIX.TXT Dosyasına Yaz"),
+        QStringLiteral("F9 = Yasak Altılıları Bas"),
+        QString(),
+        QStringLiteral("F10 = Komut Yardımı"),
+        QString(),
+        QStringLiteral("HOME = İlk Kayıt"),
+        QStringLiteral("PAGEUP = Önceki Kayıt"),
+        QStringLiteral("PAGEDOWN = Sonraki Kayıt"),
+        QStringLiteral("END = Son Kayıt"),
+        QString(),
+        QStringLiteral("ESC = Kapat"),
+        QString(),
+        QStringLiteral("NOT: Yeni bir kayıtı iptal etmek için, 'Sil' butonuna yada 'F3' tuşuna "
+                       "basın...")}
+        .join(QLatin1Char('\r'));
+}
+
+bool FrmYasak6::functionKey(int key) {
+    switch (key) {
+    case Qt::Key_F5:
+        copyToCombinationList();
+        return true;
+    case Qt::Key_F8:
+        writeTextFile();
+        return true;
+    case Qt::Key_F9:
+        print();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// An empty sextets file would leave an empty combination list; like the
+// sextets list window, the three copies need at least one sextet.
+void FrmYasak6::copyToCombinationList() {
+    dialogs().beep();
+    refreshFile();
+    if (recordCount() < 1)
+        return;
+    if (!dialogs().askYesNo(
+            QStringLiteral("Yasak Altılıları Kombinasyon Listesi olarak kayıtlamak istiyormusunuz ?"),
+            QStringLiteral(" ") + programTitle()))
+        return;
+    const bool ok = guarded([this] {
+        // The list it replaces stays in VELMORIX.OLD, as before every replacement of the list.
+        if (dir().exists(files::List))
+            copyFileSafe(dir(), files::List, files::OldList);
+        copyFileSafe(dir(), files::Sextets, files::List);
+    });
+    if (ok)
+        dialogs().show(
+            QStringLiteral("'VELMORIX.YSK' dosyası kayıtları 'VELMORIX.LST' dosyasına kopyelendi."),
+            programTitle(), DialogIcon::None);
+}
+
+void FrmYasak6::writeTextFile() {
+    dialogs().beep();
+    refreshFile();
+    if (recordCount() < 1)
+        return;
+    showProgressTitle(QStringLiteral("Dosyaya yazılıyor..."), true);
+    int64_t bytes = 0;
+    const bool ok = guarded([&] {
+        BusyCursor busy;
+        bytes = writeSextetReport(dir(), context().clock, [this](int64_t written) {
+            showProgressTitle(QStringLiteral("BYTE=") + withSign(written));
+        });
+    });
+    setWindowTitle(ListCaption);
+    if (ok)
+        dialogs().show(withSign(bytes) + QStringLiteral(" byte \"VELMORIX.TXT\" dosyasına yazıldı."),
+                       programTitle(), DialogIcon::None);
+}
+
+void FrmYasak6::print() {
+    dialogs().beep();
+    refreshFile();
+    if (recordCount() < 1)
+        return;
+    if (!dialogs().askYesNo(QStringLiteral("Yasak Altılılar'ı printere bastırmak istiyormusunuz ?"),
+                            programTitle()))
+        return;
+    Printer& printer = context().printer;
+    if (!printer.ready() || !printer.begin(11)) {
+        dialogs().beep();
+        dialogs().show(printerNotReadyText(), errorTitle(), DialogIcon::None);
+        return;
+    }
+    PrintPageLayout layout(11);
+    guarded([&] {
+        BusyCursor busy;
+        forEachSextetReportLine(dir(), context().clock, true, [&](const std::string& line) {
+            const PrintPageLayout::Place place = layout.next();
+            if (place.newPage)
+                printer.newPage();
+            if (!line.empty())
+                printer.printAt(place.x, place.y, QString::fromStdString(line));
+        });
+    });
+    printer.end();
+}
+
+} // namespace velmorix

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "core/AppState.h"
+#include "core/Clock.h"
+#include "core/ColumnFile.h"
+#include "core/Random.h"
+#include "support/CapturingPrinter.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDataDir.h"
+#include "windows/common/AppContext.h"
+#include "windows/common/WindowRegistry.h"
+#include "windows/editors/EditorWindows.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace velmorix::test {
+
+// The editors in a fresh data folder, with scripted dialogs; the windows of
+// other groups are stand-ins that note when they are opened.
+class EditorFixture : public ::testing::Test {
+protected:
+    EditorFixture() {
+        registry.setContext(&context);
+        registerEditorWindows(registry);
+        for (WindowId id : {WindowId::ResFilt, WindowId::ResPrint, WindowId::OKLst, WindowId::Ysk6,
+                            WindowId::YS2Flt, WindowId::OKPrint})
+            registerStub(id);
+    }
+    ~EditorFixture() override {
+        flushDeletes();
+        for (int id = 0; id <= static_cast<int>(WindowId::ResPrint); ++id)
+            delete registry.find(static_cast<WindowId>(id));
+    }
+
+    void registerStub(WindowId id) {
+        registry.registerWindow(id, [this, id](AppContext&) {
+            opened.insert(id);
+            return new QWidget;
+        });
+    }
+
+    template <class W> W* open(WindowId id) { return registry.getAs<W>(id); }
+
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    static QLineEdit* cell(QWidget* w, int i) {
+        return w->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
+    }
+    static void typeCells(QWidget* w, std::initializer_list<const char*> texts) {
+        int i = 0;
+        for (const char* t : texts)
+            cell(w, i++)->setText(QString::fromUtf8(t));
+    }
+    static QStringList texts(std::initializer_list<const char*> items) {
+        QStringList out;
+        for (const char* t : items)
+            out << QString::fromUtf8(t);
+        return out;
+    }
+    static QStringList cellTexts(QWidget* w) {
+        QStringList out;
+        for (int i = 0; i < 6; ++i)
+            out << cell(w, i)->text();
+        return out;
+    }
+    static QStringList listLines(QWidget* w) {
+        QStringList out;
+        auto* list = w->findChild<QListWidget*>(QStringLiteral("List1"));
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out;
+    }
+    // Records 1..n with the balls n, n+1, ... as a hand-made list.
+    static std::vector<ColumnRecord> numbered(int n, int32_t tag = KeepMark) {
+        std::vector<ColumnRecord> out;
+        for (int i = 0; i < n; ++i)
+            out.push_back(rec(tag, {1 + i % 40, 2 + i % 40, 3 + i % 40, 4 + i % 40, 5 + i % 40, 6 + i % 40}));
+        return out;
+    }
+
+    TempDataDir data;
+    AppState state;
+    ScriptedDialogs dialogs;
+    CapturingPrinter printer;
+    FixedClock clock;
+    StdRandom random{20260612};
+    WindowRegistry registry;
+    AppContext context{state, data.dir(), dialogs, printer, clock, random, registry};
+    std::set<WindowId> opened;
+};
+
+} // namespace velmorix::test
