@@ -1,0 +1,164 @@
+#include "FrmKuantFlt.h"
+
+#include "FrmKuantum.h"
+#include "MethodParts.h"
+
+#include "core/AppState.h"
+#include "core/ColumnFile.h"
+#include "platform/Dialogs.h"
+#include "windows/common/WindowRegistry.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velmorix {
+
+using namespace methods;
+
+namespace {
+constexpr int64_t WordLimit = 32768;
+}
+
+FrmKuantFlt::FrmKuantFlt(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+    setObjectName(QStringLiteral("frmKuantFlt"));
+    setWindowTitle(QStringLiteral("Sonuçlar (Kullanılacak Olan)"));
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(14, 12, 14, 12);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    auto makeBox = [central](const char* name, const QString& value) {
+        auto* box = new QLineEdit(value, central);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setFixedWidth(90);
+        return box;
+    };
+    Text1 = makeBox("Text1", QStringLiteral("1"));
+    Text2 = makeBox("Text2", QStringLiteral("32767"));
+    grid->addWidget(new QLabel(QStringLiteral("Başlama :"), central), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Bitiş :"), central), 0, 1);
+    grid->addWidget(Text1, 1, 0);
+    grid->addWidget(Text2, 1, 1);
+    Command1 = new QPushButton(QStringLiteral("Uygula"), central);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2 = new QPushButton(QStringLiteral("İptal"), central);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    grid->addWidget(Command1, 2, 0);
+    grid->addWidget(Command2, 2, 1);
+    connect(Command1, &QPushButton::clicked, this, &FrmKuantFlt::apply);
+    connect(Command2, &QPushButton::clicked, this, &FrmKuantFlt::close);
+    setCentralWidget(central);
+    setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
+}
+
+int32_t FrmKuantFlt::resultCount() {
+    // Record numbers of the results are 16-bit.
+    return std::min<int32_t>(recordCount(dir(), files::Results), 32767);
+}
+
+void FrmKuantFlt::onActivated() {
+    if (returningFromModal())
+        return;
+    const int32_t count = resultCount();
+    if (count >= 1) {
+        Text2->setText(qtext(digits(count)));
+        return;
+    }
+    dialogs().beep();
+    dialogs().show(QStringLiteral("Değerlendirilecek herhangi bir sonuç yok !"), quantumTitle(),
+                   DialogIcon::Exclamation);
+    close();
+}
+
+bool FrmKuantFlt::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && (watched == Text1 || watched == Text2))
+        rewriteAsNumber(static_cast<QLineEdit*>(watched));
+    return VelmorixWindow::eventFilter(watched, event);
+}
+
+bool FrmKuantFlt::handleKey(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        close();
+        return true;
+    case Qt::Key_F1:
+        apply();
+        return true;
+    case Qt::Key_F10:
+        dialogs().show(QStringLiteral("F1= Uygula\r\rESC= İptal/Kapat"), QStringLiteral(" FONKSİYON TUŞLARI"),
+                       DialogIcon::None);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (focusWidget() == Text1) {
+            Text2->setFocus();
+            return true;
+        }
+        if (focusWidget() == Text2) {
+            Command1->setFocus();
+            return true;
+        }
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void FrmKuantFlt::rangeError(const QString& firstLine, int32_t count, QLineEdit* focus) {
+    dialogs().show(firstLine + QStringLiteral("\r\r[ KOLON SAYISI =") + qtext(Str(count)) +
+                       QStringLiteral(" ]"),
+                   errorTitle(), DialogIcon::Exclamation);
+    focus->setFocus();
+}
+
+void FrmKuantFlt::apply() {
+    dialogs().beep();
+    const int32_t count = resultCount();
+    const int64_t first = boxNumber(Text1);
+    if (first >= WordLimit) {
+        Text1->setText(QStringLiteral("1"));
+        Text1->setFocus();
+        return;
+    }
+    if (first < 1 || first > count) {
+        rangeError(QStringLiteral("Başlangıç kolon numarası GEÇERSİZ !"), count, Text1);
+        return;
+    }
+    const int64_t last = boxNumber(Text2);
+    if (last >= WordLimit) {
+        Text2->setText(qtext(digits(count)));
+        Text2->setFocus();
+        return;
+    }
+    if (last < 1 || last > count) {
+        rangeError(QStringLiteral("Bitiş kolon numarası GEÇERSİZ !"), count, Text2);
+        return;
+    }
+    if (last < first) {
+        dialogs().show(QStringLiteral("Bitiş kolon numarası başlangıç kolon numarasından az olamaz !"),
+                       errorTitle(), DialogIcon::Exclamation);
+        Text2->setFocus();
+        return;
+    }
+    // Only a valid range reaches the program-wide variables.
+    state().RangeFirst = static_cast<int16_t>(first);
+    state().RangeLast = static_cast<int16_t>(last);
+    {
+        BusyCursor busy;
+        // An open quantum window starts over on the new range.
+        if (auto* quantum = context().windows.findAs<FrmKuantum>(WindowId::Kuantum))
+            quantum->startOver();
+        context().windows.open(WindowId::Kuantum);
+    }
+    Command2->setText(QStringLiteral("Kapat"));
+}
+
+} // namespace velmorix

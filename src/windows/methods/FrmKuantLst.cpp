@@ -1,0 +1,161 @@
+#include "FrmKuantLst.h"
+
+#include "MethodParts.h"
+
+#include "analysis/QuantumListFilter.h"
+#include "core/AppState.h"
+#include "core/ColumnFile.h"
+#include "core/SafeFile.h"
+#include "platform/Dialogs.h"
+
+#include <QKeyEvent>
+#include <set>
+
+namespace velmorix {
+
+using namespace methods;
+
+namespace {
+
+QString olderTitle() {
+    return QStringLiteral("VELMORIX 653 Dizimci u4.2");
+}
+QString entryTitle() {
+    return QStringLiteral("Kolon SİLME");
+}
+
+} // namespace
+
+FrmKuantLst::FrmKuantLst(AppContext& context, QWidget* parent)
+    : PagedListWindow(context,
+                      {files::List, QStringLiteral(" KOMBİNASYON LİSTESİ  [ F10= YARDIM ]"),
+                       QStringLiteral("Kombinasyon Listesi - Sayfa"),
+                       QStringLiteral("Kombinasyon listesi dosyası 'VELMORIX.LST' bulunamadı!"), olderTitle(),
+                       QStringLiteral("Kombinasyon listesi dosyası 'VELMORIX.LST' boş!"), olderTitle()},
+                      parent),
+      m_state(context.state) {
+    setObjectName(QStringLiteral("frmKuantLst"));
+}
+
+int32_t FrmKuantLst::bracketValue(const ColumnRecord& column) const {
+    return QuantumColumnTest(m_state.Quantum).kuantum(column.Ball);
+}
+
+void FrmKuantLst::commandKey(int key) {
+    dialogs().beep();
+    switch (key) {
+    case Qt::Key_F1:
+        deleteOneColumn();
+        break;
+    case Qt::Key_F2:
+        eliminateByLimit(true);
+        break;
+    case Qt::Key_F3:
+        eliminateByLimit(false);
+        break;
+    case Qt::Key_F4:
+        eliminateByResults();
+        break;
+    case Qt::Key_F10:
+        showHelp();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmKuantLst::deleteOneColumn() {
+    if (listCount() < 1)
+        return;
+    const int64_t k = askColumnNumber();
+    // A number outside the list deletes nothing; the page then starts there.
+    firstShown() = toPosition(k);
+    if (k < 1 || k > listCount())
+        return;
+    guarded([&] {
+        copyFileSafe(dir(), files::List, files::OldList);
+        deleteColumn(static_cast<int32_t>(k), files::ListDelete);
+        firstShown() = static_cast<int32_t>(k - 1);
+    });
+}
+
+void FrmKuantLst::eliminateByLimit(bool minimum) {
+    if (listCount() < 1)
+        return;
+    const QString prompt =
+        minimum ? QStringLiteral(
+                      "Minimum Kuantum değerini girin.\r(Kuantum değeri daha az olan kolonlar silinecek.)")
+                : QStringLiteral(
+                      "Maksimum Kuantum değerini girin.\r(Kuantum değeri daha çok olan kolonlar silinecek.)");
+    const auto answer = dialogs().input(prompt, entryTitle(), QString());
+    if (!answer)
+        return;
+    // A limit no column can have would only empty the list or rewrite it.
+    const int64_t k = ValWhole(answer->toStdString());
+    if (k < 21 || k > 279)
+        return;
+    dialogs().beep();
+    if (minimum)
+        runElimination([k](int q) { return q >= k; });
+    else
+        runElimination([k](int q) { return q <= k; });
+}
+
+void FrmKuantLst::eliminateByResults() {
+    if (listCount() < 1)
+        return;
+    if (!dialogs().askYesNo(
+            QStringLiteral("Kuantum değerleri seçilmiş sonuçlardan farklı olmayan kolonları silmek "
+                           "istiyormusunuz?"),
+            entryTitle()))
+        return;
+    // The values the quantum window measured for its results.
+    const QuantumSettings& q = m_state.Quantum;
+    std::set<int> measured;
+    for (int r = q.ValuesFirst + 1; r <= q.ValuesLast && r < static_cast<int>(q.KuantumValues.size()); ++r)
+        if (r >= 1 && q.KuantumValues[static_cast<std::size_t>(r)] != 0)
+            measured.insert(q.KuantumValues[static_cast<std::size_t>(r)]);
+    dialogs().beep();
+    runElimination([measured](int value) { return measured.count(value) == 0; });
+}
+
+void FrmKuantLst::runElimination(const std::function<bool(int)>& survives) {
+    BusyCursor busy;
+    KuantumEliminationProgress progress;
+    progress.judging = [this](int32_t remaining, int32_t record) {
+        showProgressTitle(QStringLiteral("FAZ 1 - Kolon :") + qtext(Str(remaining)) + QStringLiteral(" [") +
+                          qtext(Str(record)) + QStringLiteral(" ]"));
+    };
+    progress.writing = [this](int32_t written, int32_t remaining) {
+        showProgressTitle(QStringLiteral("FAZ 2 - Kolon :") + qtext(Str(written)) + QStringLiteral(" [") +
+                          qtext(Str(remaining)) + QStringLiteral(" ]"));
+    };
+    const QuantumSettings settings = m_state.Quantum;
+    if (!guarded([&] { eliminateByKuantum(dir(), settings, survives, progress); }))
+        return;
+    setWindowTitle(QStringLiteral("KOMBİNASYON LİSTESİ  [ F10= YARDIM ]"));
+    // The page drawn next starts with the list's second column.
+    firstShown() = 1;
+}
+
+void FrmKuantLst::showHelp() {
+    const QStringList lines{
+        QStringLiteral("F1= Bir kolon sil"),
+        QStringLiteral("F2= Kombinasyon Listesi'ni Kuantum Alt Sınırı'na göre ele"),
+        QStringLiteral("F3= Kombinasyon Listesi'ni Kuantum Üst Sınırı'na göre ele"),
+        QStringLiteral("F4= Kombinasyon Listesi'ni sonuçlardan farklı Kuantum değerlerine göre ele"),
+        QString(),
+        QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
+        QString(),
+        QStringLiteral("HOME= İlk Sayfa"),
+        QStringLiteral("END= Son Sayfa"),
+        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
+        QStringLiteral("PAGEUP= Önceki Sayfa"),
+        QString(),
+        QStringLiteral("ESC= Kapat/Çık"),
+    };
+    dialogs().show(lines.join(QLatin1Char('\r')),
+                   QStringLiteral(" Kombinasyon Listesi [ KUANTUM ] FONKSİYON TUŞLARI"), DialogIcon::None);
+}
+
+} // namespace velmorix

@@ -1,0 +1,396 @@
+#include "FrmKuantum.h"
+
+#include "MethodParts.h"
+
+#include "analysis/GroupingConfig.h"
+#include "core/AppState.h"
+#include "core/ColumnFile.h"
+#include "platform/Dialogs.h"
+#include "windows/common/WindowRegistry.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace velmorix {
+
+using namespace methods;
+
+namespace {
+
+std::size_t ix(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+QString handOverTitle() {
+    return QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ KUANTUM ]");
+}
+
+QString truth(int16_t flag) {
+    return flag != 0 ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString figure(int64_t v) {
+    return qtext(digits(v));
+}
+
+QListWidget* makeList(QWidget* parent, const char* name, int width) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    list->setFont(mono);
+    list->setFixedWidth(width);
+    list->setMinimumHeight(330);
+    return list;
+}
+
+} // namespace
+
+FrmKuantum::FrmKuantum(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+    setObjectName(QStringLiteral("frmKuantum"));
+    buildControls();
+    startOver();
+    setFixedSize(sizeHint());
+}
+
+QString FrmKuantum::rangeText() const {
+    return QStringLiteral("   SONUÇLAR :") + qtext(Str(m_first)) + QStringLiteral(" -") + qtext(Str(m_last));
+}
+
+void FrmKuantum::startOver() {
+    m_first = state().RangeFirst;
+    m_last = state().RangeLast;
+    m_firstActivation = true;
+    m_report.reset();
+    setWindowTitle(QStringLiteral("Top Tekrar Sayıları ve İstatistikler") + rangeText());
+}
+
+void FrmKuantum::buildControls() {
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(10, 8, 10, 10);
+    layout->setSpacing(10);
+
+    auto* ranking = new QGroupBox(QStringLiteral("Top Tekrarları"), central);
+    auto* rankingBox = new QVBoxLayout(ranking);
+    List1 = makeList(ranking, "List1", 170);
+    rankingBox->addWidget(List1);
+    layout->addWidget(ranking);
+
+    auto* values = new QGroupBox(QStringLiteral("Kuantum Değerleri"), central);
+    auto* valuesBox = new QVBoxLayout(values);
+    List2 = makeList(values, "List2", 190);
+    valuesBox->addWidget(List2);
+    layout->addWidget(values);
+
+    auto* right = new QVBoxLayout;
+    auto* table = new QGroupBox(QStringLiteral("6/49 Kuantum Tablosu"), central);
+    auto* grid = new QGridLayout(table);
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(5);
+    auto* head = new QLabel(QStringLiteral("Kuantum"), table);
+    QFont bold = head->font();
+    bold.setBold(true);
+    head->setFont(bold);
+    grid->addWidget(head, 0, 0);
+    const QStringList columns{QStringLiteral("Maksimum"), QStringLiteral("Minimum"),
+                              QStringLiteral("Ortalama")};
+    for (int c = 0; c < 3; ++c) {
+        auto* label = new QLabel(columns[c], table);
+        label->setFont(bold);
+        grid->addWidget(label, 0, c + 1, Qt::AlignRight);
+    }
+    const QStringList rows{QStringLiteral("Tümsel"), QStringLiteral("İndirgenmiş"), QStringLiteral("İlk 12"),
+                           QStringLiteral("Son 12"), QStringLiteral("İlk 6"),       QStringLiteral("Son 6")};
+    for (int r = 0; r < 6; ++r) {
+        auto* rowHead = new QLabel(rows[r], table);
+        rowHead->setObjectName(QStringLiteral("lblRow_") + QString::number(r));
+        grid->addWidget(rowHead, r + 1, 0);
+        m_rowHeads[ix(r)] = rowHead;
+        for (int c = 0; c < 3; ++c) {
+            auto* value = new QLabel(c == 0 ? QStringLiteral("279") : QStringLiteral("150"), table);
+            value->setObjectName(QStringLiteral("lblValue_") + QString::number(r) + QLatin1Char('_') +
+                                 QString::number(c));
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            value->setMinimumWidth(64);
+            value->setFrameShape(QFrame::Panel);
+            value->setFrameShadow(QFrame::Sunken);
+            grid->addWidget(value, r + 1, c + 1);
+            m_table[ix(r)][ix(c)] = value;
+        }
+    }
+    right->addWidget(table);
+
+    auto* filter = new QGroupBox(QStringLiteral("Kuantum Filtresi"), central);
+    auto* fgrid = new QGridLayout(filter);
+    fgrid->setHorizontalSpacing(10);
+    Option1 = new QRadioButton(QStringLiteral("12"), filter);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("6"), filter);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Check1 = new QCheckBox(QStringLiteral("Bölümlü :"), filter);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Text1 = new QLineEdit(QStringLiteral("21"), filter);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text2 = new QLineEdit(QStringLiteral("279"), filter);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    for (QLineEdit* box : {Text1, Text2})
+        box->setFixedWidth(70);
+    fgrid->addWidget(Check1, 0, 0);
+    fgrid->addWidget(Option1, 0, 1);
+    fgrid->addWidget(Option2, 0, 2);
+    fgrid->addWidget(new QLabel(QStringLiteral("Minimum:"), filter), 1, 0);
+    fgrid->addWidget(new QLabel(QStringLiteral("Maksimum:"), filter), 1, 1);
+    fgrid->addWidget(Text1, 2, 0);
+    fgrid->addWidget(Text2, 2, 1);
+    auto makeButton = [filter](const char* name, const QString& caption) {
+        auto* button = new QPushButton(caption, filter);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAutoDefault(false);
+        return button;
+    };
+    Command1 = makeButton("Command1", QStringLiteral("Uygula"));
+    Command3 = makeButton("Command3", QStringLiteral("Liste"));
+    Command2 = makeButton("Command2", QStringLiteral("Kapat"));
+    Command1->setToolTip(QStringLiteral("Kombinasyon Listesi ('VELMORIX.LST') Oluştur"));
+    Command3->setToolTip(QStringLiteral("Kombinasyon Listesini Göster"));
+    fgrid->addWidget(Command1, 3, 0);
+    fgrid->addWidget(Command3, 3, 1);
+    fgrid->addWidget(Command2, 3, 2);
+    right->addWidget(filter);
+    auto* hint = new QLabel(QStringLiteral("F10 = Komut Tuşları Bilgisi"), central);
+    hint->setAlignment(Qt::AlignRight);
+    right->addWidget(hint);
+    right->addStretch(1);
+    layout->addLayout(right);
+    connect(Command1, &QPushButton::clicked, this, &FrmKuantum::handOver);
+    connect(Command2, &QPushButton::clicked, this, &FrmKuantum::close);
+    connect(Command3, &QPushButton::clicked, this, &FrmKuantum::openQuantumList);
+    setCentralWidget(central);
+}
+
+bool FrmKuantum::handleKey(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F1:
+        handOver();
+        return true;
+    case Qt::Key_F2:
+        saveRankGroups();
+        return true;
+    case Qt::Key_F3:
+        showCoverage();
+        return true;
+    case Qt::Key_F4:
+        openQuantumList();
+        return true;
+    case Qt::Key_F5:
+        openFollowing();
+        return true;
+    case Qt::Key_F10:
+        showKeyHelp();
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    case Qt::Key_F6:
+    case Qt::Key_F7:
+    case Qt::Key_F8:
+    case Qt::Key_F9:
+    case Qt::Key_F11:
+    case Qt::Key_F12:
+        dialogs().beep();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FrmKuantum::onActivated() {
+    if (!m_firstActivation)
+        return;
+    m_firstActivation = false;
+    dialogs().beep();
+    if (!compute()) {
+        close();
+        return;
+    }
+    if (QWidget* range = context().windows.find(WindowId::KuantFlt))
+        range->close();
+    showReport();
+}
+
+bool FrmKuantum::compute() {
+    std::vector<ColumnRecord> results;
+    if (!guarded([&] { results = readAllRecords(dir(), files::Results); }))
+        return false;
+    const int64_t n = int64_t{m_last} - m_first + 1;
+    QString refusal;
+    if (results.size() < 4 || n < 4 || m_first < 1)
+        refusal = QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !");
+    else if (n >= 1000)
+        refusal = QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !");
+    if (!refusal.isEmpty()) {
+        dialogs().show(refusal, quantumTitle(), DialogIcon::Exclamation);
+        return false;
+    }
+    // A range past the end of a file that has shrunk reads as damaged results.
+    if (results.size() < static_cast<std::size_t>(m_last))
+        results.resize(static_cast<std::size_t>(m_last));
+    BusyCursor busy;
+    m_report = computeQuantum(results, m_first, m_last);
+
+    QuantumSettings& q = state().Quantum;
+    const QuantumReport& rep = *m_report;
+    q.Rtor = rep.ranking.rtor;
+    for (int r = m_first + 1; r <= m_last; ++r)
+        q.KuantumValues[ix(r)] = rep.values[ix(r - m_first)];
+    q.KuantumValues[0] = static_cast<int16_t>(m_last);
+    q.KuantumValue = static_cast<int16_t>(m_last);
+    q.ValuesFirst = static_cast<int16_t>(m_first);
+    q.ValuesLast = static_cast<int16_t>(m_last);
+    q.gi12kmin = rep.limits.gi12kmin;
+    q.gi12kmax = rep.limits.gi12kmax;
+    q.gs12kmin = rep.limits.gs12kmin;
+    q.gs12kmax = rep.limits.gs12kmax;
+    q.gi6kmin = rep.limits.gi6kmin;
+    q.gi6kmax = rep.limits.gi6kmax;
+    q.gs6kmin = rep.limits.gs6kmin;
+    q.gs6kmax = rep.limits.gs6kmax;
+    return true;
+}
+
+void FrmKuantum::showReport() {
+    const QuantumReport& rep = *m_report;
+    List2->clear();
+    for (const std::string& line : rep.valueLines)
+        List2->addItem(qtext(line));
+    List1->clear();
+    for (const std::string& line : rep.rankingLines)
+        List1->addItem(qtext(line));
+    setWindowTitle(QStringLiteral("Top Tekrar Sayıları ve Kuantum Değerleri") + rangeText());
+
+    auto setRow = [&](int row, const RunFigures& f, int decimals) {
+        m_table[ix(row)][0]->setText(figure(f.max));
+        m_table[ix(row)][1]->setText(figure(f.min));
+        m_table[ix(row)][2]->setText(qtext(f.averageText(decimals)));
+    };
+    setRow(0, rep.overall, 2);
+    setRow(1, rep.reduced, 2);
+    for (int g = 0; g < 4; ++g)
+        setRow(g + 2, rep.groups[ix(g)], 3);
+    const int n = rep.ranking.topSize();
+    const int m = rep.ranking.bottomSize();
+    m_rowHeads[4]->setText(QStringLiteral("İlk") + qtext(Str(n)));
+    m_rowHeads[5]->setText(QStringLiteral("Son") + qtext(Str(m)));
+    Option2->setText(figure(n) + QLatin1Char('-') + figure(m));
+    Text1->setText(figure(rep.defaultMin));
+    Text2->setText(figure(rep.defaultMax));
+}
+
+void FrmKuantum::handOver() {
+    if (!m_report)
+        return;
+    QuantumSettings& q = state().Quantum;
+    q.GB0 = Check1->isChecked() ? -1 : 0;
+    q.GB1 = Option1->isChecked() ? 0 : -1;
+    q.GKMAX = saturatedWord(boxNumber(Text2));
+    q.GKMIN = saturatedWord(boxNumber(Text1));
+    auto v = [](int64_t x) { return qtext(Str(x)); };
+    const QString text =
+        QStringLiteral(
+            "Kuantum sınırlarına göre rastgele kombinasyon listesi oluşturmak veya mevcut listeyi elemek "
+            "istiyormusunuz?\r\r") +
+        QStringLiteral("GB0=") + truth(q.GB0) + QStringLiteral(" , GB1=") + truth(q.GB1) + QLatin1Char('\r') +
+        QStringLiteral("GKMAX=") + v(q.GKMAX) + QStringLiteral(" , GKMIN=") + v(q.GKMIN) + QLatin1Char('\r') +
+        QStringLiteral("gi12kmax=") + v(q.gi12kmax) + QStringLiteral(" , gi12kmin=") + v(q.gi12kmin) +
+        QStringLiteral(" , gs12kmax=") + v(q.gs12kmax) + QStringLiteral(" , gs12kmin=") + v(q.gs12kmin) +
+        QLatin1Char('\r') + QStringLiteral("Rtor(0)=") + v(q.Rtor[0]) + QStringLiteral(" , Rtor(50)=") +
+        v(q.Rtor[50]) + QLatin1Char('\r') + QStringLiteral("gi6kmax=") + v(q.gi6kmax) +
+        QStringLiteral(" , gi6kmin=") + v(q.gi6kmin) + QStringLiteral(" , gs6kmax=") + v(q.gs6kmax) +
+        QStringLiteral(" , gs6kmin=") + v(q.gs6kmin);
+    dialogs().beep();
+    if (dialogs().askYesNo(text, handOverTitle()))
+        context().windows.open(WindowId::CLFilt);
+}
+
+void FrmKuantum::saveRankGroups() {
+    dialogs().beep();
+    if (!m_report)
+        return;
+    const bool twelve = Option1->isChecked();
+    const QString groups = twelve ? QStringLiteral("İlk 12, Son 12")
+                                  : m_rowHeads[4]->text() + QStringLiteral(", ") + m_rowHeads[5]->text();
+    if (!dialogs().askYesNo(groups +
+                                QStringLiteral(" ve Diğer (Orta) Toplar guruplarını ve gurup sınırlarını "
+                                               "'GRUPLAR.CFG' dosyasına kayıtlamak istiyormusunuz?"),
+                            quantumTitle() + QStringLiteral(" [ Keyfi Guruplama Dosyasına Kayıt ]")))
+        return;
+    const GroupingConfig cfg = rankGroupsConfig(m_report->ranking, m_report->limits, twelve);
+    if (!guarded([&] { saveGroupingConfig(dir(), cfg); }))
+        return;
+    dialogs().beep();
+    dialogs().show(QStringLiteral("Guruplama 'GRUPLAR.CFG' dosyasına kayıtlandı."), quantumTitle(),
+                   DialogIcon::None);
+}
+
+void FrmKuantum::showCoverage() {
+    dialogs().beep();
+    if (!m_report)
+        return;
+    const CoverageLimits c = coverageLimits(m_report->values, m_report->overall.min, m_report->overall.max);
+    dialogs().show(QStringLiteral("%") + qtext(Str(c.percent)) + QStringLiteral(" Kuantum Sınırları:\r\r") +
+                       QStringLiteral("Maksimum Kuantum =") + qtext(Str(c.high)) + QLatin1Char('\r') +
+                       QStringLiteral("Minimum Kuantum = ") + qtext(Str(c.low)),
+                   programTitle(), DialogIcon::None);
+}
+
+void FrmKuantum::openQuantumList() {
+    context().windows.open(WindowId::KuantLst);
+}
+
+void FrmKuantum::openFollowing() {
+    // The following-numbers window works on this window's results.
+    state().RangeFirst = static_cast<int16_t>(m_first);
+    state().RangeLast = static_cast<int16_t>(m_last);
+    QWidget* following = context().windows.get(WindowId::Takip);
+    if (!following)
+        return;
+    hide();
+    connect(following, &QObject::destroyed, this, &FrmKuantum::showAgain, Qt::UniqueConnection);
+    context().windows.open(WindowId::Takip);
+}
+
+void FrmKuantum::showAgain() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmKuantum::showKeyHelp() {
+    const QStringList lines{
+        QStringLiteral("F1 = Kombinasyon Listesi ('VELMORIX.LST') Oluştur"),
+        QStringLiteral(
+            "F2 = Top Guruplarını ve Sınır Değerlerini Keyfi Guruplama ('GRUPLAR.CFG') Dosyasına Kayıtla"),
+        QStringLiteral("F3 = Sonuçların % 80-85'ini Kapsayan Kuantum Sınırları"),
+        QStringLiteral("F4 = Kombinasyon Listesini Göster"),
+        QString(),
+        QStringLiteral("F5 = Son Sonuca Göre Takip Eden Sayılar Analizi"),
+        QString(),
+        QStringLiteral("F10 = Komut Tuşları Bilgisi"),
+        QString(),
+        QStringLiteral("ESC = Kapat"),
+    };
+    dialogs().show(lines.join(QLatin1Char('\r')), quantumTitle(), DialogIcon::None);
+}
+
+} // namespace velmorix

@@ -1,0 +1,276 @@
+#include "FrmTakip.h"
+
+#include "MethodParts.h"
+
+#include "core/AppState.h"
+#include "core/ColumnFile.h"
+#include "platform/Dialogs.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmorix {
+
+using namespace methods;
+
+namespace {
+
+std::size_t ix(int i) {
+    return static_cast<std::size_t>(i);
+}
+QString blankTitle() {
+    return QLatin1Char(' ') + programTitle();
+}
+QListWidget* makeList(QWidget* parent, const char* name, int width) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    list->setFont(mono);
+    list->setFixedWidth(width);
+    list->setMinimumHeight(330);
+    return list;
+}
+
+} // namespace
+
+FrmTakip::FrmTakip(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+    setObjectName(QStringLiteral("frmTakip"));
+    m_first = state().RangeFirst;
+    m_last = state().RangeLast;
+    setWindowTitle(openingCaption());
+    buildControls();
+    setFixedSize(sizeHint());
+}
+
+QString FrmTakip::openingCaption() const {
+    return QStringLiteral("Son Sonuca Göre Takip Eden Toplar Analizi   SONUÇLAR :") + qtext(Str(m_first)) +
+           QStringLiteral(" -") + qtext(Str(m_last));
+}
+
+void FrmTakip::buildControls() {
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(10, 8, 10, 10);
+    layout->setSpacing(10);
+
+    auto* scores = new QGroupBox(QStringLiteral("Takip Puan Tablosu"), central);
+    auto* scoresBox = new QVBoxLayout(scores);
+    List1 = makeList(scores, "List1", 150);
+    scoresBox->addWidget(List1);
+    layout->addWidget(scores);
+
+    auto* values = new QGroupBox(QStringLiteral("Takip Kuantum Değerleri"), central);
+    auto* valuesBox = new QVBoxLayout(values);
+    List2 = makeList(values, "List2", 200);
+    valuesBox->addWidget(List2);
+    layout->addWidget(values);
+
+    auto* right = new QVBoxLayout;
+    auto* table = new QGroupBox(QStringLiteral("6/49 Takip Kuantum Tablosu"), central);
+    auto* grid = new QGridLayout(table);
+    grid->setHorizontalSpacing(14);
+    const QStringList columns{QStringLiteral("Maksimum"), QStringLiteral("Minimum"),
+                              QStringLiteral("Ortalama")};
+    for (int c = 0; c < 3; ++c) {
+        auto* head = new QLabel(columns[c], table);
+        QFont bold = head->font();
+        bold.setBold(true);
+        head->setFont(bold);
+        grid->addWidget(head, 0, c + 1, Qt::AlignRight);
+    }
+    const QStringList rows{QStringLiteral("Kuantum"), QStringLiteral("İsabet")};
+    for (int r = 0; r < 2; ++r) {
+        grid->addWidget(new QLabel(rows[r], table), r + 1, 0);
+        for (int c = 0; c < 3; ++c) {
+            auto* value = new QLabel(c == 0 ? QStringLiteral("279") : QStringLiteral("150"), table);
+            value->setObjectName(QStringLiteral("lblValue_") + QString::number(r) + QLatin1Char('_') +
+                                 QString::number(c));
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            value->setMinimumWidth(64);
+            value->setFrameShape(QFrame::Panel);
+            value->setFrameShadow(QFrame::Sunken);
+            grid->addWidget(value, r + 1, c + 1);
+            m_table[ix(r)][ix(c)] = value;
+        }
+    }
+    right->addWidget(table);
+
+    auto* best = new QGroupBox(QStringLiteral("İlk 6 Takip Eden Top"), central);
+    auto* bestBox = new QVBoxLayout(best);
+    Label8 = new QLabel(QStringLiteral("00,00,00,00,00,00"), best);
+    Label8->setObjectName(QStringLiteral("Label8"));
+    QFont big = Label8->font();
+    big.setPointSize(big.pointSize() + 5);
+    big.setBold(true);
+    Label8->setFont(big);
+    Label8->setAlignment(Qt::AlignCenter);
+    Label8->setStyleSheet(QStringLiteral("QLabel { color: #1b3f8b; }"));
+    bestBox->addWidget(Label8);
+    right->addWidget(best);
+
+    auto* filter = new QGroupBox(QStringLiteral("Takip Kuantum Filtresi"), central);
+    auto* fgrid = new QGridLayout(filter);
+    fgrid->setHorizontalSpacing(10);
+    auto makeBox = [filter](const char* name, const QString& value) {
+        auto* box = new QLineEdit(value, filter);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setFixedWidth(70);
+        return box;
+    };
+    Text1 = makeBox("Text1", QString());
+    Text2 = makeBox("Text2", QStringLiteral("279"));
+    Text3 = makeBox("Text3", QString());
+    Check1 = new QCheckBox(QStringLiteral("Minimum İsabet ="), filter);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    fgrid->addWidget(new QLabel(QStringLiteral("Minimum:"), filter), 0, 0);
+    fgrid->addWidget(new QLabel(QStringLiteral("Maksimum:"), filter), 0, 1);
+    fgrid->addWidget(Text1, 1, 0);
+    fgrid->addWidget(Text2, 1, 1);
+    fgrid->addWidget(Check1, 2, 0);
+    fgrid->addWidget(Text3, 2, 1);
+    Command1 = new QPushButton(QStringLiteral("Uygula"), filter);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2 = new QPushButton(QStringLiteral("Kapat"), filter);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    for (QPushButton* b : {Command1, Command2})
+        b->setAutoDefault(false);
+    fgrid->addWidget(Command1, 3, 0);
+    fgrid->addWidget(Command2, 3, 1);
+    right->addWidget(filter);
+    auto* hint = new QLabel(QStringLiteral("F10 = Komut Tuşları Bilgisi"), central);
+    hint->setAlignment(Qt::AlignRight);
+    right->addWidget(hint);
+    right->addStretch(1);
+    layout->addLayout(right);
+    connect(Command1, &QPushButton::clicked, this, &FrmTakip::apply);
+    connect(Command2, &QPushButton::clicked, this, &FrmTakip::close);
+    setCentralWidget(central);
+}
+
+bool FrmTakip::handleKey(QKeyEvent* event) {
+    const int key = event->key();
+    switch (key) {
+    case Qt::Key_F1:
+        apply();
+        return true;
+    case Qt::Key_F10:
+        dialogs().show(QStringLiteral("F1 = Uygula\r\rF10 = Komut Tuşları Bilgisi\r\rESC = Kapat"),
+                       programTitle(), DialogIcon::None);
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        if (key >= Qt::Key_F2 && key <= Qt::Key_F12) {
+            dialogs().beep();
+            return true;
+        }
+        return false;
+    }
+}
+
+void FrmTakip::onActivated() {
+    if (!m_firstActivation)
+        return;
+    m_firstActivation = false;
+    dialogs().beep();
+    if (!compute()) {
+        close();
+        return;
+    }
+    showReport();
+}
+
+bool FrmTakip::compute() {
+    std::vector<ColumnRecord> results;
+    if (!guarded([&] { results = readAllRecords(dir(), files::Results); }))
+        return false;
+    const int64_t n = int64_t{m_last} - m_first + 1;
+    QString refusal;
+    if (results.size() < 4 || n < 4 || m_first < 1)
+        refusal = QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !");
+    else if (n > 999)
+        refusal = QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !");
+    if (!refusal.isEmpty()) {
+        dialogs().show(refusal, programTitle(), DialogIcon::Exclamation);
+        return false;
+    }
+    if (results.size() < static_cast<std::size_t>(m_last))
+        results.resize(static_cast<std::size_t>(m_last));
+    BusyCursor busy;
+    m_report = computeFollowing(results, m_first, m_last);
+    return true;
+}
+
+void FrmTakip::showReport() {
+    const FollowReport& rep = *m_report;
+    List2->clear();
+    for (const std::string& line : rep.valueLines)
+        List2->addItem(qtext(line));
+    List1->clear();
+    for (const std::string& line : rep.scoreLines)
+        List1->addItem(qtext(line));
+    Label8->setText(qtext(rep.bestSixText));
+    const std::array<const RunFigures*, 2> rows{&rep.tkuantum, &rep.hits};
+    for (int r = 0; r < 2; ++r) {
+        m_table[ix(r)][0]->setText(qtext(digits(rows[ix(r)]->max)));
+        m_table[ix(r)][1]->setText(qtext(digits(rows[ix(r)]->min)));
+        m_table[ix(r)][2]->setText(qtext(rows[ix(r)]->averageText(2)));
+    }
+    Text1->setText(qtext(digits(rep.tkuantum.min)));
+    Text2->setText(qtext(digits(rep.tkuantum.max)));
+    Text3->setText(qtext(digits(rep.hits.min)));
+}
+
+void FrmTakip::apply() {
+    if (!dir().exists(files::List)) {
+        dialogs().beep();
+        dialogs().show(QStringLiteral("'VELMORIX.LST' dosyası bulunamadı?"), blankTitle(),
+                       DialogIcon::Exclamation);
+        return;
+    }
+    dialogs().beep();
+    if (!m_report || recordCount(dir(), files::List) < 1)
+        return;
+    if (dialogs().askYesNo(
+            QStringLiteral(
+                "Takip Kuantum sınırlamasına göre mevcut kombinasyon listesini elemek istiyormusunuz?"),
+            blankTitle()))
+        filterList();
+}
+
+void FrmTakip::filterList() {
+    const int64_t minHits = Check1->isChecked() ? boxNumber(Text3) : 0;
+    const int64_t minValue = boxNumber(Text1);
+    const int64_t maxValue = boxNumber(Text2);
+    int32_t written = 0;
+    bool done = false;
+    {
+        BusyCursor busy;
+        done = guarded([&] {
+            written = filterListByFollowing(
+                dir(), m_report->ranking, minHits, minValue, maxValue, [this](int32_t kept, int32_t record) {
+                    showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(kept + 1)) +
+                                      QStringLiteral("   ESKİ=") + qtext(Str(record)));
+                });
+        });
+    }
+    setWindowTitle(openingCaption());
+    if (!done)
+        return;
+    dialogs().beep();
+    dialogs().show(qtext(Str(written)) +
+                       QStringLiteral(" adet uygun kolon, 'VELMORIX.LST' dosyasına kayıtlandı!"),
+                   blankTitle(), DialogIcon::None);
+}
+
+} // namespace velmorix

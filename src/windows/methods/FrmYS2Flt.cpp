@@ -1,0 +1,145 @@
+#include "FrmYS2Flt.h"
+
+#include "MethodParts.h"
+
+#include "analysis/PlayedPairs.h"
+#include "core/ColumnFile.h"
+#include "platform/Dialogs.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace velmorix {
+
+using namespace methods;
+
+namespace {
+
+QString caption() {
+    return QStringLiteral("OKL Yasak İkili Üreteci");
+}
+QString blankTitle() {
+    return QLatin1Char(' ') + programTitle();
+}
+
+} // namespace
+
+FrmYS2Flt::FrmYS2Flt(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+    setObjectName(QStringLiteral("frmYS2Flt"));
+    setWindowTitle(caption());
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(14, 12, 14, 12);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(6);
+    auto makeBox = [central](const char* name, const QString& tip) {
+        auto* box = new QLineEdit(QStringLiteral("1"), central);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setToolTip(tip);
+        box->setFixedWidth(80);
+        return box;
+    };
+    Text1 = makeBox("Text1", QStringLiteral("Farklı gurupların en az tekrar sayısı"));
+    Text2 = makeBox("Text2", QStringLiteral("Onluk gurup içi en az tekrar sayısı"));
+    grid->addWidget(new QLabel(QStringLiteral("Farklı Gurup En Az Tekrar :"), central), 0, 0);
+    grid->addWidget(Text1, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Onluk Gurup En Az Tekrar :"), central), 1, 0);
+    grid->addWidget(Text2, 1, 1);
+    Option1 = new QRadioButton(QStringLiteral("Yeni Dosya"), central);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("Ekle"), central);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    grid->addWidget(Option1, 2, 0);
+    grid->addWidget(Option2, 2, 1);
+    Command1 = new QPushButton(QStringLiteral("Uygula"), central);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2 = new QPushButton(QStringLiteral("İptal"), central);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    grid->addWidget(Command1, 3, 0);
+    grid->addWidget(Command2, 3, 1);
+    connect(Command1, &QPushButton::clicked, this, &FrmYS2Flt::apply);
+    connect(Command2, &QPushButton::clicked, this, &FrmYS2Flt::close);
+    setCentralWidget(central);
+    setFixedSize(sizeHint());
+}
+
+void FrmYS2Flt::onActivated() {
+    if (returningFromModal())
+        return;
+    if (recordCount(dir(), files::Played) >= 1)
+        return;
+    dialogs().show(QStringLiteral("Oynanan kolon yok !\r(VELMORIX.OKL dosyası yok veya boş !)"), blankTitle(),
+                   DialogIcon::Exclamation);
+    close();
+}
+
+bool FrmYS2Flt::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && (watched == Text1 || watched == Text2))
+        rewriteAsNumber(static_cast<QLineEdit*>(watched));
+    return VelmorixWindow::eventFilter(watched, event);
+}
+
+bool FrmYS2Flt::handleKey(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        close();
+        return true;
+    case Qt::Key_F1:
+        apply();
+        return true;
+    case Qt::Key_F10:
+        dialogs().show(QStringLiteral("F1= Uygula\rESC= İptal/Kapat"), QStringLiteral(" FONKSİYON TUŞLARI"),
+                       DialogIcon::None);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (focusWidget() == Text1) {
+            Text2->setFocus();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+int32_t FrmYS2Flt::threshold(QLineEdit* box) {
+    const int64_t v = boxNumber(box);
+    if (v <= 32767)
+        return static_cast<int32_t>(std::max<int64_t>(v, INT16_MIN));
+    // A number past the limit is brought to it, box and threshold alike.
+    box->setText(QStringLiteral("32767"));
+    return 32767;
+}
+
+void FrmYS2Flt::apply() {
+    const int32_t cross = threshold(Text1);
+    const int32_t same = threshold(Text2);
+    Command2->setText(QStringLiteral("Kapat"));
+    int32_t written = 0;
+    bool done = false;
+    {
+        BusyCursor busy;
+        done = guarded([&] {
+            written =
+                writePairsFromPlayed(dir(), cross, same, Option2->isChecked(), [this](int32_t r, int32_t n) {
+                    showProgressTitle(QStringLiteral(" %") + qtext(Str(int64_t{r} * 100 / n)));
+                });
+        });
+    }
+    setWindowTitle(caption());
+    if (!done)
+        return;
+    dialogs().beep();
+    dialogs().show(qtext(Str(written)) +
+                       QStringLiteral(" ikili Yasak İkililer dosyası VELMORIX.YS2'ye kayıtlandı ..."),
+                   blankTitle(), DialogIcon::None);
+    close();
+}
+
+} // namespace velmorix

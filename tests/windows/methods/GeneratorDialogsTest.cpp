@@ -1,0 +1,144 @@
+#include "MethodsFixture.h"
+
+#include "windows/methods/FrmCLFilt.h"
+#include "windows/methods/FrmYS2Flt.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+const QString QuantumDoneTitle = QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ KUANTUM ]");
+
+class GeneratorDialogsTest : public MethodsFixture {
+protected:
+    GeneratorDialogsTest() {
+        // Rank of ball b is b; every column passes the Kuantum range.
+        for (int p = 1; p <= 49; ++p)
+            state.Quantum.Rtor[static_cast<std::size_t>(p)] = static_cast<int16_t>(p);
+        state.Quantum.GKMIN = 21;
+        state.Quantum.GKMAX = 279;
+    }
+    QLineEdit* box(QWidget* w, int n) {
+        return child<QLineEdit>(w, QStringLiteral("Text") + QString::number(n));
+    }
+    QRadioButton* option(QWidget* w, int n) {
+        return child<QRadioButton>(w, QStringLiteral("Option") + QString::number(n));
+    }
+    std::vector<int16_t> pairs() {
+        const auto bytes = data.readBytes(files::Pairs);
+        std::vector<int16_t> w;
+        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+            w.push_back(static_cast<int16_t>(bytes[i] | (bytes[i + 1] << 8)));
+        return w;
+    }
+};
+
+TEST_F(GeneratorDialogsTest, ListFilterOffersEliminationOnlyForAListWithColumns) {
+    data.writeRecords(files::List, {});
+    auto* w = window<FrmCLFilt>(WindowId::CLFilt);
+    w->onActivated();
+    EXPECT_FALSE(option(w, 2)->isEnabled());
+    EXPECT_TRUE(option(w, 1)->isChecked());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Rastgele Kombinasyon Listesi"));
+
+    data.writeRecords(files::List, std::vector<ColumnRecord>(3, rec(653, {1, 2, 3, 4, 5, 6})));
+    w->onActivated();
+    EXPECT_TRUE(option(w, 2)->isChecked());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Kombinasyon Listesi Elemesi"));
+    EXPECT_EQ(box(w, 1)->text(), QStringLiteral("  3"));
+    EXPECT_FALSE(box(w, 2)->isEnabled());
+
+    option(w, 1)->click();
+    EXPECT_EQ(box(w, 1)->text(), QStringLiteral("32767"));
+    EXPECT_EQ(box(w, 2)->text(), QStringLiteral("32767"));
+    EXPECT_TRUE(box(w, 1)->isEnabled());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Rastgele Kombinasyon Listesi"));
+}
+
+TEST_F(GeneratorDialogsTest, RandomListWithOneTargetAndOneTry) {
+    auto* w = window<FrmCLFilt>(WindowId::CLFilt);
+    w->onActivated();
+    box(w, 1)->setText(QStringLiteral("0"));
+    w->apply();
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("En az 1 ve en çok 32767 kolon kayıtlayabilirsiniz!"));
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! DİKKAT !"));
+    box(w, 1)->setText(QStringLiteral("1"));
+    box(w, 2)->setText(QStringLiteral("40000"));
+    w->apply();
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral("En az 1 ve en çok 32767 rastgele kolon oluşturma denemesi yapılabilir!"));
+    EXPECT_FALSE(data.dir().exists(files::List));
+
+    box(w, 2)->setText(QStringLiteral("1"));
+    child<QPushButton>(w, QStringLiteral("Command1"))->click();
+    EXPECT_EQ(dialogs.last().text, QStringLiteral(" 1 adet uygun kolon, 1 denemede kayıtlandı!"));
+    EXPECT_EQ(dialogs.last().title, QuantumDoneTitle);
+    const auto list = data.readRecords(files::List);
+    ASSERT_EQ(list.size(), 1u);
+    int sum = 0;
+    for (int16_t b : list[0].Ball)
+        sum += b;
+    EXPECT_EQ(list[0].Tag, sum);
+    EXPECT_TRUE(std::is_sorted(list[0].Ball.begin(), list[0].Ball.end()));
+}
+
+TEST_F(GeneratorDialogsTest, EliminationKeepsOrderAndWritesTheKuantum) {
+    state.Quantum.GKMIN = 30;
+    const std::vector<ColumnRecord> list{rec(653, {12, 11, 10, 9, 8, 7}), rec(653, {1, 2, 3, 4, 5, 6}),
+                                         rec(653, {10, 2, 3, 4, 5, 6})};
+    data.writeRecords(files::List, list);
+    auto* w = window<FrmCLFilt>(WindowId::CLFilt);
+    w->onActivated();
+    w->apply();
+    EXPECT_EQ(onlyMessage().text,
+              QStringLiteral(" 2 adet uygun kolon, 'VELMORIX.LST' dosyasına kayıtlandı!"));
+    EXPECT_EQ(data.readRecords(files::List),
+              (std::vector{rec(57, {7, 8, 9, 10, 11, 12}), rec(30, {2, 3, 4, 5, 6, 10})}));
+    EXPECT_EQ(data.readRecords(files::OldList), list);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Kombinasyon Listesi Elemesi"));
+}
+
+TEST_F(GeneratorDialogsTest, PairGeneratorNeedsPlayedColumns) {
+    window<FrmYS2Flt>(WindowId::YS2Flt)->onActivated();
+    EXPECT_EQ(onlyMessage().text,
+              QStringLiteral("Oynanan kolon yok !\r(VELMORIX.OKL dosyası yok veya boş !)"));
+    EXPECT_EQ(onlyMessage().title, QStringLiteral(" VELMORIX 653 Dizimci u4.5"));
+    flushDeletes();
+    EXPECT_EQ(registry.find(WindowId::YS2Flt), nullptr);
+}
+
+TEST_F(GeneratorDialogsTest, PairGeneratorWritesOnePlayedColumnsPairs) {
+    data.writeRecords(files::Played, {rec(653, {1, 2, 3, 15, 27, 41})});
+    data.writeWords(files::Pairs, {1531});
+    auto* w = window<FrmYS2Flt>(WindowId::YS2Flt);
+    w->onActivated();
+    w->pressKey(Qt::Key_F1);
+    EXPECT_EQ(onlyMessage().text,
+              QStringLiteral(" 15 ikili Yasak İkililer dosyası VELMORIX.YS2'ye kayıtlandı ..."));
+    EXPECT_EQ(pairs().size(), 15u);
+    EXPECT_EQ(pairs()[2], 103); // the three inside 1..9 come first
+    EXPECT_EQ(pairs()[3], 65);
+    flushDeletes();
+    EXPECT_EQ(registry.find(WindowId::YS2Flt), nullptr);
+}
+
+TEST_F(GeneratorDialogsTest, PairGeneratorAddsToTheOldPairsAndCapsItsBoxes) {
+    data.writeRecords(files::Played, {rec(653, {1, 2, 3, 15, 27, 41})});
+    data.writeWords(files::Pairs, {1531});
+    auto* w = window<FrmYS2Flt>(WindowId::YS2Flt);
+    w->onActivated();
+    box(w, 1)->setText(QStringLiteral("99999"));
+    box(w, 2)->setText(QStringLiteral("1"));
+    option(w, 2)->setChecked(true);
+    w->apply();
+    EXPECT_EQ(box(w, 1)->text(), QStringLiteral("32767"));
+    EXPECT_EQ(pairs(), (std::vector<int16_t>{52, 53, 103, 1531}));
+    EXPECT_EQ(child<QPushButton>(w, QStringLiteral("Command2"))->text(), QStringLiteral("Kapat"));
+}
+
+} // namespace

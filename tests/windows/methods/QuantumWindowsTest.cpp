@@ -1,0 +1,275 @@
+#include "MethodsFixture.h"
+
+#include "analysis/GroupingConfig.h"
+#include "windows/methods/FrmKuantFlt.h"
+#include "windows/methods/FrmKuantum.h"
+#include "windows/methods/FrmTakip.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+const QString QuantumTitle = QStringLiteral("VELMORIX 653 Dizimci u4.5 [ KUANTUM ]");
+
+class QuantumWindowsTest : public MethodsFixture {
+protected:
+    QuantumWindowsTest() {
+        // Results 8..11: the last three measure 21, 57 and 279.
+        std::vector<ColumnRecord> r(7, rec(653, {1, 2, 3, 4, 5, 6}));
+        r.push_back(rec(653, {10, 20, 30, 40, 41, 42}));
+        r.push_back(rec(653, {10, 20, 30, 40, 41, 42}));
+        r.push_back(rec(653, {1, 2, 3, 4, 5, 6}));
+        r.push_back(rec(653, {44, 45, 46, 47, 48, 49}));
+        data.writeRecords(files::Results, r);
+        registerStub(WindowId::CLFilt);
+        registerStub(WindowId::KuantLst);
+    }
+    FrmKuantum* quantum(int first, int last) {
+        state.RangeFirst = static_cast<int16_t>(first);
+        state.RangeLast = static_cast<int16_t>(last);
+        auto* w = window<FrmKuantum>(WindowId::Kuantum);
+        w->onActivated();
+        return w;
+    }
+    QString value(QWidget* w, int row, int col) {
+        return child<QLabel>(w, QStringLiteral("lblValue_%1_%2").arg(row).arg(col))->text();
+    }
+    QStringList lines(QWidget* w, const char* list) {
+        QStringList out;
+        auto* l = child<QListWidget>(w, QString::fromLatin1(list));
+        for (int i = 0; i < l->count(); ++i)
+            out << l->item(i)->text();
+        return out;
+    }
+    static void leave(QLineEdit* box) {
+        QFocusEvent out(QEvent::FocusOut);
+        QCoreApplication::sendEvent(box, &out);
+    }
+};
+
+TEST_F(QuantumWindowsTest, RangeDialogChecksItsNumbers) {
+    auto* w = window<FrmKuantFlt>(WindowId::KuantFlt);
+    auto* first = child<QLineEdit>(w, QStringLiteral("Text1"));
+    auto* last = child<QLineEdit>(w, QStringLiteral("Text2"));
+    w->onActivated();
+    EXPECT_EQ(last->text(), QStringLiteral("11"));
+    first->setText(QStringLiteral("5"));
+    last->setText(QStringLiteral("3"));
+    w->pressKey(Qt::Key_F1);
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral("Bitiş kolon numarası başlangıç kolon numarasından az olamaz !"));
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
+    first->setText(QStringLiteral("0"));
+    w->apply();
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral("Başlangıç kolon numarası GEÇERSİZ !\r\r[ KOLON SAYISI = 11 ]"));
+    first->setText(QStringLiteral("1"));
+    last->setText(QStringLiteral("12"));
+    w->apply();
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral("Bitiş kolon numarası GEÇERSİZ !\r\r[ KOLON SAYISI = 11 ]"));
+    const auto shown = dialogs.messages().size();
+    first->setText(QStringLiteral("40000"));
+    w->apply();
+    EXPECT_EQ(first->text(), QStringLiteral("1"));
+    last->setText(QStringLiteral("99999"));
+    w->apply();
+    EXPECT_EQ(last->text(), QStringLiteral("11"));
+    EXPECT_EQ(dialogs.messages().size(), shown);
+    // A refused range never reaches the program.
+    EXPECT_EQ(state.RangeFirst, 0);
+
+    first->setText(QStringLiteral("8xyz"));
+    leave(first);
+    EXPECT_EQ(first->text(), QStringLiteral("8"));
+    w->apply();
+    EXPECT_EQ(state.RangeFirst, 8);
+    EXPECT_EQ(state.RangeLast, 11);
+    EXPECT_EQ(child<QPushButton>(w, QStringLiteral("Command2"))->text(), QStringLiteral("Kapat"));
+    auto* q = registry.findAs<FrmKuantum>(WindowId::Kuantum);
+    ASSERT_NE(q, nullptr);
+    // The quantum window takes the range and closes the dialog.
+    q->onActivated();
+    flushDeletes();
+    EXPECT_EQ(registry.find(WindowId::KuantFlt), nullptr);
+    EXPECT_TRUE(q->report().has_value());
+}
+
+TEST_F(QuantumWindowsTest, RangeDialogWithoutResultsCloses) {
+    data.dir().remove(files::Results);
+    window<FrmKuantFlt>(WindowId::KuantFlt)->onActivated();
+    const auto m = onlyMessage();
+    EXPECT_EQ(m.text, QStringLiteral("Değerlendirilecek herhangi bir sonuç yok !"));
+    EXPECT_EQ(m.title, QuantumTitle);
+    flushDeletes();
+    EXPECT_EQ(registry.find(WindowId::KuantFlt), nullptr);
+}
+
+TEST_F(QuantumWindowsTest, QuantumWindowShowsItsTablesAndSetsTheProgramState) {
+    FrmKuantum* w = quantum(8, 11);
+    EXPECT_EQ(w->windowTitle(),
+              QStringLiteral("Top Tekrar Sayıları ve Kuantum Değerleri   SONUÇLAR : 8 - 11"));
+    EXPECT_EQ(lines(w, "List2"),
+              (QStringList{QStringLiteral(" Kuantum(08) = 000"), QStringLiteral(" Kuantum(09) = 021"),
+                           QStringLiteral(" Kuantum(10) = 057"), QStringLiteral(" Kuantum(11) = 279")}));
+    EXPECT_EQ(lines(w, "List1").front(), QStringLiteral(" 10 :  2 kez..."));
+    EXPECT_EQ(lines(w, "List1").back(), QStringLiteral(" 43 : Yok..."));
+    EXPECT_EQ(value(w, 0, 0), QStringLiteral("279"));
+    EXPECT_EQ(value(w, 0, 1), QStringLiteral("21"));
+    EXPECT_EQ(value(w, 0, 2), QStringLiteral("119"));
+    EXPECT_EQ(value(w, 1, 2), QStringLiteral("57"));
+    EXPECT_EQ(value(w, 2, 2), QStringLiteral("4"));
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("lblRow_4"))->text(), QStringLiteral("İlk 6"));
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("lblRow_5"))->text(), QStringLiteral("Son 43"));
+    EXPECT_EQ(child<QRadioButton>(w, QStringLiteral("Option2"))->text(), QStringLiteral("6-43"));
+    EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text1"))->text(), QStringLiteral("57"));
+    EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text2"))->text(), QStringLiteral("57"));
+    EXPECT_EQ(state.Quantum.Rtor[1], 10);
+    EXPECT_EQ(state.Quantum.Rtor[0], 6);
+    EXPECT_EQ(state.Quantum.KuantumValues[9], 21);
+    EXPECT_EQ(state.Quantum.KuantumValues[11], 279);
+    EXPECT_EQ(state.Quantum.KuantumValues[0], 11);
+    EXPECT_EQ(state.Quantum.gi12kmax, 6);
+    // Later activations change nothing.
+    w->onActivated();
+    EXPECT_EQ(dialogs.beeps(), 1);
+}
+
+TEST_F(QuantumWindowsTest, QuantumWindowRefusesShortAndLongWindows) {
+    quantum(9, 11);
+    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !"));
+    EXPECT_EQ(onlyMessage().title, QuantumTitle);
+    flushDeletes();
+    EXPECT_EQ(registry.find(WindowId::Kuantum), nullptr);
+
+    data.writeRecords(files::Results, std::vector<ColumnRecord>(1200, rec(653, {1, 2, 3, 4, 5, 6})));
+    dialogs.clear();
+    quantum(1, 1000);
+    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !"));
+}
+
+TEST_F(QuantumWindowsTest, HandOverShowsEveryParameter) {
+    FrmKuantum* w = quantum(8, 11);
+    child<QCheckBox>(w, QStringLiteral("Check1"))->setChecked(true);
+    child<QRadioButton>(w, QStringLiteral("Option2"))->setChecked(true);
+    child<QLineEdit>(w, QStringLiteral("Text1"))->setText(QStringLiteral("30"));
+    child<QLineEdit>(w, QStringLiteral("Text2"))->setText(QStringLiteral("250"));
+    dialogs.answerYes();
+    w->pressKey(Qt::Key_F1);
+    const auto q = dialogs.calls().back();
+    EXPECT_EQ(q.title, QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ KUANTUM ]"));
+    EXPECT_EQ(q.text,
+              QStringLiteral("Kuantum sınırlarına göre rastgele kombinasyon listesi oluşturmak veya mevcut "
+                             "listeyi elemek istiyormusunuz?\r\rGB0=True , GB1=True\rGKMAX= 250 , GKMIN= 30\r"
+                             "gi12kmax= 6 , gi12kmin= 2 , gs12kmax= 5 , gs12kmin= 1\r"
+                             "Rtor(0)= 6 , Rtor(50)= 43\r") +
+                  QStringLiteral("gi6kmax= %1 , gi6kmin= %2 , gs6kmax= %3 , gs6kmin= %4")
+                      .arg(state.Quantum.gi6kmax)
+                      .arg(state.Quantum.gi6kmin)
+                      .arg(state.Quantum.gs6kmax)
+                      .arg(state.Quantum.gs6kmin));
+    EXPECT_EQ(state.Quantum.GKMIN, 30);
+    EXPECT_EQ(state.Quantum.GB1, -1);
+    EXPECT_EQ(opened, std::vector<WindowId>{WindowId::CLFilt});
+}
+
+TEST_F(QuantumWindowsTest, RankGroupsAndCoverage) {
+    FrmKuantum* w = quantum(8, 11);
+    dialogs.answerYes();
+    w->pressKey(Qt::Key_F2);
+    EXPECT_EQ(
+        dialogs.calls()[0].text,
+        QStringLiteral("İlk 12, Son 12 ve Diğer (Orta) Toplar guruplarını ve gurup sınırlarını 'GRUPLAR.CFG' "
+                       "dosyasına kayıtlamak istiyormusunuz?"));
+    EXPECT_EQ(dialogs.calls()[0].title,
+              QStringLiteral("VELMORIX 653 Dizimci u4.5 [ KUANTUM ] [ Keyfi Guruplama Dosyasına Kayıt ]"));
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("Guruplama 'GRUPLAR.CFG' dosyasına kayıtlandı."));
+    const auto cfg = loadGroupingConfig(data.dir());
+    ASSERT_TRUE(cfg);
+    EXPECT_EQ(std::count(cfg->GroupOf.begin() + 1, cfg->GroupOf.end(), 3), 25);
+
+    child<QRadioButton>(w, QStringLiteral("Option2"))->setChecked(true);
+    dialogs.answerNo();
+    w->pressKey(Qt::Key_F2);
+    EXPECT_TRUE(dialogs.last().text.startsWith(QStringLiteral("İlk 6, Son 43 ve Diğer (Orta)")));
+
+    // 21, 57, 279: lo 22 already holds less than 92.5 %, hi falls once.
+    w->pressKey(Qt::Key_F3);
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral("% 33 Kuantum Sınırları:\r\rMaksimum Kuantum = 278\rMinimum Kuantum =  22"));
+}
+
+TEST_F(QuantumWindowsTest, FollowingWindowHidesTheQuantumWindowWhileOpen) {
+    FrmKuantum* w = quantum(8, 11);
+    w->show();
+    state.RangeFirst = 1; // another window moved the program's range meanwhile
+    w->pressKey(Qt::Key_F5);
+    EXPECT_FALSE(w->isVisible());
+    auto* following = registry.findAs<FrmTakip>(WindowId::Takip);
+    ASSERT_NE(following, nullptr);
+    EXPECT_EQ(following->windowTitle(),
+              QStringLiteral("Son Sonuca Göre Takip Eden Toplar Analizi   SONUÇLAR : 8 - 11"));
+    following->close();
+    flushDeletes();
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(QuantumWindowsTest, FollowingNumbersOnFourResults) {
+    data.writeRecords(files::Results, {rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {7, 8, 9, 10, 11, 12}),
+                                       rec(653, {13, 14, 15, 16, 17, 18}), rec(653, {1, 2, 3, 19, 20, 21})});
+    state.RangeFirst = 1;
+    state.RangeLast = 4;
+    auto* w = window<FrmTakip>(WindowId::Takip);
+    w->onActivated();
+    EXPECT_EQ(lines(w, "List2"),
+              (QStringList{QStringLiteral("TKuantum(1) = 000"), QStringLiteral("TKuantum(2) = 093"),
+                           QStringLiteral("TKuantum(3) = 066"), QStringLiteral("TKuantum(4) = 000")}));
+    EXPECT_EQ(lines(w, "List1").back(), QStringLiteral(" 49 : 0.0"));
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label8"))->text(), QStringLiteral("7,8,9,10,11,12"));
+    EXPECT_EQ(value(w, 0, 2), QStringLiteral("79.5"));
+    EXPECT_EQ(value(w, 1, 0), QStringLiteral("3"));
+    EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text1"))->text(), QStringLiteral("66"));
+    EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text2"))->text(), QStringLiteral("93"));
+    EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text3"))->text(), QStringLiteral("0"));
+
+    w->pressKey(Qt::Key_F1);
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("'VELMORIX.LST' dosyası bulunamadı?"));
+
+    // Rank sums: 7..12 -> 21, 1..6 -> 57, 7 8 9 40 41 42 -> 129.
+    data.writeRecords(files::List, {rec(653, {7, 8, 9, 10, 11, 12}), rec(653, {1, 2, 3, 4, 5, 6}),
+                                    rec(653, {7, 8, 9, 40, 41, 42})});
+    child<QLineEdit>(w, QStringLiteral("Text1"))->setText(QStringLiteral("21"));
+    child<QLineEdit>(w, QStringLiteral("Text2"))->setText(QStringLiteral("130"));
+    child<QLineEdit>(w, QStringLiteral("Text3"))->setText(QStringLiteral("3"));
+    child<QCheckBox>(w, QStringLiteral("Check1"))->setChecked(true);
+    dialogs.answerYes();
+    w->pressKey(Qt::Key_F1);
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral(" 2 adet uygun kolon, 'VELMORIX.LST' dosyasına kayıtlandı!"));
+    EXPECT_EQ(data.readRecords(files::List),
+              (std::vector{rec(21, {7, 8, 9, 10, 11, 12}), rec(129, {7, 8, 9, 40, 41, 42})}));
+    EXPECT_EQ(recordCount(data.dir(), files::OldList), 3);
+    EXPECT_EQ(w->windowTitle(),
+              QStringLiteral("Son Sonuca Göre Takip Eden Toplar Analizi   SONUÇLAR : 1 - 4"));
+}
+
+TEST_F(QuantumWindowsTest, FollowingNumbersNeedsFourResults) {
+    state.RangeFirst = 9;
+    state.RangeLast = 11;
+    window<FrmTakip>(WindowId::Takip)->onActivated();
+    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !"));
+    EXPECT_EQ(onlyMessage().title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
+    flushDeletes();
+    EXPECT_EQ(registry.find(WindowId::Takip), nullptr);
+}
+
+} // namespace
