@@ -1,6 +1,7 @@
 #include "BatchCommand.h"
 
 #include "analysis/ChaosReport.h"
+#include "analysis/HitsCommand.h"
 #include "analysis/WriteListCommand.h"
 #include "core/Clock.h"
 
@@ -25,6 +26,13 @@ int main(int argc, char** argv) {
                                                           clock, {args.begin() + 1, args.end()});
         for (const auto& message : outcome.messages)
             std::cerr << message << '\n';
+        return outcome.exitCode;
+    }
+    if (!args.empty() && args[0] == "hits") {
+        const auto outcome = velmorix::hits::runCommand(velmorix::DataDir(std::filesystem::current_path()),
+                                                        {args.begin() + 1, args.end()});
+        std::cout << outcome.out << std::flush;
+        std::cerr << outcome.err;
         return outcome.exitCode;
     }
     return velmorix::runBatch(args, std::filesystem::current_path(), std::cin, std::cout, std::cerr,
