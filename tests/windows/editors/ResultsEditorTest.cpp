@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QTest>
+#include <cerrno>
 
 using namespace velmorix;
 using namespace velmorix::test;
@@ -305,6 +306,39 @@ TEST_F(ResultsEditorTest, HelpListsTheKeys) {
         lines.back(),
         QStringLiteral("NOT: Yeni bir kayıtı iptal etmek için, 'Sil' butonuna yada 'F3' tuşuna basın..."));
     EXPECT_EQ(dialogs.last().icon, DialogIcon::None);
+}
+
+} // namespace
+
+namespace {
+
+class FailingDiskTest : public EditorFixture {};
+
+TEST_F(FailingDiskTest, AFailedDeleteOrSaveKeepsTheFileAndSaysWhichFile) {
+    data.writeRecords(files::Results, numbered(2));
+    const auto before = data.readBytes(files::Results);
+    auto* w = open<FrmResults>(WindowId::Results);
+    data.dir().setFaultHook(
+        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Rename ? EACCES : 0; });
+    dialogs.answerYes();
+    w->pressKey(Qt::Key_F3);
+    ASSERT_EQ(dialogs.calls().size(), 2u);
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
+    EXPECT_TRUE(dialogs.last().text.contains(QStringLiteral("VELMORIX.RES")));
+    EXPECT_EQ(data.readBytes(files::Results), before);
+    EXPECT_EQ(w->currentRecord(), 1);
+    EXPECT_EQ(listLines(w).size(), 2);
+
+    data.dir().setFaultHook(
+        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Write ? ENOSPC : 0; });
+    w->pressKey(Qt::Key_F1);
+    typeCells(w, {"1", "2", "3", "4", "5", "49"});
+    w->pressKey(Qt::Key_F2);
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
+    EXPECT_EQ(data.readBytes(files::Results), before);
+    EXPECT_TRUE(w->isNewRecord());
+    EXPECT_NE(w->windowTitle(), QStringLiteral("Kayıtlandı...  Kayıt No= 3"));
+    EXPECT_EQ(data.fileNames(), std::vector<std::string>{files::Results});
 }
 
 } // namespace
