@@ -85,6 +85,9 @@ void FrmBanko::buildControls() {
         auto* label =
             new QLabel(QStringLiteral("Banko ") + QString::number(i + 1) + QStringLiteral(" ="), central);
         label->setObjectName(QStringLiteral("Label2_") + QString::number(i));
+        // Each box adds a row's worth of window height (about 825 twips), so
+        // the rows are spread to fill it.
+        label->setFixedHeight(48);
         auto* edit = new QLineEdit(central);
         edit->setObjectName(QStringLiteral("Text1_") + QString::number(i));
         edit->setFixedWidth(56);
