@@ -22,6 +22,23 @@ bool isCalendarDate(const CalendarDate& d) {
     return d.day <= inMonth;
 }
 
+// Appends value with leading zeros to `width` digits, without allocating.
+void appendPadded(std::string& out, int64_t value, int width) {
+    char digitsBuf[24];
+    int n = 0;
+    uint64_t v = value < 0 ? static_cast<uint64_t>(-(value + 1)) + 1 : static_cast<uint64_t>(value);
+    do {
+        digitsBuf[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (value < 0)
+        out.push_back('-');
+    for (int i = n; i < width; ++i)
+        out.push_back('0');
+    while (n > 0)
+        out.push_back(digitsBuf[--n]);
+}
+
 // Records are read a block at a time, so any range of a long list is quick.
 constexpr int32_t BlockRecords = 1 << 16;
 
@@ -41,10 +58,9 @@ ListReportStyle ListReportStyle::results() {
 }
 
 std::string zeroPadded(int64_t value, int width) {
-    std::string d = std::to_string(value < 0 ? -value : value);
-    if (static_cast<int>(d.size()) < width)
-        d.insert(0, static_cast<std::size_t>(width) - d.size(), '0');
-    return value < 0 ? "-" + d : d;
+    std::string out;
+    appendPadded(out, value, width);
+    return out;
 }
 
 int digitCount(int64_t value) {
@@ -61,19 +77,39 @@ std::string twoDigitBalls(const ColumnRecord& record) {
     return out;
 }
 
-std::string listReportLine(const ListReportStyle& style, int32_t number, int32_t padNumber,
-                           const ColumnRecord& record) {
+namespace {
+
+// The record line into `out` (cleared first); lines of long lists reuse one buffer.
+void formatListReportLine(std::string& out, const ListReportStyle& style, int32_t number, int padWidth,
+                          const ColumnRecord& record) {
+    out.clear();
+    out += style.linePrefix;
+    appendPadded(out, number, padWidth);
+    out += " - ";
     int32_t sum = 0;
-    for (const int16_t b : record.Ball)
-        sum += b;
-    std::string line = style.linePrefix + zeroPadded(number, digitCount(padNumber)) + " - " +
-                       twoDigitBalls(record) + "  [" + zeroPadded(sum, 3) + "]";
+    for (std::size_t k = 0; k < 6; ++k) {
+        if (k > 0)
+            out += ", ";
+        appendPadded(out, record.Ball[k], 2);
+        sum += record.Ball[k];
+    }
+    out += "  [";
+    appendPadded(out, sum, 3);
+    out += ']';
     if (style.drawDates) {
         const auto date = decodeDateCode(record.Tag);
         if (date && isCalendarDate(*date))
-            line += "  Çekiliş Tarihi: " + digits(date->day) + "/" + digits(date->month) + "/" +
-                    digits(date->year);
+            out += "  Çekiliş Tarihi: " + digits(date->day) + "/" + digits(date->month) + "/" +
+                   digits(date->year);
     }
+}
+
+} // namespace
+
+std::string listReportLine(const ListReportStyle& style, int32_t number, int32_t padNumber,
+                           const ColumnRecord& record) {
+    std::string line;
+    formatListReportLine(line, style, number, digitCount(padNumber), record);
     return line;
 }
 
@@ -84,12 +120,15 @@ void forEachListReportLine(const DataDir& dir, const ListReportStyle& style, con
     line(style.title + shortDateText(today) + (onPaper ? " ] " : style.fileClosing));
     line("");
     int32_t written = 0;
+    const int padWidth = digitCount(range.padNumber);
+    std::string text;
     for (int64_t first = range.first; first <= range.last; first += BlockRecords) {
         const auto count = static_cast<int32_t>(std::min<int64_t>(BlockRecords, range.last - first + 1));
         const auto block = readRecords(dir, style.listFile, static_cast<int32_t>(first), count);
         for (std::size_t i = 0; i < block.size(); ++i) {
-            line(listReportLine(style, static_cast<int32_t>(first + static_cast<int64_t>(i)), range.padNumber,
-                                block[i]));
+            formatListReportLine(text, style, static_cast<int32_t>(first + static_cast<int64_t>(i)), padWidth,
+                                 block[i]);
+            line(text);
             ++written;
         }
         if (static_cast<int32_t>(block.size()) < count)

@@ -1,6 +1,7 @@
 #include "FrmComLst.h"
 
 #include "analysis/ListEntryParsing.h"
+#include "analysis/ProgressGate.h"
 #include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
@@ -211,14 +212,17 @@ void FrmComLst::eliminateByWantedPairs() {
 
 void FrmComLst::runElimination(const ColumnTest& survives, const QString& phase1, const QString& phase2) {
     BusyCursor busy;
+    ProgressGate gate;
     EliminationProgress progress;
     progress.judging = [&](int32_t remaining, int32_t position) {
-        showProgressTitle(phase1 + text(Str(remaining)) + QStringLiteral(" [") + text(Str(position)) +
-                          QStringLiteral(" ]"));
+        if (gate.due())
+            showProgressTitle(phase1 + text(Str(remaining)) + QStringLiteral(" [") + text(Str(position)) +
+                              QStringLiteral(" ]"));
     };
     progress.writing = [&](int32_t written, int32_t remaining) {
-        showProgressTitle(phase2 + text(Str(written)) + QStringLiteral(" [") + text(Str(remaining)) +
-                          QStringLiteral(" ]"));
+        if (gate.due() || written == remaining)
+            showProgressTitle(phase2 + text(Str(written)) + QStringLiteral(" [") + text(Str(remaining)) +
+                              QStringLiteral(" ]"));
     };
     if (!guarded([&] { eliminateWithBackup(dir(), files::List, survives, progress); }))
         return;

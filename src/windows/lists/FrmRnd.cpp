@@ -62,6 +62,7 @@ FrmRnd::FrmRnd(AppContext& context, QWidget* parent) : VelmorixWindow(context, p
     buttons->addWidget(Command2);
     grid->addLayout(buttons, 3, 0, 1, 2);
     setCentralWidget(central);
+    setMinimumWidth(320); // room for the caption
 
     connect(Option1, &QRadioButton::clicked, this, &FrmRnd::chooseNewList);
     connect(Option2, &QRadioButton::clicked, this, &FrmRnd::chooseAppend);

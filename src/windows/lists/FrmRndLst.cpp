@@ -2,6 +2,7 @@
 
 #include "RandomListChaos.h"
 
+#include "analysis/ProgressGate.h"
 #include "analysis/RandomColumnList.h"
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
@@ -110,19 +111,22 @@ void FrmRndLst::eliminateByChaos() {
             versionTitle()))
         return;
     BusyCursor busy;
+    ProgressGate gate;
     ChaosPassProgress progress;
     bool writing = false;
     progress.judging = [&](int32_t record, int32_t kept) {
-        showProgressTitle(QStringLiteral("Kayıt: ") + text(Str(record)) + QStringLiteral("  Uygun:") +
-                          text(Str(kept)));
+        if (gate.due())
+            showProgressTitle(QStringLiteral("Kayıt: ") + text(Str(record)) + QStringLiteral("  Uygun:") +
+                              text(Str(kept)));
     };
     progress.writing = [&](int32_t written, int32_t kept) {
         if (!writing) {
             showProgressTitle(QStringLiteral("Kolonlar kayıtlanıyor..."), true);
             writing = true;
         }
-        showProgressTitle(QStringLiteral("Kayıtlanan=") + text(Str(written)) + QStringLiteral(" [ Toplam=") +
-                          text(Str(kept)) + QStringLiteral(" ]"));
+        if (gate.due() || written == kept)
+            showProgressTitle(QStringLiteral("Kayıtlanan=") + text(Str(written)) +
+                              QStringLiteral(" [ Toplam=") + text(Str(kept)) + QStringLiteral(" ]"));
     };
     int32_t written = 0;
     if (!guarded([&] { written = eliminateRandomListByChaos(dir(), randomListChaosRule(), progress); }))

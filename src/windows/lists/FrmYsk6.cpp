@@ -1,5 +1,6 @@
 #include "FrmYsk6.h"
 
+#include "analysis/ProgressGate.h"
 #include "analysis/SextetReport.h"
 #include "analysis/TextReportFile.h"
 #include "analysis/WriteListCommand.h"
@@ -90,9 +91,11 @@ void FrmYsk6::writeText() {
     BusyCursor busy;
     showProgressTitle(QStringLiteral("Dosyaya yazılıyor..."), true);
     int64_t length = 0;
+    ProgressGate gate;
     const bool done = guarded([&] {
         length = writeSextetReport(dir(), context().clock, [&](int64_t bytes) {
-            showProgressTitle(QStringLiteral("BYTE=") + QString::fromStdString(Str(bytes)));
+            if (gate.due())
+                showProgressTitle(QStringLiteral("BYTE=") + QString::fromStdString(Str(bytes)));
         });
     });
     // The writing ran through every record: the page drawn next is the last one.

@@ -57,12 +57,19 @@ void ListCanvas::paintEvent(QPaintEvent*) {
     auto draw = [&](int x, int y, const QString& text) {
         painter.drawText(QPoint(toPixelsX(x), toPixelsY(y) + ascent), text);
     };
+    // A ball is drawn in the room of a blank and two digits, right-aligned, so
+    // that one-digit and two-digit balls line up in their columns.
+    const int ballRoom = fontMetrics().horizontalAdvance(QStringLiteral(" 00"));
     for (const PageLine& line : m_lines) {
         painter.setPen(labelColour());
         draw(LabelX, line.y, line.label);
         painter.setPen(ballColour());
-        for (std::size_t k = 0; k < line.balls.size(); ++k)
-            draw(line.ballsX + BallStep * static_cast<int>(k), line.y, line.balls[k]);
+        for (std::size_t k = 0; k < line.balls.size(); ++k) {
+            const QString ball = line.balls[k].trimmed();
+            const int x = toPixelsX(line.ballsX + BallStep * static_cast<int>(k)) + ballRoom -
+                          fontMetrics().horizontalAdvance(ball);
+            painter.drawText(QPoint(x, toPixelsY(line.y) + ascent), ball);
+        }
         draw(line.ballsX + BracketOffset, line.y, line.bracket);
     }
 }

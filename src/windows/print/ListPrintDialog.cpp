@@ -1,5 +1,6 @@
 #include "ListPrintDialog.h"
 
+#include "analysis/ProgressGate.h"
 #include "analysis/TextReportFile.h"
 #include "analysis/WriteListCommand.h"
 #include "core/Clock.h"
@@ -58,6 +59,7 @@ ListPrintDialog::ListPrintDialog(AppContext& context, ListPrintKind kind, QWidge
     grid->addWidget(Command1, row, 1);
     grid->addWidget(Command2, row, 2);
     setCentralWidget(central);
+    setMinimumWidth(340); // room for the caption
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool textFile) {
         Command1->setText(textFile ? QStringLiteral("Yaz") : QStringLiteral("Bas"));
@@ -166,9 +168,11 @@ void ListPrintDialog::writeText(const ListReportRange& range) {
     BusyCursor busy;
     showProgressTitle(QStringLiteral("Dosyaya yazılıyor..."), true);
     int64_t length = 0;
+    ProgressGate gate;
     const bool done = guarded([&] {
         length = writeListReport(dir(), m_kind.style, range, context().clock.today(), [&](int64_t bytes) {
-            showProgressTitle(QStringLiteral("BYTE=") + text(Str(bytes)));
+            if (gate.due())
+                showProgressTitle(QStringLiteral("BYTE=") + text(Str(bytes)));
         });
     });
     setWindowTitle(m_kind.finalCaption);
