@@ -4,7 +4,7 @@ namespace velmorix {
 
 class WindowRegistry;
 
-// The results range dialog, the statistics window and the hit evaluation.
+// The results range dialog and the statistics window.
 void registerAnalysisWindows(WindowRegistry& registry);
 
 } // namespace velmorix

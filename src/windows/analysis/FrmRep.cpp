@@ -1,5 +1,6 @@
 #include "FrmRep.h"
 
+#include "WindowPlacement.h"
 #include "analysis/ResultsRange.h"
 #include "core/AppState.h"
 #include "core/ColumnFile.h"
@@ -51,6 +52,7 @@ FrmRep::FrmRep(AppContext& context, QWidget* parent) : VelmorixWindow(context, p
     m_first = state().RangeFirst;
     m_last = state().RangeLast;
     buildControls();
+    analysiswindows::centreOnScreen(this);
     BusyCursor busy;
     guarded([this] { load(); });
 }

@@ -1,5 +1,6 @@
 #include "FrmResFilt.h"
 
+#include "WindowPlacement.h"
 #include "analysis/AutoSelection.h"
 #include "analysis/ChaosReport.h"
 #include "analysis/RepetitionCounts.h"
@@ -56,6 +57,7 @@ FrmResFilt::FrmResFilt(AppContext& context, QWidget* parent) : VelmorixWindow(co
     setObjectName(QStringLiteral("frmResFilt"));
     buildControls();
     showRequest();
+    analysiswindows::centreOnScreen(this);
 }
 
 void FrmResFilt::showRequest() {
@@ -65,7 +67,7 @@ void FrmResFilt::showRequest() {
     const bool minCount = asksForMinCount();
     Label3->setVisible(minCount);
     Text3->setVisible(minCount);
-    setFixedSize(minCount ? QSize(300, 150) : QSize(300, 116));
+    setFixedSize(minCount ? QSize(310, 156) : QSize(310, 122));
 }
 
 FrmResFilt::~FrmResFilt() {
@@ -82,7 +84,7 @@ QString FrmResFilt::caption() {
 void FrmResFilt::buildControls() {
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
-    grid->setContentsMargins(12, 10, 12, 10);
+    grid->setContentsMargins(14, 12, 14, 12);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
     auto label = [central](const char* name, const QString& text) {
@@ -113,6 +115,7 @@ void FrmResFilt::buildControls() {
     grid->addWidget(Text3, 2, 1);
 
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
     Command1 = new QPushButton(QStringLiteral("Uygula"), central);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2 = new QPushButton(QStringLiteral("İptal"), central);
