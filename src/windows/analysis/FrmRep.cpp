@@ -80,7 +80,7 @@ void FrmRep::buildControls() {
     List1 = new QListWidget(Frame1);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setFont(fixed);
-    List1->setMinimumWidth(160);
+    List1->setMinimumWidth(190);
     (new QVBoxLayout(Frame1))->addWidget(List1);
 
     Frame2 = new QGroupBox(QStringLiteral("İki Top Tekrarları"), central);
@@ -88,7 +88,7 @@ void FrmRep::buildControls() {
     List2 = new QListWidget(Frame2);
     List2->setObjectName(QStringLiteral("List2"));
     List2->setFont(fixed);
-    List2->setMinimumWidth(190);
+    List2->setMinimumWidth(220);
     (new QVBoxLayout(Frame2))->addWidget(List2);
 
     auto* figures = new QVBoxLayout;
@@ -138,7 +138,7 @@ void FrmRep::buildControls() {
     layout->addWidget(Frame2);
     layout->addLayout(figures);
     setCentralWidget(central);
-    resize(820, 470);
+    resize(900, 500);
 }
 
 void FrmRep::load() {
