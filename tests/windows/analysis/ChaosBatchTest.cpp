@@ -56,10 +56,7 @@ TEST_F(ChaosBatchTest, WritesWhatTheDialogWrites) {
 
 TEST_F(ChaosBatchTest, RefusedRangesLeaveTheOldReport) {
     batchFolder.writeBytes(files::Text, {'o', 'l', 'd'});
-    BatchRun run = runChaosBatch(batchFolder, {QStringLiteral("5"), QStringLiteral("3")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, QStringLiteral("Bitiş kolon numarası başlangıç kolon numarasından az olamaz !\n"));
-    run = runChaosBatch(batchFolder, {QStringLiteral("9"), QStringLiteral("9")});
+    const BatchRun run = runChaosBatch(batchFolder, {QStringLiteral("9"), QStringLiteral("9")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, QStringLiteral("Bu işlem için en az 2 sonuç gerekir...\n"));
     EXPECT_EQ(runChaosBatch(batchFolder, {QStringLiteral("9")}).exitCode, 2);
