@@ -28,20 +28,6 @@ std::vector<ColumnRecord> twelve() {
 }
 } // namespace
 
-TEST(ListReportTest, OneRecordRangeGivesTheExactBytes) {
-    TempDataDir t;
-    t.writeRecords("VELMORIX.LST", twelve());
-    const int64_t length = writeListReport(t.dir(), ListReportStyle::combinationList(), {5, 5, 5}, Today);
-    const std::string expected = "< VELMORIX 653 Dizimci u4.5 >\r\n"
-                                 "SAYISAL LOTO Kombinasyon Listesi [ 06.12.2026 ]\r\n"
-                                 "\r\n"
-                                 "Kolon 5 - 05, 07, 15, 22, 38, 41  [128]\r\n"
-                                 "\r\n"
-                                 "< Toplam 1 kolon. >\r\n";
-    EXPECT_EQ(fileText(t), expected);
-    EXPECT_EQ(length, static_cast<int64_t>(expected.size()));
-}
-
 TEST(ListReportTest, RecordNumbersArePaddedToTheDigitsOfTheRangeEnd) {
     const ColumnRecord r = rec(0, {3, 7, 15, 22, 38, 41});
     const auto style = ListReportStyle::combinationList();
@@ -74,14 +60,10 @@ TEST(ListReportTest, ResultsCarryTheirDrawDateOnlyWhenItIsAValidDate) {
 
 TEST(ListReportTest, TitlesOfTheOtherListsAndThePaperClosing) {
     TempDataDir t;
-    t.writeRecords("VELMORIX.RND", {rec(1, {1, 2, 3, 4, 5, 6})});
     t.writeRecords("VELMORIX.OKL", {rec(1, {1, 2, 3, 4, 5, 6})});
     std::vector<std::string> lines;
     auto collect = [&](const std::string& l) { lines.push_back(l); };
 
-    forEachListReportLine(t.dir(), ListReportStyle::randomList(), {1, 1, 1}, Today, false, collect);
-    EXPECT_EQ(lines.at(1), "Rastgele Kolon Listesi [ 06.12.2026 ] ");
-    lines.clear();
     forEachListReportLine(t.dir(), ListReportStyle::playedColumns(), {1, 1, 1}, Today, true, collect);
     EXPECT_EQ(lines.at(1), "OYNANAN KOLONLAR LİSTESİ [ 06.12.2026 ] ");
     EXPECT_EQ(lines.back(), "< Toplam 1 kolon. >");

@@ -97,12 +97,3 @@ TEST(RandomColumnListTest, ChaosPassKeepsPassingColumnsInOrderAndLeavesTheMarked
         (std::vector<ColumnRecord>{rec(KeepMark, {40, 3, 17, 9, 22, 1}), rec(0, {1, 2, 3, 4, 5, 6}),
                                    rec(KeepMark, {5, 10, 20, 30, 40, 49}), rec(0, {7, 7, 8, 9, 10, 11})}));
 }
-
-TEST(RandomColumnListTest, ChaosPassWhereNothingPassesRemovesTheList) {
-    TempDataDir t;
-    t.writeRecords("VELMORIX.RND", {rec(1, {1, 2, 3, 4, 5, 6}), rec(2, {1, 2, 3, 4, 5, 7})});
-    EXPECT_EQ(eliminateRandomListByChaos(t.dir(), [](const std::array<int16_t, 6>&) { return false; }), 0);
-    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.TMP"});
-    EXPECT_EQ(t.readRecords("VELMORIX.TMP"),
-              (std::vector<ColumnRecord>{rec(0, {1, 2, 3, 4, 5, 6}), rec(0, {1, 2, 3, 4, 5, 7})}));
-}

@@ -24,19 +24,6 @@ struct WriteListTest : ::testing::Test {
 };
 } // namespace
 
-TEST_F(WriteListTest, WithoutARangeTheWholeListIsWritten) {
-    const auto out = runWriteList(t.dir(), clock, {});
-    EXPECT_EQ(out.exitCode, 0);
-    const std::string written = text();
-    ASSERT_EQ(out.messages.size(), 1u);
-    EXPECT_EQ(out.messages[0],
-              " " + std::to_string(written.size()) + " byte \"VELMORIX.TXT\" dosyasına yazıldı.");
-    EXPECT_NE(written.find("Kolon 001 - "), std::string::npos);
-    EXPECT_NE(written.find("Kolon 120 - "), std::string::npos);
-    EXPECT_NE(written.find("< Toplam 120 kolon. >"), std::string::npos);
-    EXPECT_NE(written.find("[ 06.12.2026 ]"), std::string::npos);
-}
-
 TEST_F(WriteListTest, ARangeIsReadAsTheDialogReadsItsBoxes) {
     EXPECT_EQ(runWriteList(t.dir(), clock, {"4.6", "7"}).exitCode, 0);
     EXPECT_NE(text().find("Kolon 5 - "), std::string::npos);

@@ -98,14 +98,47 @@ TEST_F(FrmComLstTest, UnwantedNumbersAreConfirmedAndTheirColumnsDropped) {
     EXPECT_EQ(w->pageLines()[0].label, QStringLiteral("Kolon - 2 : "));
 }
 
-TEST_F(FrmComLstTest, WantedNumberKeepsColumnsThatHoldItAnywhere) {
-    open({rec(0, {1, 2, 3, 4, 5, 6}), rec(0, {2, 3, 4, 5, 6, 17}), rec(0, {17, 20, 21, 22, 23, 24})});
-    t.dialogs.answerInput(QStringLiteral("17"));
-    t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F6);
-    EXPECT_EQ(t.dialogs.calls()[1].text,
-              QStringLiteral("'17' numaralı topun yer almadığı kolonları silmek istiyormusunuz?"));
-    EXPECT_EQ(lst(), kept({list[1], list[2]}));
+TEST_F(FrmComLstTest, EachEntryIsAskedAboutInItsOwnWords) {
+    struct Case {
+        int key;
+        bool automatic; // F8's first question
+        const char* entry;
+        QString question;
+        std::vector<int> kept; // of the list below
+    };
+    const std::vector<ColumnRecord> columns{rec(0, {1, 2, 10, 11, 17, 23}), rec(0, {1, 3, 7, 11, 12, 13}),
+                                            rec(0, {3, 4, 7, 21, 22, 23})};
+    const std::vector<Case> cases{
+        {Qt::Key_F6,
+         false,
+         "17",
+         QStringLiteral("'17' numaralı topun yer almadığı kolonları silmek istiyormusunuz?"),
+         {0}},
+        {Qt::Key_F7,
+         false,
+         "23-7",
+         QStringLiteral("'7-23' numaralı topların (ikisinin de) yer aldığı kolonları silmek istiyormusunuz?"),
+         {0, 1}},
+        {Qt::Key_F8,
+         false,
+         "1-2, 3-4",
+         QStringLiteral("'1-2, 3-4'  ikililerinin hiç bulunmadığı kolonları silmek istiyormusunuz?"),
+         {0, 2}},
+    };
+    for (const Case& c : cases) {
+        open(columns);
+        if (c.key == Qt::Key_F8)
+            t.dialogs.answerNo();
+        t.dialogs.answerInput(QString::fromLatin1(c.entry));
+        t.dialogs.answerYes();
+        w->pressKey(c.key);
+        EXPECT_EQ(t.dialogs.calls().back().text, c.question);
+        EXPECT_EQ(t.dialogs.calls().back().title, ProgramTitle);
+        std::vector<ColumnRecord> expected;
+        for (int i : c.kept)
+            expected.push_back(columns[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(lst(), kept(expected)) << c.entry;
+    }
 }
 
 TEST_F(FrmComLstTest, AnEntryWithoutABallEndsSilently) {
@@ -120,28 +153,6 @@ TEST_F(FrmComLstTest, AnEntryWithoutABallEndsSilently) {
     EXPECT_EQ(lst(), list);
     EXPECT_TRUE(t.dialogs.messages().empty());
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.OLD"));
-}
-
-TEST_F(FrmComLstTest, UnwantedPairDropsColumnsHoldingBothBalls) {
-    open({rec(0, {7, 8, 9, 10, 11, 23}), rec(0, {7, 8, 9, 10, 11, 12}), rec(0, {1, 2, 3, 4, 5, 23})});
-    t.dialogs.answerInput(QStringLiteral("23-7"));
-    t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F7);
-    EXPECT_EQ(
-        t.dialogs.calls()[1].text,
-        QStringLiteral("'7-23' numaralı topların (ikisinin de) yer aldığı kolonları silmek istiyormusunuz?"));
-    EXPECT_EQ(lst(), kept({list[1], list[2]}));
-}
-
-TEST_F(FrmComLstTest, WantedPairsKeepColumnsWithOneOfThem) {
-    open({rec(0, {1, 2, 10, 11, 12, 13}), rec(0, {1, 3, 10, 11, 12, 13}), rec(0, {3, 4, 20, 21, 22, 23})});
-    t.dialogs.answerNo();
-    t.dialogs.answerInput(QStringLiteral("1-2, 3-4"));
-    t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F8);
-    EXPECT_EQ(t.dialogs.calls()[2].text,
-              QStringLiteral("'1-2, 3-4'  ikililerinin hiç bulunmadığı kolonları silmek istiyormusunuz?"));
-    EXPECT_EQ(lst(), kept({list[0], list[2]}));
 }
 
 TEST_F(FrmComLstTest, PairDifferencesRunWithoutFurtherQuestions) {
@@ -236,19 +247,6 @@ TEST_F(FrmComLstTest, StatisticsRefuseListsLongerThan32767) {
               QStringLiteral("32767 kolondan daha çok kolon içeren kombinasyon listesinin "
                              "tekrarlanma sayıları hesaplanmıyor !"));
     EXPECT_EQ(t.dialogs.last().title, ProgramTitle);
-}
-
-TEST_F(FrmComLstTest, HelpListsTheKeys) {
-    open(ListWindowTestContext::columns(3));
-    w->pressKey(Qt::Key_F10);
-    const auto& help = t.dialogs.last();
-    EXPECT_EQ(help.title, QStringLiteral(" FONKSİYON TUŞLARI"));
-    EXPECT_EQ(help.icon, DialogIcon::None);
-    EXPECT_TRUE(help.text.startsWith(QStringLiteral("F1= Kombinasyon Listesi'ni Oynanan Kolonlar'a ekle\r")));
-    EXPECT_TRUE(help.text.contains(QStringLiteral("girişine göre ele\rF8= ")));
-    EXPECT_TRUE(help.text.contains(
-        QStringLiteral("ikililere göre ele\r\rF9= Kombinasyon Listesi'ni bas (Text yap)\r\r")));
-    EXPECT_TRUE(help.text.endsWith(QStringLiteral("PAGEUP= Önceki Sayfa\r\rESC= Kapat/Çık")));
 }
 
 } // namespace

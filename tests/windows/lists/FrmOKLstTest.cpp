@@ -111,10 +111,4 @@ TEST_F(FrmOKLstTest, AppendingToTheSextetsTwiceAddsThemTwice) {
     EXPECT_EQ(t.dialogs.last().title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
 }
 
-TEST_F(FrmOKLstTest, AMissingFileIsSaid) {
-    w->onActivated();
-    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Oynanan Kolonlar dosyası 'VELMORIX.OKL' bulunamadı!"));
-    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
-}
-
 } // namespace
