@@ -279,6 +279,15 @@ uint64_t ColumnEvaluator::sixthBalls(uint64_t p) const {
     if (m_mathOn) {
         // A chain of links + 1 balls: none among the five, and x at no place of one.
         for (const Relation& r : m_plus) {
+            if (r.links == 2) { // three balls, the usual length: x may start, split or end a chain
+                const int d = r.step;
+                const uint64_t up = p >> d, up2 = p >> (2 * d), down = (p << d) & ballmasks::All,
+                               down2 = (p << (2 * d)) & ballmasks::All;
+                if (p & up & up2)
+                    return 0;
+                ok &= ~((up & up2) | (down & up) | (down & down2));
+                continue;
+            }
             uint64_t starts = p;
             for (int t = 1; t <= r.links; ++t)
                 starts &= p >> (t * r.step);
