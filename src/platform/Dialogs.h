@@ -20,6 +20,10 @@ public:
     // Input box; nothing when cancelled.
     virtual std::optional<QString> input(const QString& prompt, const QString& title,
                                          const QString& defaultText) = 0;
+    // File dialog for choosing an existing file to open; `filter` as Qt's
+    // name filters ("Metin dosyaları (*.txt *.csv);;Tüm dosyalar (*)").
+    // Nothing when cancelled.
+    virtual std::optional<QString> openFileName(const QString& title, const QString& filter) = 0;
     virtual void beep() = 0;
     // The window the boxes belong to (may be null).
     virtual void setParentWindow(QWidget* parent) { (void)parent; }

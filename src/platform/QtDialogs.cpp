@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -66,6 +67,13 @@ std::optional<QString> QtDialogs::input(const QString& prompt, const QString& ti
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<QString> QtDialogs::openFileName(const QString& title, const QString& filter) {
+    const QString name = QFileDialog::getOpenFileName(activeParent(m_parent), title, QString(), filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
 }
 
 void QtDialogs::beep() {

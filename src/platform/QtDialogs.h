@@ -13,6 +13,7 @@ public:
     void show(const QString& text, const QString& title, DialogIcon icon) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override;
+    std::optional<QString> openFileName(const QString& title, const QString& filter) override;
     void beep() override;
     void setParentWindow(QWidget* parent) override { m_parent = parent; }
 

@@ -4,6 +4,19 @@
 
 namespace velmorix::test {
 
+namespace {
+// Takes the first answer of a queue. Spelled out because GCC 12 at -O3 wrongly
+// warns that a copied optional QString may be uninitialized.
+std::optional<QString> takeFront(std::deque<std::optional<QString>>& queue) {
+    const bool given = queue.front().has_value();
+    const QString text = given ? *queue.front() : QString();
+    queue.pop_front();
+    if (!given)
+        return std::nullopt;
+    return text;
+}
+} // namespace
+
 bool ScriptedDialogs::askYesNo(const QString& text, const QString& title) {
     m_calls.push_back({Kind::Question, text, title, DialogIcon::Question});
     if (m_answers.empty()) {
@@ -27,9 +40,16 @@ std::optional<QString> ScriptedDialogs::input(const QString& prompt, const QStri
         ADD_FAILURE() << "unexpected input box: " << title.toStdString() << " / " << prompt.toStdString();
         return std::nullopt;
     }
-    auto a = m_inputs.front();
-    m_inputs.pop_front();
-    return a;
+    return takeFront(m_inputs);
+}
+
+std::optional<QString> ScriptedDialogs::openFileName(const QString& title, const QString& filter) {
+    m_calls.push_back({Kind::OpenFile, filter, title, DialogIcon::None});
+    if (m_fileNames.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << title.toStdString();
+        return std::nullopt;
+    }
+    return takeFront(m_fileNames);
 }
 
 std::vector<ScriptedDialogs::Call> ScriptedDialogs::messages() const {
@@ -48,6 +68,7 @@ const ScriptedDialogs::Call& ScriptedDialogs::last() const {
 void ScriptedDialogs::clear() {
     m_answers.clear();
     m_inputs.clear();
+    m_fileNames.clear();
     m_calls.clear();
     m_inputDefaults.clear();
     m_beeps = 0;
