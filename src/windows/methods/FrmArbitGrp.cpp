@@ -1,5 +1,7 @@
 #include "FrmArbitGrp.h"
 
+#include "MethodParts.h"
+
 #include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
@@ -25,6 +27,8 @@
 #include <algorithm>
 
 namespace velmorix {
+
+using methods::centreOnScreen;
 
 namespace {
 
@@ -66,6 +70,7 @@ FrmArbitGrp::FrmArbitGrp(AppContext& context, QWidget* parent) : VelmorixWindow(
     buildMenus();
     selectGroup(1);
     setFixedSize(sizeHint());
+    centreOnScreen(this);
 }
 
 QString FrmArbitGrp::openingCaption() {

@@ -74,6 +74,7 @@ FrmCLFilt::FrmCLFilt(AppContext& context, QWidget* parent) : VelmorixWindow(cont
     connect(Command2, &QPushButton::clicked, this, &FrmCLFilt::close);
     setCentralWidget(central);
     setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
+    centreOnScreen(this);
     m_listCount = recordCount(dir(), files::List);
 }
 

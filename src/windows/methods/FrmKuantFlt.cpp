@@ -53,6 +53,7 @@ FrmKuantFlt::FrmKuantFlt(AppContext& context, QWidget* parent) : VelmorixWindow(
     connect(Command2, &QPushButton::clicked, this, &FrmKuantFlt::close);
     setCentralWidget(central);
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
+    centreOnScreen(this);
 }
 
 int32_t FrmKuantFlt::resultCount() {

@@ -60,6 +60,7 @@ FrmKuantum::FrmKuantum(AppContext& context, QWidget* parent) : VelmorixWindow(co
     buildControls();
     startOver();
     setFixedSize(sizeHint());
+    centreOnScreen(this);
 }
 
 QString FrmKuantum::rangeText() const {
@@ -167,6 +168,7 @@ void FrmKuantum::buildControls() {
     fgrid->addWidget(Command1, 3, 0);
     fgrid->addWidget(Command3, 3, 1);
     fgrid->addWidget(Command2, 3, 2);
+    fgrid->setColumnStretch(3, 1);
     right->addWidget(filter);
     auto* hint = new QLabel(QStringLiteral("F10 = Komut Tuşları Bilgisi"), central);
     hint->setAlignment(Qt::AlignRight);

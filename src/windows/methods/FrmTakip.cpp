@@ -49,6 +49,7 @@ FrmTakip::FrmTakip(AppContext& context, QWidget* parent) : VelmorixWindow(contex
     setWindowTitle(openingCaption());
     buildControls();
     setFixedSize(sizeHint());
+    centreOnScreen(this);
 }
 
 QString FrmTakip::openingCaption() const {
@@ -141,10 +142,13 @@ void FrmTakip::buildControls() {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2 = new QPushButton(QStringLiteral("Kapat"), filter);
     Command2->setObjectName(QStringLiteral("Command2"));
-    for (QPushButton* b : {Command1, Command2})
+    for (QPushButton* b : {Command1, Command2}) {
         b->setAutoDefault(false);
+        b->setFixedWidth(90);
+    }
     fgrid->addWidget(Command1, 3, 0);
     fgrid->addWidget(Command2, 3, 1);
+    fgrid->setColumnStretch(2, 1);
     right->addWidget(filter);
     auto* hint = new QLabel(QStringLiteral("F10 = Komut Tuşları Bilgisi"), central);
     hint->setAlignment(Qt::AlignRight);

@@ -3,7 +3,10 @@
 #include "core/Numbers.h"
 
 #include <QLineEdit>
+#include <QRect>
+#include <QScreen>
 #include <QString>
+#include <QWidget>
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -26,6 +29,12 @@ inline void rewriteAsNumber(QLineEdit* box) {
 
 inline int16_t saturatedWord(int64_t v) {
     return static_cast<int16_t>(std::clamp<int64_t>(v, INT16_MIN, INT16_MAX));
+}
+
+// Puts a window of fixed size in the middle of its screen's free area.
+inline void centreOnScreen(QWidget* window) {
+    if (QScreen* screen = window->screen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 // The quantum windows' box title.
