@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cerrno>
 
 using namespace velmorix;
 using namespace velmorix::test;
@@ -199,6 +200,24 @@ TEST_F(FrmArbitGrpTest, ReplacingTheListKeepsTheOldOneAndChaosThinsIt) {
               QStringLiteral("Toplam 924 kombinasyon içinden guruplama koşullarına uygun "
                              "olan 0 adet kombinasyon VELMORIX.LST dosyasına kayıtlandı."));
     EXPECT_EQ(recordCount(data.dir(), files::List), 0);
+}
+
+TEST_F(FrmArbitGrpTest, AFailedBuildKeepsTheOldListAndReportsNoSuccess) {
+    smallGrouping();
+    const std::vector<ColumnRecord> old{rec(653, {1, 6, 7, 8, 9, 10})};
+    data.writeRecords(files::List, old);
+    data.dir().setFaultHook([](FileStep step, const std::string& name, int64_t) {
+        return step == FileStep::Write && name == files::Temp ? ENOSPC : 0;
+    });
+    dialogs.answerYes();
+    w->combinate();
+    const auto m = onlyMessage();
+    EXPECT_EQ(m.title, QStringLiteral("! HATA !"));
+    EXPECT_TRUE(m.text.startsWith(QStringLiteral("'VELMORIX.LST' dosyası ile işlem yapılamadı !")))
+        << m.text.toStdString();
+    EXPECT_EQ(data.readRecords(files::List), old);
+    EXPECT_FALSE(data.dir().exists(files::Temp));
+    EXPECT_EQ(w->windowTitle(), FrmArbitGrp::finishedCaption());
 }
 
 TEST_F(FrmArbitGrpTest, DecliningTheNewListFiltersTheExistingOne) {
