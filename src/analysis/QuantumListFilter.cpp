@@ -18,10 +18,10 @@ std::size_t ix(int i) {
 } // namespace
 
 QuantumColumnTest::QuantumColumnTest(const QuantumSettings& s)
-    : m_min(s.GKMIN), m_max(s.GKMAX), m_groups(s.GB0 != 0), m_parts(s.GB1 != 0),
-      m_topEnd(s.GB1 != 0 ? s.Rtor[0] : 12), m_bottomFrom(s.GB1 != 0 ? 50 - s.Rtor[50] : 38),
-      m_topMin(s.GB1 != 0 ? s.gi6kmin : s.gi12kmin), m_topMax(s.GB1 != 0 ? s.gi6kmax : s.gi12kmax),
-      m_bottomMin(s.GB1 != 0 ? s.gs6kmin : s.gs12kmin), m_bottomMax(s.GB1 != 0 ? s.gs6kmax : s.gs12kmax) {
+    : m_min(s.GKMIN), m_max(s.GKMAX), m_groups(s.GB0 != 0), m_topEnd(s.GB1 != 0 ? s.Rtor[0] : 12),
+      m_bottomFrom(s.GB1 != 0 ? 50 - s.Rtor[50] : 38), m_topMin(s.GB1 != 0 ? s.gi6kmin : s.gi12kmin),
+      m_topMax(s.GB1 != 0 ? s.gi6kmax : s.gi12kmax), m_bottomMin(s.GB1 != 0 ? s.gs6kmin : s.gs12kmin),
+      m_bottomMax(s.GB1 != 0 ? s.gs6kmax : s.gs12kmax) {
     // The first rank a ball appears at; a ball missing from the ranking adds nothing.
     for (int p = 49; p >= 1; --p) {
         const int ball = s.Rtor[ix(p)];

@@ -30,7 +30,7 @@ public:
 private:
     std::array<int, 50> m_rankOf{};
     int m_min, m_max;
-    bool m_groups, m_parts;
+    bool m_groups;
     int m_topEnd, m_bottomFrom;
     int m_topMin, m_topMax, m_bottomMin, m_bottomMax;
 };
