@@ -91,13 +91,8 @@ bool PagedListWindow::handleKey(QKeyEvent* event) {
         firstShown() = movePosition(*move, firstShown(), listCount());
     else if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
         commandKey(key);
-    if (!self)
-        return true;
-    // Every key draws the page again; a list that is gone leaves the window empty.
-    if (listExists() || m_texts.missingText.isEmpty())
-        drawPage();
-    else
-        clearPage();
+    if (self)
+        drawPage(); // after every key
     return true;
 }
 
@@ -121,8 +116,11 @@ void PagedListWindow::clickPage() {
 }
 
 void PagedListWindow::drawPage() {
-    if (!listExists() && !m_texts.missingText.isEmpty())
+    // A list that is gone leaves the window empty.
+    if (!listExists() && !m_texts.missingText.isEmpty()) {
+        clearPage();
         return;
+    }
     ListPage page;
     if (!guarded([&] { page = readListPage(dir(), m_texts.listFile, firstShown()); }))
         return;
