@@ -1,0 +1,401 @@
+// Hand-made and damaged files through the modules that read them: the engine's
+// build and list filter, the analyses and reports, and the list eliminations.
+// Whatever a file holds, an operation ends with a sound result: a rewritten
+// list holds whole, valid records, a damaged column never survives a test
+// that judges columns, and counts skip it.
+#include "DamagedFiles.h"
+
+#include "analysis/ArbitraryGrouping.h"
+#include "analysis/CatchZero.h"
+#include "analysis/ChaosReport.h"
+#include "analysis/FollowingNumbers.h"
+#include "analysis/GroupingConfig.h"
+#include "analysis/HitScan.h"
+#include "analysis/ListElimination.h"
+#include "analysis/ListPaging.h"
+#include "analysis/ListReport.h"
+#include "analysis/PlayedPairs.h"
+#include "analysis/QuantumStatistics.h"
+#include "analysis/RangeStatistics.h"
+#include "analysis/RepetitionCounts.h"
+#include "analysis/ResultsRange.h"
+#include "batch/BatchCommand.h"
+#include "core/BallsFile.h"
+#include "core/ColumnFile.h"
+#include "engine/ListBuilder.h"
+#include "engine/ListFilter.h"
+#include "engine/PairsFile.h"
+#include "engine/RunContext.h"
+#include "engine/SelectionControls.h"
+#include "engine/SelectionFile.h"
+#include "engine/SubsetIndex.h"
+#include "support/StateRanges.h"
+#include "support/TempDataDir.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+RunCallbacks yesToAll() {
+    RunCallbacks cb;
+    cb.confirm = [](const Question&) { return true; };
+    return cb;
+}
+
+AppState smallBag() {
+    AppState s;
+    for (int b : {3, 7, 12, 18, 22, 27, 31, 36, 40, 44, 49})
+        s.BagBalls.push(b);
+    s.BankoBalls.push(1);
+    s.Selection = windowSelection(nullptr);
+    return s;
+}
+
+// Every record a rewrite leaves is a whole, valid column.
+void expectWholeValidList(TempDataDir& data, const std::string& name, const std::string& context) {
+    const int64_t size = data.dir().fileSize(name);
+    if (size < 0)
+        return;
+    EXPECT_EQ(size % 16, 0) << context;
+    for (const auto& r : data.readRecords(name)) {
+        EXPECT_TRUE(isValidColumn(r.Ball))
+            << context << ": kept " << r.Ball[0] << "," << r.Ball[1] << "," << r.Ball[2] << "," << r.Ball[3]
+            << "," << r.Ball[4] << "," << r.Ball[5];
+    }
+}
+
+int32_t validCount(const std::vector<ColumnRecord>& records) {
+    return static_cast<int32_t>(std::count_if(records.begin(), records.end(),
+                                              [](const ColumnRecord& r) { return isValidColumn(r.Ball); }));
+}
+
+class DamagedListTest : public ::testing::TestWithParam<DamagedFile> {
+protected:
+    TempDataDir data;
+    std::vector<ColumnRecord> stored; // as the readers see them: counted, the last one zero-filled
+
+    void SetUp() override {
+        data.writeBytes(files::List, GetParam().bytes);
+        stored = readAllRecords(data.dir(), files::List);
+    }
+};
+
+TEST_P(DamagedListTest, ReadersCountByTheRoundingRuleAndPageThroughEverything) {
+    const int64_t length = static_cast<int64_t>(GetParam().bytes.size());
+    EXPECT_EQ(static_cast<int64_t>(stored.size()), recordCountForLength(length));
+    ColumnReader reader(data.dir(), files::List);
+    ColumnRecord r;
+    std::vector<ColumnRecord> sequential;
+    while (reader.next(r))
+        sequential.push_back(r);
+    EXPECT_EQ(sequential, stored);
+    int32_t shown = 0;
+    for (int32_t first = 0; first < static_cast<int32_t>(stored.size()); first += LinesPerPage) {
+        const ListPage page = readListPage(data.dir(), files::List, first);
+        shown += static_cast<int32_t>(page.records.size());
+        for (const auto& rec : page.records) {
+            EXPECT_FALSE(bracketText(ballSum(rec)).empty());
+        }
+    }
+    EXPECT_EQ(shown, static_cast<int32_t>(stored.size()));
+}
+
+TEST_P(DamagedListTest, TheExistingListFilterKeepsOnlyValidColumns) {
+    AppState s = smallBag();
+    s.Selection.ChaosOn = 0;
+    s.Selection.MathRelOff = -1;
+    const FilterResult r = FilterExistingList(s, data.dir(), FixedClock(), yesToAll());
+    if (stored.empty()) {
+        EXPECT_EQ(r.outcome, FilterOutcome::NothingToFilter);
+        ASSERT_TRUE(r.message.has_value());
+        return;
+    }
+    ASSERT_EQ(r.outcome, FilterOutcome::Filtered) << (r.error ? r.error->userText() : "");
+    expectWholeValidList(data, files::List, GetParam().name);
+    EXPECT_LE(r.kept, validCount(stored));
+    EXPECT_TRUE(stateRangeProblems(s).empty());
+}
+
+TEST_P(DamagedListTest, EliminationsDropDamagedColumnsAndKeepTheRestInOrder) {
+    const int32_t kept = eliminateWithBackup(data.dir(), files::List, holdsNoneOf(0));
+    EXPECT_EQ(kept, validCount(stored));
+    expectWholeValidList(data, files::List, GetParam().name);
+    std::vector<ColumnRecord> expected;
+    for (auto r : stored)
+        if (isValidColumn(r.Ball)) {
+            r.Tag = KeepMark;
+            expected.push_back(r);
+        }
+    if (kept > 0) {
+        EXPECT_EQ(data.readRecords(files::List), expected);
+    } else {
+        EXPECT_FALSE(data.dir().exists(files::List));
+    }
+    // The old list is the list as it was, bytes and all.
+    EXPECT_EQ(data.readBytes(files::OldList), GetParam().bytes);
+
+    data.writeBytes(files::List, GetParam().bytes);
+    const catchzero::Filter zero(catchzero::Rule::AnyZero, stored, static_cast<int32_t>(stored.size()));
+    catchzero::filterList(data.dir(), zero);
+    expectWholeValidList(data, files::List, GetParam().name + " catch-the-zero");
+
+    data.writeBytes(files::List, GetParam().bytes);
+    GroupMembership everyBall{};
+    for (int b = 1; b <= 49; ++b)
+        everyBall[static_cast<std::size_t>(b)] = 1;
+    GroupLimits limits;
+    limits.min[0] = 0;
+    limits.max[0] = 6;
+    const GroupingRun run = filterListByGrouping(data.dir(), GroupingTest(everyBall, limits, false));
+    EXPECT_EQ(run.written, validCount(stored));
+    expectWholeValidList(data, files::List, GetParam().name + " grouping");
+
+    data.writeBytes(files::List, GetParam().bytes);
+    const auto ranking = rankFollowers({}, {1, 2, 3, 4, 5, 6});
+    filterListByFollowing(data.dir(), ranking, 0, 0, 1000);
+    expectWholeValidList(data, files::List, GetParam().name + " following");
+}
+
+TEST_P(DamagedListTest, DeletingAppendingAndWritingTheTextKeepWholeRecords) {
+    if (!stored.empty()) {
+        deleteRecord(data.dir(), files::List, 1, files::ListDelete);
+        EXPECT_EQ(data.readRecords(files::List), std::vector<ColumnRecord>(stored.begin() + 1, stored.end()));
+        EXPECT_EQ(data.dir().fileSize(files::List) % 16, 0);
+        data.writeBytes(files::List, GetParam().bytes);
+    }
+    data.writeRecords(files::Played, goodColumns(3, 1));
+    appendList(data.dir(), files::List, files::Played);
+    EXPECT_EQ(data.dir().fileSize(files::Played), static_cast<int64_t>(16 * (3 + stored.size())));
+
+    ListReportRange range;
+    range.first = 1;
+    range.last = static_cast<int32_t>(stored.size());
+    range.padNumber = range.last;
+    writeListReport(data.dir(), ListReportStyle::combinationList(), range, CalendarDate{2026, 12, 6});
+    const auto text = data.readBytes(files::Text);
+    const auto lines = std::count(text.begin(), text.end(), '\n');
+    EXPECT_EQ(lines, static_cast<std::ptrdiff_t>(stored.size()) + 5);
+    if (GetParam().name == "mixed") {
+        const std::string s(text.begin(), text.end());
+        EXPECT_NE(s.find("32767"), std::string::npos) << "a damaged ball is shown as it is";
+    }
+}
+
+TEST_P(DamagedListTest, AsResultsTheReportsCountOnlyValidDraws) {
+    data.writeBytes(files::Results, GetParam().bytes);
+    const RepetitionCounts counts = RepetitionCounts::of(stored);
+    int64_t balls = 0;
+    for (int b = 1; b <= 49; ++b)
+        balls += counts.ball[static_cast<std::size_t>(b)];
+    EXPECT_EQ(balls, 6 * int64_t{validCount(stored)});
+    const RangeStatistics stats = computeRangeStatistics(stored, true);
+    EXPECT_EQ(stats.similarityTexts().size(), 6U);
+
+    const int32_t n = static_cast<int32_t>(stored.size());
+    const ChaosRun chaos = runChaosReport(data.dir(), 1, std::max(n, 1), "06.12.2026 12:34:56");
+    if (n >= 2) {
+        EXPECT_EQ(chaos.outcome, ChaosRun::Outcome::Written);
+        EXPECT_EQ(chaos.bytes, data.dir().fileSize(files::Text));
+        // A damaged result breaks every test, so each shows under all ten.
+        const auto bad = std::count_if(stored.begin(), stored.end(),
+                                       [](const ColumnRecord& r) { return !isValidColumn(r.Ball); });
+        for (int test = 1; test <= chaosreport::TestCount; ++test) {
+            int failing = 0;
+            for (const auto& r : stored)
+                failing += chaosreport::failsTest(test, r.Ball);
+            EXPECT_GE(failing, bad);
+        }
+    } else {
+        EXPECT_NE(chaos.outcome, ChaosRun::Outcome::Written);
+    }
+    EXPECT_FALSE(data.dir().exists(files::ResultsCopy));
+    if (n >= 2) {
+        const QuantumReport q = computeQuantum(stored, 1, n);
+        for (std::size_t i = 0; i < q.values.size(); ++i)
+            if (!isValidColumn(stored[i].Ball)) {
+                EXPECT_EQ(q.values[i], 0) << "a damaged result is not measured";
+            }
+    }
+    if (n >= 4)
+        computeFollowing(stored, 1, n);
+}
+
+TEST_P(DamagedListTest, AsPlayedColumnsDamagedColumnsWinNothing) {
+    data.writeBytes(files::Played, GetParam().bytes);
+    const hits::Scan scan = hits::scanPlayedColumns(data.dir(), {7, 12, 13, 22, 31, 49});
+    EXPECT_EQ(scan.scanned, !stored.empty());
+    const auto counts = hits::countHits(hits::resultMask({7, 12, 13, 22, 31, 49}), stored);
+    for (std::size_t i = 0; i < stored.size(); ++i)
+        if (!isValidColumn(stored[i].Ball)) {
+            EXPECT_EQ(counts[i], 0);
+        }
+    EXPECT_EQ(data.readBytes(files::Played), GetParam().bytes) << "the scan only reads";
+
+    const int32_t written = writePairsFromPlayed(data.dir(), 1, 1, false);
+    EXPECT_EQ(data.dir().fileSize(files::Pairs), 2 * int64_t{written});
+}
+
+// The similarity filters compare a damaged record the literal way: each of its
+// balls found in the column counts, repeats included. A built list never holds
+// a column too close to any record, valid or not.
+TEST_P(DamagedListTest, BuildsHonourSimilarityWithDamagedRecords) {
+    for (const char* name : {files::Results, files::Played, files::Sextets}) {
+        SCOPED_TRACE(name);
+        TempDataDir folder;
+        folder.writeBytes(name, GetParam().bytes);
+        AppState s = smallBag();
+        int16_t& limit = name == std::string(files::Results)  ? s.Selection.ResultLimit
+                         : name == std::string(files::Played) ? s.Selection.PlayedLimit
+                                                              : s.Selection.SextetLimit;
+        limit = 2; // fails a column sharing 4 or more balls
+        const BuildResult r = BuildNewList(s, folder.dir(), FixedClock(), yesToAll());
+        ASSERT_EQ(r.outcome, BuildOutcome::Built) << (r.error ? r.error->userText() : "");
+        expectWholeValidList(folder, files::List, GetParam().name);
+        if (stored.empty()) {
+            EXPECT_FALSE(folder.dir().exists(name)) << "an empty data file is deleted by the run";
+            EXPECT_EQ(limit, -1) << "and its filter switched off";
+            continue;
+        }
+        for (const auto& column : folder.readRecords(files::List))
+            for (const auto& other : stored) {
+                EXPECT_LT(literalShared(other.Ball, columnMask(column.Ball)), 4);
+            }
+        EXPECT_EQ(folder.readBytes(name), GetParam().bytes) << "a data file is never rewritten by a build";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, DamagedListTest, ::testing::ValuesIn(damagedLists()), [](const auto& info) {
+    std::string n = info.param.name;
+    std::replace(n.begin(), n.end(), '-', '_');
+    return n;
+});
+
+// VELMORIX.DAT as the main window (gives up quietly) and the ball windows (say
+// the file is damaged) load it: the state stays within its ranges, and a build
+// from it either runs or is refused with a message.
+TEST(DamagedBallsFile, LoadsKeepTheStateInRangeAndBuildsRunOrRefuse) {
+    for (const auto& file : damagedBallFiles()) {
+        SCOPED_TRACE(file.name);
+        TempDataDir data;
+        data.writeBytes(files::Balls, file.bytes);
+        for (auto form : {LoadForm::MainWindow, LoadForm::Window}) {
+            AppState s;
+            s.BankoBalls.push(10);
+            s.BagBalls.push(20);
+            loadBag(s, data.dir(), form);
+            loadBankers(s, data.dir(), form);
+            EXPECT_TRUE(stateRangeProblems(s).empty());
+            for (int i = 1; i <= s.BagBalls.count(); ++i) {
+                EXPECT_FALSE(s.BankoBalls.contains(s.BagBalls[i]));
+            }
+        }
+        EXPECT_EQ(data.readBytes(files::Balls), file.bytes) << "loading never writes";
+
+        AppState s;
+        loadBag(s, data.dir(), LoadForm::MainWindow);
+        loadBankers(s, data.dir(), LoadForm::MainWindow);
+        if (s.BagBalls.empty() || s.BagBalls.count() > 20)
+            continue; // a build of every ball takes long; the loads are what is tested here
+        std::istringstream in;
+        std::ostringstream out, err;
+        const int code = runBatch({"build"}, data.path(), in, out, err, false);
+        EXPECT_TRUE(code == 0 || (code == 1 && !err.str().empty())) << err.str();
+        expectWholeValidList(data, files::List, file.name);
+    }
+}
+
+TEST(DamagedPairsFile, OnlyAReadableFileForbidsPairsAndNoRunDeletesIt) {
+    for (const auto& file : damagedPairFiles()) {
+        SCOPED_TRACE(file.name);
+        TempDataDir data;
+        data.writeBytes(files::Pairs, file.bytes);
+        PairTable pairs;
+        const bool loaded = loadRunPairs(data.dir(), pairs);
+        const int32_t count = pairRecordCount(data.dir());
+        EXPECT_EQ(loaded, count >= 1 && count <= MaxPairRecords);
+        int marked = 0;
+        for (int a = 0; a < 50; ++a)
+            for (int b = 0; b < 50; ++b) {
+                EXPECT_EQ(pairs(a, b), pairs(b, a));
+                marked += a != b && pairs(a, b) != 0;
+                if (pairs(a, b)) {
+                    EXPECT_TRUE(a >= 1 && b >= 1);
+                }
+            }
+        if (file.name == "pairs-1177") {
+            EXPECT_EQ(marked, 0) << "more pairs than there are means no forbidden pairs";
+        }
+        if (file.name == "out-of-range") {
+            EXPECT_EQ(marked, 2) << "only 3-9 is a pair of two different balls";
+        }
+        if (file.name == "reversed-pair") {
+            EXPECT_TRUE(pairs(7, 23) && pairs(23, 7));
+        }
+
+        AppState s = smallBag();
+        s.Selection.ForbiddenPairsOn = -1;
+        const BuildResult r = BuildNewList(s, data.dir(), FixedClock(), yesToAll());
+        ASSERT_EQ(r.outcome, BuildOutcome::Built);
+        EXPECT_EQ(s.Selection.ForbiddenPairsOn != 0, loaded && !file.bytes.empty());
+        for (const auto& column : data.readRecords(files::List))
+            for (std::size_t i = 0; i < 6; ++i)
+                for (std::size_t j = i + 1; j < 6; ++j)
+                    if (column.Ball[i] != column.Ball[j]) {
+                        EXPECT_EQ(pairs(column.Ball[i], column.Ball[j]), 0);
+                    }
+        EXPECT_EQ(data.readBytes(files::Pairs), file.bytes) << "only the pairs editor deletes the file";
+    }
+}
+
+TEST(DamagedGroupingFile, OnlyAWholeFileWithTheMagicLoadsAndGroupsStayInRange) {
+    for (const auto& file : damagedGroupingFiles()) {
+        SCOPED_TRACE(file.name);
+        TempDataDir data;
+        data.writeBytes(files::Groups, file.bytes);
+        const auto config = loadGroupingConfig(data.dir());
+        EXPECT_EQ(config.has_value(), file.name == "bad-groups" || file.name == "wild-limits");
+        if (!config)
+            continue;
+        EXPECT_EQ(config->GroupOf[0], 0);
+        for (int16_t g : config->GroupOf) {
+            EXPECT_TRUE(g >= 0 && g <= GroupCount);
+        }
+        std::array<int64_t, GroupCount> min{}, max{};
+        for (std::size_t g = 0; g < GroupCount; ++g) {
+            min[g] = config->GroupMin[g];
+            max[g] = config->GroupMax[g];
+        }
+        const GroupLimits limits = normaliseGroupLimits(min, max, config->GroupOf);
+        for (std::size_t g = 0; g < GroupCount; ++g) {
+            EXPECT_GE(limits.min[g], 0);
+            EXPECT_LE(limits.min[g], limits.max[g]);
+            EXPECT_LE(limits.max[g], 6);
+        }
+    }
+}
+
+TEST(DamagedSelectionFile, OnlyA170ByteFileLoadsAndWhatLoadsRunsWithinRange) {
+    for (const auto& file : damagedSelectionFiles()) {
+        SCOPED_TRACE(file.name);
+        TempDataDir data;
+        data.writeBytes(files::Selection, file.bytes);
+        const bool whole = file.bytes.size() == 170;
+        EXPECT_EQ(selectionFileState(data.dir()),
+                  file.bytes.empty() || !whole ? SelectionFileState::WrongSize : SelectionFileState::Ready);
+        const auto records = readSelectionFile(data.dir());
+        ASSERT_EQ(records.has_value(), whole);
+        AppState s = smallBag();
+        s.Selection = windowSelection(records ? &*records : nullptr);
+        EXPECT_TRUE(selectionRangeProblems(s.Selection).empty());
+        const BuildResult r = BuildNewList(s, data.dir(), FixedClock(), yesToAll());
+        EXPECT_EQ(r.outcome, BuildOutcome::Built);
+        expectWholeValidList(data, files::List, file.name);
+        EXPECT_EQ(data.readBytes(files::Selection), file.bytes);
+    }
+}
+
+} // namespace

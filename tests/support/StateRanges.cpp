@@ -1,0 +1,124 @@
+#include "StateRanges.h"
+
+#include <cstdint>
+
+namespace velmorix::test {
+
+namespace {
+
+class Problems {
+public:
+    void check(bool ok, const std::string& what) {
+        if (!ok)
+            m_lines.push_back(what);
+    }
+    std::vector<std::string> take() { return std::move(m_lines); }
+
+private:
+    std::vector<std::string> m_lines;
+};
+
+bool isBall(int v) {
+    return v >= 1 && v <= 49;
+}
+
+bool isFlag(int16_t v) {
+    return v == 0 || v == -1;
+}
+
+template <int Capacity>
+void checkBalls(Problems& p, const BallList<Capacity>& list, const std::string& name) {
+    const int n = list.count();
+    p.check(n >= 0 && n <= Capacity, name + " count " + std::to_string(n));
+    if (n < 0 || n > Capacity)
+        return;
+    uint64_t seen = 0;
+    for (int i = 1; i <= n; ++i) {
+        const int b = list[i];
+        p.check(isBall(b), name + " holds " + std::to_string(b));
+        if (!isBall(b))
+            continue;
+        p.check(((seen >> b) & 1U) == 0, name + " repeats " + std::to_string(b));
+        seen |= uint64_t{1} << b;
+    }
+}
+
+} // namespace
+
+std::vector<std::string> stateRangeProblems(const AppState& s) {
+    Problems p;
+    checkBalls(p, s.BagBalls, "BagBalls");
+    checkBalls(p, s.BankoBalls, "BankoBalls");
+    for (int i = 1; i <= 6; ++i) {
+        const int b = s.CurColumn[static_cast<std::size_t>(i)];
+        p.check(b >= 0 && b <= 49, "CurColumn(" + std::to_string(i) + ") = " + std::to_string(b));
+    }
+    const int mode = s.ResultsDialogMode;
+    p.check((mode >= -1 && mode <= 7) || mode == dialogmode::Done || mode == dialogmode::Closed,
+            "ResultsDialogMode = " + std::to_string(mode));
+    p.check(s.ResultsDialogSubMode >= 0 && s.ResultsDialogSubMode <= 4,
+            "ResultsDialogSubMode = " + std::to_string(s.ResultsDialogSubMode));
+    p.check(s.RangeFirst >= 0 && s.RangeLast >= 0,
+            "results range " + std::to_string(s.RangeFirst) + ".." + std::to_string(s.RangeLast));
+    p.check(s.RecNo >= 0, "RecNo = " + std::to_string(s.RecNo));
+    p.check(s.FreeBallCount >= 0 && s.FreeBallCount <= 49,
+            "FreeBallCount = " + std::to_string(s.FreeBallCount));
+    p.check(s.FreeSlotCount >= 0 && s.FreeSlotCount <= 6,
+            "FreeSlotCount = " + std::to_string(s.FreeSlotCount));
+    p.check(s.TotalCombinations >= 0 && s.TotalCombinations <= 13983816,
+            "TotalCombinations = " + std::to_string(s.TotalCombinations));
+    for (int a = 0; a < 50; ++a)
+        for (int b = 0; b < 50; ++b) {
+            const int16_t v = s.PairMatrix(a, b);
+            if (v < 0) {
+                p.check(false, "PairMatrix(" + std::to_string(a) + "," + std::to_string(b) +
+                                   ") = " + std::to_string(v));
+                a = 50;
+                break;
+            }
+        }
+    for (int i = 1; i <= 49; ++i) {
+        const int b = s.Quantum.Rtor[static_cast<std::size_t>(i)];
+        p.check(b >= 0 && b <= 49, "Rtor(" + std::to_string(i) + ") = " + std::to_string(b));
+    }
+    p.check(s.Quantum.Rtor[0] >= 0 && s.Quantum.Rtor[0] <= 49 && s.Quantum.Rtor[50] >= 0 &&
+                s.Quantum.Rtor[50] <= 49,
+            "Rtor(0), Rtor(50) = " + std::to_string(s.Quantum.Rtor[0]) + ", " +
+                std::to_string(s.Quantum.Rtor[50]));
+    return p.take();
+}
+
+std::vector<std::string> selectionRangeProblems(const FilterSelection& s) {
+    Problems p;
+    p.check(s.RepeatBanLevel == 0 || (s.RepeatBanLevel >= 2 && s.RepeatBanLevel <= 6),
+            "RepeatBanLevel = " + std::to_string(s.RepeatBanLevel));
+    p.check(s.MathRelLevel >= 0 && s.MathRelLevel <= 4, "MathRelLevel = " + std::to_string(s.MathRelLevel));
+    if (s.MathRelLevel >= 1) {
+        for (std::size_t i = 0; i < s.MathRelPlus.size(); ++i)
+            p.check(s.MathRelPlus[i] == 0 || s.MathRelPlus[i] == s.MathRelLevel,
+                    "MathRelPlus(" + std::to_string(i + 1) + ") = " + std::to_string(s.MathRelPlus[i]));
+        p.check(s.MathRelDouble == 0 || s.MathRelDouble == s.MathRelLevel, "MathRelDouble");
+        p.check(s.MathRelTriple == 0 || s.MathRelTriple == s.MathRelLevel, "MathRelTriple");
+    }
+    p.check(isFlag(s.MathRelOff) && isFlag(s.ForbiddenPairsOn) && isFlag(s.ChaosOn) &&
+                isFlag(s.OtherFiltersOn) && isFlag(s.DecadeFilterOn) && isFlag(s.DecadeHitOn) &&
+                isFlag(s.SumRule[0]),
+            "a switch outside 0/-1");
+    for (int i = 0; i < 13; ++i)
+        p.check(isFlag(s.otherFlag(i)) || (i == 6 && s.otherFlag(i) >= 0 && s.otherFlag(i) <= 48),
+                "other filter " + std::to_string(i + 1) + " = " + std::to_string(s.otherFlag(i)));
+    for (int16_t limit : {s.SextetLimit, s.PlayedLimit, s.ResultLimit})
+        p.check(limit >= -1 && limit <= 3, "similarity limit " + std::to_string(limit));
+    for (std::size_t d = 0; d < 5; ++d)
+        for (std::size_t c = 0; c < 7; ++c)
+            p.check(isFlag(s.DecadeRule[d][c]),
+                    "DecadeRule(" + std::to_string(d) + "," + std::to_string(c) + ")");
+    p.check(s.DecadeHitCount >= 0 && s.DecadeHitCount <= 6,
+            "DecadeHitCount = " + std::to_string(s.DecadeHitCount));
+    if (s.SumRule[0] != 0)
+        p.check(s.SumRule[1] >= 21 && s.SumRule[2] >= 21 && s.SumRule[2] <= 279,
+                "sum limits " + std::to_string(s.SumRule[1]) + ".." + std::to_string(s.SumRule[2]));
+    return p.take();
+}
+
+} // namespace velmorix::test
