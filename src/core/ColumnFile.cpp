@@ -115,7 +115,10 @@ void ColumnReader::fill() {
     // Keep the unread tail, then read a large block behind it.
     m_buffer.erase(m_buffer.begin(), m_buffer.begin() + static_cast<std::ptrdiff_t>(m_bufferPos));
     m_bufferPos = 0;
-    const std::size_t want = std::size_t{1} << 20;
+    // No more than the file still holds: most lists are small, and a
+    // zero-filled megabyte per reader costs more than reading them.
+    const std::size_t want =
+        static_cast<std::size_t>(std::clamp<int64_t>(m_fileBytesLeft, ColumnRecord::Size, int64_t{1} << 20));
     const std::size_t old = m_buffer.size();
     m_buffer.resize(old + want);
     std::size_t got = 0;
