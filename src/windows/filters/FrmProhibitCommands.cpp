@@ -56,6 +56,26 @@ private:
     bool& m_flag;
 };
 
+// A run turns the ticked "Son hafta sayı farkı yasak" (-1) into the last
+// result's span. Left so, the box would show unticked on the next activation
+// and the player's choice would quietly fall away; keep the choice once the
+// run is over. A span of 0 (no result on file) stays: that filter had no data.
+class SpanChoiceKeeper {
+public:
+    explicit SpanChoiceKeeper(FilterSelection& selection)
+        : m_selection(selection), m_ticked(selection.LastWeekSpanBan == -1) {}
+    ~SpanChoiceKeeper() {
+        if (m_ticked && m_selection.LastWeekSpanBan > 0)
+            m_selection.LastWeekSpanBan = -1;
+    }
+    SpanChoiceKeeper(const SpanChoiceKeeper&) = delete;
+    SpanChoiceKeeper& operator=(const SpanChoiceKeeper&) = delete;
+
+private:
+    FilterSelection& m_selection;
+    bool m_ticked;
+};
+
 } // namespace
 
 void FrmProhibit::showMessage(const Message& message) {
@@ -97,6 +117,7 @@ void FrmProhibit::createList() {
     BuildResult result;
     {
         const RunningFlag running(m_running);
+        const SpanChoiceKeeper keepSpan(state().Selection);
         std::optional<BusyCursor> busy;
         busy.emplace();
         result = BuildNewList(state(), dir(), context().clock, runCallbacks(busy));
@@ -125,6 +146,7 @@ void FrmProhibit::applyFilters(bool fromMenu) {
     FilterResult result;
     {
         const RunningFlag running(m_running);
+        const SpanChoiceKeeper keepSpan(state().Selection);
         std::optional<BusyCursor> busy;
         busy.emplace();
         result = FilterExistingList(state(), dir(), context().clock, runCallbacks(busy));
@@ -248,6 +270,7 @@ void FrmProhibit::testColumn() {
 
     bool passes = false;
     const bool ran = guarded([&] {
+        const SpanChoiceKeeper keepSpan(selection);
         const BusyCursor busy;
         const RunContext ctx = prepareRunContext(selection, dir());
         ColumnRecord record;

@@ -243,6 +243,19 @@ TEST_F(FrmProhibitTest, ColumnTestAsksAboutBankersAndBagThenJudges) {
     EXPECT_EQ(t.state.CurColumn, (std::array<int16_t, 7>{0, 11, 12, 13, 14, 15, 16}));
 }
 
+TEST_F(FrmProhibitTest, SpanFilterStaysChosenAfterARun) {
+    allowEverything();
+    t.data.writeRecords("VELMORIX.RES", {rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {3, 10, 20, 30, 40, 45})});
+    check("Check2_6")->click(); // "Son hafta sayı farkı yasak": the last result spans 42
+    typeColumn({"2", "9", "17", "25", "33", "44"});
+    t.dialogs.answerYes(); // an empty bag never holds the column
+    w->pressKey(Qt::Key_F9);
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! UYGUN DEĞİL !"));
+    EXPECT_EQ(t.state.Selection.LastWeekSpanBan, -1);
+    w->showSelection(); // as on the next activation
+    EXPECT_TRUE(check("Check2_6")->isChecked());
+}
+
 TEST_F(FrmProhibitTest, SavedPlayedColumnCarriesItsSum) {
     t.data.writeRecords("VELMORIX.OKL", {rec(653, {10, 11, 12, 13, 14, 15})});
     typeColumn({"6", "5", "4", "3", "2", "1"});
