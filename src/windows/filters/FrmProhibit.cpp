@@ -1,5 +1,6 @@
 #include "FrmProhibit.h"
 
+#include "LiveCountPanel.h"
 #include "ProhibitTexts.h"
 #include "SelectionView.h"
 
@@ -162,7 +163,11 @@ QGroupBox* FrmProhibit::buildColumnFrame(QWidget* parent) {
 QGroupBox* FrmProhibit::buildStatusFrame(QWidget* parent) {
     auto* frame = new QGroupBox(QStringLiteral("Son İşlemin Durumu"), parent);
     frame->setObjectName(QStringLiteral("FrameStatus"));
-    auto* layout = new QVBoxLayout(frame);
+    auto* columns = new QHBoxLayout(frame);
+    auto* layout = new QVBoxLayout;
+    columns->addLayout(layout);
+    m_liveCount = new LiveCountPanel(state(), dir(), *m_view, frame);
+    columns->addWidget(m_liveCount, 1);
     layout->setSpacing(2);
     auto makeLabel = [frame, layout](const char* name, const QString& text) {
         auto* label = new QLabel(text, frame);
@@ -247,6 +252,9 @@ void FrmProhibit::buildMenus() {
     entry(test, "mnuTestSaveOKL", QStringLiteral("Görünen kombinasyonu oynanan kolonlara ekle"), none,
           &FrmProhibit::savePlayedColumn);
     entry(test, "mnuTestNewColumn", QStringLiteral("Yeni bir kombinasyon gir"), none, &FrmProhibit::newEntry);
+    test->addSeparator();
+    entry(test, "mnuTestBackTest", QStringLiteral("Seçimi geçmiş sonuçlarla test et"),
+          QKeySequence(Qt::CTRL | Qt::Key_T), &FrmProhibit::backTest);
 
     QMenu* help = addMenu("mnuHelp", QStringLiteral("Yardım"));
     entry(help, "mnuPurpose", QStringLiteral("Filtrelerin kullanılma amacı"), Qt::Key_F11,
@@ -261,6 +269,10 @@ void FrmProhibit::buildMenus() {
 }
 
 bool FrmProhibit::handleKey(QKeyEvent* event) {
+    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_T) {
+        backTest();
+        return true;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
     switch (event->key()) {

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace velmorix {
 
+class LiveCountPanel;
 class SelectionView;
 struct Message;
 struct RunCallbacks;
@@ -51,6 +52,8 @@ public:
     void savePlayedColumn();
     void newEntry();
     void randomColumn();
+    // The current choice over the past results (menu "Test", Ctrl+T).
+    void backTest();
     // Results into the bag or the bankers, and saving them.
     void resultsToBag();
     void resultsToBankers();
@@ -70,6 +73,7 @@ public:
     void showCredits();
 
     SelectionView* selectionView() const { return m_view; }
+    LiveCountPanel* liveCount() const { return m_liveCount; }
     QLineEdit* columnBox(int index) const { return Text3[static_cast<std::size_t>(index)]; }
 
 protected:
@@ -91,6 +95,7 @@ private:
     bool resultsOnFile();
 
     SelectionView* m_view = nullptr;
+    LiveCountPanel* m_liveCount = nullptr;
     std::array<QLineEdit*, 6> Text3{};
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
