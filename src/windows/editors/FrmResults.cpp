@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -58,6 +59,7 @@ FrmResults::FrmResults(AppContext& context, QWidget* parent)
                           QStringLiteral("Çıkan Topların Tekrar Sayıları")},
                          parent) {
     buildDateBoxes();
+    buildImportMenu();
     state().RangeFirst = 1;
     loadFile();
 }
@@ -191,6 +193,14 @@ void FrmResults::askAndOpenRangeDialog(int32_t minimumResults, const QString& qu
         return;
     if (dialogs().askYesNo(question, programTitle()))
         openRangeDialog(mode);
+}
+
+bool FrmResults::handleKey(QKeyEvent* event) {
+    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_I) {
+        importResults();
+        return true;
+    }
+    return RecordEditorWindow::handleKey(event);
 }
 
 bool FrmResults::functionKey(int key) {

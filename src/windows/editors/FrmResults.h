@@ -14,6 +14,10 @@ class FrmResults final : public RecordEditorWindow {
 public:
     explicit FrmResults(AppContext& context, QWidget* parent = nullptr);
 
+    bool handleKey(QKeyEvent* event) override;
+    // Past draws from a text or CSV file (menu "Dosya", Ctrl+I).
+    void importResults();
+
     static constexpr int32_t RecordLimit = 32767;
 
 protected:
@@ -33,6 +37,7 @@ protected:
 
 private:
     void buildDateBoxes();
+    void buildImportMenu();
     void setDateBoxes(int64_t day, int64_t month, int64_t year);
     // Sets the request and opens the results range dialog.
     void openRangeDialog(int16_t mode);

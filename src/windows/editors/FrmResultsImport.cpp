@@ -1,0 +1,87 @@
+// Taking past draws into the results editor from a text or CSV file.
+#include "FrmResults.h"
+
+#include "analysis/ResultsImport.h"
+#include "core/ColumnFile.h"
+#include "core/Numbers.h"
+#include "platform/Dialogs.h"
+#include "windows/common/WindowParts.h"
+
+#include <QFileInfo>
+#include <QMenuBar>
+
+namespace velmorix {
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString blankTitle() {
+    return QLatin1Char(' ') + programTitle();
+}
+
+} // namespace
+
+void FrmResults::buildImportMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("Dosya"));
+    menu->setObjectName(QStringLiteral("mnuFile"));
+    QAction* import = addMenuEntry(menu, "mnuImport", QStringLiteral("Sonuçları metin/CSV dosyasından al..."),
+                                   QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(import, &QAction::triggered, this, &FrmResults::importResults);
+}
+
+void FrmResults::importResults() {
+    dialogs().beep();
+    refreshFile();
+    if (!mayAddRecord(recordCount()))
+        return;
+    const auto path = dialogs().openFileName(QStringLiteral("Sonuçların Alınacağı Dosya"),
+                                             QStringLiteral("Metin ve CSV dosyaları (*.txt *.csv);;"
+                                                            "Tüm dosyalar (*)"));
+    if (!path)
+        return;
+    resultsimport::Parsed parsed;
+    if (!guarded([&] { parsed = resultsimport::parse(resultsimport::readTextFile(path->toStdString())); }))
+        return;
+    if (parsed.draws.empty()) {
+        dialogs().show(qs(resultsimport::nothingValidText(parsed)), errorTitle(), DialogIcon::Exclamation);
+        return;
+    }
+
+    const std::vector<ColumnRecord>& existing = file().records();
+    bool skipDuplicates = false;
+    if (const int32_t duplicates = resultsimport::countDuplicates(parsed, existing); duplicates > 0) {
+        dialogs().beep();
+        skipDuplicates =
+            dialogs().askYesNo(qs(resultsimport::duplicatesQuestion(duplicates)), programTitle());
+    }
+    const resultsimport::Plan plan = resultsimport::plan(parsed, existing, skipDuplicates);
+    if (plan.records.empty()) {
+        dialogs().show(qs(resultsimport::nothingNewText(parsed, plan)), blankTitle(), DialogIcon::None);
+        return;
+    }
+    if (!dialogs().askYesNo(qs(resultsimport::appendQuestion(plan)), programTitle()))
+        return;
+
+    int32_t count = 0;
+    bool ok = false;
+    {
+        BusyCursor busy;
+        ok = guarded([&] { count = resultsimport::append(dir(), plan.records); });
+    }
+    // Whatever happened, the editor shows the file as it is now; a new
+    // record being typed stays new.
+    refreshFile();
+    if (!ok)
+        return;
+    if (!isNewRecord())
+        lastRecord();
+    dialogs().beep();
+    dialogs().show(
+        qs(resultsimport::summaryText(QFileInfo(*path).fileName().toStdString(), parsed, plan, count)),
+        blankTitle(), DialogIcon::None);
+}
+
+} // namespace velmorix

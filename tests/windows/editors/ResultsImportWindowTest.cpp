@@ -1,0 +1,123 @@
+#include "EditorFixture.h"
+#include "windows/editors/FrmResults.h"
+
+#include "core/DateCode.h"
+
+#include <QAction>
+#include <cerrno>
+#include <fstream>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+class ResultsImportWindowTest : public EditorFixture {
+protected:
+    FrmResults* results() { return open<FrmResults>(WindowId::Results); }
+    // A text file beside the data folder, as a player downloads one.
+    QString textFile(const std::string& name, const std::string& content) {
+        const auto path = data.path() / name;
+        std::ofstream(path, std::ios::binary) << content;
+        return QString::fromStdString(path.string());
+    }
+    QString lastText() const { return dialogs.last().text; }
+};
+
+TEST_F(ResultsImportWindowTest, ImportsAMessyFileAfterTheQuestions) {
+    data.writeRecords(files::Results, {rec(2005001, {3, 11, 12, 14, 41, 43})});
+    FrmResults* w = results();
+    const QString path = textFile("cekilis.csv", "Tarih;1;2;3\n"
+                                                 "12.03.2005;3;11;12;14;41;43\n"
+                                                 "19/03/2005 45 2 17 9 30 21\n"
+                                                 "26.03.2005 1 2 3 4 5 50\n"
+                                                 "2005-04-02,4,8,15,16,23,42\n");
+    dialogs.answerFileName(path);
+    dialogs.answerYes(); // skip the result already on file
+    dialogs.answerYes(); // append
+    EXPECT_TRUE(w->pressKey(Qt::Key_I, Qt::ControlModifier));
+
+    const auto& calls = dialogs.calls();
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[0].kind, ScriptedDialogs::Kind::OpenFile);
+    EXPECT_EQ(calls[0].title, QStringLiteral("Sonuçların Alınacağı Dosya"));
+    EXPECT_EQ(calls[0].text, QStringLiteral("Metin ve CSV dosyaları (*.txt *.csv);;Tüm dosyalar (*)"));
+    EXPECT_EQ(calls[1].text, QStringLiteral("Dosyadaki 1 kolon mevcut sonuçlarla (veya dosyadaki önceki bir "
+                                            "satırla) aynı.\r\rAynı olan kolonlar atlansın mı ?"));
+    EXPECT_EQ(calls[2].text, QStringLiteral(" 2 kolon sonuçlar ('VELMORIX.RES') dosyasının sonuna eklenecek."
+                                            "\r\rDevam etmek istiyormusunuz ?"));
+    EXPECT_EQ(calls[3].title, QStringLiteral(" VELMORIX 653 Dizimci u4.5"));
+    EXPECT_TRUE(
+        calls[3].text.startsWith(QStringLiteral("'cekilis.csv' dosyasından 2 sonuç kolonu eklendi.")));
+    EXPECT_TRUE(
+        calls[3].text.endsWith(QStringLiteral("Hatalı satırlar (atlandı):\rSatır 1: 6 top yok (3 sayı)"
+                                              "\rSatır 4: 1-49 dışında sayı (50)")))
+        << calls[3].text.toStdString();
+
+    EXPECT_EQ(data.readRecords(files::Results),
+              (std::vector<ColumnRecord>{rec(2005001, {3, 11, 12, 14, 41, 43}),
+                                         rec(encodeDateCode(2005, 3, 19), {2, 9, 17, 21, 30, 45}),
+                                         rec(encodeDateCode(2005, 4, 2), {4, 8, 15, 16, 23, 42})}));
+    // The editor shows the file as it is now, at its last result.
+    EXPECT_EQ(listLines(w).size(), 3);
+    EXPECT_EQ(w->currentRecord(), 3);
+    EXPECT_EQ(state.RangeLast, 3);
+    EXPECT_EQ(data.fileNames(), (std::vector<std::string>{"VELMORIX.RES", "cekilis.csv"}));
+}
+
+TEST_F(ResultsImportWindowTest, CancelNoAndNothingValidChangeNothing) {
+    data.writeRecords(files::Results, {rec(2005001, {3, 11, 12, 14, 41, 43})});
+    FrmResults* w = results();
+    const auto before = data.readBytes(files::Results);
+    QAction* menu = w->findChild<QAction*>(QStringLiteral("mnuImport"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->text(), QStringLiteral("Sonuçları metin/CSV dosyasından al..."));
+
+    dialogs.answerFileName(std::nullopt);
+    menu->trigger();
+    EXPECT_EQ(dialogs.calls().size(), 1u);
+
+    dialogs.answerFileName(textFile("bos.txt", "Başlık\n1 2 3\n"));
+    menu->trigger();
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
+    EXPECT_EQ(lastText(), QStringLiteral("Dosyada eklenecek geçerli bir sonuç kolonu bulunamadı !\r\r"
+                                         "Hatalı satırlar (atlandı):\rSatır 2: 6 top yok (3 sayı)"));
+
+    dialogs.answerFileName(textFile("yeni.txt", "7 8 9 10 11 12\n"));
+    dialogs.answerNo();
+    menu->trigger();
+    EXPECT_EQ(data.readBytes(files::Results), before);
+
+    dialogs.answerFileName(QString::fromStdString((data.path() / "yok.txt").string()));
+    menu->trigger();
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
+    EXPECT_TRUE(lastText().startsWith(QStringLiteral("'yok.txt' dosyası ile işlem yapılamadı !")));
+    EXPECT_EQ(data.readBytes(files::Results), before);
+    EXPECT_EQ(dialogs.pendingAnswers(), 0u);
+}
+
+TEST_F(ResultsImportWindowTest, AFailedWriteKeepsTheResults) {
+    data.writeRecords(files::Results, {rec(2005001, {3, 11, 12, 14, 41, 43})});
+    FrmResults* w = results();
+    const auto before = data.readBytes(files::Results);
+    const QString path = textFile("yeni.txt", "7 8 9 10 11 12\n");
+    data.dir().setFaultHook(
+        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Rename ? ENOSPC : 0; });
+    dialogs.answerFileName(path);
+    dialogs.answerYes();
+    w->importResults();
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
+    EXPECT_TRUE(lastText().startsWith(QStringLiteral("'VELMORIX.RES' dosyası ile işlem yapılamadı !")));
+    EXPECT_EQ(data.readBytes(files::Results), before);
+    EXPECT_EQ(listLines(w).size(), 1);
+}
+
+TEST_F(ResultsImportWindowTest, AFullFileTakesNoMore) {
+    data.writeRecords(files::Results, numbered(32767));
+    FrmResults* w = results();
+    w->importResults();
+    EXPECT_EQ(lastText(), QStringLiteral("32767 sonuç kolonu var... Yeni bir kolon ekleyemezsiniz !"));
+    EXPECT_EQ(dialogs.calls().size(), 1u); // no file dialog
+}
+
+} // namespace
