@@ -42,6 +42,14 @@ QString FrmComLst::designCaption() {
     return QStringLiteral(" KOMBİNASYON LİSTESİ  [ F10= YARDIM ]");
 }
 
+bool FrmComLst::handleKey(QKeyEvent* event) {
+    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_Z) {
+        restorePreviousList();
+        return true;
+    }
+    return PagedListWindow::handleKey(event);
+}
+
 void FrmComLst::commandKey(int key) {
     // Every command but the statistics and catch-the-zero keys starts with a beep.
     if (key != Qt::Key_F11 && key != Qt::Key_F12)
@@ -270,6 +278,8 @@ void FrmComLst::showHelp() {
         QStringLiteral("END= Son Sayfa"),
         QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
         QStringLiteral("PAGEUP= Önceki Sayfa"),
+        QString(),
+        QStringLiteral("CTRL+Z= Kombinasyon Listesi'ni önceki hali ile değiştir (geri al/yinele)"),
         QString(),
         QStringLiteral("ESC= Kapat/Çık"),
     });

@@ -15,6 +15,10 @@ public:
 
     static QString designCaption();
 
+    bool handleKey(QKeyEvent* event) override;
+    // Ctrl+Z: the list and VELMORIX.OLD change places, after a question.
+    void restorePreviousList();
+
 protected:
     void commandKey(int key) override;
 
