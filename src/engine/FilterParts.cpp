@@ -30,7 +30,7 @@ FilterSelection nothingOn(const FilterSelection& s) {
 }
 
 std::string similarityName(const char* frame, int limit) {
-    return std::string(frame) + " (" + digits(sharedBallsForLimit(limit)) + " benzer top yasak)";
+    return std::string(frame) + " (" + digits(sharedBallsForLimit(limit)) + " benzer)";
 }
 
 // The other filters in the order OtherFiltersTest runs them, with the captions
@@ -120,7 +120,7 @@ std::vector<SelectionPart> selectionParts(const FilterSelection& s, const RunCon
 }
 
 std::string repetitionBanName(int level) {
-    return "Tekrar Yasakları (" + digits(level) + " aynı topla tekrar yasak)";
+    return "Tekrar Yasakları (" + digits(level) + " aynı top)";
 }
 
 } // namespace velmorix

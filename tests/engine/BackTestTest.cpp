@@ -54,7 +54,7 @@ TEST(BackTestTest, ResultsMadeSoThatTheAnswerIsKnown) {
     EXPECT_EQ(r.thrownOut, 4);
     EXPECT_EQ(r.parts, (std::vector<BackTestPart>{
                            {FilterPart::Sums, "Toplam Filtreleri", 2, 2},
-                           {FilterPart::Results, "Sonuçlar (3 benzer top yasak)", 0, 1},
+                           {FilterPart::Results, "Sonuçlar (3 benzer)", 0, 1},
                            {FilterPart::LastWeekSpan, "Son hafta sayı farkı yasak", 1, 1},
                            {FilterPart::SumRepeat, "Sayı toplamı aynı olamaz", 1, 1},
                        }));
@@ -65,7 +65,7 @@ TEST(BackTestTest, ResultsMadeSoThatTheAnswerIsKnown) {
                                "\rSayı toplamı aynı olamaz = 1"
                                "\r\rFiltrelerin tek başına eledikleri:"
                                "\rToplam Filtreleri = 2  (%28.5)"
-                               "\rSonuçlar (3 benzer top yasak) = 1  (%14.2)"
+                               "\rSonuçlar (3 benzer) = 1  (%14.2)"
                                "\rSon hafta sayı farkı yasak = 1  (%14.2)"
                                "\rSayı toplamı aynı olamaz = 1  (%14.2)"
                                "\r\rNOT: Topları geçersiz olan 1 kayıt test edilmedi."

@@ -187,10 +187,9 @@ TEST(LiveCountTest, NamesThePartsAsTheFiltersWindowDoes) {
     std::vector<std::string> names;
     for (const PartCount& p : live.parts)
         names.push_back(p.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Toplam Filtreleri", "Sonuçlar (4 benzer top yasak)",
+    EXPECT_EQ(names, (std::vector<std::string>{"Toplam Filtreleri", "Sonuçlar (4 benzer)",
                                                "6 tek ve 6 çift yasağı", "Son hafta sayı farkı yasak",
-                                               "Sayı toplamı aynı olamaz",
-                                               "Tekrar Yasakları (4 aynı topla tekrar yasak)"}));
+                                               "Sayı toplamı aynı olamaz", "Tekrar Yasakları (4 aynı top)"}));
     EXPECT_EQ(liveCountLabel(live.survivors), "Tahmini Uygun Kombinasyon = " + Str(live.survivors));
     EXPECT_EQ(liveCountLabel(12), "Tahmini Uygun Kombinasyon =  12");
 }
