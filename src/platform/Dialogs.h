@@ -22,8 +22,12 @@ public:
                                          const QString& defaultText) = 0;
     // File dialog for choosing an existing file to open; `filter` as Qt's
     // name filters ("Metin dosyaları (*.txt *.csv);;Tüm dosyalar (*)").
-    // Nothing when cancelled.
-    virtual std::optional<QString> openFileName(const QString& title, const QString& filter) = 0;
+    // Nothing when cancelled; a seam that offers no file dialog cancels it.
+    virtual std::optional<QString> openFileName(const QString& title, const QString& filter) {
+        (void)title;
+        (void)filter;
+        return std::nullopt;
+    }
     virtual void beep() = 0;
     // The window the boxes belong to (may be null).
     virtual void setParentWindow(QWidget* parent) { (void)parent; }
