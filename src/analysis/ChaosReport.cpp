@@ -118,7 +118,7 @@ std::string build(const std::vector<ColumnRecord>& range, int first, int last, c
 namespace {
 
 ChaosRun testCopy(const DataDir& dir, int32_t first, int32_t last, const std::string& dateTime,
-                  const chaosreport::Progress& progress) {
+                  const chaosreport::Progress& progress, std::string& report) {
     ChaosRun run;
     run.count = recordCount(dir, files::ResultsCopy);
     if (run.count == 0) {
@@ -134,11 +134,8 @@ ChaosRun testCopy(const DataDir& dir, int32_t first, int32_t last, const std::st
         return run;
     }
     const std::vector<ColumnRecord> range = readRecords(dir, files::ResultsCopy, first, last - first + 1);
-    const std::string bytes = chaosreport::build(range, first, last, dateTime, progress);
-    SafeFileWriter writer(dir, files::Text, defaultTempName(files::Text));
-    writer.write(bytes.data(), bytes.size());
-    writer.commit();
-    run.bytes = static_cast<int64_t>(bytes.size());
+    report = chaosreport::build(range, first, last, dateTime, progress);
+    run.bytes = static_cast<int64_t>(report.size());
     return run;
 }
 
@@ -150,8 +147,9 @@ ChaosRun runChaosReport(const DataDir& dir, int32_t first, int32_t last, const s
         return {ChaosRun::Outcome::NoResults, 0, 0};
     copyFileSafe(dir, files::Results, files::ResultsCopy);
     ChaosRun run;
+    std::string report;
     try {
-        run = testCopy(dir, first, last, dateTime, progress);
+        run = testCopy(dir, first, last, dateTime, progress, report);
     } catch (...) {
         // The working copy goes on every path; the first error is the one to
         // report.
@@ -161,7 +159,14 @@ ChaosRun runChaosReport(const DataDir& dir, int32_t first, int32_t last, const s
         }
         throw;
     }
+    // The working copy goes before the report takes its place: when it cannot
+    // be removed, VELMORIX.TXT is still the old one and the error says why.
     dir.remove(files::ResultsCopy);
+    if (run.outcome == ChaosRun::Outcome::Written) {
+        SafeFileWriter writer(dir, files::Text, defaultTempName(files::Text));
+        writer.write(report.data(), report.size());
+        writer.commit();
+    }
     return run;
 }
 
