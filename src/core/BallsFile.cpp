@@ -90,19 +90,18 @@ BallsLoad loadBankers(AppState& state, const DataDir& dir, LoadForm form) {
     return bankers.empty() ? BallsLoad::Emptied : BallsLoad::Loaded;
 }
 
-void saveBag(const AppState& state, const DataDir& dir) {
-    Words w = readWords(dir);
+namespace {
+
+void putBag(const AppState& state, Words& w) {
     const int n = state.BagBalls.count();
     w.set(1, static_cast<int16_t>(n));
     for (int i = 1; i <= n; ++i)
         w.set(i + 1, state.BagBalls[i]);
     for (int r = n + 2; r <= 50; ++r)
         w.set(r, 0);
-    writeWholeFile(dir, files::Balls, w.bytes);
 }
 
-void saveBankers(const AppState& state, const DataDir& dir) {
-    Words w = readWords(dir);
+void putBankers(const AppState& state, Words& w) {
     if (w.length() < 2) {
         w.bytes.clear();
         for (int r = 1; r <= 50; ++r)
@@ -112,6 +111,26 @@ void saveBankers(const AppState& state, const DataDir& dir) {
     w.set(51, static_cast<int16_t>(m));
     for (int i = 1; i <= m; ++i)
         w.set(51 + i, state.BankoBalls[i]);
+}
+
+} // namespace
+
+void saveBag(const AppState& state, const DataDir& dir) {
+    Words w = readWords(dir);
+    putBag(state, w);
+    writeWholeFile(dir, files::Balls, w.bytes);
+}
+
+void saveBankers(const AppState& state, const DataDir& dir) {
+    Words w = readWords(dir);
+    putBankers(state, w);
+    writeWholeFile(dir, files::Balls, w.bytes);
+}
+
+void saveBagAndBankers(const AppState& state, const DataDir& dir) {
+    Words w = readWords(dir);
+    putBag(state, w);
+    putBankers(state, w);
     writeWholeFile(dir, files::Balls, w.bytes);
 }
 

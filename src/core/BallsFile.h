@@ -25,6 +25,8 @@ BallsLoad loadBag(AppState& state, const DataDir& dir, LoadForm form);
 BallsLoad loadBankers(AppState& state, const DataDir& dir, LoadForm form);
 void saveBag(const AppState& state, const DataDir& dir);
 void saveBankers(const AppState& state, const DataDir& dir);
+// Both in one rewrite, so a failure leaves neither half saved.
+void saveBagAndBankers(const AppState& state, const DataDir& dir);
 
 inline constexpr const char* BallsFileCorruptText = "'VELMORIX.DAT' dosyası bozuk !";
 

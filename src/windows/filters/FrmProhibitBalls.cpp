@@ -66,10 +66,7 @@ void FrmProhibit::saveBalls() {
         return;
     // The bankers are written even when there are none (M = 0): bankers the
     // player cleared must not come back with the next load.
-    const bool saved = guarded([this] {
-        saveBag(state(), dir());
-        saveBankers(state(), dir());
-    });
+    const bool saved = guarded([this] { saveBagAndBankers(state(), dir()); });
     if (saved)
         dialogs().show(prohibittexts::ballsSaved(), programTitle(), DialogIcon::None);
 }
