@@ -47,16 +47,11 @@ std::vector<ColumnRecord> goodColumns(int count, uint64_t seed) {
 }
 
 std::vector<ColumnRecord> damagedColumns() {
-    return {record(KeepMark, {0, 2, 3, 4, 5, 6}),
-            record(KeepMark, {1, 2, 3, 4, 5, 50}),
-            record(0, {-1, 7, 8, 9, 10, 11}),
-            record(0, {32767, 12, 13, 14, 15, 16}),
-            record(0, {-32768, 17, 18, 19, 20, 21}),
-            record(KeepMark, {5, 5, 6, 7, 8, 9}),
-            record(KeepMark, {7, 7, 7, 7, 7, 7}),
-            record(KeepMark, {49, 40, 31, 22, 13, 4}),
-            record(INT32_MIN, {1, 11, 21, 31, 41, 49}),
-            record(INT32_MAX, {2, 12, 22, 32, 42, 48}),
+    return {record(KeepMark, {0, 2, 3, 4, 5, 6}),       record(KeepMark, {1, 2, 3, 4, 5, 50}),
+            record(0, {-1, 7, 8, 9, 10, 11}),           record(0, {32767, 12, 13, 14, 15, 16}),
+            record(0, {-32768, 17, 18, 19, 20, 21}),    record(KeepMark, {5, 5, 6, 7, 8, 9}),
+            record(KeepMark, {7, 7, 7, 7, 7, 7}),       record(KeepMark, {49, 40, 31, 22, 13, 4}),
+            record(INT32_MIN, {1, 11, 21, 31, 41, 49}), record(INT32_MAX, {2, 12, 22, 32, 42, 48}),
             record(-1, {3, 13, 23, 33, 43, 47})};
 }
 
@@ -85,9 +80,9 @@ std::vector<DamagedFile> damagedLists() {
     const auto mixedBytes = encodeRecords(mixed);
     return {{"mixed", mixedBytes},
             {"only-damaged", encodeRecords(bad)},
-            {"torn-last-record", cut(mixedBytes, mixedBytes.size() - 3)},     // 13 of 16: counts, zero-filled
-            {"half-record-odd", cut(mixedBytes, 16 * 51 + 8)},               // 51.5: rounds to 52
-            {"half-record-even", cut(mixedBytes, 16 * 50 + 8)},              // 50.5: rounds to 50
+            {"torn-last-record", cut(mixedBytes, mixedBytes.size() - 3)}, // 13 of 16: counts, zero-filled
+            {"half-record-odd", cut(mixedBytes, 16 * 51 + 8)},            // 51.5: rounds to 52
+            {"half-record-even", cut(mixedBytes, 16 * 50 + 8)},           // 50.5: rounds to 50
             {"stray-bytes", cut(encodeRecords(goodColumns(30, 8)), 16 * 30 + 5)},
             {"seven-bytes", cut(mixedBytes, 7)},
             {"nine-bytes", cut(mixedBytes, 9)},

@@ -1,1 +1,475 @@
+// Every family of rewrite, run once to see which file-system steps it takes,
+// then again with each of those steps failing in turn (temporary not
+// creatable, device full half-way, sync refused, rename refused, removal
+// refused). Each time the files are as they were, no temporary is left but
+// the ones the program names, and the window says "! HATA !" naming the file,
+// with no success message after it.
+#include "DamagedFiles.h"
+#include "FaultInjection.h"
+#include "ProgramEnv.h"
+
+#include "core/BallsFile.h"
+#include "core/ColumnFile.h"
+#include "core/FilterSelection.h"
+#include "engine/SelectionFile.h"
+#include "support/ScriptedDialogs.h"
+#include "windows/analysis/FrmRep.h"
+#include "windows/analysis/FrmResFilt.h"
+#include "windows/balls/FrmBalls.h"
+#include "windows/balls/FrmBanko.h"
+#include "windows/editors/FrmOKList.h"
+#include "windows/editors/FrmResults.h"
+#include "windows/editors/FrmYasak6.h"
+#include "windows/editors/FrmZero.h"
+#include "windows/editors/RecordEditorWindow.h"
+#include "windows/filters/FrmProhibit.h"
+#include "windows/filters/FrmYasak2.h"
+#include "windows/lists/FrmComLst.h"
+#include "windows/lists/FrmRnd.h"
+#include "windows/main/FrmLoto.h"
+#include "windows/methods/FrmArbitGrp.h"
+#include "windows/methods/FrmCLFilt.h"
+#include "windows/methods/FrmKuantum.h"
+#include "windows/methods/FrmTakip.h"
+#include "windows/methods/FrmYS2Flt.h"
+#include "windows/print/ListPrintDialog.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
 #include <gtest/gtest.h>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("! HATA !");
+
+struct DiskScenario {
+    std::string name;
+    std::function<void(ProgramEnv&)> prepare;
+    std::function<void(ProgramEnv&, ScriptedDialogs&)> run;
+    // Files an earlier, completed step of the command may already have replaced.
+    std::set<std::string> mayChange = {};
+};
+
+void PrintTo(const DiskScenario& s, std::ostream* os) {
+    *os << s.name;
+}
+
+// A data folder as a player has it: results, played columns, sextets, a
+// list, random columns, catch-the-zero columns, forbidden pairs, a saved
+// selection, bag and bankers, a grouping and an old text report.
+void typicalFolder(ProgramEnv& env) {
+    TempDataDir& d = env.data;
+    d.writeRecords(files::Results, goodColumns(40, 1));
+    d.writeRecords(files::Played, goodColumns(12, 2));
+    d.writeRecords(files::Sextets, goodColumns(8, 3));
+    d.writeRecords(files::List, goodColumns(30, 4));
+    d.writeRecords(files::Random, goodColumns(20, 5));
+    d.writeRecords(files::Zero, goodColumns(6, 6));
+    d.writeWords(files::Pairs, {1 * 50 + 2, 3 * 50 + 4, 10 * 50 + 20});
+    const auto sel = FilterSelection::startup().toRecords();
+    d.writeWords(files::Selection, std::vector<int16_t>(sel.begin(), sel.end()));
+    std::vector<int16_t> balls(50, 0);
+    balls[0] = 12;
+    for (int i = 1; i <= 12; ++i)
+        balls[static_cast<std::size_t>(i)] = static_cast<int16_t>(4 * i);
+    balls.insert(balls.end(), {1, 1});
+    d.writeWords(files::Balls, balls);
+    d.writeBytes(files::Groups, std::vector<unsigned char>(150, 0)); // no magic: ignored, but present
+    d.writeBytes(files::Text, {'e', 's', 'k', 'i', '\r', '\n'});
+    for (int i = 1; i <= 12; ++i)
+        env.state.BagBalls.push(4 * i);
+    env.state.BankoBalls.push(1);
+}
+
+void setText(QWidget* w, const char* name, const QString& text) {
+    auto* box = w->findChild<QLineEdit*>(QString::fromLatin1(name));
+    ASSERT_NE(box, nullptr) << name;
+    box->setText(text);
+}
+
+void typeCells(QWidget* w, std::initializer_list<int> balls) {
+    int i = 0;
+    for (int b : balls)
+        setText(w, ("Text1_" + std::to_string(i++)).c_str(), QString::number(b));
+}
+
+template <class W> W* openWindow(ProgramEnv& env, WindowId id) {
+    W* w = env.open<W>(id);
+    EXPECT_NE(w, nullptr);
+    return w;
+}
+
+// Runs a results-range operation of the results range dialog over results 1..40.
+void resultsOperation(ProgramEnv& env, ScriptedDialogs&, int16_t mode, int16_t subMode = 0) {
+    env.state.ResultsDialogMode = mode;
+    env.state.ResultsDialogSubMode = subMode;
+    auto* w = openWindow<FrmResFilt>(env, WindowId::ResFilt);
+    setText(w, "Text1", QStringLiteral("1"));
+    setText(w, "Text2", QStringLiteral("40"));
+    setText(w, "Text3", QStringLiteral("2"));
+    w->apply();
+}
+
+std::vector<DiskScenario> scenarios() {
+    const auto pressing = [](WindowId id, int key, std::vector<std::optional<QString>> inputs, int yes) {
+        return [=](ProgramEnv& env, ScriptedDialogs& d) {
+            auto* w = openWindow<VelmorixWindow>(env, id);
+            for (const auto& i : inputs)
+                d.answerInput(i);
+            for (int k = 0; k < yes; ++k)
+                d.answerYes();
+            w->pressKey(key);
+        };
+    };
+    const auto editorDelete = [](WindowId id) {
+        return [=](ProgramEnv& env, ScriptedDialogs& d) {
+            auto* w = openWindow<RecordEditorWindow>(env, id);
+            w->nextRecord();
+            d.answerYes();
+            w->deleteRecord();
+        };
+    };
+    const auto editorAppend = [](WindowId id) {
+        return [=](ProgramEnv& env, ScriptedDialogs& d) {
+            auto* w = openWindow<RecordEditorWindow>(env, id);
+            w->newRecord();
+            typeCells(w, {3, 9, 17, 28, 33, 45});
+            d.answerYes();
+            w->saveRecord();
+        };
+    };
+    return {
+        // The filters window: build, filter the list, save the selection, bag and bankers, a played column.
+        {"BuildNewList",
+         typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmProhibit>(env, WindowId::Prohibit);
+             d.answerYes();
+             w->createList();
+         },
+         {files::OldList}},
+        {"FilterExistingList", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmProhibit>(env, WindowId::Prohibit);
+             d.answerYes();
+             d.answerNo(); // keep the columns outside the bag
+             w->applyFilters(false);
+         }},
+        {"SaveSelection", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmProhibit>(env, WindowId::Prohibit);
+             d.answerYes();
+             w->saveSelection();
+         }},
+        {"SaveBallsFromFilters", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmProhibit>(env, WindowId::Prohibit);
+             env.state.BagBalls.push(49);
+             d.answerYes();
+             w->saveBalls();
+         }},
+        {"SavePlayedColumn", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmProhibit>(env, WindowId::Prohibit);
+             for (int i = 0; i < 6; ++i)
+                 w->columnBox(i)->setText(QString::number(7 * i + 2));
+             d.answerYes();
+             w->savePlayedColumn();
+         }},
+        // The bag and banker windows.
+        {"SaveBag", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmBalls>(env, WindowId::Balls);
+             w->box(30)->setChecked(true);
+             d.answerYes();
+             w->save();
+         }},
+        {"SaveBankers", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmBanko>(env, WindowId::Banko);
+             w->selectCount(2);
+             w->entry(0)->setText(QStringLiteral("5"));
+             w->entry(1)->setText(QStringLiteral("9"));
+             d.answerYes();
+             w->save();
+         }},
+        // The main window saves its column to the random list.
+        {"SaveMainWindowColumn", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs&) {
+             auto* w = openWindow<FrmLoto>(env, WindowId::Loto);
+             env.state.CurColumn = {0, 4, 8, 12, 16, 20, 24};
+             w->saveColumn();
+         }},
+        // The combination list window.
+        {"ListAppendToPlayed", typicalFolder, pressing(WindowId::ComLst, Qt::Key_F1, {}, 1)},
+        {"ListAppendToSextets", typicalFolder, pressing(WindowId::ComLst, Qt::Key_F2, {}, 1)},
+        {"ListDeleteOneColumn",
+         typicalFolder,
+         pressing(WindowId::ComLst, Qt::Key_F3, {QStringLiteral("2")}, 0),
+         {files::OldList}},
+        {"ListDeleteFile", typicalFolder, pressing(WindowId::ComLst, Qt::Key_F4, {}, 1)},
+        {"ListEliminateUnwantedNumbers", typicalFolder,
+         pressing(WindowId::ComLst, Qt::Key_F5, {QStringLiteral("8,12")}, 1)},
+        {"ListEliminateWantedNumbers", typicalFolder,
+         pressing(WindowId::ComLst, Qt::Key_F6, {QStringLiteral("8,12,16")}, 1)},
+        {"ListEliminateUnwantedPair", typicalFolder,
+         pressing(WindowId::ComLst, Qt::Key_F7, {QStringLiteral("8-12")}, 1)},
+        {"ListEliminatePairDifferences", typicalFolder, pressing(WindowId::ComLst, Qt::Key_F8, {}, 1)},
+        // The long played columns and sextets lists.
+        {"PlayedListDeleteOneColumn", typicalFolder,
+         pressing(WindowId::OKLst, Qt::Key_F3, {QStringLiteral("2")}, 0)},
+        {"PlayedListAppendToSextets", typicalFolder, pressing(WindowId::OKLst, Qt::Key_F8, {}, 1)},
+        {"SextetsListDeleteOneColumn", typicalFolder,
+         pressing(WindowId::Ysk6, Qt::Key_F3, {QStringLiteral("2")}, 0)},
+        {"SextetsListSaveAsList",
+         typicalFolder,
+         pressing(WindowId::Ysk6, Qt::Key_F5, {}, 1),
+         {files::OldList}},
+        {"SextetsListWriteText", typicalFolder, pressing(WindowId::Ysk6, Qt::Key_F8, {}, 0)},
+        // The random column list and its generator.
+        {"RandomListAppendToPlayed", typicalFolder, pressing(WindowId::RndLst, Qt::Key_F1, {}, 1)},
+        {"RandomListAppendToSextets", typicalFolder, pressing(WindowId::RndLst, Qt::Key_F2, {}, 1)},
+        {"RandomListAppendToList", typicalFolder, pressing(WindowId::RndLst, Qt::Key_F3, {}, 1)},
+        {"RandomListDeleteOneColumn", typicalFolder,
+         pressing(WindowId::RndLst, Qt::Key_F5, {QStringLiteral("2")}, 0)},
+        {"RandomListChaosElimination", typicalFolder, pressing(WindowId::RndLst, Qt::Key_F7, {}, 1)},
+        {"RandomListSaveAsList",
+         typicalFolder,
+         pressing(WindowId::RndLst, Qt::Key_F8, {}, 1),
+         {files::OldList}},
+        {"RandomListNew", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmRnd>(env, WindowId::Rnd);
+             w->Option1->setChecked(true);
+             w->Text1->setText(QStringLiteral("25"));
+             d.answerYes();
+             w->generate();
+         }},
+        {"RandomListAppend", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmRnd>(env, WindowId::Rnd);
+             w->Option2->setChecked(true);
+             w->Text1->setText(QStringLiteral("25"));
+             d.answerYes();
+             w->generate();
+         }},
+        // The record editors: delete one record, add one.
+        {"ResultsDeleteOne", typicalFolder, editorDelete(WindowId::Results)},
+        {"ResultsAppend", typicalFolder, editorAppend(WindowId::Results)},
+        {"PlayedDeleteOne", typicalFolder, editorDelete(WindowId::OKList)},
+        {"PlayedAppend", typicalFolder, editorAppend(WindowId::OKList)},
+        {"PlayedAddToSextets", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmOKList>(env, WindowId::OKList);
+             d.answerYes();
+             w->addToSextets();
+         }},
+        {"SextetsDeleteOne", typicalFolder, editorDelete(WindowId::Yasak6)},
+        {"SextetsAppend", typicalFolder, editorAppend(WindowId::Yasak6)},
+        {"SextetsCopyToList",
+         typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmYasak6>(env, WindowId::Yasak6);
+             d.answerYes();
+             w->copyToCombinationList();
+         },
+         {files::OldList}},
+        {"SextetsWriteText", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs&) {
+             openWindow<FrmYasak6>(env, WindowId::Yasak6)->writeTextFile();
+         }},
+        {"ZeroDeleteOne", typicalFolder, editorDelete(WindowId::Zero)},
+        {"ZeroAppend", typicalFolder, editorAppend(WindowId::Zero)},
+        {"ZeroFilterList", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmZero>(env, WindowId::Zero);
+             setText(w, "Text2", QStringLiteral("1"));
+             setText(w, "Text3", QStringLiteral("6"));
+             d.answerYes();
+             w->filterList(catchzero::Rule::AnyZero);
+         }},
+        {"ZeroCopyToPlayed", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmZero>(env, WindowId::Zero);
+             d.answerYes();
+             w->copyToPlayed();
+         }},
+        {"ZeroCopyFromPlayed", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmZero>(env, WindowId::Zero);
+             d.answerYes();
+             w->copyFromPlayed();
+         }},
+        // The forbidden pairs: the editor, and pairs made from the played columns or the results.
+        {"PairsSave", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmYasak2>(env, WindowId::Yasak2);
+             w->box(7)->setChecked(true);
+             d.answerYes();
+             w->save();
+         }},
+        {"PairsDeleteFile", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmYasak2>(env, WindowId::Yasak2);
+             d.answerYes();
+             w->deleteFile();
+         }},
+        {"PairsFromPlayed", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs&) { openWindow<FrmYS2Flt>(env, WindowId::YS2Flt)->apply(); }},
+        {"PairsFromResults", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) { resultsOperation(env, d, 6); }},
+        {"ResultsSavedAsSextets", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) { resultsOperation(env, d, 8); }},
+        {"ResultsAddedToSextets",
+         [](ProgramEnv& env) {
+             typicalFolder(env);
+             env.data.writeRecords(files::Sextets, goodColumns(8, 99));
+         },
+         [](ProgramEnv& env, ScriptedDialogs& d) { resultsOperation(env, d, 9); }},
+        {"ResultsSavedAsList",
+         typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) { resultsOperation(env, d, 10); },
+         {files::OldList}},
+        {"ChaosReportText", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) { resultsOperation(env, d, 0, 4); }},
+        {"StatisticsSumLimits", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             resultsOperation(env, d, dialogmode::Repetitions);
+             auto* rep = env.registry.getAs<FrmRep>(WindowId::Rep);
+             ASSERT_NE(rep, nullptr);
+             rep->onActivated();
+             d.answerYes();
+             rep->saveSumLimits();
+         }},
+        // The print dialogs write the lists to VELMORIX.TXT.
+        {"WriteListText", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<ListPrintDialog>(env, WindowId::CLPrint);
+             w->Option1->setChecked(true);
+             w->Text1->setText(QStringLiteral("1"));
+             d.answerYes();
+             w->run();
+         }},
+        {"WritePlayedText", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<ListPrintDialog>(env, WindowId::OKPrint);
+             w->Option1->setChecked(true);
+             d.answerYes();
+             w->run();
+         }},
+        // The methods: grouping, quantum, following numbers.
+        {"GroupingSave", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmArbitGrp>(env, WindowId::ArbitGrp);
+             w->selectGroup(1);
+             for (int b = 1; b <= 12; ++b)
+                 w->addBall(b);
+             d.answerYes();
+             w->saveGrouping();
+         }},
+        {"GroupingFilterList",
+         typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmArbitGrp>(env, WindowId::ArbitGrp);
+             w->selectGroup(1);
+             for (int b = 1; b <= 30; ++b)
+                 w->addBall(b);
+             d.answerYes();
+             w->filterOnly();
+         },
+         {files::OldList}},
+        {"QuantumRankGroups", typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             env.state.RangeFirst = 1;
+             env.state.RangeLast = 40;
+             auto* w = openWindow<FrmKuantum>(env, WindowId::Kuantum);
+             d.answerYes();
+             w->saveRankGroups();
+         }},
+        {"FollowingFilterList",
+         typicalFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             env.state.RangeFirst = 1;
+             env.state.RangeLast = 40;
+             auto* w = openWindow<FrmTakip>(env, WindowId::Takip);
+             d.answerYes();
+             w->apply();
+         },
+         {files::OldList}},
+    };
+}
+
+class FailingDisk : public ::testing::TestWithParam<DiskScenario> {};
+
+struct Baseline {
+    std::vector<FileCall> calls;
+    std::vector<QString> messages; // every box but errors
+};
+
+Baseline runBaseline(const DiskScenario& sc) {
+    Baseline b;
+    ScriptedDialogs dialogs;
+    ProgramEnv env(dialogs);
+    sc.prepare(env);
+    const FolderSnapshot before = snapshot(env.data);
+    StepRecorder recorder;
+    recorder.install(env.data.dir());
+    sc.run(env, dialogs);
+    b.calls = recorder.calls();
+    for (const auto& c : dialogs.messages()) {
+        EXPECT_NE(c.title, ErrorTitle) << "the command fails without a fault: " << c.text.toStdString();
+        b.messages.push_back(c.text);
+    }
+    EXPECT_TRUE(snapshot(env.data) != before) << "the command changed nothing";
+    return b;
+}
+
+TEST_P(FailingDisk, EveryStepThatFailsLeavesTheFilesAndSaysWhichFile) {
+    const DiskScenario& sc = GetParam();
+    const Baseline base = runBaseline(sc);
+    ASSERT_FALSE(base.calls.empty()) << "the command took no file-system step";
+    if (std::getenv("VELMORIX_SHOW_STEPS"))
+        for (const auto& c : base.calls)
+            std::cout << sc.name << ": " << describe(c) << '\n';
+    for (std::size_t i = 0; i < base.calls.size(); ++i) {
+        SCOPED_TRACE("failing step " + std::to_string(i) + ": " + describe(base.calls[i]));
+        ScriptedDialogs dialogs;
+        ProgramEnv env(dialogs);
+        sc.prepare(env);
+        const FolderSnapshot before = snapshot(env.data);
+        StepFailure failure(i);
+        failure.install(env.data.dir());
+        sc.run(env, dialogs);
+        env.data.dir().setFaultHook({});
+        ASSERT_TRUE(failure.failed().has_value()) << "the command took other steps than before";
+
+        for (const auto& line : folderDamage(before, snapshot(env.data), sc.mayChange))
+            ADD_FAILURE() << line;
+
+        const auto& calls = dialogs.calls();
+        const auto error = std::find_if(calls.begin(), calls.end(), [](const ScriptedDialogs::Call& c) {
+            return c.kind == ScriptedDialogs::Kind::Message && c.title == ErrorTitle;
+        });
+        ASSERT_NE(error, calls.end()) << "no \"! HATA !\" box";
+        const std::string named = targetOf(failure.failed()->name);
+        EXPECT_TRUE(error->text.contains(QString::fromStdString(named)))
+            << "the box does not name " << named << ": " << error->text.toStdString();
+        for (auto c = error + 1; c != calls.end(); ++c)
+            if (c->kind == ScriptedDialogs::Kind::Message && c->title != ErrorTitle) {
+                EXPECT_EQ(std::count(base.messages.begin(), base.messages.end(), c->text), 0)
+                    << "a success message after the error: " << c->text.toStdString();
+            }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, FailingDisk, ::testing::ValuesIn(scenarios()),
+                         [](const auto& info) { return info.param.name; });
+
+} // namespace

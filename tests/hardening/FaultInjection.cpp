@@ -55,16 +55,17 @@ FolderSnapshot snapshot(const TempDataDir& data) {
 }
 
 const std::set<std::string>& namedTemporaries() {
-    static const std::set<std::string> names = {files::OldList,       files::Temp,          files::ListDelete,
-                                                files::RandomDelete,  files::ResultsDelete, files::PlayedDelete,
-                                                files::SextetsDelete, files::ZeroDelete,    files::ResultsCopy};
+    static const std::set<std::string> names = {
+        files::OldList,       files::Temp,          files::ListDelete,
+        files::RandomDelete,  files::ResultsDelete, files::PlayedDelete,
+        files::SextetsDelete, files::ZeroDelete,    files::ResultsCopy};
     return names;
 }
 
 const std::set<std::string>& dataFileNames() {
-    static const std::set<std::string> names = {files::List,    files::Random,    files::Played, files::Sextets,
-                                                files::Results, files::Zero,      files::Balls,  files::Selection,
-                                                files::Pairs,   files::Groups,    files::Text};
+    static const std::set<std::string> names = {
+        files::List,  files::Random,    files::Played, files::Sextets, files::Results, files::Zero,
+        files::Balls, files::Selection, files::Pairs,  files::Groups,  files::Text};
     return names;
 }
 
