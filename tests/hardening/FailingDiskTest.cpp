@@ -39,8 +39,8 @@
 #include <QRadioButton>
 #include <cstdlib>
 #include <functional>
-#include <iostream>
 #include <gtest/gtest.h>
+#include <iostream>
 
 using namespace velmorix;
 using namespace velmorix::test;
@@ -86,6 +86,18 @@ void typicalFolder(ProgramEnv& env) {
     for (int i = 1; i <= 12; ++i)
         env.state.BagBalls.push(4 * i);
     env.state.BankoBalls.push(1);
+}
+
+// A ranking of the balls and wide quantum limits, as the quantum window hands them over.
+void quantumFolder(ProgramEnv& env) {
+    typicalFolder(env);
+    QuantumSettings& q = env.state.Quantum;
+    for (int p = 1; p <= 49; ++p)
+        q.Rtor[static_cast<std::size_t>(p)] = static_cast<int16_t>(50 - p);
+    q.Rtor[0] = 12;
+    q.Rtor[50] = 12;
+    q.GKMIN = 60;
+    q.GKMAX = 240;
 }
 
 void setText(QWidget* w, const char* name, const QString& text) {
@@ -208,6 +220,14 @@ std::vector<DiskScenario> scenarios() {
              w->saveColumn();
          }},
         // The combination list window.
+        // A list of more than a megabyte: the device fills up after the first block.
+        {"ListEliminateLargeList",
+         [](ProgramEnv& env) {
+             typicalFolder(env);
+             env.data.writeRecords(files::List, goodColumns(70000, 11));
+         },
+         pressing(WindowId::ComLst, Qt::Key_F5, {QStringLiteral("8")}, 1),
+         {files::OldList}},
         {"ListAppendToPlayed", typicalFolder, pressing(WindowId::ComLst, Qt::Key_F1, {}, 1)},
         {"ListAppendToSextets", typicalFolder, pressing(WindowId::ComLst, Qt::Key_F2, {}, 1)},
         {"ListDeleteOneColumn",
@@ -393,6 +413,34 @@ std::vector<DiskScenario> scenarios() {
              d.answerYes();
              w->saveRankGroups();
          }},
+        {"QuantumListDeleteOne",
+         typicalFolder,
+         pressing(WindowId::KuantLst, Qt::Key_F1, {QStringLiteral("2")}, 0),
+         {files::OldList}},
+        {"QuantumListEliminateMinimum",
+         quantumFolder,
+         pressing(WindowId::KuantLst, Qt::Key_F2, {QStringLiteral("60")}, 1),
+         {files::OldList}},
+        {"QuantumFilterEliminate",
+         quantumFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmCLFilt>(env, WindowId::CLFilt);
+             w->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+             w->chooseEliminate();
+             d.answerYes();
+             w->apply();
+         },
+         {files::OldList}},
+        {"QuantumFilterRandomList",
+         quantumFolder,
+         [](ProgramEnv& env, ScriptedDialogs& d) {
+             auto* w = openWindow<FrmCLFilt>(env, WindowId::CLFilt);
+             setText(w, "Text1", QStringLiteral("20"));
+             setText(w, "Text2", QStringLiteral("500"));
+             d.answerYes();
+             w->apply();
+         },
+         {files::OldList}},
         {"FollowingFilterList",
          typicalFolder,
          [](ProgramEnv& env, ScriptedDialogs& d) {
