@@ -3,6 +3,7 @@
 #include "core/ColumnRecord.h"
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ struct DamagedFile {
     std::string name; // what is wrong with it
     std::vector<unsigned char> bytes;
 };
+inline void PrintTo(const DamagedFile& f, std::ostream* os) {
+    *os << f.name;
+}
 
 // Valid columns, sorted, ball sums in range: the part of a list that is fine.
 std::vector<ColumnRecord> goodColumns(int count, uint64_t seed);

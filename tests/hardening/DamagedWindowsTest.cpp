@@ -1,1 +1,289 @@
+// Hand-made and damaged files in front of the windows: every window opened on
+// a folder of damaged files, every key pressed, answers at random; then what
+// particular windows show for particular damage.
+#include "DamagedFiles.h"
+#include "FolderChecks.h"
+#include "ProgramEnv.h"
+
+#include "core/BallsFile.h"
+#include "core/ColumnFile.h"
+#include "engine/SelectionFile.h"
+#include "support/RandomDialogs.h"
+#include "support/ScriptedDialogs.h"
+#include "support/StateRanges.h"
+#include "windows/balls/FrmBalls.h"
+#include "windows/balls/FrmBanko.h"
+#include "windows/editors/FrmScores.h"
+#include "windows/editors/RecordEditorWindow.h"
+#include "windows/filters/FrmProhibit.h"
+#include "windows/filters/FrmYasak2.h"
+#include "windows/lists/FrmComLst.h"
+#include "windows/methods/FrmArbitGrp.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPointer>
 #include <gtest/gtest.h>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("! HATA !");
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void plantLists(TempDataDir& data, const std::vector<unsigned char>& bytes) {
+    for (const char* name :
+         {files::List, files::Random, files::Played, files::Sextets, files::Results, files::Zero})
+        data.writeBytes(name, bytes);
+}
+
+// A bag of ten balls and one banker, so that a build stays small.
+void plantSmallBag(ProgramEnv& env) {
+    std::vector<int16_t> words(50, 0);
+    words[0] = 10;
+    for (int i = 1; i <= 10; ++i)
+        words[static_cast<std::size_t>(i)] = static_cast<int16_t>(4 * i + 1);
+    words.insert(words.end(), {1, 2});
+    env.data.writeWords(files::Balls, words);
+    for (int i = 1; i <= 10; ++i)
+        env.state.BagBalls.push(4 * i + 1);
+    env.state.BankoBalls.push(2);
+}
+
+const int WalkKeys[] = {Qt::Key_F1,     Qt::Key_F2,   Qt::Key_F3,     Qt::Key_F4,       Qt::Key_F5,
+                        Qt::Key_F6,     Qt::Key_F7,   Qt::Key_F8,     Qt::Key_F9,       Qt::Key_F10,
+                        Qt::Key_F11,    Qt::Key_F12,  Qt::Key_Home,   Qt::Key_PageDown, Qt::Key_End,
+                        Qt::Key_PageUp, Qt::Key_Down, Qt::Key_Return, Qt::Key_Delete};
+
+class DamagedFolderWalk : public ::testing::TestWithParam<DamagedFile> {};
+
+// Every window of the program meets the same damaged list as its results,
+// played columns, sextets, combination list, random list and catch-the-zero
+// columns, and every key is pressed with random answers. Nothing crashes, the
+// state stays within its ranges, and what the program writes is whole.
+TEST_P(DamagedFolderWalk, EveryWindowAndEveryKeyEndSoundly) {
+    RandomDialogs dialogs(0x5eed0000 + GetParam().bytes.size());
+    dialogs.setRefusal([](const QString& text, const QString&) { return isSlowBuildQuestion(text); });
+    ProgramEnv env(dialogs);
+    plantSmallBag(env);
+    env.data.writeWords(files::Pairs, {7 * 50 + 7, 3 * 50 + 9, 32767});
+    for (int id = 0; id <= static_cast<int>(WindowId::ResPrint); ++id) {
+        const auto windowId = static_cast<WindowId>(id);
+        SCOPED_TRACE("window " + std::to_string(id));
+        plantLists(env.data, GetParam().bytes);
+        const FolderSnapshot planted = snapshot(env.data);
+        QPointer<QWidget> w = env.registry.open(windowId);
+        settle();
+        for (int key : WalkKeys) {
+            auto* vw = qobject_cast<VelmorixWindow*>(w.data());
+            if (!vw)
+                break; // the window closed itself (no data to show)
+            vw->pressKey(key);
+            settle();
+            for (const auto& p : folderProblems(env.data, planted))
+                ADD_FAILURE() << "after key " << key << ": " << p;
+            for (const auto& p : stateRangeProblems(env.state))
+                ADD_FAILURE() << "after key " << key << ": " << p;
+        }
+        env.registry.closeAllExcept(WindowId::Loto);
+        settle();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, DamagedFolderWalk, ::testing::ValuesIn(damagedLists()), [](const auto& info) {
+    std::string n = info.param.name;
+    std::replace(n.begin(), n.end(), '-', '_');
+    return n;
+});
+
+class DamagedWindows : public ::testing::Test {
+protected:
+    ScriptedDialogs dialogs;
+    ProgramEnv env{dialogs};
+
+    std::vector<QString> errors() const {
+        std::vector<QString> out;
+        for (const auto& c : dialogs.messages())
+            if (c.title == ErrorTitle)
+                out.push_back(c.text);
+        return out;
+    }
+};
+
+// A damaged column is shown as it is stored, so the player sees what to mend.
+TEST_F(DamagedWindows, TheListWindowShowsDamagedColumnsAsStored) {
+    env.data.writeBytes(files::List, damagedLists()[0].bytes);
+    auto* w = env.open<FrmComLst>(WindowId::ComLst);
+    ASSERT_EQ(w->pageLines().size(), 25U);
+    const auto& line = w->pageLines()[10]; // the fourth damaged record of "mixed"
+    EXPECT_EQ(line.balls[0], QStringLiteral(" 32767  "));
+    EXPECT_TRUE(errors().empty());
+}
+
+// The results editor shows a damaged record and refuses to save it unchanged:
+// the cell check names the cell that is not a ball.
+TEST_F(DamagedWindows, TheResultsEditorShowsADamagedResultAndWillNotSaveItUnmended) {
+    env.data.writeRecords(files::Results, damagedColumns());
+    auto* w = env.open<RecordEditorWindow>(WindowId::Results);
+    ASSERT_EQ(w->recordCount(), static_cast<int32_t>(damagedColumns().size()));
+    w->firstRecord();
+    EXPECT_EQ(w->findChild<QLineEdit*>(QStringLiteral("Text1_0"))->text(), QStringLiteral("0"));
+    const auto before = env.data.readBytes(files::Results);
+    w->saveRecord();
+    ASSERT_EQ(errors().size(), 1U);
+    EXPECT_TRUE(errors()[0].contains(QStringLiteral("GEÇERSİZ")));
+    EXPECT_EQ(env.data.readBytes(files::Results), before);
+    for (int i = 0; i < static_cast<int>(damagedColumns().size()); ++i)
+        w->nextRecord(); // every record can be shown
+    EXPECT_TRUE(stateRangeProblems(env.state).empty());
+}
+
+// The hit evaluation scans damaged played columns without counting them as winners.
+TEST_F(DamagedWindows, TheHitEvaluationPassesOverDamagedColumns) {
+    std::vector<ColumnRecord> played = damagedColumns();
+    ColumnRecord winner;
+    winner.Tag = KeepMark;
+    winner.Ball = {7, 13, 22, 31, 40, 49};
+    played.push_back(winner);
+    env.data.writeRecords(files::Played, played);
+    auto* w = env.open<FrmScores>(WindowId::Scores);
+    const int result[] = {7, 13, 22, 31, 40, 49};
+    for (int i = 0; i < 6; ++i)
+        w->findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i))->setText(QString::number(result[i]));
+    w->scan();
+    EXPECT_TRUE(errors().empty());
+    // Only the true column has six hits; "7,7,7,7,7,7" does not win anything.
+    EXPECT_TRUE(w->reportText().contains(QStringLiteral("49")));
+    EXPECT_EQ(w->reportText().count(QStringLiteral("\r\n")) > 0, true);
+    EXPECT_EQ(env.data.readRecords(files::Played), played) << "the scan does not write";
+}
+
+// The bag and banker windows load a damaged VELMORIX.DAT into balls that are
+// balls, or say the file is damaged and change nothing.
+TEST_F(DamagedWindows, TheBallWindowsLoadDamagedBallFilesSafely) {
+    for (const auto& file : damagedBallFiles()) {
+        SCOPED_TRACE(file.name);
+        env.data.writeBytes(files::Balls, file.bytes);
+        env.state.BagBalls.clear();
+        env.state.BankoBalls.clear();
+        env.state.BagBalls.push(44);
+        env.state.BankoBalls.push(45);
+        const AppState before = env.state;
+        dialogs.clear();
+        auto* bag = env.open<FrmBalls>(WindowId::Balls);
+        dialogs.answerYes();
+        bag->load();
+        auto* banker = env.open<FrmBanko>(WindowId::Banko);
+        dialogs.answerYes();
+        banker->load();
+        EXPECT_TRUE(stateRangeProblems(env.state).empty());
+        for (const auto& e : errors())
+            EXPECT_EQ(e, QString::fromUtf8(BallsFileCorruptText));
+        if (file.name == "banker-0" || file.name == "banker-50" || file.name == "banker-repeated") {
+            EXPECT_EQ(errors().size(), 1U) << "an impossible banker is damage";
+            EXPECT_EQ(env.state.BankoBalls, before.BankoBalls);
+        }
+        env.registry.closeAllExcept(WindowId::Loto);
+        settle();
+    }
+}
+
+// A selection file of the wrong size is refused with its message; one of wild
+// values loads into controls that read back within their ranges.
+TEST_F(DamagedWindows, TheFiltersWindowRefusesOrTamesADamagedSelectionFile) {
+    for (const auto& file : damagedSelectionFiles()) {
+        SCOPED_TRACE(file.name);
+        env.data.writeBytes(files::Selection, file.bytes);
+        dialogs.clear();
+        auto* w = env.open<FrmProhibit>(WindowId::Prohibit);
+        dialogs.answerYes();
+        w->loadSelection();
+        if (file.bytes.size() != 170) {
+            ASSERT_EQ(errors().size(), 1U);
+            EXPECT_EQ(errors()[0], QString::fromUtf8(selectionfile::WrongSizeText));
+        } else {
+            EXPECT_TRUE(errors().empty());
+        }
+        w->readSelection();
+        EXPECT_TRUE(selectionRangeProblems(env.state.Selection).empty());
+        env.registry.closeAllExcept(WindowId::Loto);
+        settle();
+    }
+}
+
+// The pairs editor shows only true pairs of a damaged file, and a file of more
+// records than there are pairs as none; loading never deletes it.
+TEST_F(DamagedWindows, ThePairsEditorShowsOnlyTruePairs) {
+    for (const auto& file : damagedPairFiles()) {
+        SCOPED_TRACE(file.name);
+        env.data.writeBytes(files::Pairs, file.bytes);
+        auto* w = env.open<FrmYasak2>(WindowId::Yasak2);
+        w->load();
+        int shown = 0;
+        for (int a = 1; a <= 49; ++a)
+            for (int b = a + 1; b <= 49; ++b)
+                shown += w->isForbidden(a, b);
+        if (file.name == "out-of-range") {
+            EXPECT_EQ(shown, 1);
+            EXPECT_TRUE(w->isForbidden(3, 9));
+        }
+        if (file.name == "pairs-1177") {
+            // More records than there are pairs: the editor starts without pairs
+            // and removes the file, as the only window that may.
+            EXPECT_EQ(shown, 0);
+            EXPECT_FALSE(env.data.dir().exists(files::Pairs));
+            env.registry.closeAllExcept(WindowId::Loto);
+            settle();
+            continue;
+        }
+        if (file.name == "pairs-1176") {
+            EXPECT_EQ(shown, 1176);
+        }
+        if (file.name == "reversed-pair") {
+            EXPECT_TRUE(w->isForbidden(7, 23));
+        }
+        EXPECT_EQ(env.data.readBytes(files::Pairs), file.bytes);
+        env.registry.closeAllExcept(WindowId::Loto);
+        settle();
+    }
+}
+
+// A grouping file with another magic is ignored (the question is asked for a
+// file of the right length); one with impossible group numbers loads them as
+// "no group".
+TEST_F(DamagedWindows, TheGroupingWindowIgnoresAWrongMagicAndTamesGroupNumbers) {
+    for (const auto& file : damagedGroupingFiles()) {
+        SCOPED_TRACE(file.name);
+        env.data.writeBytes(files::Groups, file.bytes);
+        dialogs.clear();
+        auto* w = env.open<FrmArbitGrp>(WindowId::ArbitGrp);
+        const GroupMembership before = w->groupOf();
+        if (file.bytes.size() == 150)
+            dialogs.answerYes();
+        w->loadGrouping();
+        EXPECT_TRUE(errors().empty());
+        if (file.name == "wrong-magic" || file.bytes.size() != 150) {
+            EXPECT_EQ(w->groupOf(), before);
+        }
+        for (int16_t g : w->groupOf())
+            EXPECT_TRUE(g >= 0 && g <= 10);
+        if (file.name == "bad-groups") {
+            EXPECT_EQ(w->groupOf()[1], 0);
+            EXPECT_EQ(w->groupOf()[2], 0);
+        }
+        w->drawColumn(); // the limits read back from the boxes are usable
+        if (const auto& drawn = w->drawnColumn()) {
+            EXPECT_TRUE(isValidColumn(*drawn));
+        }
+        env.registry.closeAllExcept(WindowId::Loto);
+        settle();
+    }
+}
+
+} // namespace

@@ -54,7 +54,7 @@ std::vector<std::string> stateRangeProblems(const AppState& s) {
         p.check(b >= 0 && b <= 49, "CurColumn(" + std::to_string(i) + ") = " + std::to_string(b));
     }
     const int mode = s.ResultsDialogMode;
-    p.check((mode >= -1 && mode <= 7) || mode == dialogmode::Done || mode == dialogmode::Closed,
+    p.check((mode >= -1 && mode <= 10) || mode == dialogmode::Done || mode == dialogmode::Closed,
             "ResultsDialogMode = " + std::to_string(mode));
     p.check(s.ResultsDialogSubMode >= 0 && s.ResultsDialogSubMode <= 4,
             "ResultsDialogSubMode = " + std::to_string(s.ResultsDialogSubMode));
