@@ -6,6 +6,7 @@
 #include "core/BallsFile.h"
 #include "core/ColumnFile.h"
 #include "platform/Dialogs.h"
+#include "windows/common/ResultsRequest.h"
 #include "windows/common/WindowParts.h"
 #include "windows/common/WindowRegistry.h"
 
@@ -95,10 +96,11 @@ void FrmBalls::buildControls() {
     connect(Command3, &QPushButton::clicked, this, &FrmBalls::load);
     connect(Command4, &QPushButton::clicked, this, &FrmBalls::save);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(250);
-    connect(Timer1, &QTimer::timeout, this, &FrmBalls::pollResults);
+    m_results = std::make_unique<ResultsRequest>(context(), this, [this] {
+        untickAll();
+        showBag();
+    });
+    connect(m_results->timer(), &QTimer::timeout, this, &FrmBalls::pollResults);
 
     setCentralWidget(central);
 }
@@ -278,38 +280,19 @@ void FrmBalls::tickNone() {
 }
 
 void FrmBalls::automaticSelection(int16_t mode) {
-    dialogs().beep();
-    if (recordCount(dir(), files::Results) < 1)
-        return;
-    if (!dialogs().askYesNo(
-            QStringLiteral("Topları önceden çıkan sonuçlara göre değiştirmek istiyormusunuz ?"),
-            programTitle()))
-        return;
-    state().ResultsDialogSubMode = 0;
-    state().ResultsDialogMode = mode;
-    Timer1->start();
-    context().windows.open(WindowId::ResFilt);
+    m_results->ask(QStringLiteral("Topları önceden çıkan sonuçlara göre değiştirmek istiyormusunuz ?"), mode);
 }
 
 void FrmBalls::showDrawnBalls() {
-    dialogs().beep();
-    state().ResultsDialogSubMode = 0;
-    state().ResultsDialogMode = dialogmode::Repetitions;
-    context().windows.open(WindowId::ResFilt);
+    m_results->showDrawnBalls();
 }
 
 void FrmBalls::pollResults() {
-    if (state().ResultsDialogMode == dialogmode::Closed) {
-        Timer1->stop();
-    } else if (state().ResultsDialogMode == dialogmode::Done) {
-        untickAll();
-        showBag();
-        Timer1->stop();
-    }
+    m_results->poll();
 }
 
 bool FrmBalls::isWaiting() const {
-    return Timer1->isActive();
+    return m_results->isWaiting();
 }
 
 void FrmBalls::showFunctionKeys() {

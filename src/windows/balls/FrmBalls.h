@@ -1,14 +1,15 @@
 #pragma once
 
+#include "windows/common/ResultsRequest.h"
 #include "windows/common/VelmorixWindow.h"
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTimer;
 
 namespace velmorix {
 
@@ -57,7 +58,7 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QPushButton* Command4 = nullptr;
-    QTimer* Timer1 = nullptr;
+    std::unique_ptr<ResultsRequest> m_results; // with Timer1
 
     QAction* mnuUygula = nullptr;
     QAction* mnuHepsi = nullptr;

@@ -7,6 +7,7 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/ResultsRequest.h"
 #include "windows/common/WindowParts.h"
 #include "windows/common/WindowRegistry.h"
 
@@ -133,10 +134,8 @@ void FrmBanko::buildControls() {
     connect(Command3, &QPushButton::clicked, this, &FrmBanko::load);
     connect(Command4, &QPushButton::clicked, this, &FrmBanko::save);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(250);
-    connect(Timer1, &QTimer::timeout, this, &FrmBanko::pollResults);
+    m_results = std::make_unique<ResultsRequest>(context(), this, [this] { display(); });
+    connect(m_results->timer(), &QTimer::timeout, this, &FrmBanko::pollResults);
 
     setCentralWidget(central);
 }
@@ -340,36 +339,19 @@ void FrmBanko::clear() {
 }
 
 void FrmBanko::automaticChoice(int16_t mode) {
-    dialogs().beep();
-    if (recordCount(dir(), files::Results) < 1)
-        return;
-    if (!dialogs().askYesNo(QStringLiteral("Önceden çıkan sonuçlara göre banko top seçmek istiyormusunuz ?"),
-                            programTitle()))
-        return;
-    state().ResultsDialogSubMode = 0;
-    state().ResultsDialogMode = mode;
-    Timer1->start();
-    context().windows.open(WindowId::ResFilt);
+    m_results->ask(QStringLiteral("Önceden çıkan sonuçlara göre banko top seçmek istiyormusunuz ?"), mode);
 }
 
 void FrmBanko::showDrawnBalls() {
-    dialogs().beep();
-    state().ResultsDialogSubMode = 0;
-    state().ResultsDialogMode = dialogmode::Repetitions;
-    context().windows.open(WindowId::ResFilt);
+    m_results->showDrawnBalls();
 }
 
 void FrmBanko::pollResults() {
-    if (state().ResultsDialogMode == dialogmode::Closed) {
-        Timer1->stop();
-    } else if (state().ResultsDialogMode == dialogmode::Done) {
-        display();
-        Timer1->stop();
-    }
+    m_results->poll();
 }
 
 bool FrmBanko::isWaiting() const {
-    return Timer1->isActive();
+    return m_results->isWaiting();
 }
 
 void FrmBanko::showFunctionKeys() {

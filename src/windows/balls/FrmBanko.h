@@ -1,15 +1,16 @@
 #pragma once
 
+#include "windows/common/ResultsRequest.h"
 #include "windows/common/VelmorixWindow.h"
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTimer;
 
 namespace velmorix {
 
@@ -71,7 +72,7 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QPushButton* Command4 = nullptr;
-    QTimer* Timer1 = nullptr;
+    std::unique_ptr<ResultsRequest> m_results; // with Timer1
 
     QAction* mnuUygula = nullptr;
     QAction* mnuSil = nullptr;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "AppContext.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QObject;
+class QTimer;
+
+namespace velmorix {
+
+// A window's request to the results range dialog for balls: sets the dialog
+// mode, opens the dialog and polls every 250 ms for its answer, since the
+// dialog reports back only through the shared dialog mode.
+class ResultsRequest {
+public:
+    // The timer "Timer1" becomes a child of `owner`; `onAnswer` runs when the
+    // dialog is done with the balls (not when it is closed without them).
+    ResultsRequest(AppContext& context, QObject* owner, std::function<void()> onAnswer);
+
+    // Asks `question` when there are results and, on yes, opens the dialog in
+    // `mode` and starts waiting.
+    void ask(const QString& question, int16_t mode);
+    // Opens the dialog on the repetitions of the drawn balls, without waiting.
+    void showDrawnBalls();
+    // One polling step.
+    void poll();
+
+    bool isWaiting() const;
+    QTimer* timer() const { return m_timer; }
+
+private:
+    AppContext& m_context;
+    QTimer* m_timer = nullptr;
+    std::function<void()> m_onAnswer;
+};
+
+} // namespace velmorix
