@@ -1,5 +1,6 @@
 #include "ListBuilder.h"
 
+#include "CandidateWalk.h"
 #include "ColumnEvaluator.h"
 #include "ListStream.h"
 #include "ListTexts.h"
@@ -152,36 +153,21 @@ void Build::enumerate(const std::vector<int>& pool, int slots, const ColumnEvalu
     const int64_t total = m_result.totalCombinations;
     const int n = static_cast<int>(pool.size());
 
-    // The last free position is taken whole: the evaluator gives the mask of
-    // the balls that complete the five others, so only candidates that can
-    // pass are looked at one by one.
-    std::vector<uint64_t> from(static_cast<std::size_t>(n) + 1, 0); // pool balls from index i on
-    for (int i = n - 1; i >= 0; --i)
-        from[static_cast<std::size_t>(i)] =
-            from[static_cast<std::size_t>(i + 1)] | uint64_t{1} << pool[static_cast<std::size_t>(i)];
-
     ListWriter out(m_dir, files::List, files::Temp);
     int32_t examined = 0;
     int32_t accepted = 0;
     m_progress.send(1, 0, total, enumerationTitle(0, 0));
-    const int fixed = slots - 1; // free positions before the last
     if (slots >= 1 && slots <= n) {
-        std::array<int, 6> idx{};
-        std::array<uint64_t, 6> prefix{};
-        prefix[0] = bankerMask;
-        for (int t = 0; t < fixed; ++t) {
-            idx[static_cast<std::size_t>(t)] = t;
-            prefix[static_cast<std::size_t>(t + 1)] =
-                prefix[static_cast<std::size_t>(t)] | uint64_t{1} << pool[static_cast<std::size_t>(t)];
-        }
+        // The last free position is taken whole: the evaluator gives the mask of
+        // the balls that complete the five others, so only candidates that can
+        // pass are looked at one by one.
+        CandidateWalk walk(pool, slots, bankerMask);
         const bool rest = evaluator.hasRest();
         for (;;) {
-            const int lastFrom = fixed == 0 ? 0 : idx[static_cast<std::size_t>(fixed - 1)] + 1;
-            const uint64_t five = prefix[static_cast<std::size_t>(fixed)];
-            examined += n - lastFrom;
+            const uint64_t five = walk.five();
+            examined += n - walk.lastFrom();
             if (bankersValid) {
-                for (uint64_t x = evaluator.sixthBalls(five) & from[static_cast<std::size_t>(lastFrom)]; x;
-                     x &= x - 1) {
+                for (uint64_t x = evaluator.sixthBalls(five) & walk.lastBalls(); x; x &= x - 1) {
                     const SortedColumn column = SortedColumn::fromMask(five | (x & -x));
                     if (rest && !evaluator.passesRest(column))
                         continue;
@@ -191,20 +177,8 @@ void Build::enumerate(const std::vector<int>& pool, int slots, const ColumnEvalu
             }
             if (m_progress.due())
                 m_progress.send(1, examined, total, enumerationTitle(accepted, examined));
-            // Next prefix: the last fixed position that can still move.
-            int t = fixed - 1;
-            while (t >= 0 && idx[static_cast<std::size_t>(t)] == n - slots + t)
-                --t;
-            if (t < 0)
+            if (!walk.next())
                 break;
-            ++idx[static_cast<std::size_t>(t)];
-            for (int u = t; u < fixed; ++u) {
-                if (u > t)
-                    idx[static_cast<std::size_t>(u)] = idx[static_cast<std::size_t>(u - 1)] + 1;
-                prefix[static_cast<std::size_t>(u + 1)] =
-                    prefix[static_cast<std::size_t>(u)] |
-                    uint64_t{1} << pool[static_cast<std::size_t>(idx[static_cast<std::size_t>(u)])];
-            }
         }
     }
     m_progress.send(1, examined, total, enumerationTitle(accepted, examined));

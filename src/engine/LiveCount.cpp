@@ -1,5 +1,6 @@
 #include "LiveCount.h"
 
+#include "CandidateWalk.h"
 #include "ColumnEvaluator.h"
 #include "RepetitionBan.h"
 #include "SortedColumn.h"
@@ -65,27 +66,14 @@ std::optional<LiveCounter::Counted> LiveCounter::count(const FilterSelection& se
 
     // The candidates of a build in its order: the first r-1 free positions as
     // a prefix, the last position taken whole through the evaluator's mask.
-    std::vector<uint64_t> from(static_cast<std::size_t>(n) + 1, 0);
-    for (int i = n - 1; i >= 0; --i)
-        from[static_cast<std::size_t>(i)] =
-            from[static_cast<std::size_t>(i + 1)] | uint64_t{1} << m_pool[static_cast<std::size_t>(i)];
-    const int fixed = slots - 1;
-    std::array<int, 6> idx{};
-    std::array<uint64_t, 6> prefix{};
-    prefix[0] = m_bankers;
-    for (int t = 0; t < fixed; ++t) {
-        idx[static_cast<std::size_t>(t)] = t;
-        prefix[static_cast<std::size_t>(t + 1)] =
-            prefix[static_cast<std::size_t>(t)] | uint64_t{1} << m_pool[static_cast<std::size_t>(t)];
-    }
+    CandidateWalk walk(m_pool, slots, m_bankers);
     const bool rest = evaluator.hasRest();
     uint32_t polls = 0;
     for (;;) {
         if (++polls % PollEvery == 0 && cancelled && cancelled())
             return std::nullopt;
-        const int lastFrom = fixed == 0 ? 0 : idx[static_cast<std::size_t>(fixed - 1)] + 1;
-        const uint64_t five = prefix[static_cast<std::size_t>(fixed)];
-        const uint64_t sixth = evaluator.sixthBalls(five) & from[static_cast<std::size_t>(lastFrom)];
+        const uint64_t five = walk.five();
+        const uint64_t sixth = evaluator.sixthBalls(five) & walk.lastBalls();
         if (!rest && !ban) {
             counted.passed += ballCount(sixth);
         } else {
@@ -103,19 +91,8 @@ std::optional<LiveCounter::Counted> LiveCounter::count(const FilterSelection& se
                 }
             }
         }
-        int t = fixed - 1;
-        while (t >= 0 && idx[static_cast<std::size_t>(t)] == n - slots + t)
-            --t;
-        if (t < 0)
+        if (!walk.next())
             break;
-        ++idx[static_cast<std::size_t>(t)];
-        for (int u = t; u < fixed; ++u) {
-            if (u > t)
-                idx[static_cast<std::size_t>(u)] = idx[static_cast<std::size_t>(u - 1)] + 1;
-            prefix[static_cast<std::size_t>(u + 1)] =
-                prefix[static_cast<std::size_t>(u)] |
-                uint64_t{1} << m_pool[static_cast<std::size_t>(idx[static_cast<std::size_t>(u)])];
-        }
     }
     if (!ban)
         counted.kept = counted.passed;
