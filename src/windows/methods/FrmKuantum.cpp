@@ -42,17 +42,6 @@ QString figure(int64_t v) {
     return qtext(digits(v));
 }
 
-QListWidget* makeList(QWidget* parent, const char* name, int width) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    QFont mono(QStringLiteral("DejaVu Sans Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    list->setFont(mono);
-    list->setFixedWidth(width);
-    list->setMinimumHeight(330);
-    return list;
-}
-
 } // namespace
 
 FrmKuantum::FrmKuantum(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
@@ -83,13 +72,13 @@ void FrmKuantum::buildControls() {
 
     auto* ranking = new QGroupBox(QStringLiteral("Top Tekrarları"), central);
     auto* rankingBox = new QVBoxLayout(ranking);
-    List1 = makeList(ranking, "List1", 170);
+    List1 = makeReportList(ranking, "List1", 170);
     rankingBox->addWidget(List1);
     layout->addWidget(ranking);
 
     auto* values = new QGroupBox(QStringLiteral("Kuantum Değerleri"), central);
     auto* valuesBox = new QVBoxLayout(values);
-    List2 = makeList(values, "List2", 190);
+    List2 = makeReportList(values, "List2", 190);
     valuesBox->addWidget(List2);
     layout->addWidget(values);
 
@@ -118,13 +107,7 @@ void FrmKuantum::buildControls() {
         grid->addWidget(rowHead, r + 1, 0);
         m_rowHeads[ix(r)] = rowHead;
         for (int c = 0; c < 3; ++c) {
-            auto* value = new QLabel(c == 0 ? QStringLiteral("279") : QStringLiteral("150"), table);
-            value->setObjectName(QStringLiteral("lblValue_") + QString::number(r) + QLatin1Char('_') +
-                                 QString::number(c));
-            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            value->setMinimumWidth(64);
-            value->setFrameShape(QFrame::Panel);
-            value->setFrameShadow(QFrame::Sunken);
+            auto* value = makeFigureLabel(table, r, c);
             grid->addWidget(value, r + 1, c + 1);
             m_table[ix(r)][ix(c)] = value;
         }
@@ -235,12 +218,7 @@ bool FrmKuantum::compute() {
     std::vector<ColumnRecord> results;
     if (!guarded([&] { results = readAllRecords(dir(), files::Results); }))
         return false;
-    const int64_t n = int64_t{m_last} - m_first + 1;
-    QString refusal;
-    if (results.size() < 4 || n < 4 || m_first < 1)
-        refusal = QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !");
-    else if (n >= 1000)
-        refusal = QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !");
+    const QString refusal = quantumRangeRefusal(results.size(), m_first, m_last);
     if (!refusal.isEmpty()) {
         dialogs().show(refusal, quantumTitle(), DialogIcon::Exclamation);
         return false;
@@ -273,12 +251,8 @@ bool FrmKuantum::compute() {
 
 void FrmKuantum::showReport() {
     const QuantumReport& rep = *m_report;
-    List2->clear();
-    for (const std::string& line : rep.valueLines)
-        List2->addItem(qtext(line));
-    List1->clear();
-    for (const std::string& line : rep.rankingLines)
-        List1->addItem(qtext(line));
+    showLines(List2, rep.valueLines);
+    showLines(List1, rep.rankingLines);
     setWindowTitle(QStringLiteral("Top Tekrar Sayıları ve Kuantum Değerleri") + rangeText());
 
     auto setRow = [&](int row, const RunFigures& f, int decimals) {

@@ -29,16 +29,6 @@ std::size_t ix(int i) {
 QString blankTitle() {
     return QLatin1Char(' ') + programTitle();
 }
-QListWidget* makeList(QWidget* parent, const char* name, int width) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    QFont mono(QStringLiteral("DejaVu Sans Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    list->setFont(mono);
-    list->setFixedWidth(width);
-    list->setMinimumHeight(330);
-    return list;
-}
 
 } // namespace
 
@@ -65,13 +55,13 @@ void FrmTakip::buildControls() {
 
     auto* scores = new QGroupBox(QStringLiteral("Takip Puan Tablosu"), central);
     auto* scoresBox = new QVBoxLayout(scores);
-    List1 = makeList(scores, "List1", 150);
+    List1 = makeReportList(scores, "List1", 150);
     scoresBox->addWidget(List1);
     layout->addWidget(scores);
 
     auto* values = new QGroupBox(QStringLiteral("Takip Kuantum Değerleri"), central);
     auto* valuesBox = new QVBoxLayout(values);
-    List2 = makeList(values, "List2", 200);
+    List2 = makeReportList(values, "List2", 200);
     valuesBox->addWidget(List2);
     layout->addWidget(values);
 
@@ -92,13 +82,7 @@ void FrmTakip::buildControls() {
     for (int r = 0; r < 2; ++r) {
         grid->addWidget(new QLabel(rows[r], table), r + 1, 0);
         for (int c = 0; c < 3; ++c) {
-            auto* value = new QLabel(c == 0 ? QStringLiteral("279") : QStringLiteral("150"), table);
-            value->setObjectName(QStringLiteral("lblValue_") + QString::number(r) + QLatin1Char('_') +
-                                 QString::number(c));
-            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            value->setMinimumWidth(64);
-            value->setFrameShape(QFrame::Panel);
-            value->setFrameShadow(QFrame::Sunken);
+            auto* value = makeFigureLabel(table, r, c);
             grid->addWidget(value, r + 1, c + 1);
             m_table[ix(r)][ix(c)] = value;
         }
@@ -198,12 +182,7 @@ bool FrmTakip::compute() {
     std::vector<ColumnRecord> results;
     if (!guarded([&] { results = readAllRecords(dir(), files::Results); }))
         return false;
-    const int64_t n = int64_t{m_last} - m_first + 1;
-    QString refusal;
-    if (results.size() < 4 || n < 4 || m_first < 1)
-        refusal = QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !");
-    else if (n > 999)
-        refusal = QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !");
+    const QString refusal = quantumRangeRefusal(results.size(), m_first, m_last);
     if (!refusal.isEmpty()) {
         dialogs().show(refusal, programTitle(), DialogIcon::Exclamation);
         return false;
@@ -217,12 +196,8 @@ bool FrmTakip::compute() {
 
 void FrmTakip::showReport() {
     const FollowReport& rep = *m_report;
-    List2->clear();
-    for (const std::string& line : rep.valueLines)
-        List2->addItem(qtext(line));
-    List1->clear();
-    for (const std::string& line : rep.scoreLines)
-        List1->addItem(qtext(line));
+    showLines(List2, rep.valueLines);
+    showLines(List1, rep.scoreLines);
     Label8->setText(qtext(rep.bestSixText));
     const std::array<const RunFigures*, 2> rows{&rep.tkuantum, &rep.hits};
     for (int r = 0; r < 2; ++r) {

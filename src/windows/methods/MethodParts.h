@@ -2,7 +2,10 @@
 
 #include "core/Numbers.h"
 
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRect>
 #include <QScreen>
 #include <QString>
@@ -10,6 +13,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace velmorix::methods {
 
@@ -40,6 +44,48 @@ inline void centreOnScreen(QWidget* window) {
 // The quantum windows' box title.
 inline QString quantumTitle() {
     return QStringLiteral("VELMORIX 653 Dizimci u4.5 [ KUANTUM ]");
+}
+
+// Why the results first..last cannot feed a quantum analysis (the quantum and
+// the following-balls windows share the limits), or empty when they can.
+inline QString quantumRangeRefusal(std::size_t resultCount, int64_t first, int64_t last) {
+    const int64_t n = last - first + 1;
+    if (resultCount < 4 || n < 4 || first < 1)
+        return QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !");
+    if (n > 999)
+        return QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !");
+    return {};
+}
+
+// A report list in a fixed-width font, so its columns line up.
+inline QListWidget* makeReportList(QWidget* parent, const char* name, int width) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    list->setFont(mono);
+    list->setFixedWidth(width);
+    list->setMinimumHeight(330);
+    return list;
+}
+
+inline void showLines(QListWidget* list, const std::vector<std::string>& lines) {
+    list->clear();
+    for (const std::string& line : lines)
+        list->addItem(qtext(line));
+}
+
+// One sunken figure of a report table (maximum, minimum, average), found by
+// objectName "lblValue_<row>_<column>".
+inline QLabel* makeFigureLabel(QWidget* table, int row, int column) {
+    auto* value = new QLabel(column == 0 ? QStringLiteral("279") : QStringLiteral("150"), table);
+    value->setObjectName(QStringLiteral("lblValue_") + QString::number(row) + QLatin1Char('_') +
+                         QString::number(column));
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setMinimumWidth(64);
+    value->setFrameShape(QFrame::Panel);
+    value->setFrameShadow(QFrame::Sunken);
+    return value;
 }
 
 } // namespace velmorix::methods
