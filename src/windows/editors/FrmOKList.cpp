@@ -13,10 +13,6 @@ namespace velmorix {
 
 namespace {
 
-QString withSign(int64_t n) {
-    return QString::fromStdString(Str(n));
-}
-
 // PlayedFileNo while this editor is open: the dialogs it opens know that the
 // editor has the played columns and read them from the file it keeps current.
 constexpr int16_t EditorHasPlayedFile = 1;
@@ -59,13 +55,7 @@ QString FrmOKList::savedCaption(int32_t k) const {
 bool FrmOKList::mayAddRecord(int32_t count) {
     if (count < RecordLimit)
         return true;
-    dialogs().show(
-        QStringLiteral("Bu Oynanan Kolonlar formunun 32736 kayıt sınırı aşıldığı için, Oynanan Kolonlar "
-                       "yeni formda işlem görecek...\r\rYeni kayıt girişi yapmak için, yeni açılacak "
-                       "formda 'F1' tuşuna basın... [ F10 = Yardım ]"),
-        QStringLiteral("! Dikkat !"), DialogIcon::Exclamation);
-    closeAndOpen(WindowId::OKLst);
-    return false;
+    return continueInListWindow(QStringLiteral("Oynanan Kolonlar"), WindowId::OKLst);
 }
 
 QString FrmOKList::listLine(const ColumnRecord& rec) const {

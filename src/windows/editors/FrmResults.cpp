@@ -30,10 +30,6 @@ constexpr int16_t NewSextetsMode = 8;
 constexpr int16_t AddSextetsMode = 9;
 constexpr int16_t AsListMode = 10;
 
-QString withSign(int64_t n) {
-    return QString::fromStdString(Str(n));
-}
-
 QComboBox* makeDateBox(QWidget* parent, const char* name, int first, int last, int width) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));

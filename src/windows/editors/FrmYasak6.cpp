@@ -14,10 +14,6 @@ namespace velmorix {
 
 namespace {
 
-QString withSign(int64_t n) {
-    return QString::fromStdString(Str(n));
-}
-
 const QString ListCaption = QStringLiteral("Yasak Altılılar [ F10= Yardım ]");
 
 } // namespace
@@ -46,13 +42,7 @@ QString FrmYasak6::savedCaption(int32_t k) const {
 bool FrmYasak6::mayAddRecord(int32_t count) {
     if (count < RecordLimit)
         return true;
-    dialogs().show(
-        QStringLiteral("Bu Yasak Altılılar formunun 32736 kayıt sınırı aşıldığı için, Yasak Altılılar "
-                       "yeni formda işlem görecek...\r\rYeni kayıt girişi yapmak için, yeni açılacak "
-                       "formda 'F1' tuşuna basın... [ F10 = Yardım ]"),
-        QStringLiteral("! Dikkat !"), DialogIcon::Exclamation);
-    closeAndOpen(WindowId::Ysk6);
-    return false;
+    return continueInListWindow(QStringLiteral("Yasak Altılılar"), WindowId::Ysk6);
 }
 
 QString FrmYasak6::listLine(const ColumnRecord& rec) const {

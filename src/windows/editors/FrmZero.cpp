@@ -15,10 +15,6 @@ namespace velmorix {
 
 namespace {
 
-QString withSign(int64_t n) {
-    return QString::fromStdString(Str(n));
-}
-
 const QString ZeroCaption = QStringLiteral("Sıfır Tutturulacak Kolonlar");
 
 struct RuleTexts {

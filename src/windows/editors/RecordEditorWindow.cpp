@@ -406,6 +406,21 @@ void RecordEditorWindow::closeAndOpen(WindowId other) {
     context().windows.open(other);
 }
 
+bool RecordEditorWindow::continueInListWindow(const QString& listName, WindowId listWindow) {
+    dialogs().show(
+        QStringLiteral("Bu ") + listName + QStringLiteral(" formunun 32736 kayıt sınırı aşıldığı için, ") +
+            listName +
+            QStringLiteral(" yeni formda işlem görecek...\r\rYeni kayıt girişi yapmak için, yeni açılacak "
+                           "formda 'F1' tuşuna basın... [ F10 = Yardım ]"),
+        QStringLiteral("! Dikkat !"), DialogIcon::Exclamation);
+    closeAndOpen(listWindow);
+    return false;
+}
+
+QString RecordEditorWindow::withSign(int64_t n) {
+    return QString::fromStdString(Str(n));
+}
+
 bool RecordEditorWindow::handleKey(QKeyEvent* event) {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;

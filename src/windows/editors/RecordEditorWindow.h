@@ -94,6 +94,11 @@ protected:
     QWidget* centralArea() { return m_central; }
     // Hands over to another window: this one closes, the other opens.
     void closeAndOpen(WindowId other);
+    // The editor cannot take more records: says that `listName` goes on in
+    // the list window and hands over to it. Returns false, as mayAddRecord does.
+    bool continueInListWindow(const QString& listName, WindowId listWindow);
+    // A record number as the captions show it.
+    static QString withSign(int64_t n);
 
     std::array<QLineEdit*, 6> Text1{};
     QListWidget* List1 = nullptr;
