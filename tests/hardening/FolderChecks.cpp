@@ -29,14 +29,15 @@ std::vector<std::string> folderProblems(const TempDataDir& data, const FolderSna
         }
         if (!isColumnList(name))
             continue;
-        const auto bytes = data.readBytes(name);
-        if (bytes.size() % ColumnRecord::Size == 0)
+        const int64_t size = DataDir(data.path()).fileSize(name);
+        if (size < 0 || size % static_cast<int64_t>(ColumnRecord::Size) == 0)
             continue;
+        const auto bytes = data.readBytes(name);
         // A hand-made file nothing rewrote, or a byte-for-byte copy of one (the old list).
         const bool planted_ = std::any_of(planted.begin(), planted.end(),
                                           [&](const auto& file) { return file.second == bytes; });
         if (!planted_)
-            problems.push_back(name + " holds " + std::to_string(bytes.size()) + " bytes, not whole records");
+            problems.push_back(name + " holds " + std::to_string(size) + " bytes, not whole records");
     }
     return problems;
 }

@@ -25,8 +25,11 @@ bool RandomDialogs::askYesNo(const QString& text, const QString& title) {
 
 void RandomDialogs::show(const QString& text, const QString& title, DialogIcon icon) {
     ++m_messages;
-    if (title == QStringLiteral("! HATA !"))
+    if (title == QStringLiteral("! HATA !")) {
         ++m_errors;
+        if (text.contains(QStringLiteral("işlem yapılamadı")))
+            ++m_fileErrors;
+    }
     remember({Kind::Message, text, title, icon, {}});
 }
 

@@ -48,8 +48,10 @@ public:
     int64_t messages() const { return m_messages; }
     int64_t inputs() const { return m_inputs; }
     int64_t beeps() const { return m_beeps; }
-    // "! HATA !" boxes shown so far.
+    // "! HATA !" boxes shown so far, and those of them that report a file
+    // operation that failed (none should come without a failing disk).
     int64_t errors() const { return m_errors; }
+    int64_t fileErrors() const { return m_fileErrors; }
     std::mt19937_64& engine() { return m_engine; }
 
 private:
@@ -64,6 +66,7 @@ private:
     int64_t m_inputs = 0;
     int64_t m_beeps = 0;
     int64_t m_errors = 0;
+    int64_t m_fileErrors = 0;
 };
 
 } // namespace velmorix::test
