@@ -12,9 +12,14 @@ namespace velmorix::fuzz {
 
 namespace {
 
+// Under VELMORIX_FUZZ_SCRATCH when the script gives one (it removes it
+// afterwards, even when a crash left a folder behind).
 std::filesystem::path makeFolder() {
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    const char* given = std::getenv("VELMORIX_FUZZ_SCRATCH");
+    const std::filesystem::path base = given && *given ? std::filesystem::path(given)
+                                       : std::filesystem::is_directory("/dev/shm")
+                                           ? "/dev/shm"
+                                           : std::filesystem::temp_directory_path();
     std::string templ = (base / "velmorix-fuzz-XXXXXX").string();
     if (!::mkdtemp(templ.data())) {
         std::perror("mkdtemp");
