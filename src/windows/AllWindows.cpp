@@ -1,8 +1,8 @@
 #include "AllWindows.h"
 
-#include "common/WindowRegistry.h"
 #include "analysis/AnalysisWindows.h"
 #include "balls/BallWindows.h"
+#include "common/WindowRegistry.h"
 #include "editors/EditorWindows.h"
 #include "filters/FilterWindows.h"
 #include "lists/ListWindows.h"
