@@ -2,6 +2,7 @@
 
 #include "CandidateWalk.h"
 #include "ColumnEvaluator.h"
+#include "ListTexts.h"
 #include "RepetitionBan.h"
 #include "SortedColumn.h"
 
@@ -46,6 +47,16 @@ LiveCounter::LiveCounter(const LiveSelection& request, const RunData& data) : m_
             m_pool.push_back(b);
     m_slots = 6 - request.bankers.count();
     m_total = CombinationCount(static_cast<int>(m_pool.size()), m_slots);
+    if (m_total == 0) {
+        m_noList = listtexts::nothingToList(static_cast<int>(m_pool.size()), m_slots, m_total).text;
+    } else if (m_total == 1) {
+        std::string balls;
+        for (int i = 1; i <= request.bankers.count(); ++i)
+            balls += " " + Str(request.bankers[i]);
+        for (int b : m_pool)
+            balls += " " + Str(b);
+        m_noList = listtexts::singleCombination(balls).text;
+    }
 
     m_context = data.prepare(m_selection);
 }
@@ -56,7 +67,8 @@ std::optional<LiveCounter::Counted> LiveCounter::count(const FilterSelection& se
     const int n = static_cast<int>(m_pool.size());
     const int slots = m_slots;
     Counted counted;
-    if (slots < 1 || slots > n || !m_bankersValid)
+    // A single combination is shown, never listed.
+    if (m_total <= 1 || slots > n || !m_bankersValid)
         return counted;
 
     std::optional<RepetitionBan> ban;
@@ -114,6 +126,8 @@ std::optional<int32_t> LiveCounter::survivors(const CancelCheck& cancelled) cons
 
 std::optional<std::vector<PartCount>> LiveCounter::parts(const CancelCheck& cancelled) const {
     std::vector<PartCount> out;
+    if (!m_noList.empty())
+        return out;
     for (const SelectionPart& part : selectionParts(m_selection, m_context)) {
         const auto alone = count(part.selection, false, cancelled);
         if (!alone)
@@ -135,6 +149,7 @@ LiveCountResult countLive(const LiveSelection& request, const RunData& data) {
     try {
         const LiveCounter counter(request, data);
         result.total = counter.total();
+        result.noList = counter.noList();
         result.survivors = counter.survivors().value_or(0);
         result.parts = counter.parts().value_or(std::vector<PartCount>{});
         result.partsDone = true;

@@ -39,6 +39,9 @@ struct LiveCountResult {
     bool partsDone = false;
     std::vector<PartCount> parts;
     std::string error; // a data file could not be read: nothing was counted
+    // A bag with no combination or a single one: a build writes no list and
+    // shows this message instead.
+    std::string noList;
 };
 
 // Polled during a count; true ends it early.
@@ -53,6 +56,8 @@ public:
     LiveCounter(const LiveSelection& request, const RunData& data);
 
     int32_t total() const { return m_total; }
+    // The message a build shows instead of writing a list; empty when it writes one.
+    const std::string& noList() const { return m_noList; }
 
     // The survivors; nothing when cancelled.
     std::optional<int32_t> survivors(const CancelCheck& cancelled = {}) const;
@@ -76,6 +81,7 @@ private:
     bool m_bankersValid = true;
     int m_slots = 0; // free positions r
     int32_t m_total = 0;
+    std::string m_noList;
     mutable std::optional<Counted> m_whole; // the whole selection, once counted
 };
 

@@ -67,6 +67,7 @@ void LiveCountWorker::work(uint64_t generation, const Request& request) {
             m_data = RunData::take(source);
         const LiveCounter counter(request.selection, *m_data);
         result.total = counter.total();
+        result.noList = counter.noList();
         const auto survivors = counter.survivors(stale);
         if (!survivors)
             return;

@@ -327,7 +327,9 @@ void FrmProhibit::onActivated() {
 }
 
 void FrmProhibit::showSelection() {
+    // Setting the controls sends no change signals; the count follows here.
     m_view->showSelection();
+    m_liveCount->scheduleCount();
 }
 
 void FrmProhibit::readSelection() {

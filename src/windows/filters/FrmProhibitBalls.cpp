@@ -2,6 +2,7 @@
 // and the help texts.
 #include "FrmProhibit.h"
 
+#include "LiveCountPanel.h"
 #include "ProhibitTexts.h"
 #include "ResultsToBalls.h"
 
@@ -34,6 +35,7 @@ void FrmProhibit::resultsToBag() {
     if (!guarded([&] { counts = countDraws(dir()); }))
         return;
     state().BagBalls = bagFromDraws(counts);
+    m_liveCount->scheduleCount();
     dialogs().beep();
     dialogs().show(prohibittexts::bagSize(state().BagBalls.count()), programTitle(), DialogIcon::None);
 }
@@ -49,6 +51,7 @@ void FrmProhibit::resultsToBankers() {
         return;
     const BankoList bankers = bankersFromDraws(counts, state().BagBalls.count());
     state().BankoBalls = bankers;
+    m_liveCount->scheduleCount();
     if (bankers.count() >= 2) {
         dialogs().beep();
         dialogs().show(prohibittexts::twoBankers(bankers[1], bankers[2]), programTitle(), DialogIcon::None);
@@ -72,6 +75,9 @@ void FrmProhibit::saveBalls() {
 }
 
 void FrmProhibit::openWindow(WindowId id) {
+    // The other window takes the activation; coming back shows the selection
+    // from the state, so the ticks left here go into it first, as closing does.
+    readSelection();
     context().windows.open(id);
 }
 

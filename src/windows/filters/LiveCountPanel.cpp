@@ -140,6 +140,19 @@ void LiveCountPanel::acceptResult(uint64_t generation, const LiveCountResult& re
         return;
     }
     m_label->setText(qs(liveCountLabel(result.survivors)));
+    if (!result.noList.empty()) {
+        // What a build does with this bag: no list, this message instead.
+        const QString message = qs(result.noList).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        m_label->setToolTip(message);
+        m_table->setRowCount(0);
+        m_table->insertRow(0);
+        auto* item = new QTableWidgetItem(message.section(QLatin1Char('\n'), 0, 0));
+        item->setToolTip(message);
+        m_table->setItem(0, 0, item);
+        m_table->setItem(0, 1, new QTableWidgetItem());
+        m_table->setEnabled(true);
+        return;
+    }
     m_label->setToolTip(QStringLiteral("Torba ve bankodaki") + qs(Str(result.total)) +
                         QStringLiteral(" kombinasyondan, şu anki filtre seçimiyle yeni listede kalacak "
                                        "kolon sayısı."));
