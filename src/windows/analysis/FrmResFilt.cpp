@@ -154,7 +154,14 @@ void FrmResFilt::onActivated() {
         refuseEmptySource();
         return;
     }
-    Text2->setText(q(digits(m_count)));
+    // The end box follows the file, not the activation: a range the user
+    // typed stays while the source and its record count are the same.
+    const auto source = static_cast<int16_t>(sourceOf(state().ResultsDialogSubMode));
+    if (m_count != m_shownCount || source != m_shownSource) {
+        Text2->setText(q(digits(m_count)));
+        m_shownCount = m_count;
+        m_shownSource = source;
+    }
 }
 
 void FrmResFilt::refuseEmptySource() {

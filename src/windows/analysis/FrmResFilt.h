@@ -59,6 +59,9 @@ private:
     QPushButton* Command2 = nullptr;
 
     int32_t m_count = 0; // records of the source file
+    // The count last put into the end box, and the file it counted.
+    int32_t m_shownCount = -1;
+    int16_t m_shownSource = -1;
     bool m_closing = false;
 };
 

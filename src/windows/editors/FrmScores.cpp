@@ -84,6 +84,7 @@ void FrmScores::buildControls() {
         cell->setFixedSize(58, 40);
         Text2[static_cast<std::size_t>(i)] = cell;
         cells->addWidget(cell);
+        connect(cell, &QLineEdit::textEdited, this, [this] { m_typed = true; });
     }
     cells->addStretch(1);
     layout->addWidget(Frame1);
@@ -120,6 +121,7 @@ void FrmScores::buildControls() {
 }
 
 void FrmScores::showResultUnderTest() {
+    m_typed = false;
     for (std::size_t i = 0; i < Text2.size(); ++i)
         Text2[i]->setText(m_hasResult ? QString::number(m_result[i]) : QString());
 }
@@ -128,6 +130,10 @@ void FrmScores::onActivated() {
     // A message or question of this window handing back the activation must not
     // wipe what the user typed meanwhile.
     if (returningFromModal())
+        return;
+    // Balls typed by hand, and the report made of them, stay until paging
+    // shows a stored result again.
+    if (m_typed)
         return;
     showResultUnderTest();
     if (!m_hasResult) {

@@ -47,6 +47,7 @@ private:
     std::array<int64_t, 6> m_result{};
     bool m_hasResult = false;
     int32_t m_shown = 0;
+    bool m_typed = false; // the cells hold balls typed since a result was shown
     QString m_report;
 };
 

@@ -66,7 +66,10 @@ void FrmKuantFlt::onActivated() {
         return;
     const int32_t count = resultCount();
     if (count >= 1) {
-        Text2->setText(qtext(digits(count)));
+        // A range the user typed stays until the number of results changes.
+        if (count != m_shownCount)
+            Text2->setText(qtext(digits(count)));
+        m_shownCount = count;
         return;
     }
     dialogs().beep();

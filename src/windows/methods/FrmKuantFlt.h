@@ -28,6 +28,7 @@ private:
 
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
+    int32_t m_shownCount = -1; // the result count last put into Text2
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 };
