@@ -28,9 +28,27 @@ void EditorFile::open() {
 }
 
 void EditorFile::reload() {
-    // The stamp is taken first: a change that lands while reading shows up at the next look.
-    m_stamp = currentStamp();
+    // The stamp is taken first: a change that lands while reading shows up at
+    // the next look. It is kept only once the records are read, so a failed
+    // read is tried again.
+    const Stamp stamp = currentStamp();
     m_records = readAllRecords(m_dir, m_name);
+    m_stamp = stamp;
+}
+
+template <class Change> void EditorFile::change(Change&& change) {
+    try {
+        change();
+    } catch (...) {
+        // The change's own error is the one to report, even when reading the
+        // file back fails as well.
+        try {
+            reload();
+        } catch (...) {
+        }
+        throw;
+    }
+    reload();
 }
 
 bool EditorFile::refresh() {
@@ -41,44 +59,20 @@ bool EditorFile::refresh() {
 }
 
 void EditorFile::write(int32_t k, const ColumnRecord& rec) {
-    try {
-        writeRecord(m_dir, m_name, k, rec);
-    } catch (...) {
-        reload();
-        throw;
-    }
-    reload();
+    change([&] { writeRecord(m_dir, m_name, k, rec); });
 }
 
 int32_t EditorFile::append(const ColumnRecord& rec) {
-    try {
-        appendRecord(m_dir, m_name, rec);
-    } catch (...) {
-        reload();
-        throw;
-    }
-    reload();
+    change([&] { appendRecord(m_dir, m_name, rec); });
     return count();
 }
 
 void EditorFile::remove(int32_t k) {
-    try {
-        deleteRecord(m_dir, m_name, k, m_deleteTemp);
-    } catch (...) {
-        reload();
-        throw;
-    }
-    reload();
+    change([&] { deleteRecord(m_dir, m_name, k, m_deleteTemp); });
 }
 
 void EditorFile::clear() {
-    try {
-        writeAllRecords(m_dir, m_name, {}, defaultTempName(m_name));
-    } catch (...) {
-        reload();
-        throw;
-    }
-    reload();
+    change([&] { writeAllRecords(m_dir, m_name, {}, defaultTempName(m_name)); });
 }
 
 } // namespace velmorix

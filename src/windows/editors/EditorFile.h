@@ -51,6 +51,8 @@ private:
         bool operator==(const Stamp&) const = default;
     };
     Stamp currentStamp() const;
+    // Runs a change of the file, then reads the file again, also after a failure.
+    template <class Change> void change(Change&& change);
 
     const DataDir& m_dir;
     std::string m_name;

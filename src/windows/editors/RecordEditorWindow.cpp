@@ -153,9 +153,15 @@ void RecordEditorWindow::onActivated() {
 }
 
 void RecordEditorWindow::refreshFile() {
+    refreshKeepingTyping(false);
+}
+
+bool RecordEditorWindow::refreshKeepingTyping(bool saving) {
+    // Typing over a stored record, judged against the file as it was read before.
+    const bool typed = !m_isNew && cellsDifferFromRecord();
     bool changed = false;
     if (!guarded([&] { changed = m_file.refresh(); }) || !changed)
-        return;
+        return true;
     fillList();
     fileReloaded();
     const int32_t count = m_file.count();
@@ -163,7 +169,23 @@ void RecordEditorWindow::refreshFile() {
         // The record being typed stays new: it goes after whatever the file holds now.
         m_curRec = count + 1;
         setWindowTitle(newCaption(m_curRec));
-    } else if (m_curRec > count) {
+        return true;
+    }
+    if (typed && dialogs().askYesNo(changedUnderTypingQuestion(saving), programTitle())) {
+        if (m_curRec > count) {
+            // Its record is gone: what was typed goes after the file's records.
+            m_isNew = true;
+            m_curRec = count + 1;
+            setWindowTitle(newCaption(m_curRec));
+        } else {
+            setWindowTitle(recordCaption(m_curRec));
+            m_syncingList = true;
+            List1->setCurrentRow(m_curRec - 1);
+            m_syncingList = false;
+        }
+        return true;
+    }
+    if (m_curRec > count) {
         m_curRec = count;
         if (count >= 1) {
             showRecord(count);
@@ -176,6 +198,16 @@ void RecordEditorWindow::refreshFile() {
     } else if (count >= 1) {
         showRecord(1);
     }
+    return !typed;
+}
+
+QString RecordEditorWindow::changedUnderTypingQuestion(bool saving) const {
+    return QString::fromStdString(m_file.name()) +
+           QStringLiteral(" dosyası başka bir pencerede değiştirildi !\r\rKayıt No=") + withSign(m_curRec) +
+           QStringLiteral(" için yazdıklarınız henüz kayıtlanmadı.\r\r") +
+           (saving ? QStringLiteral("Yazdıklarınızı kayıtlamak istiyormusunuz ?")
+                   : QStringLiteral("Yazdıklarınızı korumak istiyormusunuz ?")) +
+           QStringLiteral("\r( Hayır: dosyadaki kayıt gösterilir. )");
 }
 
 void RecordEditorWindow::fillList() {
@@ -250,7 +282,9 @@ void RecordEditorWindow::newRecord() {
 
 void RecordEditorWindow::saveRecord() {
     dialogs().beep();
-    refreshFile();
+    // Typing the player let go for the file's record is not saved.
+    if (!refreshKeepingTyping(true))
+        return;
     if (!m_isNew && (m_curRec < 1 || m_curRec > m_file.count())) {
         Text1[0]->setFocus();
         return;

@@ -87,7 +87,8 @@ protected:
     virtual void fileReloaded() {}
 
     // Reads the file again if another window changed it; keeps what is being
-    // typed into a new record. Call it before every command.
+    // typed into a new record, and asks about typing over a stored one. Call
+    // it before every command.
     void refreshFile();
     EditorFile& file() { return m_file; }
     QVBoxLayout* extraArea() { return m_extraArea; }
@@ -120,6 +121,11 @@ private:
     void showRecord(int32_t k);
     void clearCells();
     bool cellsDifferFromRecord() const;
+    // refreshFile(); when the file changed under typing over a stored record,
+    // asks whether to keep (or, when saving, save) it. False when the typing
+    // was replaced by the file's record.
+    bool refreshKeepingTyping(bool saving);
+    QString changedUnderTypingQuestion(bool saving) const;
     void escapeInCell();
     void listRowChosen(int row);
     int cellIndex(const QWidget* widget) const;
