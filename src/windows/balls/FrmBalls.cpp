@@ -29,7 +29,8 @@ FrmBalls::FrmBalls(AppContext& context, QWidget* parent) : VelmorixWindow(contex
     buildControls();
     buildMenus();
     setFixedSize(sizeHint());
-    placeCentred(this);
+    // Beside the main window, its six balls in sight.
+    placeBeside(this, context.windows.find(WindowId::Loto));
 }
 
 void FrmBalls::buildControls() {

@@ -32,7 +32,8 @@ FrmBanko::FrmBanko(AppContext& context, QWidget* parent) : VelmorixWindow(contex
     buildMenus();
     setFixedWidth(sizeHint().width());
     countClicked(0);
-    placeCentred(this);
+    // Beside the main window, its six balls in sight.
+    placeBeside(this, context.windows.find(WindowId::Loto));
 }
 
 int FrmBanko::heightTwips(int count) {

@@ -10,6 +10,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
+#include <optional>
+
 namespace velmorix {
 
 // Colours 0 (black) and 8 (dark grey) of the 16-colour palette.
@@ -36,6 +39,38 @@ inline void placeCentred(QWidget* window) {
         const QRect area = screen->availableGeometry();
         window->move(area.center() - window->rect().center());
     }
+}
+
+// Where a window of `size` (frame included) goes beside `anchor` within
+// `area`: to its right, or to its left when the right has no room, top edges
+// level as far as the area allows. Nothing when neither side has room.
+inline std::optional<QPoint> besideOf(const QRect& anchor, const QSize& size, const QRect& area) {
+    constexpr int Gap = 4;
+    int x = anchor.right() + 1 + Gap;
+    if (x + size.width() - 1 > area.right()) {
+        x = anchor.left() - Gap - size.width();
+        if (x < area.left())
+            return std::nullopt;
+    }
+    const int y = std::max(area.top(), std::min(anchor.top(), area.bottom() + 1 - size.height()));
+    return QPoint(x, y);
+}
+
+// Opens `window` beside `anchor` so that it leaves the anchor in sight; in
+// the middle of the screen when the anchor is not shown or there is no room.
+inline void placeBeside(QWidget* window, const QWidget* anchor) {
+    QScreen* screen = anchor && anchor->isVisible() ? anchor->screen() : nullptr;
+    if (!screen) {
+        placeCentred(window);
+        return;
+    }
+    // The window is not shown yet: its frame is taken to be the anchor's.
+    const QSize frame = anchor->frameGeometry().size() - anchor->size();
+    const auto at = besideOf(anchor->frameGeometry(), window->size() + frame, screen->availableGeometry());
+    if (at)
+        window->move(*at);
+    else
+        placeCentred(window);
 }
 
 // A menu entry with its established name. `key` is only shown beside the

@@ -8,6 +8,7 @@
 #include "core/Numbers.h"
 #include "core/Random.h"
 #include "platform/Dialogs.h"
+#include "windows/common/WindowParts.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QAction>
@@ -133,17 +134,16 @@ void FrmLoto::buildControls() {
     setCentralWidget(central);
 }
 
-QAction* FrmLoto::addEntry(QMenu* menu, const char* name, const QString& caption,
-                           void (FrmLoto::*command)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
+QAction* FrmLoto::addEntry(QMenu* menu, const char* name, const QString& caption, void (FrmLoto::*command)(),
+                           const QKeySequence& key) {
+    QAction* action = addMenuEntry(menu, name, caption, key);
     connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
     return action;
 }
 
-QAction* FrmLoto::addOpener(QMenu* menu, const char* name, const QString& caption, WindowId id) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
+QAction* FrmLoto::addOpener(QMenu* menu, const char* name, const QString& caption, WindowId id,
+                            const QKeySequence& key) {
+    QAction* action = addMenuEntry(menu, name, caption, key);
     connect(action, &QAction::triggered, this, [this, id] { openWindow(id); });
     return action;
 }
@@ -156,47 +156,52 @@ void FrmLoto::buildMenus() {
     };
 
     QMenu* column = addMenu("mnuColumn", QStringLiteral("Kolon"));
-    addEntry(column, "RandomColumn", QStringLiteral("Rastgele Bir Kolon Göster"), &FrmLoto::drawRandomColumn);
+    addEntry(column, "RandomColumn", QStringLiteral("Rastgele Bir Kolon Göster"), &FrmLoto::drawRandomColumn,
+             Qt::Key_F1);
     addEntry(column, "RndComListColumn", QStringLiteral("VELMORIX.LST Dosyasından Rastgele Kolon Göster"),
              &FrmLoto::randomColumnFromList);
-    addEntry(column, "Sort", QStringLiteral("Topları Numara Sırasına Göre Diz"), &FrmLoto::sortAndShow);
+    addEntry(column, "Sort", QStringLiteral("Topları Numara Sırasına Göre Diz"), &FrmLoto::sortAndShow,
+             Qt::Key_F5);
     addEntry(column, "SaveColumn", QStringLiteral("Kolonu VELMORIX.RND Dosyasına Kayıtla"),
-             &FrmLoto::saveColumn);
+             &FrmLoto::saveColumn, Qt::Key_F9);
     column->addSeparator();
     addEntry(column, "mnuExit", QStringLiteral("Çıkış"), &FrmLoto::endProgram);
 
     QMenu* bag = addMenu("mnuBag", QStringLiteral("Torba"));
     addEntry(bag, "LoadBalls", QStringLiteral("Topları VELMORIX.DAT Dosyasından Yükle"), &FrmLoto::loadBalls);
-    addOpener(bag, "OpenBag", QStringLiteral("Top Seçme Penceresini Aç"), WindowId::Balls);
+    addOpener(bag, "OpenBag", QStringLiteral("Top Seçme Penceresini Aç"), WindowId::Balls, Qt::Key_F2);
 
     QMenu* banko = addMenu("mnuBanko", QStringLiteral("Banko"));
     addEntry(banko, "LoadBankoBalls", QStringLiteral("Bankoyu VELMORIX.DAT Dosyasından Yükle"),
              &FrmLoto::loadBankoBalls);
-    addOpener(banko, "OpenBankoWindow", QStringLiteral("Banko Top Seçme Penceresini Aç"), WindowId::Banko);
+    addOpener(banko, "OpenBankoWindow", QStringLiteral("Banko Top Seçme Penceresini Aç"), WindowId::Banko,
+              Qt::Key_F3);
 
     QMenu* list = addMenu("mnuList", QStringLiteral("Liste"));
     addOpener(list, "ListRnd", QStringLiteral("Rastgele Kolon Listesi Oluştur"), WindowId::Rnd);
     addEntry(list, "mnuShowRndList", QStringLiteral("Rastgele Kolon Listesini Göster"),
              &FrmLoto::showRandomList);
-    addOpener(list, "OpenCList", QStringLiteral("Kombinasyon Listesini Göster"), WindowId::ComLst);
+    addOpener(list, "OpenCList", QStringLiteral("Kombinasyon Listesini Göster"), WindowId::ComLst,
+              Qt::Key_F8);
     addEntry(list, "ShowPlayingList", QStringLiteral("Oynanan Kolonları Göster"),
              &FrmLoto::showPlayedColumns);
 
     QMenu* dizimci = addMenu("mnuDizimci", QStringLiteral("6/49 Dizimci"));
-    QAction* filters = dizimci->addAction(QStringLiteral("Filtreler (Formül) Penceresini Aç"));
-    filters->setObjectName(QStringLiteral("OpenFilters"));
+    QAction* filters =
+        addMenuEntry(dizimci, "OpenFilters", QStringLiteral("Filtreler (Formül) Penceresini Aç"), Qt::Key_F7);
     connect(filters, &QAction::triggered, this, [this] { openInsteadOfThis(WindowId::Prohibit); });
-    QAction* grouping = dizimci->addAction(QStringLiteral("Keyfi Guruplama Penceresini Aç"));
-    grouping->setObjectName(QStringLiteral("OpenArbitraryGrpWin"));
+    QAction* grouping = addMenuEntry(dizimci, "OpenArbitraryGrpWin",
+                                     QStringLiteral("Keyfi Guruplama Penceresini Aç"), Qt::Key_F6);
     connect(grouping, &QAction::triggered, this, [this] { openInsteadOfThis(WindowId::ArbitGrp); });
-    addOpener(dizimci, "mnuKuantum", QStringLiteral("Kuantum İşlemleri Penceresini Aç"), WindowId::KuantFlt);
+    addOpener(dizimci, "mnuKuantum", QStringLiteral("Kuantum İşlemleri Penceresini Aç"), WindowId::KuantFlt,
+              Qt::Key_F12);
 
     QMenu* results = addMenu("mnuResults", QStringLiteral("Sonuçlar"));
     addOpener(results, "ShowResults", QStringLiteral("Sonuçlar Penceresini Aç"), WindowId::Results);
     addEntry(results, "ShowReps", QStringLiteral("Topların Tekrar Sayılarını Göster"),
              &FrmLoto::showRepetitions);
     addEntry(results, "mnuTestResults", QStringLiteral("Sonuçları Kaos Filtrelerine Göre Test Et"),
-             &FrmLoto::testResults);
+             &FrmLoto::testResults, Qt::Key_F11);
     results->addSeparator();
     addOpener(results, "mnuBonus", QStringLiteral("İkramiye İsabet Eden Kolonları Göster"), WindowId::Scores);
 }
@@ -319,9 +324,14 @@ void FrmLoto::saveColumn() {
             dialogs().beep();
             return;
         }
-        // Nothing drawn yet, or a column that could not be a ticket (a damaged list).
-        if (!columnDrawn(state().CurColumn) || !isValidColumn(ballsOf(state().CurColumn)))
+        // Nothing drawn yet: nothing to save.
+        if (!columnDrawn(state().CurColumn))
             return;
+        // A column that could not be a ticket (a damaged list) is refused.
+        if (!isValidColumn(ballsOf(state().CurColumn))) {
+            dialogs().beep();
+            return;
+        }
         Label8->setText(QStringLiteral("Kolon kayıtlanıyor..."));
         {
             BusyCursor busy;

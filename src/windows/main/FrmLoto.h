@@ -4,6 +4,8 @@
 #include "windows/common/VelmorixWindow.h"
 #include "windows/common/WindowId.h"
 
+#include <QKeySequence>
+
 #include <array>
 
 class QAction;
@@ -51,8 +53,10 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    QAction* addEntry(QMenu* menu, const char* name, const QString& caption, void (FrmLoto::*command)());
-    QAction* addOpener(QMenu* menu, const char* name, const QString& caption, WindowId id);
+    QAction* addEntry(QMenu* menu, const char* name, const QString& caption, void (FrmLoto::*command)(),
+                      const QKeySequence& key = QKeySequence());
+    QAction* addOpener(QMenu* menu, const char* name, const QString& caption, WindowId id,
+                       const QKeySequence& key = QKeySequence());
     void openWindow(WindowId id);
     // Opens a window that takes the main window's place until it is gone.
     void openInsteadOfThis(WindowId id);
