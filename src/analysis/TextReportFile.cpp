@@ -38,11 +38,12 @@ int64_t TextReportFile::commit() {
     return length;
 }
 
-PrintPageLayout::PrintPageLayout(int fontSize) : m_lineHeight(fontSize * 23) {}
+PrintPageLayout::PrintPageLayout(int fontSize, int pageHeight)
+    : m_lineHeight(fontSize * 23), m_bottom(pageHeight - (PageHeight - Bottom)) {}
 
 PrintPageLayout::Place PrintPageLayout::next() {
     Place p{false, Left, m_y};
-    if (!m_first && m_y + m_lineHeight > Bottom) {
+    if (!m_first && m_y + m_lineHeight > m_bottom) {
         p.newPage = true;
         p.y = Top;
         m_y = Top;

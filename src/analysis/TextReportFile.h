@@ -35,10 +35,11 @@ private:
 };
 
 // Places print-out lines on paper: every line 1000 twips from the left edge,
-// the first 500 twips below the top, a new page when one is full.
+// the first 500 twips below the top, a new page when one is full. A page ends
+// 500 twips above the end of its printable height.
 class PrintPageLayout {
 public:
-    explicit PrintPageLayout(int fontSize);
+    explicit PrintPageLayout(int fontSize, int pageHeight = PageHeight);
 
     struct Place {
         bool newPage; // start a new page before printing this line
@@ -55,6 +56,7 @@ public:
 
 private:
     int m_lineHeight;
+    int m_bottom;
     int m_y = Top;
     bool m_first = true;
 };

@@ -1,16 +1,20 @@
 #include "QtPrinter.h"
 
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <cmath>
 
 namespace velmorix {
 
 QtPrinter::QtPrinter(QString pdfFile) : m_pdfFile(std::move(pdfFile)) {}
 
 QtPrinter::~QtPrinter() {
-    end();
+    if (m_painter)
+        end();
 }
 
 bool QtPrinter::ready() {
@@ -26,6 +30,7 @@ bool QtPrinter::begin(int fontSize) {
         m_printer->setOutputFileName(m_pdfFile);
     }
     m_printer->setFullPage(true);
+    m_failed = false;
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(m_printer.get())) {
         m_painter.reset();
@@ -53,17 +58,34 @@ void QtPrinter::printAt(int xTwips, int yTwips, const QString& text) {
     m_painter->drawText(QPointF(x, y + fm.ascent()), text);
 }
 
-void QtPrinter::newPage() {
-    if (m_printer && m_painter)
-        m_printer->newPage();
+int QtPrinter::pageHeightTwips() {
+    if (!m_printer)
+        return 0;
+    // Positions count from the paper's top edge (full page); the printable
+    // area ends the printer's own margin above the bottom edge.
+    const QPageLayout layout = m_printer->pageLayout();
+    const double points = layout.fullRectPoints().height() - layout.minimumMargins().bottom();
+    return static_cast<int>(std::lround(points * 20.0));
 }
 
-void QtPrinter::end() {
+void QtPrinter::newPage() {
+    if (m_printer && m_painter && !m_printer->newPage())
+        m_failed = true;
+}
+
+bool QtPrinter::end() {
+    bool ok = !m_failed;
     if (m_painter) {
-        m_painter->end();
+        ok = m_painter->end() && ok;
         m_painter.reset();
+    } else {
+        ok = false;
     }
+    if (m_printer &&
+        (m_printer->printerState() == QPrinter::Error || m_printer->printerState() == QPrinter::Aborted))
+        ok = false;
     m_printer.reset();
+    return ok;
 }
 
 } // namespace velmorix

@@ -21,14 +21,16 @@ public:
     bool begin(int fontSize) override;
     void setFontSize(int fontSize) override;
     void printAt(int xTwips, int yTwips, const QString& text) override;
+    int pageHeightTwips() override;
     void newPage() override;
-    void end() override;
+    bool end() override;
 
 private:
     QString m_pdfFile;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
     QFont m_font;
+    bool m_failed = false; // a page of the job could not be started
 };
 
 } // namespace velmorix

@@ -19,6 +19,8 @@ public:
     };
 
     bool isReady = true;
+    int pageHeight = 16838;  // A4, in twips
+    bool failsAtEnd = false; // the job breaks down once its lines are sent
     std::vector<Line> lines;
     int jobs = 0;
     int pages = 0;
@@ -36,8 +38,12 @@ public:
     }
     void setFontSize(int fontSize) override { m_font = fontSize; }
     void printAt(int x, int y, const QString& text) override { lines.push_back({pages, x, y, m_font, text}); }
+    int pageHeightTwips() override { return pageHeight; }
     void newPage() override { ++pages; }
-    void end() override { open = false; }
+    bool end() override {
+        open = false;
+        return !failsAtEnd;
+    }
 
 private:
     int m_font = 0;

@@ -6,7 +6,7 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
-#include "platform/Printer.h"
+#include "windows/common/PrintJob.h"
 
 #include <QStringList>
 
@@ -145,24 +145,15 @@ void FrmYasak6::print() {
     if (!dialogs().askYesNo(QStringLiteral("Yasak Altılılar'ı printere bastırmak istiyormusunuz ?"),
                             programTitle()))
         return;
-    Printer& printer = context().printer;
-    if (!printer.ready() || !printer.begin(11)) {
-        dialogs().beep();
-        dialogs().show(printerNotReadyText(), errorTitle(), DialogIcon::None);
+    PrintJob job(context().printer, dialogs(), 11);
+    if (!job.started())
         return;
-    }
-    PrintPageLayout layout(11);
     guarded([&] {
         BusyCursor busy;
-        forEachSextetReportLine(dir(), context().clock, true, [&](const std::string& line) {
-            const PrintPageLayout::Place place = layout.next();
-            if (place.newPage)
-                printer.newPage();
-            if (!line.empty())
-                printer.printAt(place.x, place.y, QString::fromStdString(line));
-        });
+        forEachSextetReportLine(dir(), context().clock, true,
+                                [&](const std::string& line) { job.line(QString::fromStdString(line)); });
     });
-    printer.end();
+    job.finish();
 }
 
 } // namespace velmorix

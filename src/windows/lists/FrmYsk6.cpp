@@ -7,7 +7,7 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
-#include "platform/Printer.h"
+#include "windows/common/PrintJob.h"
 
 namespace velmorix {
 
@@ -110,25 +110,15 @@ void FrmYsk6::print() {
                             programTitle()))
         return;
     firstShown() = listCount() + 1;
-    Printer& printer = context().printer;
-    if (!printer.ready() || !printer.begin(PrintFontSize)) {
-        dialogs().beep();
-        dialogs().show(printerNotReadyText(), errorTitle(), DialogIcon::None);
+    PrintJob job(context().printer, dialogs(), PrintFontSize);
+    if (!job.started())
         return;
-    }
     BusyCursor busy;
-    PrintPageLayout pageLayout(PrintFontSize);
-    const bool done = guarded([&] {
-        forEachSextetReportLine(dir(), context().clock, true, [&](const std::string& line) {
-            const auto place = pageLayout.next();
-            if (place.newPage)
-                printer.newPage();
-            if (!line.empty())
-                printer.printAt(place.x, place.y, QString::fromStdString(line));
-        });
+    guarded([&] {
+        forEachSextetReportLine(dir(), context().clock, true,
+                                [&](const std::string& line) { job.line(QString::fromStdString(line)); });
     });
-    (void)done;
-    printer.end();
+    job.finish();
 }
 
 void FrmYsk6::showHelp() {

@@ -7,7 +7,7 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
-#include "platform/Printer.h"
+#include "windows/common/PrintJob.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -183,25 +183,15 @@ void ListPrintDialog::writeText(const ListReportRange& range) {
 }
 
 void ListPrintDialog::print(const ListReportRange& range) {
-    Printer& printer = context().printer;
-    if (!printer.ready() || !printer.begin(PrintFontSize)) {
-        dialogs().beep();
-        dialogs().show(printerNotReadyText(), errorTitle(), DialogIcon::None);
+    PrintJob job(context().printer, dialogs(), PrintFontSize);
+    if (!job.started())
         return;
-    }
     BusyCursor busy;
-    PrintPageLayout pageLayout(PrintFontSize);
     guarded([&] {
         forEachListReportLine(dir(), m_kind.style, range, context().clock.today(), true,
-                              [&](const std::string& line) {
-                                  const auto place = pageLayout.next();
-                                  if (place.newPage)
-                                      printer.newPage();
-                                  if (!line.empty())
-                                      printer.printAt(place.x, place.y, text(line));
-                              });
+                              [&](const std::string& line) { job.line(text(line)); });
     });
-    printer.end();
+    job.finish();
 }
 
 } // namespace velmorix
