@@ -43,17 +43,22 @@ inline void placeCentred(QWidget* window) {
 
 // Where a window of `size` (frame included) goes beside `anchor` within
 // `area`: to its right, or to its left when the right has no room, top edges
-// level as far as the area allows. Nothing when neither side has room.
+// level as far as the area allows; on a narrow screen below it, or above it.
+// Nothing when no side has room.
 inline std::optional<QPoint> besideOf(const QRect& anchor, const QSize& size, const QRect& area) {
     constexpr int Gap = 4;
-    int x = anchor.right() + 1 + Gap;
-    if (x + size.width() - 1 > area.right()) {
-        x = anchor.left() - Gap - size.width();
-        if (x < area.left())
-            return std::nullopt;
-    }
-    const int y = std::max(area.top(), std::min(anchor.top(), area.bottom() + 1 - size.height()));
-    return QPoint(x, y);
+    const auto clamped = [](int v, int low, int high) { return std::max(low, std::min(v, high)); };
+    const int y = clamped(anchor.top(), area.top(), area.bottom() + 1 - size.height());
+    if (anchor.right() + Gap + size.width() <= area.right())
+        return QPoint(anchor.right() + 1 + Gap, y);
+    if (anchor.left() - Gap - size.width() >= area.left())
+        return QPoint(anchor.left() - Gap - size.width(), y);
+    const int x = clamped(anchor.left(), area.left(), area.right() + 1 - size.width());
+    if (anchor.bottom() + Gap + size.height() <= area.bottom())
+        return QPoint(x, anchor.bottom() + 1 + Gap);
+    if (anchor.top() - Gap - size.height() >= area.top())
+        return QPoint(x, anchor.top() - Gap - size.height());
+    return std::nullopt;
 }
 
 // Opens `window` beside `anchor` so that it leaves the anchor in sight; in
