@@ -1,4 +1,5 @@
 #include "MainFixture.h"
+#include "core/ColumnFile.h"
 
 #include <QAction>
 #include <QApplication>

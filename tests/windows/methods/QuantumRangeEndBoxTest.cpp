@@ -2,6 +2,7 @@
 #include "windows/methods/FrmKuantFlt.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -10,10 +11,12 @@ using namespace velmorix::test;
 
 namespace {
 
-void activate(QWidget* w) {
-    w->show();
-    QApplication::setActiveWindow(w);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+// The dialog is modal: it comes back to the front from another program.
+void comeBack(QWidget* w) {
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(w, &deactivate);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(w, &activate);
 }
 
 using QuantumRangeEndBoxTest = MethodsFixture;
@@ -25,22 +28,20 @@ TEST_F(QuantumRangeEndBoxTest, TypedEndStaysUntilTheResultsChange) {
         results.push_back(rec(653, {1 + i % 40, 2 + i % 40, 3 + i % 40, 4 + i % 40, 5 + i % 40, 6 + i % 40}));
     data.writeRecords(files::Results, results);
     auto* w = window<FrmKuantFlt>(WindowId::KuantFlt);
-    activate(w);
+    w->show();
+    comeBack(w);
     auto* end = child<QLineEdit>(w, QStringLiteral("Text2"));
     ASSERT_EQ(end->text(), QStringLiteral("30"));
     end->setFocus();
     end->selectAll();
     QTest::keyClicks(end, QStringLiteral("25"));
 
-    QWidget other;
-    activate(&other);
-    activate(w);
+    comeBack(w);
     EXPECT_EQ(end->text(), QStringLiteral("25"));
 
     results.push_back(rec(653, {7, 8, 9, 10, 11, 12}));
     data.writeRecords(files::Results, results);
-    activate(&other);
-    activate(w);
+    comeBack(w);
     EXPECT_EQ(end->text(), QStringLiteral("31"));
 }
 
