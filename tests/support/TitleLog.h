@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTest>
 #include <QWidget>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace velmorix::test {
@@ -41,7 +42,8 @@ private:
 inline void showActive(QWidget* window) {
     window->show();
     window->activateWindow();
-    QTest::qWaitForWindowActive(window);
+    if (!QTest::qWaitForWindowActive(window))
+        ADD_FAILURE() << "the window did not become active";
 }
 inline void typeKey(QWidget* window, Qt::Key key) {
     QWidget* target = QApplication::focusWidget();

@@ -1,5 +1,7 @@
 #include "ListWindowTestContext.h"
 
+#include "core/ColumnFile.h"
+
 #include "support/TitleLog.h"
 #include "windows/lists/FrmRnd.h"
 

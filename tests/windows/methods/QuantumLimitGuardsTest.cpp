@@ -19,7 +19,6 @@ const QString RangeRefusal = QStringLiteral("Maksimum Kuantum değeri Minimum Ku
 class QuantumLimitGuardsTest : public MethodsFixture {
 protected:
     QuantumLimitGuardsTest() {
-        registerStub(WindowId::CLFilt);
         // Rank of ball b is 50 - b: 1..6 measures 279, 44..49 measures 21.
         for (int p = 1; p <= 49; ++p)
             state.Quantum.Rtor[static_cast<std::size_t>(p)] = static_cast<int16_t>(50 - p);
@@ -64,6 +63,7 @@ TEST_F(QuantumLimitGuardsTest, ListLeastValueMayBeAnyKuantumWhileTheGreatestStay
 
 TEST_F(QuantumLimitGuardsTest, QuantumFilterRefusesALeastValueAboveTheGreatest) {
     useResults(11);
+    registerStub(WindowId::CLFilt);
     registerStub(WindowId::KuantLst);
     auto* w = window<FrmKuantum>(WindowId::Kuantum);
     showActive(w);
