@@ -139,7 +139,11 @@ FollowReport computeFollowing(const std::vector<ColumnRecord>& results, int firs
     addStep(followedBy, maskOf(last - 1), maskOf(last));
     const uint64_t reference = maskOf(last);
     rep.referenceValid = reference != 0;
-    rep.ranking = rankFollowers(followedBy, reference != 0 ? ballsOf(reference) : std::array<int, 6>{});
+    // A damaged last result names no reference balls: ranking "followers" of
+    // nothing would only put 1..6 first by ball number.
+    if (!rep.referenceValid)
+        return rep;
+    rep.ranking = rankFollowers(followedBy, ballsOf(reference));
     for (int p = 1; p <= 49; ++p) {
         const int ball = rep.ranking.order[ix(p)];
         rep.scoreLines.push_back((ball < 10 ? " 0" : " ") + std::to_string(ball) + " : " +

@@ -40,10 +40,12 @@ struct FollowReport {
     std::vector<std::string> valueLines; // "TKuantum(012) = 143"
     RunFigures tkuantum;                 // of the measured results
     RunFigures hits;
-    FollowRanking ranking;               // reference = the last result
+    // Only when the last result is a proper column (referenceValid): the
+    // ranking with it as the reference, its score table and six best balls.
+    bool referenceValid = true;
+    FollowRanking ranking;
     std::vector<std::string> scoreLines; // " 07 : 4.12"
     std::string bestSixText;             // "7,12,3,44,5,28"
-    bool referenceValid = true;          // the last result is a proper column
 };
 
 // Walks forward through results first..last (1-based record numbers into

@@ -10,7 +10,10 @@ namespace velmorix {
 // progress display is composed only when it is shown.
 class ProgressGate {
 public:
-    bool due() {
+    // The last step of a phase is always due: its count is what stays shown.
+    bool due(bool lastStep = false) {
+        if (lastStep)
+            return true;
         if ((++m_calls & 255u) != 0)
             return false;
         const auto now = std::chrono::steady_clock::now();

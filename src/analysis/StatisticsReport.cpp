@@ -208,6 +208,13 @@ ExtremeFreeSums sumsWithoutExtremes(const std::vector<ColumnRecord>& range, int 
     return s;
 }
 
+namespace {
+// The mean as the figures keep it: single precision.
+float extremeFreeMean(const ExtremeFreeSums& sums) {
+    return static_cast<float>(static_cast<double>(sums.total) / sums.count);
+}
+} // namespace
+
 std::optional<ReportMessage> extremeFreeSumsMessage(const ExtremeFreeSums& sums, const StatisticsFigures& f,
                                                     int first, int last) {
     if (sums.count < 1)
@@ -217,7 +224,7 @@ std::optional<ReportMessage> extremeFreeSumsMessage(const ExtremeFreeSums& sums,
     m.title = "%" + digits(share) + " TOPLAM DEĞERLERİ [ Sonuç" + Str(first) + " -" + Str(last) +
               " için UÇ OLMAYAN Toplamlar ]";
     m.text = joinLines({"En Düşük TOPLAM =" + Str(sums.low), "En Yüksek TOPLAM =" + Str(sums.high), "",
-                        "Uç Olmayan Toplam Ortalaması =" + fractionText(sums.total, sums.count, 3), "",
+                        "Uç Olmayan Toplam Ortalaması =" + singleText(extremeFreeMean(sums)), "",
                         "NOT: İki uç toplam değeri (" + Str(f.SumLow) + " ve" + Str(f.SumHigh) +
                             " ) dikkate alınmamıştır."});
     return m;

@@ -1,5 +1,7 @@
 #include "Numbers.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -107,6 +109,17 @@ std::string fractionText(int64_t numerator, int64_t denominator, int decimals) {
         s += "." + frac;
     const bool zero = s == "0";
     return (negative && !zero ? "-" : " ") + s;
+}
+
+std::string singleText(float value) {
+    // to_chars is exact and ignores the locale, so the text reads the same for every player.
+    std::array<char, 32> buffer{};
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 7).ptr;
+    std::string s(buffer.data(), end);
+    if (s == "-0")
+        s = "0";
+    return s.front() == '-' ? s : " " + s;
 }
 
 } // namespace velmorix

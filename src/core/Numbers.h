@@ -33,4 +33,9 @@ int64_t roundHalfEven(double v);
 // fractionText(75, 2, 3) = " 37.5", fractionText(100, 2, 3) = " 50".
 std::string fractionText(int64_t numerator, int64_t denominator, int decimals);
 
+// A single-precision value as captions show it: at most 7 significant digits
+// (the nearest), "." as separator, no trailing zeros, with the sign position:
+// singleText(151.03623f) = " 151.0362", singleText(150.0f) = " 150".
+std::string singleText(float value);
+
 } // namespace velmorix

@@ -41,6 +41,19 @@ TEST(FollowingNumbersTest, WindowOfFourResults) {
     EXPECT_EQ(rep.scoreLines[48], " 49 : 0.0");
 }
 
+TEST(FollowingNumbersTest, DamagedLastResultGivesNoRanking) {
+    for (const ColumnRecord& last : {rec(653, {21, 20, 19, 3, 3, 1}), rec(653, {21, 20, 19, 3, 50, 1})}) {
+        auto results = fourResults();
+        results[3] = last;
+        const FollowReport rep = computeFollowing(results, 1, 4);
+        EXPECT_FALSE(rep.referenceValid);
+        EXPECT_TRUE(rep.scoreLines.empty());
+        EXPECT_EQ(rep.bestSixText, "");
+        // The walk forward before it still measures the sound results.
+        EXPECT_EQ(rep.valueLines[1], "TKuantum(2) = 093");
+    }
+}
+
 TEST(FollowingNumbersTest, PadsResultNumbersToTwoOrThreeDigits) {
     std::vector<ColumnRecord> results(1200, rec(653, {1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(computeFollowing(results, 7, 12).valueLines.front(), "TKuantum(07) = 000");

@@ -103,6 +103,16 @@ TEST(StatisticsTest, SumsWithoutTheExtremes) {
         extremeFreeSumsMessage(sumsWithoutExtremes({range[0], range[3]}, 21, 279), st.figures, 1, 2));
 }
 
+TEST(StatisticsTest, ExtremeFreeMeanShowsSevenSignificantDigits) {
+    StatisticsFigures f;
+    f.SumLow = 21;
+    f.SumHigh = 279;
+    f.SumCount = 30;
+    const auto m = extremeFreeSumsMessage(ExtremeFreeSums{28, 4229, 120, 190}, f, 1, 30);
+    ASSERT_TRUE(m);
+    EXPECT_NE(m->text.find("Uç Olmayan Toplam Ortalaması = 151.0357\r"), std::string::npos) << m->text;
+}
+
 TEST(StatisticsTest, PlayedColumnsAgainstTheLastTwoResults) {
     const std::vector<ColumnRecord> played{col({1, 2, 3, 10, 11, 12}), col({1, 2, 3, 4, 11, 12}),
                                            col({20, 21, 22, 23, 24, 25}), col({1, 2, 3, 4, 30, 31})};

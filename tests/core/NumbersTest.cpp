@@ -1,6 +1,7 @@
 #include "core/Numbers.h"
 #include "core/Encoding.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
 
 using namespace velmorix;
@@ -35,6 +36,18 @@ TEST(NumbersTest, FractionsAreCutWithoutTrailingZeros) {
     EXPECT_EQ(fractionText(2, 3, 3), " 0.666");
     EXPECT_EQ(fractionText(-1, 3, 2), "-0.33");
     EXPECT_EQ(fractionText(0, 3, 2), " 0");
+}
+
+TEST(NumbersTest, SinglesShowSevenSignificantDigitsInEveryLocale) {
+    // A Turkish numeric locale must not turn the separator into a comma.
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "tr_TR.UTF-8");
+    EXPECT_EQ(singleText(static_cast<float>(4229.0 / 28)), " 151.0357");
+    EXPECT_EQ(singleText(static_cast<float>(302.0 / 3)), " 100.6667"); // the nearest, not cut
+    EXPECT_EQ(singleText(100.5f), " 100.5");
+    EXPECT_EQ(singleText(150.0f), " 150");
+    EXPECT_EQ(singleText(-2.25f), "-2.25");
+    std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
 TEST(EncodingTest, TurkishLettersBecomeWindows1254Bytes) {

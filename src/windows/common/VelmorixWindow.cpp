@@ -43,6 +43,10 @@ bool VelmorixWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool VelmorixWindow::event(QEvent* event) {
+    // A caption set by the command itself (its closing caption) outranks a
+    // progress title still waiting.
+    if (event->type() == QEvent::WindowTitleChange && windowTitle() != m_progressShown)
+        m_progressWaiting.reset();
     if (event->type() == QEvent::WindowDeactivate)
         m_leftForModal = QApplication::activeModalWidget() != nullptr;
     if (event->type() == QEvent::WindowActivate) {
@@ -75,9 +79,25 @@ bool VelmorixWindow::guarded(const std::function<void()>& command) {
 
 void VelmorixWindow::showProgressTitle(const QString& title, bool force) {
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (!force && now - m_lastProgressMs < 50)
+    if (!force && now - m_lastProgressMs < 50) {
+        m_progressWaiting = title;
         return;
+    }
+    if (force)
+        endProgress();
+    m_progressWaiting.reset();
     m_lastProgressMs = now;
+    m_progressShown = title;
+    setWindowTitle(title);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void VelmorixWindow::endProgress() {
+    if (!m_progressWaiting)
+        return;
+    const QString title = *m_progressWaiting;
+    m_progressWaiting.reset();
+    m_progressShown = title;
     setWindowTitle(title);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

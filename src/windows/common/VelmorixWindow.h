@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QKeyEvent;
 
@@ -34,7 +35,12 @@ protected:
     bool event(QEvent* event) override;
 
     AppState& state() { return m_context.state; }
-    Dialogs& dialogs() { return m_context.dialogs; }
+    // A box after a long command stands over its caption, so the caption
+    // first catches up with the command's last progress.
+    Dialogs& dialogs() {
+        endProgress();
+        return m_context.dialogs;
+    }
     DataDir& dir() { return m_context.dir; }
     AppContext& context() { return m_context; }
 
@@ -45,8 +51,12 @@ protected:
     bool guarded(const std::function<void()>& command);
 
     // Progress of a long command in the window title, at most about 20 times a
-    // second; repaints without letting user input re-enter the command.
+    // second; repaints without letting user input re-enter the command. A title
+    // that comes too soon waits, and the waiting one is shown before a forced
+    // title (the next phase's first), before the window's next box and by
+    // endProgress(): the last count of every phase always reaches the caption.
     void showProgressTitle(const QString& title, bool force = false);
+    void endProgress();
 
     // True during onActivated() when the window only gets its activation back
     // from a modal box it showed (a message, a question, an input box). Windows
@@ -60,6 +70,8 @@ private:
     quint64 m_lastKeyStamp = ~quint64{0};
     QPointer<QWidget> m_lastReceiver;
     qint64 m_lastProgressMs = 0;
+    QString m_progressShown;
+    std::optional<QString> m_progressWaiting;
     bool m_leftForModal = false;
     bool m_returningFromModal = false;
 };

@@ -221,16 +221,21 @@ void FrmComLst::eliminateByWantedPairs() {
 void FrmComLst::runElimination(const ColumnTest& survives, const QString& phase1, const QString& phase2) {
     BusyCursor busy;
     ProgressGate gate;
+    const int32_t count = listCount();
     EliminationProgress progress;
     progress.judging = [&](int32_t remaining, int32_t position) {
-        if (gate.due())
+        const bool last = position == count;
+        if (gate.due(last))
             showProgressTitle(phase1 + text(Str(remaining)) + QStringLiteral(" [") + text(Str(position)) +
-                              QStringLiteral(" ]"));
+                                  QStringLiteral(" ]"),
+                              last);
     };
     progress.writing = [&](int32_t written, int32_t remaining) {
-        if (gate.due() || written == remaining)
+        const bool last = written == remaining;
+        if (gate.due(last))
             showProgressTitle(phase2 + text(Str(written)) + QStringLiteral(" [") + text(Str(remaining)) +
-                              QStringLiteral(" ]"));
+                                  QStringLiteral(" ]"),
+                              last);
     };
     if (!guarded([&] { eliminateWithBackup(dir(), files::List, survives, progress); }))
         return;

@@ -128,6 +128,10 @@ bool FrmRnd::canDraw() {
 }
 
 void FrmRnd::generate() {
+    // VELMORIX.RND may have changed since the window opened (another window
+    // appends to it or thins it); the limit holds for the file as it is now.
+    if (!guarded([&] { m_existingCount = recordCount(dir(), files::Random); }))
+        return;
     const int64_t wanted = ValWhole(Text1->text().toStdString());
     AppState& s = state();
     if (Option2->isChecked()) {

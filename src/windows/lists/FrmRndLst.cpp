@@ -112,21 +112,26 @@ void FrmRndLst::eliminateByChaos() {
         return;
     BusyCursor busy;
     ProgressGate gate;
+    const int32_t count = listCount();
     ChaosPassProgress progress;
     bool writing = false;
     progress.judging = [&](int32_t record, int32_t kept) {
-        if (gate.due())
+        const bool last = record == count;
+        if (gate.due(last))
             showProgressTitle(QStringLiteral("Kayıt: ") + text(Str(record)) + QStringLiteral("  Uygun:") +
-                              text(Str(kept)));
+                                  text(Str(kept)),
+                              last);
     };
     progress.writing = [&](int32_t written, int32_t kept) {
         if (!writing) {
             showProgressTitle(QStringLiteral("Kolonlar kayıtlanıyor..."), true);
             writing = true;
         }
-        if (gate.due() || written == kept)
+        const bool last = written == kept;
+        if (gate.due(last))
             showProgressTitle(QStringLiteral("Kayıtlanan=") + text(Str(written)) +
-                              QStringLiteral(" [ Toplam=") + text(Str(kept)) + QStringLiteral(" ]"));
+                                  QStringLiteral(" [ Toplam=") + text(Str(kept)) + QStringLiteral(" ]"),
+                              last);
     };
     int32_t written = 0;
     if (!guarded([&] { written = eliminateRandomListByChaos(dir(), randomListChaosRule(), progress); }))

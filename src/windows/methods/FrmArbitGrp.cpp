@@ -464,12 +464,16 @@ void FrmArbitGrp::runCombinate(Ask ask) {
                 six[ix(grouped)] = static_cast<int16_t>(b);
             ++grouped;
         }
+    // F7 saves the column the player sees, so the shown column and the saved
+    // one change together.
     if (grouped < 6) {
         lblDraw->clear();
+        m_drawn.reset();
         return;
     }
     if (grouped == 6) {
         lblDraw->setText(ballsText(six));
+        m_drawn = six;
         return;
     }
     const QString title = questionTitle();

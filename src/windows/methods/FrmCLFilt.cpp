@@ -171,14 +171,18 @@ void FrmCLFilt::runRandomList(int32_t target, int32_t tries) {
 }
 
 void FrmCLFilt::runElimination() {
+    // The list may have gone since this dialog counted it.
+    if (!dir().exists(files::List)) {
+        dialogs().beep();
+        dialogs().show(missingListText(), missingListTitle(), DialogIcon::Exclamation);
+        return;
+    }
     const QuantumSettings settings = state().Quantum;
     int32_t written = 0;
     bool done = false;
     {
         BusyCursor busy;
         done = guarded([&] {
-            if (!dir().exists(files::List))
-                return;
             written = eliminateByQuantum(dir(), settings, [this](int32_t record, int32_t kept) {
                 showProgressTitle(QStringLiteral("ESKİ=") + qtext(Str(record)) + QStringLiteral("   KOLON=") +
                                   qtext(Str(kept + 1)));

@@ -90,9 +90,10 @@ void FrmKuantLst::eliminateByLimit(bool minimum) {
     const auto answer = dialogs().input(prompt, entryTitle(), QString());
     if (!answer)
         return;
-    // A limit no column can have would only empty the list or rewrite it.
+    // A least value below 21 keeps every column; a greatest value below 21 would
+    // empty the whole list, which no column's Kuantum can justify.
     const int64_t k = ValWhole(answer->toStdString());
-    if (k < 21 || k > 279)
+    if (k < (minimum ? 1 : 21) || k > 279)
         return;
     dialogs().beep();
     if (minimum)
@@ -122,13 +123,16 @@ void FrmKuantLst::eliminateByResults() {
 void FrmKuantLst::runElimination(const std::function<bool(int)>& survives) {
     BusyCursor busy;
     KuantumEliminationProgress progress;
-    progress.judging = [this](int32_t remaining, int32_t record) {
+    const int32_t count = listCount();
+    progress.judging = [this, count](int32_t remaining, int32_t record) {
         showProgressTitle(QStringLiteral("FAZ 1 - Kolon :") + qtext(Str(remaining)) + QStringLiteral(" [") +
-                          qtext(Str(record)) + QStringLiteral(" ]"));
+                              qtext(Str(record)) + QStringLiteral(" ]"),
+                          record == count);
     };
     progress.writing = [this](int32_t written, int32_t remaining) {
         showProgressTitle(QStringLiteral("FAZ 2 - Kolon :") + qtext(Str(written)) + QStringLiteral(" [") +
-                          qtext(Str(remaining)) + QStringLiteral(" ]"));
+                              qtext(Str(remaining)) + QStringLiteral(" ]"),
+                          written == remaining);
     };
     const QuantumSettings settings = m_state.Quantum;
     if (!guarded([&] { eliminateByKuantum(dir(), settings, survives, progress); }))

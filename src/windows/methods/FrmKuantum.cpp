@@ -276,6 +276,13 @@ void FrmKuantum::showReport() {
 void FrmKuantum::handOver() {
     if (!m_report)
         return;
+    const QString refusal = kuantumRangeRefusal(boxNumber(Text1), boxNumber(Text2));
+    if (!refusal.isEmpty()) {
+        dialogs().beep();
+        dialogs().show(refusal, errorTitle(), DialogIcon::Exclamation);
+        Text2->setFocus();
+        return;
+    }
     QuantumSettings& q = state().Quantum;
     q.GB0 = Check1->isChecked() ? -1 : 0;
     q.GB1 = Option1->isChecked() ? 0 : -1;

@@ -176,6 +176,15 @@ void FrmTakip::onActivated() {
         return;
     }
     showReport();
+    if (!m_report->referenceValid)
+        showDamagedReference();
+}
+
+void FrmTakip::showDamagedReference() {
+    dialogs().show(QStringLiteral("Son sonuçta (Kayıt No=") + qtext(Str(m_last)) +
+                       QStringLiteral(") geçersiz veya tekrarlanan top var !\r\rTakip eden toplar "
+                                      "sıralanamaz; son sonucu düzeltin."),
+                   errorTitle(), DialogIcon::Exclamation);
 }
 
 bool FrmTakip::compute() {
@@ -198,7 +207,8 @@ void FrmTakip::showReport() {
     const FollowReport& rep = *m_report;
     showLines(List2, rep.valueLines);
     showLines(List1, rep.scoreLines);
-    Label8->setText(qtext(rep.bestSixText));
+    if (rep.referenceValid)
+        Label8->setText(qtext(rep.bestSixText));
     const std::array<const RunFigures*, 2> rows{&rep.tkuantum, &rep.hits};
     for (int r = 0; r < 2; ++r) {
         m_table[ix(r)][0]->setText(qtext(digits(rows[ix(r)]->max)));
@@ -213,13 +223,22 @@ void FrmTakip::showReport() {
 void FrmTakip::apply() {
     if (!dir().exists(files::List)) {
         dialogs().beep();
-        dialogs().show(QStringLiteral("'VELMORIX.LST' dosyası bulunamadı?"), blankTitle(),
-                       DialogIcon::Exclamation);
+        dialogs().show(missingListText(), missingListTitle(), DialogIcon::Exclamation);
         return;
     }
     dialogs().beep();
     if (!m_report || recordCount(dir(), files::List) < 1)
         return;
+    if (!m_report->referenceValid) {
+        showDamagedReference();
+        return;
+    }
+    const QString refusal = kuantumRangeRefusal(boxNumber(Text1), boxNumber(Text2));
+    if (!refusal.isEmpty()) {
+        dialogs().show(refusal, errorTitle(), DialogIcon::Exclamation);
+        Text2->setFocus();
+        return;
+    }
     if (dialogs().askYesNo(
             QStringLiteral(
                 "Takip Kuantum sınırlamasına göre mevcut kombinasyon listesini elemek istiyormusunuz?"),

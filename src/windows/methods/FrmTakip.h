@@ -34,6 +34,7 @@ private:
     void buildControls();
     bool compute();
     void showReport();
+    void showDamagedReference();
     void filterList();
     QString openingCaption() const;
 

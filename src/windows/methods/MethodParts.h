@@ -57,6 +57,22 @@ inline QString quantumRangeRefusal(std::size_t resultCount, int64_t first, int64
     return {};
 }
 
+// Shown when a combination list command finds no VELMORIX.LST.
+inline QString missingListText() {
+    return QStringLiteral("'VELMORIX.LST' dosyası bulunamadı?");
+}
+inline QString missingListTitle() {
+    return QStringLiteral(" VELMORIX 653 Dizimci u4.5");
+}
+
+// A Kuantum range whose least value is above its greatest lets no column
+// through, so a filter run by it would only empty the list.
+inline QString kuantumRangeRefusal(int64_t least, int64_t greatest) {
+    if (least <= greatest)
+        return {};
+    return QStringLiteral("Maksimum Kuantum değeri Minimum Kuantum değerinden az olamaz !");
+}
+
 // A report list in a fixed-width font, so its columns line up.
 inline QListWidget* makeReportList(QWidget* parent, const char* name, int width) {
     auto* list = new QListWidget(parent);
