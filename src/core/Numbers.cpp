@@ -85,15 +85,11 @@ double Val(std::string_view text) {
     // from_chars reads "." as the separator whatever the process locale is;
     // strtod would stop at it under a Turkish locale.
     const bool negative = num[0] == '-';
-    const char* first = num.data() + (num[0] == '+' || negative ? 1 : 0);
+    const std::string_view magnitude = std::string_view(num).substr(num[0] == '+' || negative ? 1 : 0);
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(first, num.data() + num.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range)
-        value = magnitudeAboveOne(
-                    std::string_view(first, static_cast<std::size_t>(num.data() + num.size() - first)))
-                    ? std::numeric_limits<double>::infinity()
-                    : 0.0;
+    if (std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(), value).ec ==
+        std::errc::result_out_of_range)
+        value = magnitudeAboveOne(magnitude) ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
 }
 
