@@ -1,8 +1,10 @@
-// The program: the main window on the data files of the working directory.
+// The program: the main window on the data files of its data folder (the
+// working directory, a folder given, or the player's own with --home).
 #include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/DataDir.h"
 #include "core/Random.h"
+#include "platform/ProgramStart.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrinter.h"
 #include "windows/AllWindows.h"
@@ -25,9 +27,21 @@ int main(int argc, char** argv) {
     // the program ends when the main window closes, not when the last window does.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    installQtTranslations(app);
+    QtDialogs dialogs;
+
+    const std::optional<QString> folder = requestedDataFolder(QCoreApplication::arguments().mid(1));
+    if (!folder) {
+        dialogs.show(dataFolderUsageText(), errorTitle(), DialogIcon::Critical);
+        return 2;
+    }
+    if (const QString error = enterDataFolder(*folder); !error.isEmpty()) {
+        dialogs.show(error, errorTitle(), DialogIcon::Critical);
+        return 1;
+    }
+
     AppState state;
     DataDir dir(std::filesystem::current_path());
-    QtDialogs dialogs;
     QtPrinter printer;
     SystemClock clock;
     StdRandom random(clock.seed());

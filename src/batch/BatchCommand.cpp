@@ -12,9 +12,10 @@
 #include "core/FileError.h"
 #include "core/Numbers.h"
 
+#include <algorithm>
+#include <charconv>
 #include <istream>
 #include <ostream>
-#include <sstream>
 
 namespace velmorix {
 
@@ -87,7 +88,7 @@ public:
               << (percent < 10    ? "  "
                   : percent < 100 ? " "
                                   : "")
-              << percent << "% " << p.title << std::flush;
+              << digits(percent) << "% " << p.title << std::flush;
     }
 
 private:
@@ -131,7 +132,8 @@ int build(AppState& state, const DataDir& dir, std::ostream& out, std::ostream& 
         print(err, m);
     if (r.outcome != BuildOutcome::Built)
         return Refused;
-    out << "Uygun Kombinasyon = " << r.kept << '\n' << "İncelenen Kombinasyon = " << r.examined << '\n';
+    out << "Uygun Kombinasyon = " << digits(r.kept) << '\n'
+        << "İncelenen Kombinasyon = " << digits(r.examined) << '\n';
     return Done;
 }
 
@@ -152,7 +154,7 @@ int filter(AppState& state, const DataDir& dir, bool useBag, std::ostream& out, 
         print(err, m);
     if (r.outcome != FilterOutcome::Filtered)
         return Refused;
-    out << "Uygun Kombinasyon = " << r.kept << '\n';
+    out << "Uygun Kombinasyon = " << digits(r.kept) << '\n';
     return Done;
 }
 
@@ -160,13 +162,18 @@ int filter(AppState& state, const DataDir& dir, bool useBag, std::ostream& out, 
 bool parseColumn(std::string line, ColumnRecord& rec) {
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    std::istringstream words(line);
-    std::string w;
+    constexpr const char* Blanks = " \t\v\f\r";
     int n = 0;
-    while (words >> w) {
-        if (n == 6 || w.size() > 3 || w.find_first_not_of("0123456789") != std::string::npos)
+    std::size_t at = 0;
+    while ((at = line.find_first_not_of(Blanks, at)) != std::string::npos) {
+        const std::size_t end = std::min(line.find_first_of(Blanks, at), line.size());
+        const std::string_view w(line.data() + at, end - at);
+        at = end;
+        if (n == 6 || w.size() > 3 || w.find_first_not_of("0123456789") != std::string_view::npos)
             return false;
-        rec.Ball[static_cast<std::size_t>(n++)] = static_cast<int16_t>(std::stoi(w));
+        int value = 0;
+        std::from_chars(w.data(), w.data() + w.size(), value);
+        rec.Ball[static_cast<std::size_t>(n++)] = static_cast<int16_t>(value);
     }
     return n == 6 && isValidColumn(rec.Ball);
 }

@@ -1,17 +1,40 @@
 #include "FileError.h"
 
-#include <cstring>
+#include <cerrno>
 
 namespace velmorix {
+
+std::string systemReason(int err) {
+    // The reasons a player meets, in the program's language; strerror would
+    // speak the system's (usually English) language.
+    switch (err) {
+    case ENOENT:
+        return "dosya bulunamadı";
+    case EACCES:
+    case EPERM:
+        return "erişim reddedildi";
+    case ENOSPC:
+    case EDQUOT:
+        return "disk dolu";
+    case EROFS:
+        return "disk salt okunur";
+    case EISDIR:
+        return "bir klasör";
+    case ENOTDIR:
+        return "bir klasör değil";
+    case EBUSY:
+    case ETXTBSY:
+        return "dosya kullanımda";
+    default:
+        return "sistem hatası " + std::to_string(err);
+    }
+}
 
 namespace {
 std::string compose(const std::string& file, const std::string& op, int err) {
     std::string s = "'" + file + "' dosyası: " + op;
-    if (err != 0) {
-        s += " (";
-        s += std::strerror(err);
-        s += ")";
-    }
+    if (err != 0)
+        s += " (" + systemReason(err) + ")";
     return s;
 }
 } // namespace
@@ -22,7 +45,7 @@ FileError::FileError(std::string fileName, std::string operation, int systemErro
 
 std::string FileError::userText() const {
     return "'" + m_fileName + "' dosyası ile işlem yapılamadı !\r\r" + m_operation +
-           (m_systemError != 0 ? std::string("\r(") + std::strerror(m_systemError) + ")" : std::string());
+           (m_systemError != 0 ? "\r(" + systemReason(m_systemError) + ")" : std::string());
 }
 
 } // namespace velmorix

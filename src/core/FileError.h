@@ -5,6 +5,10 @@
 
 namespace velmorix {
 
+// The system's reason for a failed file operation (an errno value), in
+// Turkish: "dosya bulunamadı", "disk dolu", ..., "sistem hatası N" for the rest.
+std::string systemReason(int err);
+
 // The one error type of the file layer: which file, what was being done, and
 // the system's reason. Windows catch it at the command boundary.
 class FileError : public std::runtime_error {

@@ -1,6 +1,7 @@
 #include "Numbers.h"
 
 #include <array>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -14,6 +15,34 @@ std::string Str(int64_t value) {
 std::string digits(int64_t value) {
     return std::to_string(value);
 }
+
+namespace {
+// Whether an out-of-range number (digits, optional fraction, optional "e"
+// exponent) is too large rather than too small.
+bool magnitudeAboveOne(std::string_view n) {
+    const std::size_t e = n.find('e');
+    const std::string_view mantissa = n.substr(0, e);
+    int64_t exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view x = n.substr(e + 1);
+        const bool minus = !x.empty() && x[0] == '-';
+        if (!x.empty() && (x[0] == '+' || x[0] == '-'))
+            x.remove_prefix(1);
+        for (char c : x)
+            exponent = std::min<int64_t>(exponent * 10 + (c - '0'), int64_t{1} << 40);
+        if (minus)
+            exponent = -exponent;
+    }
+    // Decimal position of the first significant digit.
+    const std::size_t dot = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t lead = mantissa.find_first_of("123456789");
+    if (lead == std::string_view::npos)
+        return false;
+    const int64_t position =
+        lead < dot ? static_cast<int64_t>(dot - lead) : -static_cast<int64_t>(lead - dot) + 1;
+    return position + exponent > 0;
+}
+} // namespace
 
 double Val(std::string_view text) {
     // Copy the characters that count, skipping blanks, then parse the longest number prefix.
@@ -54,13 +83,15 @@ double Val(std::string_view text) {
         if (expDigits)
             num += exp;
     }
-    try {
-        return std::stod(num);
-    } catch (...) {
-        // Out of range: saturate.
-        return num[0] == '-' ? -std::numeric_limits<double>::infinity()
-                             : std::numeric_limits<double>::infinity();
-    }
+    // from_chars reads "." as the separator whatever the process locale is;
+    // strtod would stop at it under a Turkish locale.
+    const bool negative = num[0] == '-';
+    const std::string_view magnitude = std::string_view(num).substr(num[0] == '+' || negative ? 1 : 0);
+    double value = 0.0;
+    if (std::from_chars(magnitude.data(), magnitude.data() + magnitude.size(), value).ec ==
+        std::errc::result_out_of_range)
+        value = magnitudeAboveOne(magnitude) ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -value : value;
 }
 
 int64_t roundHalfEven(double v) {

@@ -1,7 +1,11 @@
 #include "core/Numbers.h"
 #include "core/Encoding.h"
+#include "core/FileError.h"
+#include "support/ScopedLocale.h"
 
 #include <clocale>
+#include <cerrno>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace velmorix;
@@ -28,6 +32,34 @@ TEST(NumbersTest, ValReadsLeadingNumber) {
     EXPECT_EQ(ValWhole("99999999999999999999"), std::numeric_limits<int64_t>::max());
     EXPECT_FALSE(toInt16(ValWhole("40000")));
     EXPECT_EQ(toInt16(ValWhole("-32768")), -32768);
+}
+
+TEST(NumbersTest, ValReadsTheSameUnderATurkishLocale) {
+    const test::ScopedLocale turkish("tr_TR.UTF-8");
+    EXPECT_EQ(Val("13.5"), 13.5);
+    EXPECT_EQ(ValWhole("13.5"), 14);
+    EXPECT_EQ(ValWhole("4.5"), 4);
+    EXPECT_EQ(Val("13,5"), 13);
+    EXPECT_EQ(Val("+1.25e2"), 125);
+    // Beyond a double: too large saturates, too small is zero.
+    EXPECT_EQ(Val("-1e999"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(Val("1e-999"), 0);
+    EXPECT_EQ(Val("0.0000001e-320"), 0);
+    EXPECT_EQ(ValWhole("0.001e310"), std::numeric_limits<int64_t>::max());
+}
+
+TEST(FileErrorTest, ReasonIsTurkish) {
+    EXPECT_EQ(FileError("A.DAT", "okunamadı", EISDIR).userText(),
+              "'A.DAT' dosyası ile işlem yapılamadı !\r\rokunamadı\r(bir klasör)");
+    EXPECT_EQ(FileError("A.DAT", "silinemedi", 0).userText(),
+              "'A.DAT' dosyası ile işlem yapılamadı !\r\rsilinemedi");
+    EXPECT_STREQ(FileError("A.DAT", "okunamadı", ENOENT).what(),
+                 "'A.DAT' dosyası: okunamadı (dosya bulunamadı)");
+    EXPECT_EQ(systemReason(EPERM), systemReason(EACCES));
+    EXPECT_EQ(systemReason(EDQUOT), "disk dolu");
+    EXPECT_EQ(systemReason(EROFS), "disk salt okunur");
+    EXPECT_EQ(systemReason(ETXTBSY), "dosya kullanımda");
+    EXPECT_EQ(systemReason(EIO), "sistem hatası " + std::to_string(EIO));
 }
 
 TEST(NumbersTest, FractionsAreCutWithoutTrailingZeros) {

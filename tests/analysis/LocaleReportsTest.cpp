@@ -1,0 +1,54 @@
+#include "analysis/ChaosReport.h"
+#include "analysis/RangeStatistics.h"
+#include "analysis/StatisticsReport.h"
+#include "support/ScopedLocale.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace velmorix;
+
+namespace {
+
+// Every text of the chaos report and the statistics window for one range.
+std::vector<std::string> reportTexts(const std::vector<ColumnRecord>& range) {
+    const std::string when = "06.12.2026 12:34:56";
+    const int n = static_cast<int>(range.size());
+    std::vector<std::string> out{chaosreport::build(range, 1, n, when)};
+    const RangeStatistics st = computeRangeStatistics(range, true);
+    for (const auto& lines : {ballCountPrintout(StatisticsSource::Results, n, st, when),
+                              pairCountPrintout(StatisticsSource::Played, n, st, when),
+                              figuresPrintout(StatisticsSource::List, 1, n, st, when)})
+        out.insert(out.end(), lines.begin(), lines.end());
+    const ExtremeFreeSums sums = sumsWithoutExtremes(range, st.figures.SumLow, st.figures.SumHigh);
+    if (const auto m = extremeFreeSumsMessage(sums, st.figures, 1, n))
+        out.insert(out.end(), {m->title, m->text});
+    out.push_back(statisticsCaption(StatisticsSource::Results, 1, n));
+    return out;
+}
+
+TEST(LocaleReportsTest, ReportsAreTheSameBytesInTheTurkishLocale) {
+    std::mt19937 gen(653);
+    std::vector<ColumnRecord> range;
+    for (int r = 0; r < 1500; ++r) {
+        std::vector<int16_t> balls(49);
+        for (int16_t b = 1; b <= 49; ++b)
+            balls[static_cast<std::size_t>(b - 1)] = b;
+        std::shuffle(balls.begin(), balls.end(), gen);
+        std::array<int16_t, 6> six{};
+        std::copy_n(balls.begin(), 6, six.begin());
+        std::sort(six.begin(), six.end());
+        range.push_back(ColumnRecord{2000000 + r, six});
+    }
+    std::vector<std::string> classic;
+    {
+        const test::ScopedLocale c("C");
+        classic = reportTexts(range);
+    }
+    const test::ScopedLocale turkish("tr_TR.UTF-8");
+    ASSERT_TRUE(turkish.ok());
+    EXPECT_EQ(reportTexts(range), classic);
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+#include "platform/ProgramStart.h"
+#include "support/TempDataDir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace velmorix;
+
+namespace {
+
+TEST(ProgramStartTest, QtsOwnTextsAreTurkish) {
+    ASSERT_TRUE(installQtTranslations(*QCoreApplication::instance()));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("İptal"));
+}
+
+TEST(ProgramStartTest, DataFolderFromTheArguments) {
+    EXPECT_EQ(requestedDataFolder({}), QDir::currentPath());
+    EXPECT_EQ(requestedDataFolder({QStringLiteral("--home")}),
+              QDir::homePath() + QStringLiteral("/VELMORIX"));
+    EXPECT_EQ(requestedDataFolder({QStringLiteral("/tmp/v")}), QStringLiteral("/tmp/v"));
+    EXPECT_FALSE(requestedDataFolder({QStringLiteral("--hom")}));
+    EXPECT_FALSE(requestedDataFolder({QStringLiteral("a"), QStringLiteral("b")}));
+}
+
+TEST(ProgramStartTest, MissingDataFolderIsCreatedAndEntered) {
+    const test::TempDataDir data;
+    const QString root = QString::fromStdString(data.path().string());
+    const QString before = QDir::currentPath();
+    EXPECT_EQ(enterDataFolder(root + QStringLiteral("/a/VELMORIX")), QString());
+    EXPECT_EQ(QDir::currentPath(), QDir(root + QStringLiteral("/a/VELMORIX")).canonicalPath());
+    QDir::setCurrent(before);
+
+    QFile file(root + QStringLiteral("/F"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_EQ(enterDataFolder(root + QStringLiteral("/F/V")),
+              QStringLiteral("'") + root +
+                  QStringLiteral("/F/V' veri klasörü oluşturulamadı !\r(bir klasör değil)"));
+    EXPECT_EQ(QDir::currentPath(), before);
+}
+
+} // namespace
