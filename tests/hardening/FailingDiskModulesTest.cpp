@@ -59,6 +59,10 @@ void failEachStep(const std::function<void(const DataDir&)>& write,
     }
     ASSERT_FALSE(calls.empty());
     for (std::size_t i = 0; i < calls.size(); ++i) {
+        // Keeping the undo copy never fails the command that changes the list
+        // (ListUndoTest covers those steps).
+        if (calls[i].name.starts_with("VELMORIX.UN"))
+            continue;
         SCOPED_TRACE(describe(calls[i]));
         TempDataDir d;
         folder(d);
