@@ -235,7 +235,7 @@ TEST_P(DamagedListTest, AsPlayedColumnsDamagedColumnsWinNothing) {
         }
     EXPECT_EQ(data.readBytes(files::Played), GetParam().bytes) << "the scan only reads";
 
-    const int32_t written = writePairsFromPlayed(data.dir(), 1, 1, false);
+    const int32_t written = writePairsFromPlayed(data.dir(), 1, 1, false).value();
     EXPECT_EQ(data.dir().fileSize(files::Pairs), 2 * int64_t{written});
 }
 
