@@ -223,8 +223,13 @@ std::optional<CalendarDate> takeDate(std::vector<Token>& t) {
     return std::nullopt;
 }
 
+// A day the calendar has: no 31 February.
 bool plausible(const CalendarDate& d) {
-    return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31;
+    if (d.month < 1 || d.month > 12 || d.day < 1)
+        return false;
+    static constexpr int Days[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
+    return d.day <= Days[d.month - 1] && (d.month != 2 || d.day <= 28 || leap);
 }
 
 // Column records have no Tag for a date outside the years the file allows.
@@ -339,10 +344,12 @@ void parseLine(std::string_view line, int32_t number, Parsed& out, std::optional
         if (k >= first && isNumber(t[k]))
             numbers.push_back(t[k].value);
     }
-    if (!anyNumber && !date) {
+    // A heading may name its columns with numbers ("No;Tarih;1;...;6;Joker").
+    const std::optional<LabelColumn> heading = date ? std::nullopt : labelColumnOf(line);
+    if ((!anyNumber && !date) || heading) {
         ++out.textLines;
         if (!labelColumn)
-            labelColumn = labelColumnOf(line);
+            labelColumn = heading;
         return;
     }
     const auto count = static_cast<int64_t>(numbers.size());
@@ -455,16 +462,25 @@ DatedKey datedKey(const ImportedDraw& d) {
     return {d.date.year, d.date.month, d.date.day, columnMask(d.balls)};
 }
 
+// What the results file holds already: its records, and their balls alone.
+struct Known {
+    std::set<DrawKey> records;
+    std::set<uint64_t> balls;
+
+    explicit Known(const std::vector<ColumnRecord>& existing) {
+        for (const ColumnRecord& r : existing)
+            if (const uint64_t m = columnMask(r.Ball)) {
+                records.insert({r.Tag, m});
+                balls.insert(m);
+            }
+    }
+};
+
 } // namespace
 
 int32_t countRepeats(const Parsed& parsed, const std::vector<ColumnRecord>& existing) {
-    std::set<DrawKey> records;
-    std::set<uint64_t> balls;
-    for (const ColumnRecord& r : existing)
-        if (const uint64_t m = columnMask(r.Ball)) {
-            records.insert({r.Tag, m});
-            balls.insert(m);
-        }
+    Known known(existing);
+    auto& [records, balls] = known;
     std::set<DatedKey> draws;
     int32_t repeats = 0;
     for (const ImportedDraw& d : parsed.draws) {
@@ -479,13 +495,8 @@ int32_t countRepeats(const Parsed& parsed, const std::vector<ColumnRecord>& exis
 
 Plan plan(const Parsed& parsed, const std::vector<ColumnRecord>& existing, bool skipRepeats) {
     Plan p;
-    std::set<DrawKey> records;
-    std::set<uint64_t> balls;
-    for (const ColumnRecord& r : existing)
-        if (const uint64_t m = columnMask(r.Ball)) {
-            records.insert({r.Tag, m});
-            balls.insert(m);
-        }
+    Known known(existing);
+    auto& [records, balls] = known;
     std::set<DatedKey> seen;
     std::vector<ImportedDraw> draws;
     for (const ImportedDraw& d : inOrder(parsed, p.reversed)) {

@@ -48,7 +48,8 @@ int32_t pairRecordCount(const DataDir& dir) {
 
 namespace {
 
-// Both orientations of every decodable record; the number of those records.
+// Both orientations of every decodable record; the number of records that
+// pair two different balls.
 int32_t markPairs(const std::vector<int16_t>& values, PairTable& pairs) {
     int32_t decoded = 0;
     for (int16_t v : values) {
@@ -56,7 +57,7 @@ int32_t markPairs(const std::vector<int16_t>& values, PairTable& pairs) {
         if (decodePair(v, a, b)) {
             pairs(a, b) = 1;
             pairs(b, a) = 1;
-            ++decoded;
+            decoded += a != b ? 1 : 0;
         }
     }
     return decoded;

@@ -46,7 +46,7 @@ TEST(ResultsImportTest, MessyTextWithMixedSeparatorsBadLinesAndDates) {
                              "10 20 30 40 41 42\n"                                    // 9 no date
                              "\"June 12, 1982\",3,11,12,14,41,43,13\n"                // 10 a seventh number
                              "Hafta 5: 23 Nisan 2006: 5 15 25 35 45 49 SÜPERSTAR 7\n" // 11 label
-                             "30.13.2005 1 2 3 4 5 6\n"                               // 12 no such month
+                             "29.02.2005 1 2 3 4 5 6\n"                               // 12 no such day
                              "3) 01.05.2006 1 2 3 4 5 6 Joker 9 Ek 12 bonus 40\n"     // 13 labels
                              "08.05.2006 1) 2 3 4 5 6\n"; // 14 an ordinal after the date
     const Parsed p = parse(text);
@@ -84,8 +84,9 @@ TEST(ResultsImportTest, EnglishAndTurkishMonthsHeadingLabelsAndCodePages) {
     EXPECT_EQ(tagsOf(english), (std::vector<int32_t>{encodeDateCode(2025, 11, 19), encodeDateCode(2010, 9, 7),
                                                      encodeDateCode(2020, 2, 5)}));
     // Windows-1254 bytes, as old Turkish text files are; the label in capitals.
-    const Parsed turkish =
-        parse(toWindows1254("3 Ağustos 2008;1;2;3;4;5;6\n4 ŞUBAT 2009;7;8;9;10;11;12;SÜPERSTAR;13\n"));
+    const Parsed turkish = parse(toWindows1254("No;Tarih;1;2;3;4;5;6;Joker\n1;3 Ağustos 2008;1;2;3;4;5;6;9\n"
+                                               "2;4 ŞUBAT 2009;7;8;9;10;11;12;SÜPERSTAR;13\n"));
+    EXPECT_EQ(turkish.textLines, 1);
     EXPECT_EQ(tagsOf(turkish),
               (std::vector<int32_t>{encodeDateCode(2008, 8, 3), encodeDateCode(2009, 2, 4)}));
     const Parsed bom = parse("\xEF\xBB\xBF"
