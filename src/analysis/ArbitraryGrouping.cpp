@@ -1,6 +1,7 @@
 #include "ArbitraryGrouping.h"
 
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Random.h"
 #include "core/SafeFile.h"
 #include "engine/ChaosRules.h"
@@ -141,6 +142,7 @@ GroupingRun buildGroupedList(const DataDir& dir, const GroupingTest& test,
     for (int i = 0; i < n; ++i)
         bit[static_cast<std::size_t>(i)] = uint64_t{1} << pool[static_cast<std::size_t>(i)];
 
+    const ListUndoPoint undo(dir, "Guruplamaya uyan yeni liste yapma");
     GroupingRun run;
     ColumnWriter out(dir, files::List, files::Temp);
     ColumnRecord rec;
@@ -187,6 +189,7 @@ GroupingRun buildGroupedList(const DataDir& dir, const GroupingTest& test,
 
 GroupingRun filterListByGrouping(const DataDir& dir, const GroupingTest& test,
                                  const GroupingFilterProgress& progress) {
+    const ListUndoPoint undo(dir, "Guruplamaya göre eleme");
     GroupingRun run;
     int32_t passed = 0;
     {

@@ -1,6 +1,7 @@
 #include "CatchZero.h"
 
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Numbers.h"
 
 #include <algorithm>
@@ -82,6 +83,7 @@ bool Filter::keeps(const std::array<int16_t, 6>& balls) const {
 }
 
 int32_t filterList(const DataDir& dir, const Filter& filter, const Progress& progress) {
+    const ListUndoPoint undo(dir, "Sıfır yakalama elemesi");
     int32_t record = 0;
     const int32_t kept = rewriteList(dir, files::List, files::ListDelete, [&](ColumnRecord& r) {
         ++record;

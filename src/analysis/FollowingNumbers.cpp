@@ -1,6 +1,7 @@
 #include "FollowingNumbers.h"
 
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/SafeFile.h"
 
 #include <algorithm>
@@ -158,6 +159,7 @@ FollowReport computeFollowing(const std::vector<ColumnRecord>& results, int firs
 int32_t filterListByFollowing(const DataDir& dir, const FollowRanking& ranking, int64_t minHits,
                               int64_t minValue, int64_t maxValue,
                               const std::function<void(int32_t, int32_t)>& progress) {
+    const ListUndoPoint undo(dir, "Takip eden sayılara göre eleme");
     copyFileSafe(dir, files::List, files::OldList);
     const uint64_t best = ranking.bestSix();
     int32_t record = 0;

@@ -18,8 +18,8 @@ int decadeOf(int ball) {
 
 } // namespace
 
-int32_t writePairsFromPlayed(const DataDir& dir, int32_t crossGroupMin, int32_t sameGroupMin, bool add,
-                             const std::function<void(int32_t, int32_t)>& progress) {
+std::optional<int32_t> writePairsFromPlayed(const DataDir& dir, int32_t crossGroupMin, int32_t sameGroupMin,
+                                            bool add, const std::function<void(int32_t, int32_t)>& progress) {
     // Counts of a long played list go beyond 16 bits.
     std::array<std::array<int32_t, 50>, 50> count{};
     {
@@ -41,11 +41,12 @@ int32_t writePairsFromPlayed(const DataDir& dir, int32_t crossGroupMin, int32_t 
     auto threshold = [&](int a, int b) { return decadeOf(a) == decadeOf(b) ? sameGroupMin : crossGroupMin; };
     if (add) {
         PairTable old;
-        if (loadRunPairs(dir, old))
-            for (int a = 1; a <= 49; ++a)
-                for (int b = 1; b <= 49; ++b)
-                    if (old(a, b) != 0)
-                        count[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = threshold(a, b);
+        if (!loadEveryPair(dir, old))
+            return std::nullopt;
+        for (int a = 1; a <= 49; ++a)
+            for (int b = 1; b <= 49; ++b)
+                if (old(a, b) != 0)
+                    count[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = threshold(a, b);
     }
 
     std::vector<unsigned char> bytes;

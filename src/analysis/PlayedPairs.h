@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace velmorix {
 
@@ -11,10 +12,12 @@ namespace velmorix {
 // together in at least `sameGroupMin` played columns (both balls in one decade
 // 1-9, 10-19, ..., 40-49) or `crossGroupMin` columns (different decades) is
 // written to VELMORIX.YS2, the inside-decade pairs first, each part in
-// ascending order. With `add` the pairs of a readable VELMORIX.YS2 are kept.
-// Damaged played columns count nothing. `progress` gets (column, columns).
+// ascending order. With `add` every decodable pair of VELMORIX.YS2 is kept;
+// a file with no pair in it writes nothing and gives nullopt. Damaged played
+// columns count nothing. `progress` gets (column, columns).
 // Returns the pairs written; throws FileError, leaving the old file.
-int32_t writePairsFromPlayed(const DataDir& dir, int32_t crossGroupMin, int32_t sameGroupMin, bool add,
-                             const std::function<void(int32_t, int32_t)>& progress = {});
+std::optional<int32_t> writePairsFromPlayed(const DataDir& dir, int32_t crossGroupMin, int32_t sameGroupMin,
+                                            bool add,
+                                            const std::function<void(int32_t, int32_t)>& progress = {});
 
 } // namespace velmorix

@@ -1,6 +1,7 @@
 #include "QuantumListFilter.h"
 
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Random.h"
 #include "core/SafeFile.h"
 
@@ -65,6 +66,7 @@ QuantumRandomRun buildRandomQuantumList(const DataDir& dir, const QuantumSetting
                                         int32_t maxTries, Random& random,
                                         const std::function<void(int32_t, int32_t)>& progress) {
     const QuantumColumnTest test(settings);
+    const ListUndoPoint undo(dir, "Kuantum listesi yapma");
     if (dir.exists(files::List))
         copyFileSafe(dir, files::List, files::OldList);
     QuantumRandomRun run;
@@ -98,6 +100,7 @@ QuantumRandomRun buildRandomQuantumList(const DataDir& dir, const QuantumSetting
 int32_t eliminateByQuantum(const DataDir& dir, const QuantumSettings& settings,
                            const std::function<void(int32_t, int32_t)>& progress) {
     const QuantumColumnTest test(settings);
+    const ListUndoPoint undo(dir, "Kuantum elemesi");
     copyFileSafe(dir, files::List, files::OldList);
     if (recordCount(dir, files::List) < 1) {
         dir.remove(files::List);
@@ -129,6 +132,7 @@ int32_t eliminateByKuantum(const DataDir& dir, const QuantumSettings& settings,
         const int k = test.kuantum(r.Ball);
         return survives(k) ? std::optional<int>(k) : std::nullopt;
     };
+    const ListUndoPoint undo(dir, "Kuantum değerlerine göre eleme");
     copyFileSafe(dir, files::List, files::OldList);
     int32_t remaining = 0;
     {

@@ -6,13 +6,13 @@
 #include "core/FileError.h"
 #include "core/Numbers.h"
 
+#include "core/SafeFile.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <limits>
 #include <set>
 #include <tuple>
-#include <unistd.h>
 
 namespace velmorix::resultsimport {
 
@@ -96,6 +96,12 @@ struct Token {
     int64_t value = 0;  // numbers: saturated
     bool glued = false; // a number stuck to letters
     bool used = false;  // taken as part of the date
+};
+
+// A heading's column that holds no ball: the numbers from there on are passed over.
+struct LabelColumn {
+    char delimiter = ',';
+    std::size_t index = 0;
 };
 
 bool isLetter(unsigned char c) {
@@ -217,15 +223,20 @@ std::optional<CalendarDate> takeDate(std::vector<Token>& t) {
     return std::nullopt;
 }
 
+// A day the calendar has: no 31 February.
 bool plausible(const CalendarDate& d) {
-    return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31;
+    if (d.month < 1 || d.month > 12 || d.day < 1)
+        return false;
+    static constexpr int Days[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
+    return d.day <= Days[d.month - 1] && (d.month != 2 || d.day <= 28 || leap);
 }
 
 // Column records have no Tag for a date outside the years the file allows.
-int32_t tagFor(const std::optional<CalendarDate>& d) {
-    if (!d || !plausible(*d) || d->year < DateCodeFirstYear || d->year > DateCodeLastYear)
+int32_t tagFor(const CalendarDate& d) {
+    if (d.year < DateCodeFirstYear || d.year > DateCodeLastYear)
         return KeepMark;
-    return encodeDateCode(d->year, d->month, d->day);
+    return encodeDateCode(d.year, d.month, d.day);
 }
 
 std::string_view withoutBom(std::string_view s) {
@@ -236,15 +247,109 @@ bool blank(std::string_view line) {
     return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
 }
 
-void parseLine(std::string_view line, int32_t number, Parsed& out) {
+// Words after which no number is a ball of the draw. Folding needs no locale.
+bool isLabel(std::string_view word) {
+    const std::string f = folded(word);
+    return f == "joker" || f == "superstar" || f == "bonus" || f == "ek";
+}
+
+bool isSeparator(const Token& t, std::string_view text) {
+    return t.kind == Token::Kind::Separator && t.text == text;
+}
+
+// Numbers that are never balls: "20:30", "2)", "3." or "4:" before a blank or the end.
+void dropNonBalls(std::vector<Token>& t) {
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        if (!isNumber(t[k]))
+            continue;
+        const bool more = k + 1 < t.size();
+        if (more && isSeparator(t[k + 1], ":") && k + 2 < t.size() && isNumber(t[k + 2]) &&
+            t[k].text.size() <= 2 && t[k + 2].text.size() == 2) {
+            t[k].used = t[k + 2].used = true;
+            continue;
+        }
+        if (more && isSeparator(t[k + 1], ")")) {
+            t[k].used = true;
+            continue;
+        }
+        const bool ends = k + 2 >= t.size() || t[k + 2].kind == Token::Kind::Separator;
+        if (more && (isSeparator(t[k + 1], ".") || isSeparator(t[k + 1], ":")) && ends &&
+            (k + 2 >= t.size() || t[k + 2].text == " " || t[k + 2].text == "\t"))
+            t[k].used = true;
+    }
+}
+
+constexpr char Delimiters[] = {',', ';', '\t', '|'};
+
+// Where field `index` (from 0) starts, with fields split at `delimiter`
+// outside double quotes; npos when the line has fewer fields.
+std::size_t fieldStart(std::string_view line, char delimiter, std::size_t index) {
+    bool quoted = false;
+    std::size_t field = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '"')
+            quoted = !quoted;
+        else if (line[i] == delimiter && !quoted && ++field == index)
+            return i + 1;
+    }
+    return std::string_view::npos;
+}
+
+// A heading such as "Date,Num1,...,Num6,Bonus": the column under a label.
+std::optional<LabelColumn> labelColumnOf(std::string_view line) {
+    for (char delimiter : Delimiters) {
+        std::size_t index = 0;
+        for (std::size_t start = 0; start <= line.size(); ++index) {
+            std::size_t end = start;
+            bool quoted = false;
+            while (end < line.size() && (line[end] != delimiter || quoted)) {
+                if (line[end] == '"')
+                    quoted = !quoted;
+                ++end;
+            }
+            if (end == line.size() && index == 0)
+                break; // no such delimiter
+            for (const Token& word : tokens(line.substr(start, end - start)))
+                if (word.kind == Token::Kind::Word && isLabel(word.text))
+                    return LabelColumn{delimiter, index};
+            start = end + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+void parseLine(std::string_view line, int32_t number, Parsed& out, std::optional<LabelColumn>& labelColumn) {
+    if (labelColumn) {
+        const std::size_t cut = fieldStart(line, labelColumn->delimiter, labelColumn->index);
+        if (cut != std::string_view::npos)
+            line = line.substr(0, cut);
+    }
     std::vector<Token> t = tokens(line);
-    std::optional<CalendarDate> date = takeDate(t);
+    for (std::size_t k = 0; k < t.size(); ++k)
+        if (t[k].kind == Token::Kind::Word && isLabel(t[k].text)) {
+            t.resize(k);
+            break;
+        }
+    const std::optional<CalendarDate> date = takeDate(t);
+    // The numbers after the date; the ones before it number the line.
+    std::size_t first = 0;
+    for (std::size_t k = 0; k < t.size(); ++k)
+        if (t[k].used)
+            first = k + 1;
+    dropNonBalls(t);
     std::vector<int64_t> numbers;
-    for (const Token& token : t)
-        if (isNumber(token))
-            numbers.push_back(token.value);
-    if (numbers.empty() && !date) {
+    bool anyNumber = false;
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        anyNumber = anyNumber || (t[k].kind == Token::Kind::Number && !t[k].glued);
+        if (k >= first && isNumber(t[k]))
+            numbers.push_back(t[k].value);
+    }
+    // A heading may name its columns with numbers ("No;Tarih;1;...;6;Joker").
+    const std::optional<LabelColumn> heading = date ? std::nullopt : labelColumnOf(line);
+    if ((!anyNumber && !date) || heading) {
         ++out.textLines;
+        if (!labelColumn)
+            labelColumn = heading;
         return;
     }
     const auto count = static_cast<int64_t>(numbers.size());
@@ -252,7 +357,7 @@ void parseLine(std::string_view line, int32_t number, Parsed& out) {
         out.bad.push_back({number, LineProblem::TooFewNumbers, count});
         return;
     }
-    if (count > 8) {
+    if (count > 6) {
         out.bad.push_back({number, LineProblem::TooManyNumbers, count});
         return;
     }
@@ -272,10 +377,17 @@ void parseLine(std::string_view line, int32_t number, Parsed& out) {
         seen |= uint64_t{1} << v;
         draw.balls[i] = static_cast<int16_t>(v);
     }
+    if (!date) {
+        out.bad.push_back({number, LineProblem::NoDate, 0});
+        return;
+    }
+    if (!plausible(*date)) {
+        out.bad.push_back({number, LineProblem::BadDate, 0});
+        return;
+    }
     std::sort(draw.balls.begin(), draw.balls.end());
-    if (date && plausible(*date))
-        draw.date = date;
-    draw.tag = tagFor(draw.date);
+    draw.date = *date;
+    draw.tag = tagFor(*date);
     out.draws.push_back(draw);
 }
 
@@ -293,6 +405,7 @@ Parsed parse(std::string_view raw) {
         text = decoded;
     }
     Parsed out;
+    std::optional<LabelColumn> labelColumn;
     std::size_t start = 0;
     while (start < text.size()) {
         // A line ends at LF, CR LF or a lone CR.
@@ -302,7 +415,7 @@ Parsed parse(std::string_view raw) {
         const std::string_view line = text.substr(start, end - start);
         ++out.lines;
         if (!blank(line))
-            parseLine(line, out.lines, out);
+            parseLine(line, out.lines, out, labelColumn);
         if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
             ++end;
         start = end + 1;
@@ -312,37 +425,16 @@ Parsed parse(std::string_view raw) {
 
 std::string readTextFile(const std::filesystem::path& path) {
     const std::string name = path.filename().string();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw FileError(name, "okunamadı", errno);
-    std::string out;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int err = errno;
-            ::close(fd);
-            throw FileError(name, "okunamadı", err);
-        }
-        if (n == 0)
-            break;
-        out.append(buffer, static_cast<std::size_t>(n));
-        if (static_cast<int64_t>(out.size()) > MaxFileBytes) {
-            ::close(fd);
-            throw FileError(name, "bir sonuç listesi olamayacak kadar büyük", EFBIG);
-        }
-    }
-    ::close(fd);
-    return out;
+    const DataDir folder(path.has_parent_path() ? path.parent_path() : std::filesystem::path("."));
+    if (!folder.exists(name))
+        throw FileError(name, "okunamadı", ENOENT);
+    std::vector<unsigned char> bytes = readFileStart(folder, name, MaxFileBytes + 1);
+    if (static_cast<int64_t>(bytes.size()) > MaxFileBytes)
+        throw FileError(name, "bir sonuç listesi olamayacak kadar büyük", EFBIG);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 namespace {
-
-uint64_t maskOf(const std::array<int16_t, 6>& balls) {
-    return columnMask(balls);
-}
 
 // A list that starts with the newest draw is turned round, so that the file
 // still ends with the last result. Only the direction of the dates counts: a
@@ -350,15 +442,9 @@ uint64_t maskOf(const std::array<int16_t, 6>& balls) {
 std::vector<ImportedDraw> inOrder(const Parsed& parsed, bool& reversed) {
     std::vector<ImportedDraw> draws = parsed.draws;
     int rising = 0, falling = 0;
-    const CalendarDate* previous = nullptr;
-    for (const ImportedDraw& d : draws) {
-        if (!d.date)
-            continue;
-        if (previous) {
-            rising += earlier(*previous, *d.date);
-            falling += earlier(*d.date, *previous);
-        }
-        previous = &*d.date;
+    for (std::size_t i = 1; i < draws.size(); ++i) {
+        rising += earlier(draws[i - 1].date, draws[i].date);
+        falling += earlier(draws[i].date, draws[i - 1].date);
     }
     reversed = falling > rising;
     if (reversed)
@@ -366,53 +452,92 @@ std::vector<ImportedDraw> inOrder(const Parsed& parsed, bool& reversed) {
     return draws;
 }
 
-} // namespace
+// The same draw: same Tag (the date, or no date the file can hold) and balls.
+using DrawKey = std::pair<int32_t, uint64_t>;
 
-int32_t countDuplicates(const Parsed& parsed, const std::vector<ColumnRecord>& existing) {
-    std::set<uint64_t> known;
-    for (const ColumnRecord& r : existing)
-        if (const uint64_t m = maskOf(r.Ball))
-            known.insert(m);
-    int32_t duplicates = 0;
-    for (const ImportedDraw& d : parsed.draws)
-        if (!known.insert(maskOf(d.balls)).second)
-            ++duplicates;
-    return duplicates;
+// A draw read from the text, dated for placing even when its Tag holds no date.
+using DatedKey = std::tuple<int, int, int, uint64_t>;
+
+DatedKey datedKey(const ImportedDraw& d) {
+    return {d.date.year, d.date.month, d.date.day, columnMask(d.balls)};
 }
 
-Plan plan(const Parsed& parsed, const std::vector<ColumnRecord>& existing, bool skipDuplicates) {
+// What the results file holds already: its records, and their balls alone.
+struct Known {
+    std::set<DrawKey> records;
+    std::set<uint64_t> balls;
+
+    explicit Known(const std::vector<ColumnRecord>& existing) {
+        for (const ColumnRecord& r : existing)
+            if (const uint64_t m = columnMask(r.Ball)) {
+                records.insert({r.Tag, m});
+                balls.insert(m);
+            }
+    }
+};
+
+} // namespace
+
+int32_t countRepeats(const Parsed& parsed, const std::vector<ColumnRecord>& existing) {
+    Known known(existing);
+    auto& [records, balls] = known;
+    std::set<DatedKey> draws;
+    int32_t repeats = 0;
+    for (const ImportedDraw& d : parsed.draws) {
+        const uint64_t m = columnMask(d.balls);
+        if (records.count({d.tag, m}) != 0 || !draws.insert(datedKey(d)).second)
+            continue; // the same draw again, left out anyway
+        if (!balls.insert(m).second)
+            ++repeats;
+    }
+    return repeats;
+}
+
+Plan plan(const Parsed& parsed, const std::vector<ColumnRecord>& existing, bool skipRepeats) {
     Plan p;
-    std::set<uint64_t> known;
-    for (const ColumnRecord& r : existing)
-        if (const uint64_t m = maskOf(r.Ball))
-            known.insert(m);
+    Known known(existing);
+    auto& [records, balls] = known;
+    std::set<DatedKey> seen;
+    std::vector<ImportedDraw> draws;
     for (const ImportedDraw& d : inOrder(parsed, p.reversed)) {
-        if (!known.insert(maskOf(d.balls)).second && skipDuplicates) {
-            ++p.duplicates;
+        const uint64_t m = columnMask(d.balls);
+        if (records.count({d.tag, m}) != 0 || !seen.insert(datedKey(d)).second) {
+            ++p.sameDraws;
             continue;
         }
-        ColumnRecord r;
-        r.Tag = d.tag;
-        r.Ball = d.balls;
-        p.records.push_back(r);
+        if (!balls.insert(m).second && skipRepeats) {
+            ++p.repeats;
+            continue;
+        }
+        draws.push_back(d);
     }
     const int64_t room = std::max<int64_t>(0, MaxResults - static_cast<int64_t>(existing.size()));
-    if (static_cast<int64_t>(p.records.size()) > room) {
-        p.overLimit = static_cast<int32_t>(static_cast<int64_t>(p.records.size()) - room);
-        p.records.resize(static_cast<std::size_t>(room));
+    if (static_cast<int64_t>(draws.size()) > room) {
+        p.overLimit = static_cast<int32_t>(static_cast<int64_t>(draws.size()) - room);
+        draws.resize(static_cast<std::size_t>(room));
     }
+
+    // A merge: the next draw goes in before the next result whenever that
+    // result is dated later; results without a date keep their place.
+    p.records.reserve(existing.size() + draws.size());
+    std::size_t next = 0;
+    for (const ColumnRecord& r : existing) {
+        if (const std::optional<CalendarDate> on = decodeDateCode(r.Tag))
+            for (; next < draws.size() && earlier(draws[next].date, *on); ++next) {
+                p.records.push_back({draws[next].tag, draws[next].balls});
+                ++p.placedBetween;
+            }
+        p.records.push_back(r);
+    }
+    for (; next < draws.size(); ++next)
+        p.records.push_back({draws[next].tag, draws[next].balls});
+    p.added = static_cast<int32_t>(draws.size());
     return p;
 }
 
-int32_t append(const DataDir& dir, const std::vector<ColumnRecord>& records) {
-    const std::vector<ColumnRecord> existing = readAllRecords(dir, files::Results);
-    ColumnWriter out(dir, files::Results, defaultTempName(files::Results));
-    for (const ColumnRecord& r : existing)
-        out.write(r);
-    for (const ColumnRecord& r : records)
-        out.write(r);
-    out.commit();
-    return out.count();
+int32_t save(const DataDir& dir, const Plan& plan) {
+    writeAllRecords(dir, files::Results, plan.records, defaultTempName(files::Results));
+    return static_cast<int32_t>(plan.records.size());
 }
 
 std::string badLineText(const BadLine& bad) {
@@ -422,7 +547,7 @@ std::string badLineText(const BadLine& bad) {
         why = "6 top yok (" + digits(bad.value) + " sayı)";
         break;
     case LineProblem::TooManyNumbers:
-        why = "sayı çok fazla (" + digits(bad.value) + " sayı)";
+        why = "6'dan çok sayı (" + digits(bad.value) + " sayı), hangilerinin top olduğu belli değil";
         break;
     case LineProblem::BallOutOfRange:
         why = "1-49 dışında sayı (" + digits(bad.value) + ")";
@@ -430,12 +555,18 @@ std::string badLineText(const BadLine& bad) {
     case LineProblem::RepeatedBall:
         why = "top tekrarı (" + digits(bad.value) + ")";
         break;
+    case LineProblem::NoDate:
+        why = "tarih yok";
+        break;
+    case LineProblem::BadDate:
+        why = "geçersiz tarih";
+        break;
     }
     return "Satır" + Str(bad.line) + ": " + why;
 }
 
 std::string badLinesText(const std::vector<BadLine>& bad, std::size_t shown) {
-    std::string text = "Hatalı satırlar (atlandı):";
+    std::string text = "Alınmayan satırlar:";
     for (std::size_t i = 0; i < bad.size() && i < shown; ++i)
         text += "\r" + badLineText(bad[i]);
     if (bad.size() > shown)
@@ -443,15 +574,24 @@ std::string badLinesText(const std::vector<BadLine>& bad, std::size_t shown) {
     return text;
 }
 
-std::string duplicatesQuestion(int32_t duplicates) {
-    return "Dosyadaki" + Str(duplicates) +
-           " kolon mevcut sonuçlarla (veya dosyadaki önceki bir satırla) aynı.\r\rAynı olan kolonlar "
-           "atlansın mı ?";
+std::string repeatsQuestion(int32_t repeats) {
+    return "Dosyadaki" + Str(repeats) +
+           " kolonun topları mevcut sonuçlarda (veya dosyadaki önceki bir satırda) başka bir tarihte "
+           "var.\r\rBu kolonlar atlansın mı ?";
 }
 
+namespace {
+
+std::string placesText(const Plan& plan) {
+    return "(" + digits(plan.placedBetween) + " tanesi tarih sırasına göre araya, " +
+           digits(plan.added - plan.placedBetween) + " tanesi sona)";
+}
+
+} // namespace
+
 std::string appendQuestion(const Plan& plan) {
-    std::string text = Str(static_cast<int64_t>(plan.records.size())) +
-                       " kolon sonuçlar ('VELMORIX.RES') dosyasının sonuna eklenecek.";
+    std::string text =
+        Str(plan.added) + " kolon sonuçlar ('VELMORIX.RES') dosyasına eklenecek " + placesText(plan) + ".";
     if (plan.overLimit > 0)
         text += "\r\rSonuç dosyası en çok 32767 kolon alabildiği için" + Str(plan.overLimit) +
                 " kolon eklenemeyecek.";
@@ -467,7 +607,7 @@ std::string nothingValidText(const Parsed& parsed) {
 
 std::string nothingNewText(const Parsed& parsed, const Plan& plan) {
     std::string text = "Dosyadaki kolonların hepsi sonuçlarda zaten var; yeni bir kolon eklenmedi.";
-    text += "\r\rAtlanan kolon sayısı:" + Str(plan.duplicates);
+    text += "\r\rAtlanan kolon sayısı:" + Str(plan.sameDraws + plan.repeats);
     if (!parsed.bad.empty())
         text += "\r\r" + badLinesText(parsed.bad);
     return text;
@@ -475,27 +615,53 @@ std::string nothingNewText(const Parsed& parsed, const Plan& plan) {
 
 std::string summaryText(const std::string& fileName, const Parsed& parsed, const Plan& plan,
                         int32_t resultsNow) {
-    const auto added = static_cast<int64_t>(plan.records.size());
     int64_t undated = 0;
     for (const ColumnRecord& r : plan.records)
         undated += r.Tag == KeepMark;
-    std::string text = "'" + fileName + "' dosyasından" + Str(added) + " sonuç kolonu eklendi.";
+    std::string text = "'" + fileName + "' dosyasından" + Str(plan.added) + " sonuç kolonu eklendi " +
+                       placesText(plan) + ".";
     text += "\r\rOkunan satır sayısı:" + Str(parsed.lines);
     text += "\rGeçerli kolon sayısı:" + Str(static_cast<int64_t>(parsed.draws.size()));
-    if (plan.duplicates > 0)
-        text += "\rAynı olduğu için atlanan:" + Str(plan.duplicates);
+    if (plan.sameDraws > 0)
+        text += "\rAynı tarih ve toplarla zaten olduğu için atlanan:" + Str(plan.sameDraws);
+    if (plan.repeats > 0)
+        text += "\rTopları başka tarihte olduğu için atlanan:" + Str(plan.repeats);
     if (plan.overLimit > 0)
         text += "\r32767 sınırı nedeniyle eklenemeyen:" + Str(plan.overLimit);
-    if (undated > 0)
-        text += "\rTarihsiz eklenen (tarih yok veya 2003-2099 dışında):" + Str(undated);
     if (parsed.textLines > 0)
         text += "\rSayı içermeyen (başlık) satır:" + Str(parsed.textLines);
     if (plan.reversed)
-        text += "\rDosya en yeni çekilişle başladığı için kolonlar ters sırayla eklendi.";
+        text += "\rDosya en yeni çekilişle başladığı için kolonlar ters sırayla alındı.";
     text += "\rSonuç dosyasındaki kolon sayısı:" + Str(resultsNow);
+    if (undated > 0)
+        text += " (" + digits(undated) + " tanesi 2003-2099 dışında, tarihsiz)";
     if (!parsed.bad.empty())
         text += "\r\r" + badLinesText(parsed.bad);
     return text;
+}
+
+CommandOutcome runCommand(const DataDir& dir, const std::vector<std::string>& args) {
+    const bool skipRepeats = args.size() == 2 && args[1] == "--skip-duplicates";
+    if (args.empty() || args.size() > 2 || (args.size() == 2 && !skipRepeats))
+        return {2, "Kullanım: velmorix-batch import DOSYA [--skip-duplicates]\n"};
+    const auto lines = [](std::string text) {
+        std::replace(text.begin(), text.end(), '\r', '\n');
+        return text + "\n";
+    };
+    try {
+        const std::filesystem::path path(args[0]);
+        const Parsed parsed = parse(readTextFile(path));
+        if (parsed.draws.empty())
+            return {1, lines(nothingValidText(parsed))};
+        const Plan p = plan(parsed, readAllRecords(dir, files::Results), skipRepeats);
+        if (p.added == 0)
+            return {1, lines(p.overLimit > 0 ? "Sonuç dosyası en çok 32767 kolon alabilir; kolon eklenemedi."
+                                             : nothingNewText(parsed, p))};
+        const int32_t count = save(dir, p);
+        return {0, lines(summaryText(path.filename().string(), parsed, p, count))};
+    } catch (const FileError& e) {
+        return {1, lines("! HATA !\r" + e.userText())};
+    }
 }
 
 } // namespace velmorix::resultsimport

@@ -1,6 +1,7 @@
 #include "ResultsRange.h"
 
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "core/SafeFile.h"
 
@@ -69,6 +70,7 @@ std::vector<ColumnRecord> readResultRange(const DataDir& dir, int32_t first, int
 }
 
 int32_t saveResultsAsList(const DataDir& dir, const std::vector<ColumnRecord>& results) {
+    const ListUndoPoint undo(dir, "Sonuçları liste olarak kayıtlama");
     if (dir.exists(files::List))
         copyFileSafe(dir, files::List, files::OldList);
     writeAllRecords(dir, files::List, results, files::Temp);

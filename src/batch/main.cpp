@@ -2,6 +2,7 @@
 
 #include "analysis/ChaosReport.h"
 #include "analysis/HitsCommand.h"
+#include "analysis/ResultsImport.h"
 #include "analysis/WriteListCommand.h"
 #include "core/Clock.h"
 
@@ -26,6 +27,12 @@ int main(int argc, char** argv) {
                                                           clock, {args.begin() + 1, args.end()});
         for (const auto& message : outcome.messages)
             std::cerr << message << '\n';
+        return outcome.exitCode;
+    }
+    if (!args.empty() && args[0] == "import") {
+        const auto outcome = velmorix::resultsimport::runCommand(
+            velmorix::DataDir(std::filesystem::current_path()), {args.begin() + 1, args.end()});
+        std::cerr << outcome.message;
         return outcome.exitCode;
     }
     if (!args.empty() && args[0] == "hits") {

@@ -3,15 +3,21 @@
 #include "ColumnFile.h"
 #include "SafeFile.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace velmorix {
 
 namespace {
 
+// Records past the last banker (51 + 5) are never looked at, so a file of any
+// size is read only that far.
+constexpr std::size_t UsedBytes = 2 * 56;
+
 struct Words {
-    std::vector<unsigned char> bytes;
-    int64_t length() const { return static_cast<int64_t>(bytes.size()); }
+    std::vector<unsigned char> bytes; // the used part of the file at most
+    int64_t size = 0;                 // the length of the whole file
+    int64_t length() const { return size; }
     // Record n (from 1); bytes past the end read as zero.
     int16_t get(int n) const {
         const std::size_t at = static_cast<std::size_t>(n - 1) * 2;
@@ -23,6 +29,7 @@ struct Words {
         const std::size_t at = static_cast<std::size_t>(n - 1) * 2;
         if (bytes.size() < at + 2)
             bytes.resize(at + 2, 0);
+        size = std::max(size, static_cast<int64_t>(bytes.size()));
         const auto u = static_cast<uint16_t>(v);
         bytes[at] = static_cast<unsigned char>(u & 0xFF);
         bytes[at + 1] = static_cast<unsigned char>(u >> 8);
@@ -30,7 +37,9 @@ struct Words {
 };
 
 Words readWords(const DataDir& dir) {
-    return Words{readWholeFile(dir, files::Balls)};
+    Words w{readFileStart(dir, files::Balls, UsedBytes), 0};
+    w.size = std::max(dir.fileSize(files::Balls), static_cast<int64_t>(w.bytes.size()));
+    return w;
 }
 
 } // namespace
@@ -104,6 +113,7 @@ void putBag(const AppState& state, Words& w) {
 void putBankers(const AppState& state, Words& w) {
     if (w.length() < 2) {
         w.bytes.clear();
+        w.size = 0;
         for (int r = 1; r <= 50; ++r)
             w.set(r, 0);
     }

@@ -2,7 +2,9 @@
 
 #include "FileError.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -120,6 +122,10 @@ void writeWholeFile(const DataDir& dir, const std::string& target, const std::ve
 }
 
 std::vector<unsigned char> readWholeFile(const DataDir& dir, const std::string& name) {
+    return readFileStart(dir, name, SIZE_MAX);
+}
+
+std::vector<unsigned char> readFileStart(const DataDir& dir, const std::string& name, std::size_t maxBytes) {
     std::vector<unsigned char> out;
     const int fd = ::open(dir.path(name).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -128,8 +134,8 @@ std::vector<unsigned char> readWholeFile(const DataDir& dir, const std::string& 
         throw FileError(name, "okunamadı", errno);
     }
     unsigned char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
+    while (out.size() < maxBytes) {
+        const ssize_t n = ::read(fd, buf, std::min(sizeof buf, maxBytes - out.size()));
         if (n < 0) {
             if (errno == EINTR)
                 continue;

@@ -53,6 +53,8 @@ void writeWholeFile(const DataDir& dir, const std::string& target, const std::ve
 
 // Whole content of a file; empty when missing. Throws FileError on a read error.
 std::vector<unsigned char> readWholeFile(const DataDir& dir, const std::string& name);
+// At most the first `maxBytes` bytes of a file; empty when missing.
+std::vector<unsigned char> readFileStart(const DataDir& dir, const std::string& name, std::size_t maxBytes);
 
 // Safe copy of `source` over `target` (the source must exist).
 void copyFileSafe(const DataDir& dir, const std::string& source, const std::string& target);

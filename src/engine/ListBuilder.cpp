@@ -9,6 +9,7 @@
 #include "RunContext.h"
 
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "core/SafeFile.h"
 
@@ -100,6 +101,7 @@ BuildResult Build::run() {
     }
 
     try {
+        const ListUndoPoint undo(m_dir, "Yeni liste yapma");
         res.buildStep = 1;
         if (m_dir.exists(files::List))
             copyFileSafe(m_dir, files::List, files::OldList);

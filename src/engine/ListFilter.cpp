@@ -9,6 +9,7 @@
 #include "RunContext.h"
 
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/SafeFile.h"
 
 #include <algorithm>
@@ -92,6 +93,7 @@ FilterResult Filter::run() {
     const bool asked = askBagQuestion(useBag, useBankers);
 
     try {
+        const ListUndoPoint undo(m_dir, "Filtreleri listeye uygulama");
         DropMarks marks(m_count);
         if (asked && (useBag || useBankers))
             dropOutsideBag(marks, useBag, useBankers);

@@ -17,11 +17,12 @@ int32_t halfEvenCount(int64_t length, int64_t recordSize) {
     return q > INT32_MAX ? INT32_MAX : static_cast<int32_t>(q);
 }
 
-// The records of a readable file (1..1176 of them); empty otherwise. Bytes past
-// the end of a trailing half record read as zero.
-std::vector<int16_t> readPairRecords(const DataDir& dir) {
+// The records of the file; with `withinLimit` only a file of 1..1176 records
+// is read (empty otherwise). Bytes past the end of a trailing half record read
+// as zero.
+std::vector<int16_t> readPairRecords(const DataDir& dir, bool withinLimit) {
     const int32_t count = pairRecordCount(dir);
-    if (count < 1 || count > MaxPairRecords)
+    if (count < 1 || (withinLimit && count > MaxPairRecords))
         return {};
     std::vector<unsigned char> bytes = readWholeFile(dir, files::Pairs);
     bytes.resize(static_cast<std::size_t>(count) * 2, 0);
@@ -45,19 +46,35 @@ int32_t pairRecordCount(const DataDir& dir) {
     return size < 0 ? -1 : halfEvenCount(size, 2);
 }
 
-bool loadRunPairs(const DataDir& dir, PairTable& pairs) {
-    pairs.clear();
-    const std::vector<int16_t> values = readPairRecords(dir);
-    if (values.empty())
-        return false;
+namespace {
+
+// Both orientations of every decodable record; the number of records that
+// pair two different balls.
+int32_t markPairs(const std::vector<int16_t>& values, PairTable& pairs) {
+    int32_t decoded = 0;
     for (int16_t v : values) {
         int a = 0, b = 0;
         if (decodePair(v, a, b)) {
             pairs(a, b) = 1;
             pairs(b, a) = 1;
+            decoded += a != b ? 1 : 0;
         }
     }
-    return true;
+    return decoded;
+}
+
+} // namespace
+
+bool loadRunPairs(const DataDir& dir, PairTable& pairs) {
+    pairs.clear();
+    const std::vector<int16_t> values = readPairRecords(dir, true);
+    markPairs(values, pairs);
+    return !values.empty();
+}
+
+bool loadEveryPair(const DataDir& dir, PairTable& pairs) {
+    pairs.clear();
+    return pairRecordCount(dir) < 1 || markPairs(readPairRecords(dir, false), pairs) > 0;
 }
 
 void countPairs(PairTable& counts, const std::array<int16_t, 6>& balls) {
@@ -72,7 +89,7 @@ void countPairs(PairTable& counts, const std::array<int16_t, 6>& balls) {
 
 int32_t writePairsFromCounts(const DataDir& dir, PairTable& counts, int16_t minCount, bool addToExisting) {
     if (addToExisting) {
-        for (int16_t v : readPairRecords(dir)) {
+        for (int16_t v : readPairRecords(dir, true)) {
             int a = 0, b = 0;
             if (decodePair(v, a, b)) {
                 counts(a, b) = minCount;

@@ -20,6 +20,11 @@ int32_t pairRecordCount(const DataDir& dir);
 // 1176; the file itself is never touched.
 bool loadRunPairs(const DataDir& dir, PairTable& pairs);
 
+// Every decodable pair of the file, however long it is (the pairs editor and
+// adding to the pairs must keep what the player has). False when the file
+// holds records but not one of them is a pair: it is not a pairs file.
+bool loadEveryPair(const DataDir& dir, PairTable& pairs);
+
 // Adds one column to pair repetition counts: each of its 15 pairs counts in
 // both orientations. A column with a ball outside 1..49 or a repeated ball
 // counts nothing.

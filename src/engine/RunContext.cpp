@@ -111,15 +111,13 @@ RunContext prepareRunContext(FilterSelection& s, const DataDir& dir,
             stage(step);
     };
 
-    if (s.ForbiddenPairsOn != 0 && dir.exists(files::Pairs)) {
-        if (loadRunPairs(dir, ctx.pairs)) {
-            for (int a = 1; a <= 49; ++a)
-                for (int b = 1; b <= 49; ++b)
-                    if (a != b && ctx.pairs(a, b) > 0)
-                        ctx.pairMask[static_cast<std::size_t>(a)] |= uint64_t{1} << b;
-        } else {
-            s.ForbiddenPairsOn = False;
-        }
+    // A missing or unusable pairs file applies no pairs, but the player's tick
+    // stays: the selection is what the filters window shows after the run.
+    if (s.ForbiddenPairsOn != 0 && dir.exists(files::Pairs) && loadRunPairs(dir, ctx.pairs)) {
+        for (int a = 1; a <= 49; ++a)
+            for (int b = 1; b <= 49; ++b)
+                if (a != b && ctx.pairs(a, b) > 0)
+                    ctx.pairMask[static_cast<std::size_t>(a)] |= uint64_t{1} << b;
     }
 
     enter(3);

@@ -49,3 +49,20 @@ TEST(PlayedPairsTest, AddingKeepsTheOldPairsAndEachThresholdAppliesToItsKind) {
     EXPECT_EQ(pairWords(data), (std::vector<int16_t>{52}));
     EXPECT_EQ(writePairsFromPlayed(data.dir(), 1, 9, false), 12 + 12 + 14);
 }
+
+// Adding must never drop what the player had: a file past 1176 records keeps
+// every pair in it, and a file with no pair in it is left alone.
+TEST(PlayedPairsTest, AddingKeepsEveryPairOfALongFileAndRefusesAFileWithoutPairs) {
+    TempDataDir data;
+    data.writeRecords(files::Played, {rec(653, {1, 2, 3, 15, 27, 41})});
+    std::vector<int16_t> longFile(1200, 2449); // 48-49, many times over
+    longFile.push_back(1531);
+    data.writeWords(files::Pairs, longFile);
+    EXPECT_EQ(writePairsFromPlayed(data.dir(), 2, 2, true), 2);
+    EXPECT_EQ(pairWords(data), (std::vector<int16_t>{1531, 2449}));
+
+    data.writeWords(files::Pairs, {0, 2600, -7});
+    const auto garbage = data.readBytes(files::Pairs);
+    EXPECT_EQ(writePairsFromPlayed(data.dir(), 1, 1, true), std::nullopt);
+    EXPECT_EQ(data.readBytes(files::Pairs), garbage);
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace velmorix;
 using velmorix::test::TempDataDir;
 
@@ -143,4 +145,22 @@ TEST(BallsFileTest, SaveBagKeepsBankerRecordsAndClearsStaleBag) {
     AppState fresh;
     saveBag(fresh, t.dir());
     EXPECT_EQ(t.readBytes("VELMORIX.DAT").size(), 104u);
+}
+
+// A hand-made file of gigabytes must not be read whole: only the bag and
+// bankers part counts, and a save keeps exactly that part.
+TEST(BallsFileTest, HugeFileIsReadOnlyAsFarAsBagAndBankers) {
+    TempDataDir t;
+    t.writeWords("VELMORIX.DAT", datWords({7, 9, 11}, {2, 3}, true));
+    std::filesystem::resize_file(t.path() / "VELMORIX.DAT", int64_t{8} << 30); // sparse
+    AppState s;
+    EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Loaded);
+    EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::Loaded);
+    EXPECT_EQ(bagOf(s), (std::vector<int>{7, 9, 11}));
+    EXPECT_EQ(bankersOf(s), (std::vector<int>{2, 3}));
+    saveBagAndBankers(s, t.dir());
+    EXPECT_EQ(t.readBytes("VELMORIX.DAT").size(), 112u);
+    AppState again;
+    EXPECT_EQ(loadBankers(again, t.dir(), LoadForm::Window), BallsLoad::Loaded);
+    EXPECT_EQ(bankersOf(again), (std::vector<int>{2, 3}));
 }

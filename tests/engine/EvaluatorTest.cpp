@@ -300,7 +300,8 @@ TEST(RunContextTest, ForbiddenPairsFileIsReadButNeverDeleted) {
     FilterSelection tooMany = nothingOn();
     tooMany.ForbiddenPairsOn = -1;
     ctx = prepareRunContext(tooMany, t.dir());
-    EXPECT_EQ(tooMany.ForbiddenPairsOn, 0);
+    EXPECT_EQ(tooMany.ForbiddenPairsOn, -1); // the tick stays; no pair applies
+    EXPECT_TRUE(passes(tooMany, ctx, {3, 7, 20, 30, 40, 45}));
     EXPECT_TRUE(t.dir().exists("VELMORIX.YS2"));
 
     TempDataDir missing;

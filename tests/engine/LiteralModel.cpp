@@ -357,9 +357,7 @@ Context prepare(FilterSelection& s, const DataDir& dir) {
     Context ctx;
     if (s.ForbiddenPairsOn != 0 && dir.exists(files::Pairs)) {
         const int32_t count = longCount(dir.fileSize(files::Pairs), 2);
-        if (count < 1 || count > 1176) {
-            s.ForbiddenPairsOn = False;
-        } else {
+        if (count >= 1 && count <= 1176) {
             auto bytes = readWholeFile(dir, files::Pairs);
             bytes.resize(static_cast<std::size_t>(count) * 2, 0);
             for (int32_t i = 0; i < count; ++i) {

@@ -235,7 +235,7 @@ TEST_P(DamagedListTest, AsPlayedColumnsDamagedColumnsWinNothing) {
         }
     EXPECT_EQ(data.readBytes(files::Played), GetParam().bytes) << "the scan only reads";
 
-    const int32_t written = writePairsFromPlayed(data.dir(), 1, 1, false);
+    const int32_t written = writePairsFromPlayed(data.dir(), 1, 1, false).value();
     EXPECT_EQ(data.dir().fileSize(files::Pairs), 2 * int64_t{written});
 }
 
@@ -340,7 +340,7 @@ TEST(DamagedPairsFile, OnlyAReadableFileForbidsPairsAndNoRunDeletesIt) {
         s.Selection.ForbiddenPairsOn = -1;
         const BuildResult r = BuildNewList(s, data.dir(), FixedClock(), yesToAll());
         ASSERT_EQ(r.outcome, BuildOutcome::Built);
-        EXPECT_EQ(s.Selection.ForbiddenPairsOn != 0, loaded && !file.bytes.empty());
+        EXPECT_EQ(s.Selection.ForbiddenPairsOn, -1) << "the player's tick stays, applied or not";
         for (const auto& column : data.readRecords(files::List))
             for (std::size_t i = 0; i < 6; ++i)
                 for (std::size_t j = i + 1; j < 6; ++j)

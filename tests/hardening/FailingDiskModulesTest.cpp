@@ -8,6 +8,7 @@
 #include "analysis/GroupingConfig.h"
 #include "analysis/ListElimination.h"
 #include "analysis/ListReport.h"
+#include "analysis/ResultsImport.h"
 #include "analysis/ResultsRange.h"
 #include "core/BallsFile.h"
 #include "core/ColumnFile.h"
@@ -59,6 +60,10 @@ void failEachStep(const std::function<void(const DataDir&)>& write,
     }
     ASSERT_FALSE(calls.empty());
     for (std::size_t i = 0; i < calls.size(); ++i) {
+        // Keeping the undo copy never fails the command that changes the list
+        // (ListUndoTest covers those steps).
+        if (calls[i].name.starts_with("VELMORIX.UN"))
+            continue;
         SCOPED_TRACE(describe(calls[i]));
         TempDataDir d;
         folder(d);
@@ -94,6 +99,10 @@ TEST(FailingDiskModules, SmallFiles) {
         writePairsFromCounts(d, counts, 1, true);
     });
     failEachStep([](const DataDir& d) { saveGroupingConfig(d, GroupingConfig{}); });
+    failEachStep([](const DataDir& d) {
+        const resultsimport::Parsed drawn = resultsimport::parse("01.01.2000 1 2 3 4 5 6\n");
+        resultsimport::save(d, resultsimport::plan(drawn, readAllRecords(d, files::Results), false));
+    });
 }
 
 TEST(FailingDiskModules, TextReports) {

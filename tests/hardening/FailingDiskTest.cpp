@@ -487,6 +487,10 @@ TEST_P(FailingDisk, EveryStepThatFailsLeavesTheFilesAndSaysWhichFile) {
         for (const auto& c : base.calls)
             std::cout << sc.name << ": " << describe(c) << '\n';
     for (std::size_t i = 0; i < base.calls.size(); ++i) {
+        // Keeping the undo copy never fails the command that changes the list
+        // (ListUndoTest covers those steps).
+        if (base.calls[i].name.starts_with("VELMORIX.UN"))
+            continue;
         SCOPED_TRACE("failing step " + std::to_string(i) + ": " + describe(base.calls[i]));
         ScriptedDialogs dialogs;
         ProgramEnv env(dialogs);

@@ -1,6 +1,7 @@
 #include "FaultInjection.h"
 
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 
 #include <cerrno>
 #include <memory>
@@ -56,9 +57,10 @@ FolderSnapshot snapshot(const TempDataDir& data) {
 
 const std::set<std::string>& namedTemporaries() {
     static const std::set<std::string> names = {
-        files::OldList,       files::Temp,          files::ListDelete,
-        files::RandomDelete,  files::ResultsDelete, files::PlayedDelete,
-        files::SextetsDelete, files::ZeroDelete,    files::ResultsCopy};
+        files::OldList,       files::Temp,         files::ListDelete,    files::RandomDelete,
+        files::ResultsDelete, files::PlayedDelete, files::SextetsDelete, files::ZeroDelete,
+        files::ResultsCopy,   files::UndoList,     files::UndoName,      files::UndoPending,
+        files::UndoSwap};
     return names;
 }
 

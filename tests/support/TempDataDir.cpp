@@ -1,5 +1,7 @@
 #include "TempDataDir.h"
 
+#include "core/ListUndo.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -62,8 +64,11 @@ void TempDataDir::writeWords(const std::string& name, const std::vector<int16_t>
 
 std::vector<std::string> TempDataDir::fileNames() const {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(m_dir.root()))
-        names.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(m_dir.root())) {
+        std::string name = e.path().filename().string();
+        if (name != files::UndoList && name != files::UndoName)
+            names.push_back(std::move(name));
+    }
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -25,7 +25,8 @@ public:
     void writeRecords(const std::string& name, const std::vector<ColumnRecord>& records);
     std::vector<ColumnRecord> readRecords(const std::string& name) const;
     void writeWords(const std::string& name, const std::vector<int16_t>& words);
-    // Names of every file in the folder, sorted.
+    // Names of every file in the folder, sorted, but for the undo copy of the
+    // combination list and its name (ListUndoTest looks at those).
     std::vector<std::string> fileNames() const;
 
 private:

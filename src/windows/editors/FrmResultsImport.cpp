@@ -51,14 +51,13 @@ void FrmResults::importResults() {
     }
 
     const std::vector<ColumnRecord>& existing = file().records();
-    bool skipDuplicates = false;
-    if (const int32_t duplicates = resultsimport::countDuplicates(parsed, existing); duplicates > 0) {
+    bool skipRepeats = false;
+    if (const int32_t repeats = resultsimport::countRepeats(parsed, existing); repeats > 0) {
         dialogs().beep();
-        skipDuplicates =
-            dialogs().askYesNo(qs(resultsimport::duplicatesQuestion(duplicates)), programTitle());
+        skipRepeats = dialogs().askYesNo(qs(resultsimport::repeatsQuestion(repeats)), programTitle());
     }
-    const resultsimport::Plan plan = resultsimport::plan(parsed, existing, skipDuplicates);
-    if (plan.records.empty()) {
+    const resultsimport::Plan plan = resultsimport::plan(parsed, existing, skipRepeats);
+    if (plan.added == 0) {
         dialogs().show(qs(resultsimport::nothingNewText(parsed, plan)), blankTitle(), DialogIcon::None);
         return;
     }
@@ -69,7 +68,7 @@ void FrmResults::importResults() {
     bool ok = false;
     {
         BusyCursor busy;
-        ok = guarded([&] { count = resultsimport::append(dir(), plan.records); });
+        ok = guarded([&] { count = resultsimport::save(dir(), plan); });
     }
     // Whatever happened, the editor shows the file as it is now; a new
     // record being typed stays new.

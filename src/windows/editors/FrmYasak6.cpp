@@ -4,6 +4,7 @@
 #include "analysis/SextetReport.h"
 #include "analysis/TextReportFile.h"
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/PrintJob.h"
@@ -108,6 +109,7 @@ void FrmYasak6::copyToCombinationList() {
         return;
     const bool ok = guarded([this] {
         // The list it replaces stays in VELMORIX.OLD, as before every replacement of the list.
+        const ListUndoPoint undo(dir(), "Yasak altılıları liste olarak kayıtlama");
         if (dir().exists(files::List))
             copyFileSafe(dir(), files::List, files::OldList);
         copyFileSafe(dir(), files::Sextets, files::List);

@@ -220,6 +220,8 @@ void FrmProhibit::buildMenus() {
     list->addSeparator();
     entry(list, "mnuDeleteList", QStringLiteral("Mevcut listeyi (VELMORIX.LST) sil"), none,
           &FrmProhibit::deleteList);
+    entry(list, "mnuUndoList", QStringLiteral("Listedeki son değişikliği geri al"),
+          QKeySequence(Qt::CTRL | Qt::Key_Z), &FrmProhibit::undoListChange);
 
     QMenu* results = addMenu("mnuResults", QStringLiteral("Sonuçlar"));
     entry(results, "mnuShowRes", QStringLiteral("Sonuçları (VELMORIX.RES) göster/değiştir"), Qt::Key_F3,
@@ -271,6 +273,10 @@ void FrmProhibit::buildMenus() {
 bool FrmProhibit::handleKey(QKeyEvent* event) {
     if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_T) {
         backTest();
+        return true;
+    }
+    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_Z) {
+        undoListChange();
         return true;
     }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))

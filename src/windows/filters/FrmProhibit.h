@@ -44,6 +44,7 @@ public:
     void applyFilters(bool fromMenu); // "Listeye Uygula"
     void createList();                // "Yeni Liste Yap"
     void deleteList();
+    void undoListChange(); // Ctrl+Z: also when the list window cannot open
     // The selection file.
     void loadSelection();
     void saveSelection();

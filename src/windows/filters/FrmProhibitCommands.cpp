@@ -9,6 +9,7 @@
 #include "core/Clock.h"
 #include "core/ColumnFile.h"
 #include "core/FileError.h"
+#include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "core/Random.h"
 #include "engine/ColumnEvaluator.h"
@@ -169,7 +170,22 @@ void FrmProhibit::deleteList() {
         return;
     if (!dialogs().askYesNo(prohibittexts::deleteListQuestion(), programTitle()))
         return;
-    guarded([this] { dir().remove(files::List); });
+    guarded([this] {
+        const ListUndoPoint undo(dir(), ListDeletionName);
+        dir().remove(files::List);
+    });
+}
+
+void FrmProhibit::undoListChange() {
+    if (m_running)
+        return;
+    dialogs().beep();
+    UndoResult result;
+    if (!guarded([&] { result = undoLastListChange(dir()); }))
+        return;
+    const int32_t columns = dir().exists(files::List) ? recordCount(dir(), files::List) : -1;
+    dialogs().show(QString::fromStdString(undoMessage(result, columns)), programTitle(),
+                   result.outcome == UndoOutcome::Nothing ? DialogIcon::Exclamation : DialogIcon::None);
 }
 
 void FrmProhibit::loadSelection() {

@@ -181,16 +181,18 @@ void FrmYasak2::onActivated() {
     showBall(m_current);
 }
 
-void FrmYasak2::readFile() {
-    m_pairs.clear();
+bool FrmYasak2::readFile() {
     PairTable stored;
-    loadRunPairs(dir(), stored);
+    if (!loadEveryPair(dir(), stored))
+        return false;
+    m_pairs.clear();
     // Both orientations: a record written the other way round (b, a) by hand
     // is the same pair and must not be lost on the next save.
     for (int a = 1; a <= 49; ++a)
         for (int b = 1; b <= 49; ++b)
             if (a != b && stored(a, b) > 0)
                 m_pairs(a, b) = -1;
+    return true;
 }
 
 void FrmYasak2::showBall(int ball) {
@@ -233,7 +235,10 @@ void FrmYasak2::load() {
         dialogs().beep();
         return;
     }
-    guarded([this] { readFile(); });
+    // A file without a single pair in it is no pair list: the ticks stay.
+    bool read = false;
+    if (guarded([&] { read = readFile(); }) && !read)
+        dialogs().beep();
     showBall(m_current);
 }
 

@@ -42,7 +42,7 @@ public:
 private:
     void buildControls();
     void boxToggled(int ball, bool ticked);
-    void readFile();
+    bool readFile(); // false: no pair in the file, nothing changed
 
     std::array<QCheckBox*, 49> Check1{};
     QPushButton* Command1 = nullptr;

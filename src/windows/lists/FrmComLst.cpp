@@ -4,6 +4,7 @@
 #include "analysis/ProgressGate.h"
 #include "core/AppState.h"
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/WindowRegistry.h"
@@ -44,7 +45,7 @@ QString FrmComLst::designCaption() {
 
 bool FrmComLst::handleKey(QKeyEvent* event) {
     if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_Z) {
-        restorePreviousList();
+        undoLastChange();
         return true;
     }
     return PagedListWindow::handleKey(event);
@@ -119,6 +120,7 @@ void FrmComLst::deleteOneColumn() {
     if (k < 1 || k > count)
         return;
     guarded([&] {
+        const ListUndoPoint undo(dir(), "Kolon silme (" + std::to_string(k) + ". kolon)");
         copyFileSafe(dir(), files::List, files::OldList);
         deleteColumn(static_cast<int32_t>(k), files::ListDelete);
         firstShown() = static_cast<int32_t>(k - 1);
@@ -153,12 +155,13 @@ void FrmComLst::eliminateByNumbers(bool wanted) {
     dialogs().beep();
     if (!dialogs().askYesNo(question, blankProgramTitle()))
         return;
+    const std::string named = " ('" + ballListText(*balls) + "')";
     if (wanted)
-        runElimination(holdsAnyOf(*balls), QStringLiteral("FAZ 1 - Kolon :"),
-                       QStringLiteral("FAZ 2 - Kolon :"));
+        runElimination("İstenen sayılara göre eleme" + named, holdsAnyOf(*balls),
+                       QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("FAZ 2 - Kolon :"));
     else
-        runElimination(holdsNoneOf(*balls), QStringLiteral("FAZ 1 - Kolon :"),
-                       QStringLiteral("Faz 2 - Kolon :"));
+        runElimination("İstenmeyen sayılara göre eleme" + named, holdsNoneOf(*balls),
+                       QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("Faz 2 - Kolon :"));
 }
 
 void FrmComLst::eliminateByUnwantedPair() {
@@ -179,8 +182,8 @@ void FrmComLst::eliminateByUnwantedPair() {
                                "istiyormusunuz?"),
             blankProgramTitle()))
         return;
-    runElimination(holdsAtMostOneOf(pair->balls), QStringLiteral("FAZ 1 - Kolon :"),
-                   QStringLiteral("Faz 2 - Kolon :"));
+    runElimination("İstenmeyen ikiliye göre eleme ('" + pair->shown + "')", holdsAtMostOneOf(pair->balls),
+                   QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("Faz 2 - Kolon :"));
 }
 
 void FrmComLst::eliminateByPairs() {
@@ -191,8 +194,8 @@ void FrmComLst::eliminateByPairs() {
                        "istiyormusunuz ?\r\r(Hayır: istediğiniz ikililere göre elenir.)"),
         blankProgramTitle());
     if (automatic)
-        runElimination(passesPairDifferences, QStringLiteral("OiFE FAZ 1 - Kolon :"),
-                       QStringLiteral("OiFE Faz 2 - Kolon :"));
+        runElimination("Zorunlu ikili farklarına göre eleme", passesPairDifferences,
+                       QStringLiteral("OiFE FAZ 1 - Kolon :"), QStringLiteral("OiFE Faz 2 - Kolon :"));
     else
         eliminateByWantedPairs();
 }
@@ -214,11 +217,12 @@ void FrmComLst::eliminateByWantedPairs() {
                 QStringLiteral("'  ikililerinin hiç bulunmadığı kolonları silmek istiyormusunuz?"),
             blankProgramTitle()))
         return;
-    runElimination(holdsAnyPair(pairs->marks), QStringLiteral("FAZ 1 - Kolon :"),
-                   QStringLiteral("Faz 2 - Kolon :"));
+    runElimination("İstenen ikililere göre eleme ('" + pairs->shown + "')", holdsAnyPair(pairs->marks),
+                   QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("Faz 2 - Kolon :"));
 }
 
-void FrmComLst::runElimination(const ColumnTest& survives, const QString& phase1, const QString& phase2) {
+void FrmComLst::runElimination(const std::string& undoName, const ColumnTest& survives, const QString& phase1,
+                               const QString& phase2) {
     BusyCursor busy;
     ProgressGate gate;
     const int32_t count = listCount();
@@ -237,7 +241,10 @@ void FrmComLst::runElimination(const ColumnTest& survives, const QString& phase1
                                   QStringLiteral(" ]"),
                               last);
     };
-    if (!guarded([&] { eliminateWithBackup(dir(), files::List, survives, progress); }))
+    if (!guarded([&] {
+            const ListUndoPoint undo(dir(), undoName);
+            eliminateWithBackup(dir(), files::List, survives, progress);
+        }))
         return;
     setWindowTitle(QStringLiteral("KOMBİNASYON LİSTESİ  [ F10= YARDIM ]"));
     // The page drawn next starts with the list's second column.
@@ -284,7 +291,7 @@ void FrmComLst::showHelp() {
         QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
         QStringLiteral("PAGEUP= Önceki Sayfa"),
         QString(),
-        QStringLiteral("CTRL+Z= Kombinasyon Listesi'ni önceki hali ile değiştir (geri al/yinele)"),
+        QStringLiteral("CTRL+Z= Kombinasyon Listesi'ndeki son değişikliği geri al (tekrar: yinele)"),
         QString(),
         QStringLiteral("ESC= Kapat/Çık"),
     });

@@ -16,8 +16,8 @@ public:
     static QString designCaption();
 
     bool handleKey(QKeyEvent* event) override;
-    // Ctrl+Z: the list and VELMORIX.OLD change places, after a question.
-    void restorePreviousList();
+    // Ctrl+Z: takes back the last change of the list (again: makes it again).
+    void undoLastChange();
 
 protected:
     void commandKey(int key) override;
@@ -31,7 +31,8 @@ private:
     void showStatistics();
     void showHelp();
     // The two-phase thinning with its progress captions.
-    void runElimination(const ColumnTest& survives, const QString& phase1, const QString& phase2);
+    void runElimination(const std::string& undoName, const ColumnTest& survives, const QString& phase1,
+                        const QString& phase2);
 };
 
 } // namespace velmorix

@@ -5,6 +5,7 @@
 #include "analysis/ProgressGate.h"
 #include "analysis/RandomColumnList.h"
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/WindowRegistry.h"
@@ -150,6 +151,7 @@ void FrmRndLst::saveAsCombinationList() {
                             versionTitle()))
         return;
     const bool done = guarded([&] {
+        const ListUndoPoint undo(dir(), "Rastgele listeyi liste olarak kayıtlama");
         if (dir().exists(files::List))
             copyFileSafe(dir(), files::List, files::OldList);
         copyFileSafe(dir(), files::Random, files::List);

@@ -5,6 +5,7 @@
 #include "analysis/TextReportFile.h"
 #include "analysis/WriteListCommand.h"
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/PrintJob.h"
@@ -77,6 +78,7 @@ void FrmYsk6::saveAsCombinationList() {
         return;
     const bool done = guarded([&] {
         // The replaced combination list is kept as the one backup generation.
+        const ListUndoPoint undo(dir(), "Yasak altılıları liste olarak kayıtlama");
         if (dir().exists(files::List))
             copyFileSafe(dir(), files::List, files::OldList);
         copyFileSafe(dir(), files::Sextets, files::List);

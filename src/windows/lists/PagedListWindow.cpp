@@ -3,6 +3,7 @@
 #include "analysis/ListEntryParsing.h"
 #include "analysis/ListPaging.h"
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace velmorix {
 
@@ -177,6 +179,9 @@ void PagedListWindow::appendListTo(const std::string& destination, const QString
         return;
     const bool done = guarded([&] {
         const int32_t before = recordCount(dir(), destination);
+        std::optional<ListUndoPoint> undo;
+        if (destination == files::List)
+            undo.emplace(dir(), "Rastgele listeyi listeye ekleme");
         appendList(dir(), m_texts.listFile, destination);
         firstShown() = before;
     });
@@ -189,7 +194,12 @@ void PagedListWindow::deleteListFile(const QString& title, bool confirmWithMessa
     if (!dialogs().askYesNo(
             QStringLiteral("'") + name + QStringLiteral("' dosyasını silmek istiyormusunuz ?"), title))
         return;
-    if (!guarded([&] { dir().remove(m_texts.listFile); }))
+    if (!guarded([&] {
+            std::optional<ListUndoPoint> undo;
+            if (m_texts.listFile == files::List)
+                undo.emplace(dir(), ListDeletionName);
+            dir().remove(m_texts.listFile);
+        }))
         return;
     if (confirmWithMessage) {
         dialogs().beep();

@@ -5,6 +5,7 @@
 #include "analysis/QuantumListFilter.h"
 #include "core/AppState.h"
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/SafeFile.h"
 #include "platform/Dialogs.h"
 
@@ -73,6 +74,7 @@ void FrmKuantLst::deleteOneColumn() {
     if (k < 1 || k > listCount())
         return;
     guarded([&] {
+        const ListUndoPoint undo(dir(), "Kolon silme (" + std::to_string(k) + ". kolon)");
         copyFileSafe(dir(), files::List, files::OldList);
         deleteColumn(static_cast<int32_t>(k), files::ListDelete);
         firstShown() = static_cast<int32_t>(k - 1);

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 
 namespace velmorix {
 
@@ -122,7 +123,7 @@ void FrmYS2Flt::apply() {
     const int32_t cross = threshold(Text1);
     const int32_t same = threshold(Text2);
     Command2->setText(QStringLiteral("Kapat"));
-    int32_t written = 0;
+    std::optional<int32_t> written;
     bool done = false;
     {
         BusyCursor busy;
@@ -137,7 +138,13 @@ void FrmYS2Flt::apply() {
     if (!done)
         return;
     dialogs().beep();
-    dialogs().show(qtext(Str(written)) +
+    if (!written) {
+        dialogs().show(QStringLiteral("'VELMORIX.YS2' dosyasında okunabilir yasak ikili yok !\r(Dosya "
+                                      "değiştirilmedi; 'Yeni Dosya' ile yeniden oluşturabilirsiniz.)"),
+                       blankTitle(), DialogIcon::Exclamation);
+        return;
+    }
+    dialogs().show(qtext(Str(*written)) +
                        QStringLiteral(" ikili Yasak İkililer dosyası VELMORIX.YS2'ye kayıtlandı ..."),
                    blankTitle(), DialogIcon::None);
     close();

@@ -33,7 +33,7 @@ TEST_F(ResultsImportWindowTest, ImportsAMessyFileAfterTheQuestions) {
                                                  "26.03.2005 1 2 3 4 5 50\n"
                                                  "2005-04-02,4,8,15,16,23,42\n");
     dialogs.answerFileName(path);
-    dialogs.answerYes(); // skip the result already on file
+    dialogs.answerYes(); // skip the balls of the result already on file
     dialogs.answerYes(); // append
     EXPECT_TRUE(w->pressKey(Qt::Key_I, Qt::ControlModifier));
 
@@ -42,16 +42,18 @@ TEST_F(ResultsImportWindowTest, ImportsAMessyFileAfterTheQuestions) {
     EXPECT_EQ(calls[0].kind, ScriptedDialogs::Kind::OpenFile);
     EXPECT_EQ(calls[0].title, QStringLiteral("Sonuçların Alınacağı Dosya"));
     EXPECT_EQ(calls[0].text, QStringLiteral("Metin ve CSV dosyaları (*.txt *.csv);;Tüm dosyalar (*)"));
-    EXPECT_EQ(calls[1].text, QStringLiteral("Dosyadaki 1 kolon mevcut sonuçlarla (veya dosyadaki önceki bir "
-                                            "satırla) aynı.\r\rAynı olan kolonlar atlansın mı ?"));
-    EXPECT_EQ(calls[2].text, QStringLiteral(" 2 kolon sonuçlar ('VELMORIX.RES') dosyasının sonuna eklenecek."
-                                            "\r\rDevam etmek istiyormusunuz ?"));
+    EXPECT_EQ(calls[1].text, QStringLiteral("Dosyadaki 1 kolonun topları mevcut sonuçlarda (veya dosyadaki "
+                                            "önceki bir satırda) başka bir tarihte var.\r\rBu kolonlar "
+                                            "atlansın mı ?"));
+    EXPECT_EQ(calls[2].text,
+              QStringLiteral(" 2 kolon sonuçlar ('VELMORIX.RES') dosyasına eklenecek (0 tanesi "
+                             "tarih sırasına göre araya, 2 tanesi sona).\r\rDevam etmek "
+                             "istiyormusunuz ?"));
     EXPECT_EQ(calls[3].title, QStringLiteral(" VELMORIX 653 Dizimci u4.5"));
     EXPECT_TRUE(
-        calls[3].text.startsWith(QStringLiteral("'cekilis.csv' dosyasından 2 sonuç kolonu eklendi.")));
-    EXPECT_TRUE(
-        calls[3].text.endsWith(QStringLiteral("Hatalı satırlar (atlandı):\rSatır 1: 6 top yok (3 sayı)"
-                                              "\rSatır 4: 1-49 dışında sayı (50)")))
+        calls[3].text.startsWith(QStringLiteral("'cekilis.csv' dosyasından 2 sonuç kolonu eklendi (0")));
+    EXPECT_TRUE(calls[3].text.endsWith(QStringLiteral("Alınmayan satırlar:\rSatır 1: 6 top yok (3 sayı)"
+                                                      "\rSatır 4: 1-49 dışında sayı (50)")))
         << calls[3].text.toStdString();
 
     EXPECT_EQ(data.readRecords(files::Results),
@@ -81,9 +83,9 @@ TEST_F(ResultsImportWindowTest, CancelNoAndNothingValidChangeNothing) {
     menu->trigger();
     EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
     EXPECT_EQ(lastText(), QStringLiteral("Dosyada eklenecek geçerli bir sonuç kolonu bulunamadı !\r\r"
-                                         "Hatalı satırlar (atlandı):\rSatır 2: 6 top yok (3 sayı)"));
+                                         "Alınmayan satırlar:\rSatır 2: 6 top yok (3 sayı)"));
 
-    dialogs.answerFileName(textFile("yeni.txt", "7 8 9 10 11 12\n"));
+    dialogs.answerFileName(textFile("yeni.txt", "01.01.2006 7 8 9 10 11 12\n"));
     dialogs.answerNo();
     menu->trigger();
     EXPECT_EQ(data.readBytes(files::Results), before);
@@ -100,7 +102,7 @@ TEST_F(ResultsImportWindowTest, AFailedWriteKeepsTheResults) {
     data.writeRecords(files::Results, {rec(2005001, {3, 11, 12, 14, 41, 43})});
     FrmResults* w = results();
     const auto before = data.readBytes(files::Results);
-    const QString path = textFile("yeni.txt", "7 8 9 10 11 12\n");
+    const QString path = textFile("yeni.txt", "01.01.2006 7 8 9 10 11 12\n");
     data.dir().setFaultHook(
         [](FileStep step, const std::string&, int64_t) { return step == FileStep::Rename ? ENOSPC : 0; });
     dialogs.answerFileName(path);
