@@ -4,15 +4,14 @@
 #include "core/DateCode.h"
 #include "core/Encoding.h"
 #include "core/FileError.h"
+#include "core/SystemFile.h"
 #include "core/Numbers.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <limits>
 #include <set>
 #include <tuple>
-#include <unistd.h>
 
 namespace velmorix::resultsimport {
 
@@ -311,30 +310,22 @@ Parsed parse(std::string_view raw) {
 }
 
 std::string readTextFile(const std::filesystem::path& path) {
-    const std::string name = path.filename().string();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw FileError(name, "okunamadı", errno);
+    const std::string name = sysfile::toUtf8(path.filename());
+    sysfile::File file;
+    if (int err = file.open(path, sysfile::File::Mode::Read))
+        throw FileError(name, "okunamadı", err);
     std::string out;
     char buffer[65536];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int err = errno;
-            ::close(fd);
+        std::size_t n = 0;
+        if (int err = file.read(buffer, sizeof buffer, n))
             throw FileError(name, "okunamadı", err);
-        }
         if (n == 0)
             break;
-        out.append(buffer, static_cast<std::size_t>(n));
-        if (static_cast<int64_t>(out.size()) > MaxFileBytes) {
-            ::close(fd);
+        out.append(buffer, n);
+        if (static_cast<int64_t>(out.size()) > MaxFileBytes)
             throw FileError(name, "bir sonuç listesi olamayacak kadar büyük", EFBIG);
-        }
     }
-    ::close(fd);
     return out;
 }
 

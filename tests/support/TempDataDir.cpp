@@ -5,16 +5,16 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace velmorix::test {
 
 namespace {
 std::filesystem::path makeTempFolder() {
-    std::string templ = (std::filesystem::temp_directory_path() / "velmorix-test-XXXXXX").string();
-    if (!::mkdtemp(templ.data()))
+    int err = 0;
+    std::filesystem::path folder = sysfile::makeTempFolder("velmorix-test", err);
+    if (folder.empty())
         throw std::runtime_error("cannot create a temporary folder");
-    return templ;
+    return folder;
 }
 } // namespace
 
@@ -63,7 +63,7 @@ void TempDataDir::writeWords(const std::string& name, const std::vector<int16_t>
 std::vector<std::string> TempDataDir::fileNames() const {
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(m_dir.root()))
-        names.push_back(e.path().filename().string());
+        names.push_back(sysfile::toUtf8(e.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
