@@ -4,8 +4,8 @@
 #include "core/DateCode.h"
 #include "core/Encoding.h"
 #include "core/FileError.h"
-#include "core/SystemFile.h"
 #include "core/Numbers.h"
+#include "core/SystemFile.h"
 
 #include <algorithm>
 #include <cerrno>

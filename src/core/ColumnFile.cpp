@@ -34,7 +34,8 @@ sysfile::File openForReading(const DataDir& dir, const std::string& name) {
 }
 
 // Reads up to `size` bytes at `offset`; the rest stays zero.
-void readFully(sysfile::File& file, const std::string& name, unsigned char* out, std::size_t size, int64_t offset) {
+void readFully(sysfile::File& file, const std::string& name, unsigned char* out, std::size_t size,
+               int64_t offset) {
     std::size_t done = 0;
     if (int err = file.readAt(out, size, offset, done))
         throw FileError(name, "okunamadı", err);

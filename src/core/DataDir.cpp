@@ -34,8 +34,8 @@ std::string DataDir::storedName(std::string_view name) const {
         return std::string(name);
     std::string found;
     int matches = 0;
-    for (auto it = std::filesystem::directory_iterator(m_root, ec); !ec && it != std::filesystem::directory_iterator();
-         it.increment(ec)) {
+    for (auto it = std::filesystem::directory_iterator(m_root, ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         const std::string entry = it->path().filename().string();
         if (sameIgnoringAsciiCase(entry, name)) {
             found = entry;

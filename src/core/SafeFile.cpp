@@ -110,7 +110,8 @@ void writeWholeFile(const DataDir& dir, const std::string& target, const std::ve
 }
 
 namespace {
-void readAll(sysfile::File& file, const std::string& name, const std::function<void(const unsigned char*, std::size_t)>& sink) {
+void readAll(sysfile::File& file, const std::string& name,
+             const std::function<void(const unsigned char*, std::size_t)>& sink) {
     std::vector<unsigned char> buf(BufferSize);
     for (;;) {
         std::size_t n = 0;
@@ -131,7 +132,8 @@ std::vector<unsigned char> readWholeFile(const DataDir& dir, const std::string& 
             return out;
         throw FileError(name, "okunamadı", err);
     }
-    readAll(file, name, [&](const unsigned char* data, std::size_t size) { out.insert(out.end(), data, data + size); });
+    readAll(file, name,
+            [&](const unsigned char* data, std::size_t size) { out.insert(out.end(), data, data + size); });
     return out;
 }
 

@@ -149,8 +149,8 @@ int64_t fromFileTime(const FILETIME& t) {
 
 int File::open(const std::filesystem::path& path, Mode mode) {
     close();
-    const int flags = _O_BINARY | _O_NOINHERIT |
-                      (mode == Mode::Read ? _O_RDONLY : _O_WRONLY | _O_CREAT | _O_TRUNC);
+    const int flags =
+        _O_BINARY | _O_NOINHERIT | (mode == Mode::Read ? _O_RDONLY : _O_WRONLY | _O_CREAT | _O_TRUNC);
     clearCrtError();
     if (_wsopen_s(&m_fd, path.c_str(), flags, _SH_DENYNO, _S_IREAD | _S_IWRITE) != 0) {
         m_fd = -1;
@@ -236,8 +236,8 @@ int64_t regularFileSize(const std::filesystem::path& path) {
 
 Stamp stampOf(const std::filesystem::path& path) {
     const HANDLE h = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                 FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return {};
     Stamp s;
@@ -335,8 +335,8 @@ int File::read(void* data, std::size_t size, std::size_t& done) {
 int File::readAt(void* data, std::size_t size, int64_t offset, std::size_t& done) {
     done = 0;
     while (done < size) {
-        const ssize_t n =
-            ::pread(m_fd, static_cast<unsigned char*>(data) + done, size - done, offset + static_cast<int64_t>(done));
+        const ssize_t n = ::pread(m_fd, static_cast<unsigned char*>(data) + done, size - done,
+                                  offset + static_cast<int64_t>(done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;

@@ -32,7 +32,8 @@ TEST(FileLayerTest, EveryByteAndTurkishNamesSurviveWriteAndRead) {
     EXPECT_EQ(readWholeFile(t.dir(), "SONUÇLAR ĞÜŞİÖ ığüşö.TXT"), all);
     EXPECT_EQ(t.dir().fileSize("SONUÇLAR ĞÜŞİÖ ığüşö.TXT"), 256);
 
-    const std::vector<ColumnRecord> records{rec(26, {10, 13, 26, 1, 2, 3}), rec(0x0A1A0D, {26, 10, 26, 10, 26, 10})};
+    const std::vector<ColumnRecord> records{rec(26, {10, 13, 26, 1, 2, 3}),
+                                            rec(0x0A1A0D, {26, 10, 26, 10, 26, 10})};
     writeAllRecords(t.dir(), "VELMORIX.LST", records, files::Temp);
     EXPECT_EQ(readAllRecords(t.dir(), "VELMORIX.LST"), records);
     EXPECT_EQ(readRecord(t.dir(), "VELMORIX.LST", 2), records[1]);

@@ -44,7 +44,10 @@ int main(int argc, char** argv) {
             std::array<int16_t, 6> balls = randomColumn(rng);
             std::shuffle(balls.begin(), balls.end(), rng);
             for (std::size_t k = 0; k < 6; ++k)
-                in << balls[k] << (k < 5 ? (chance(rng, 0.1) ? "  " : " ") : chance(rng, 0.1) ? "\r\n" : "\n");
+                in << balls[k]
+                   << (k < 5              ? (chance(rng, 0.1) ? "  " : " ")
+                       : chance(rng, 0.1) ? "\r\n"
+                                          : "\n");
         }
         std::ofstream hits(out / (name + ".hits"), std::ios::binary);
         std::array<int16_t, 6> balls = randomColumn(rng);

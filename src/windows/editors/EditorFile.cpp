@@ -2,7 +2,6 @@
 
 #include "core/ColumnFile.h"
 
-
 namespace velmorix {
 
 EditorFile::EditorFile(const DataDir& dir, std::string name, std::string deleteTempName)
