@@ -1,5 +1,6 @@
 #include "Numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -52,13 +53,20 @@ double Val(std::string_view text) {
         if (expDigits)
             num += exp;
     }
-    try {
-        return std::stod(num);
-    } catch (...) {
-        // Out of range: saturate.
+    // from_chars reads the same in every locale and on every system (strtod
+    // follows the locale, and Windows' C library rounds some numbers otherwise).
+    const char* first = num.data() + (num[0] == '+' ? 1 : 0);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(first, num.data() + num.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // Too large saturates; too small (a negative exponent) is zero.
+        if (num.find("e-") != std::string::npos)
+            return 0.0;
         return num[0] == '-' ? -std::numeric_limits<double>::infinity()
                              : std::numeric_limits<double>::infinity();
     }
+    return value;
 }
 
 int64_t roundHalfEven(double v) {
