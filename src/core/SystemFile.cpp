@@ -104,13 +104,12 @@ int lastError() {
 
 // The C runtime keeps the Windows reason beside its own coarser errno.
 int crtError() {
-    unsigned long code = 0;
-    _get_doserrno(&code);
+    const unsigned long code = _doserrno;
     return code != 0 ? errnoOf(code) : errno;
 }
 
 void clearCrtError() {
-    _set_doserrno(0);
+    _doserrno = 0;
     errno = 0;
 }
 
