@@ -98,6 +98,10 @@ std::string toWindows1254(std::string_view utf8) {
         }
         char32_t cp = 0;
         const std::size_t length = decode(utf8, i, cp);
+        if (length > 0 && cp >= 0xE0000 && cp <= 0xE007F) {
+            i += length; // tag characters are invisible; iconv drops them too
+            continue;
+        }
         const int byte = length > 0 ? byteOf(cp) : -1;
         if (byte >= 0) {
             out.push_back(static_cast<char>(byte));

@@ -77,7 +77,8 @@ TEST(FileLayerTest, NameInOtherLetterCaseIsFoundAndKeptExactNameWins) {
 namespace {
 // The system's converter, as the reference the built-in table must equal.
 std::string iconvTo1254(const std::string& utf8, bool& ok) {
-    iconv_t cd = iconv_open("WINDOWS-1254", "UTF-8");
+    static const iconv_t cd = iconv_open("WINDOWS-1254", "UTF-8");
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     std::string src = utf8;
     char* in = src.data();
     std::size_t inLeft = src.size();
@@ -85,7 +86,6 @@ std::string iconvTo1254(const std::string& utf8, bool& ok) {
     char* out = buf;
     std::size_t outLeft = sizeof buf;
     ok = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
-    iconv_close(cd);
     return std::string(buf, static_cast<std::size_t>(out - buf));
 }
 
@@ -112,14 +112,17 @@ std::string utf8Of(char32_t cp) {
 
 TEST(EncodingTest, TableEqualsTheSystemConverterForEveryCharacter) {
     int mapped = 0;
+    // Every character up to plane 2, the tag plane, and the last one.
     for (char32_t cp = 1; cp <= 0x10FFFF; ++cp) {
-        if (cp >= 0xD800 && cp <= 0xDFFF)
+        if ((cp >= 0xD800 && cp <= 0xDFFF) || (cp > 0x2FFFF && cp < 0xE0000) ||
+            (cp > 0xE01FF && cp < 0x10FFFF))
             continue;
         const std::string utf8 = utf8Of(cp);
         bool ok = false;
         const std::string expected = iconvTo1254(utf8, ok);
-        ASSERT_EQ(toWindows1254(utf8), ok ? expected : "?") << "U+" << std::hex << static_cast<uint32_t>(cp);
-        if (ok) {
+        ASSERT_EQ(toWindows1254(utf8), ok ? expected : std::string("?"))
+            << "U+" << std::hex << static_cast<uint32_t>(cp);
+        if (ok && !expected.empty()) { // the converter drops the invisible tag characters
             ++mapped;
             ASSERT_EQ(fromWindows1254(expected), utf8) << "U+" << std::hex << static_cast<uint32_t>(cp);
         }
