@@ -317,9 +317,11 @@ int File::open(const std::filesystem::path& path, Mode mode) {
     return m_fd < 0 ? errno : 0;
 }
 
-int File::read(void* data, std::size_t size, std::size_t& done) {
+namespace {
+// One read or write, again when a signal interrupted it.
+template <typename Call> int untilDone(Call call, std::size_t& done) {
     for (;;) {
-        const ssize_t n = ::read(m_fd, data, size);
+        const ssize_t n = call();
         if (n >= 0) {
             done = static_cast<std::size_t>(n);
             return 0;
@@ -329,6 +331,11 @@ int File::read(void* data, std::size_t size, std::size_t& done) {
             return errno;
         }
     }
+}
+} // namespace
+
+int File::read(void* data, std::size_t size, std::size_t& done) {
+    return untilDone([&] { return ::read(m_fd, data, size); }, done);
 }
 
 int File::readAt(void* data, std::size_t size, int64_t offset, std::size_t& done) {
@@ -349,17 +356,7 @@ int File::readAt(void* data, std::size_t size, int64_t offset, std::size_t& done
 }
 
 int File::write(const void* data, std::size_t size, std::size_t& done) {
-    for (;;) {
-        const ssize_t n = ::write(m_fd, data, size);
-        if (n >= 0) {
-            done = static_cast<std::size_t>(n);
-            return 0;
-        }
-        if (errno != EINTR) {
-            done = 0;
-            return errno;
-        }
-    }
+    return untilDone([&] { return ::write(m_fd, data, size); }, done);
 }
 
 int File::size(int64_t& bytes) const {
