@@ -5,6 +5,7 @@
 #include "core/Encoding.h"
 #include "core/FileError.h"
 #include "core/Numbers.h"
+#include "core/SystemFile.h"
 
 #include "core/SafeFile.h"
 
@@ -424,7 +425,7 @@ Parsed parse(std::string_view raw) {
 }
 
 std::string readTextFile(const std::filesystem::path& path) {
-    const std::string name = path.filename().string();
+    const std::string name = sysfile::toUtf8(path.filename());
     const DataDir folder(path.has_parent_path() ? path.parent_path() : std::filesystem::path("."));
     if (!folder.exists(name))
         throw FileError(name, "okunamadı", ENOENT);

@@ -9,6 +9,7 @@
 #include "platform/QtPrinter.h"
 #include "windows/AllWindows.h"
 #include "windows/common/AppContext.h"
+#include "windows/common/Fonts.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VELMORIX 653 Dizimci"));
+    registerBundledFonts();
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     // The main window hides itself while the filters or grouping window is open;
     // the program ends when the main window closes, not when the last window does.

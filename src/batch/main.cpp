@@ -5,14 +5,15 @@
 #include "analysis/ResultsImport.h"
 #include "analysis/WriteListCommand.h"
 #include "core/Clock.h"
+#include "core/SystemFile.h"
 
 #include <filesystem>
 #include <iostream>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    velmorix::sysfile::useBinaryStandardStreams();
+    const std::vector<std::string> args = velmorix::sysfile::utf8Arguments(argc, argv);
     if (!args.empty() && args[0] == "write-list") {
         const velmorix::SystemClock clock;
         const auto outcome = velmorix::runWriteList(velmorix::DataDir(std::filesystem::current_path()), clock,
@@ -43,5 +44,5 @@ int main(int argc, char** argv) {
         return outcome.exitCode;
     }
     return velmorix::runBatch(args, std::filesystem::current_path(), std::cin, std::cout, std::cerr,
-                              ::isatty(STDERR_FILENO) == 1);
+                              velmorix::sysfile::standardErrorIsTerminal());
 }

@@ -1,5 +1,7 @@
 #include "Clock.h"
 
+#include "SystemFile.h"
+
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -9,9 +11,7 @@ namespace velmorix {
 namespace {
 std::tm localNow() {
     const std::time_t t = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&t, &tm);
-    return tm;
+    return sysfile::localTime(t);
 }
 } // namespace
 

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace velmorix {
 
@@ -26,36 +24,22 @@ int32_t recordCount(const DataDir& dir, const std::string& name) {
 
 namespace {
 
-int openForReading(const DataDir& dir, const std::string& name) {
-    const int fd = ::open(dir.path(name).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0 && errno != ENOENT)
-        throw FileError(name, "okunamadı", errno);
-    return fd;
+// A closed file when it is missing.
+sysfile::File openForReading(const DataDir& dir, const std::string& name) {
+    sysfile::File file;
+    const int err = file.open(dir.path(name), sysfile::File::Mode::Read);
+    if (err != 0 && err != ENOENT)
+        throw FileError(name, "okunamadı", err);
+    return file;
 }
 
 // Reads up to `size` bytes at `offset`; the rest stays zero.
-void preadFully(int fd, const std::string& name, unsigned char* out, std::size_t size, int64_t offset) {
+void readFully(sysfile::File& file, const std::string& name, unsigned char* out, std::size_t size,
+               int64_t offset) {
     std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd, out + done, size - done, offset + static_cast<int64_t>(done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw FileError(name, "okunamadı", errno);
-        }
-        if (n == 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
+    if (int err = file.readAt(out, size, offset, done))
+        throw FileError(name, "okunamadı", err);
 }
-
-struct Fd {
-    int fd;
-    ~Fd() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 
 } // namespace
 
@@ -63,11 +47,11 @@ ColumnRecord readRecord(const DataDir& dir, const std::string& name, int32_t n) 
     ColumnRecord rec;
     if (n < 1)
         return rec;
-    Fd f{openForReading(dir, name)};
-    if (f.fd < 0)
+    sysfile::File f = openForReading(dir, name);
+    if (!f.isOpen())
         return rec;
     unsigned char b[ColumnRecord::Size] = {};
-    preadFully(f.fd, name, b, sizeof b, static_cast<int64_t>(n - 1) * 16);
+    readFully(f, name, b, sizeof b, static_cast<int64_t>(n - 1) * 16);
     return ColumnRecord::decode(b);
 }
 
@@ -80,12 +64,12 @@ std::vector<ColumnRecord> readRecords(const DataDir& dir, const std::string& nam
     if (count <= 0 || first > total)
         return out;
     const int32_t last = static_cast<int32_t>(std::min<int64_t>(int64_t{first} + count - 1, total));
-    Fd f{openForReading(dir, name)};
-    if (f.fd < 0)
+    sysfile::File f = openForReading(dir, name);
+    if (!f.isOpen())
         return out;
     const auto n = static_cast<std::size_t>(last - first + 1);
     std::vector<unsigned char> buf(n * ColumnRecord::Size, 0);
-    preadFully(f.fd, name, buf.data(), buf.size(), static_cast<int64_t>(first - 1) * 16);
+    readFully(f, name, buf.data(), buf.size(), static_cast<int64_t>(first - 1) * 16);
     out.reserve(n);
     for (std::size_t i = 0; i < n; ++i)
         out.push_back(ColumnRecord::decode(buf.data() + i * ColumnRecord::Size));
@@ -97,19 +81,17 @@ std::vector<ColumnRecord> readAllRecords(const DataDir& dir, const std::string& 
 }
 
 ColumnReader::ColumnReader(const DataDir& dir, std::string name) : m_name(std::move(name)) {
-    m_fd = openForReading(dir, m_name);
-    if (m_fd >= 0) {
-        const int64_t size = ::lseek(m_fd, 0, SEEK_END);
-        ::lseek(m_fd, 0, SEEK_SET);
+    m_file = openForReading(dir, m_name);
+    if (m_file.isOpen()) {
+        int64_t size = 0;
+        if (int err = m_file.size(size))
+            throw FileError(m_name, "okunamadı", err);
         m_count = recordCountForLength(size);
         m_fileBytesLeft = size;
     }
 }
 
-ColumnReader::~ColumnReader() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
+ColumnReader::~ColumnReader() = default;
 
 void ColumnReader::fill() {
     // Keep the unread tail, then read a large block behind it.
@@ -123,16 +105,13 @@ void ColumnReader::fill() {
     m_buffer.resize(old + want);
     std::size_t got = 0;
     while (got < want && m_fileBytesLeft > 0) {
-        const ssize_t n = ::read(m_fd, m_buffer.data() + old + got, want - got);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw FileError(m_name, "okunamadı", errno);
-        }
+        std::size_t n = 0;
+        if (int err = m_file.read(m_buffer.data() + old + got, want - got, n))
+            throw FileError(m_name, "okunamadı", err);
         if (n == 0)
             break;
-        got += static_cast<std::size_t>(n);
-        m_fileBytesLeft -= n;
+        got += n;
+        m_fileBytesLeft -= static_cast<int64_t>(n);
     }
     m_buffer.resize(old + got);
 }
@@ -162,6 +141,7 @@ void writeRecord(const DataDir& dir, const std::string& name, int32_t n, const C
         out.write(i == n ? rec : r);
     if (n == count + 1)
         out.write(rec);
+    in.close();
     out.commit();
 }
 
@@ -204,6 +184,7 @@ int32_t rewriteList(const DataDir& dir, const std::string& name, const std::stri
     while (in.next(r))
         if (keep(r))
             out.write(r);
+    in.close();
     out.commit();
     return out.count();
 }

@@ -3,6 +3,7 @@
 #include "ColumnRecord.h"
 #include "DataDir.h"
 #include "SafeFile.h"
+#include "SystemFile.h"
 
 #include <cstdint>
 #include <functional>
@@ -61,11 +62,13 @@ public:
     // Reads the next record; false after the last one.
     bool next(ColumnRecord& rec);
     int32_t position() const { return m_position; } // records read so far
+    // Lets go of the file before it is replaced (Windows refuses to replace an open file).
+    void close() { m_file.close(); }
 
 private:
     void fill();
     std::string m_name;
-    int m_fd = -1;
+    sysfile::File m_file;
     int32_t m_count = 0;
     int32_t m_position = 0;
     int64_t m_fileBytesLeft = 0;

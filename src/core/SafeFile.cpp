@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <fcntl.h>
-#include <unistd.h>
+#include <functional>
 
 namespace velmorix {
 
@@ -18,23 +17,20 @@ SafeFileWriter::SafeFileWriter(const DataDir& dir, std::string target, std::stri
     : m_dir(dir), m_target(std::move(target)), m_temp(std::move(tempName)) {
     if (int err = m_dir.injectedFault(FileStep::Create, m_temp))
         throw FileError(m_target, "geçici dosya (" + m_temp + ") oluşturulamadı", err);
-    m_fd = ::open(m_dir.path(m_temp).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (m_fd < 0)
-        throw FileError(m_target, "geçici dosya (" + m_temp + ") oluşturulamadı", errno);
+    if (int err = m_file.open(m_dir.path(m_temp), sysfile::File::Mode::Replace))
+        throw FileError(m_target, "geçici dosya (" + m_temp + ") oluşturulamadı", err);
     m_buffer.reserve(BufferSize);
 }
 
 SafeFileWriter::~SafeFileWriter() {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    m_file.close();
     if (!m_done)
-        ::unlink(m_dir.path(m_temp).c_str());
+        sysfile::remove(m_dir.path(m_temp));
 }
 
 void SafeFileWriter::fail(const std::string& op, int err) {
-    ::close(m_fd);
-    m_fd = -1;
-    ::unlink(m_dir.path(m_temp).c_str());
+    m_file.close();
+    sysfile::remove(m_dir.path(m_temp));
     m_done = true;
     throw FileError(m_target, op, err);
 }
@@ -57,23 +53,20 @@ void SafeFileWriter::flushBuffer() {
     while (done < m_buffer.size()) {
         std::size_t chunk = m_buffer.size() - done;
         const int64_t reach = m_written + static_cast<int64_t>(chunk);
+        std::size_t n = 0;
         if (int err = m_dir.injectedFault(FileStep::Write, m_temp, reach)) {
             // A failing device writes part of the data first.
             chunk /= 2;
-            if (chunk > 0 && ::write(m_fd, m_buffer.data() + done, chunk) > 0)
-                m_written += static_cast<int64_t>(chunk);
+            if (chunk > 0 && m_file.write(m_buffer.data() + done, chunk, n) == 0)
+                m_written += static_cast<int64_t>(n);
             fail("geçici dosyaya (" + m_temp + ") yazılamadı", err);
         }
-        const ssize_t n = ::write(m_fd, m_buffer.data() + done, chunk);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            fail("geçici dosyaya (" + m_temp + ") yazılamadı", errno);
-        }
+        if (int err = m_file.write(m_buffer.data() + done, chunk, n))
+            fail("geçici dosyaya (" + m_temp + ") yazılamadı", err);
         if (n == 0)
             fail("geçici dosyaya (" + m_temp + ") yazılamadı", ENOSPC);
-        done += static_cast<std::size_t>(n);
-        m_written += n;
+        done += n;
+        m_written += static_cast<int64_t>(n);
     }
     m_buffer.clear();
 }
@@ -82,13 +75,10 @@ void SafeFileWriter::finish() {
     flushBuffer();
     if (int err = m_dir.injectedFault(FileStep::Sync, m_temp))
         fail("geçici dosya (" + m_temp + ") diske yazılamadı", err);
-    if (::fdatasync(m_fd) != 0)
-        fail("geçici dosya (" + m_temp + ") diske yazılamadı", errno);
-    const int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(m_dir.path(m_temp).c_str());
+    if (int err = m_file.sync())
+        fail("geçici dosya (" + m_temp + ") diske yazılamadı", err);
+    if (int err = m_file.close()) {
+        sysfile::remove(m_dir.path(m_temp));
         m_done = true;
         throw FileError(m_target, "geçici dosya (" + m_temp + ") kapatılamadı", err);
     }
@@ -99,7 +89,7 @@ void SafeFileWriter::commit() {
     try {
         m_dir.rename(m_temp, m_target, m_target);
     } catch (...) {
-        ::unlink(m_dir.path(m_temp).c_str());
+        sysfile::remove(m_dir.path(m_temp));
         m_done = true;
         throw;
     }
@@ -121,60 +111,69 @@ void writeWholeFile(const DataDir& dir, const std::string& target, const std::ve
     w.commit();
 }
 
+namespace {
+void readAll(sysfile::File& file, const std::string& name,
+             const std::function<void(const unsigned char*, std::size_t)>& sink) {
+    std::vector<unsigned char> buf(BufferSize);
+    for (;;) {
+        std::size_t n = 0;
+        if (int err = file.read(buf.data(), buf.size(), n))
+            throw FileError(name, "okunamadı", err);
+        if (n == 0)
+            return;
+        sink(buf.data(), n);
+    }
+}
+} // namespace
+
 std::vector<unsigned char> readWholeFile(const DataDir& dir, const std::string& name) {
     return readFileStart(dir, name, SIZE_MAX);
 }
 
 std::vector<unsigned char> readFileStart(const DataDir& dir, const std::string& name, std::size_t maxBytes) {
     std::vector<unsigned char> out;
-    const int fd = ::open(dir.path(name).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
+    sysfile::File file;
+    if (int err = file.open(dir.path(name), sysfile::File::Mode::Read)) {
+        if (err == ENOENT)
             return out;
-        throw FileError(name, "okunamadı", errno);
+        throw FileError(name, "okunamadı", err);
     }
-    unsigned char buf[65536];
+    std::vector<unsigned char> buf(std::min<std::size_t>(BufferSize, maxBytes));
     while (out.size() < maxBytes) {
-        const ssize_t n = ::read(fd, buf, std::min(sizeof buf, maxBytes - out.size()));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int err = errno;
-            ::close(fd);
+        std::size_t n = 0;
+        if (int err = file.read(buf.data(), std::min(buf.size(), maxBytes - out.size()), n))
             throw FileError(name, "okunamadı", err);
-        }
         if (n == 0)
             break;
-        out.insert(out.end(), buf, buf + n);
+        out.insert(out.end(), buf.data(), buf.data() + n);
     }
-    ::close(fd);
     return out;
 }
 
-void copyFileSafe(const DataDir& dir, const std::string& source, const std::string& target) {
-    const int fd = ::open(dir.path(source).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw FileError(source, "okunamadı", errno);
-    try {
-        SafeFileWriter w(dir, target, defaultTempName(target));
-        std::vector<unsigned char> buf(BufferSize);
-        for (;;) {
-            const ssize_t n = ::read(fd, buf.data(), buf.size());
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
-                throw FileError(source, "okunamadı", errno);
-            }
-            if (n == 0)
-                break;
-            w.write(buf.data(), static_cast<std::size_t>(n));
-        }
-        w.commit();
-    } catch (...) {
-        ::close(fd);
-        throw;
+namespace {
+// False when the source is missing and `missingOk`.
+bool copyFile(const DataDir& from, const std::string& source, const DataDir& to, const std::string& target,
+              bool missingOk) {
+    sysfile::File file;
+    if (int err = file.open(from.path(source), sysfile::File::Mode::Read)) {
+        if (missingOk && err == ENOENT)
+            return false;
+        throw FileError(source, "okunamadı", err);
     }
-    ::close(fd);
+    SafeFileWriter w(to, target, defaultTempName(target));
+    readAll(file, source, [&](const unsigned char* data, std::size_t size) { w.write(data, size); });
+    file.close(); // Windows refuses to replace a file that is still open
+    w.commit();
+    return true;
+}
+} // namespace
+
+void copyFileSafe(const DataDir& dir, const std::string& source, const std::string& target) {
+    copyFile(dir, source, dir, target, false);
+}
+
+bool copyFileInto(const DataDir& from, const std::string& name, const DataDir& to) {
+    return copyFile(from, name, to, name, true);
 }
 
 } // namespace velmorix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataDir.h"
+#include "SystemFile.h"
 
 #include <cstdint>
 #include <string>
@@ -39,7 +40,7 @@ private:
     const DataDir& m_dir;
     std::string m_target;
     std::string m_temp;
-    int m_fd = -1;
+    sysfile::File m_file;
     int64_t m_written = 0;
     std::vector<unsigned char> m_buffer;
     bool m_done = false;
@@ -58,5 +59,7 @@ std::vector<unsigned char> readFileStart(const DataDir& dir, const std::string& 
 
 // Safe copy of `source` over `target` (the source must exist).
 void copyFileSafe(const DataDir& dir, const std::string& source, const std::string& target);
+// Copies `name` from one folder to another under the same name; false when the source is missing.
+bool copyFileInto(const DataDir& from, const std::string& name, const DataDir& to);
 
 } // namespace velmorix

@@ -224,6 +224,7 @@ void Build::banRepetitions(int level) {
     }
     m_progress.send(3, count, count, compactionTitle(3, out.count()));
     m_result.buildStep = 9;
+    in.close();
     out.commit();
     m_state.RecNo = out.count();
 }

@@ -217,6 +217,7 @@ int32_t Filter::compact(const DropMarks& marks) {
             m_progress.send(4, i, m_count, compactionTitle(4, written));
     }
     m_progress.send(4, m_count, m_count, compactionTitle(4, written));
+    in.close();
     out.commit();
     m_state.RecNo = written;
     return written;

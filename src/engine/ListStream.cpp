@@ -5,9 +5,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace velmorix {
 
@@ -16,37 +13,30 @@ constexpr std::size_t BlockSize = std::size_t{1} << 20; // a multiple of the rec
 }
 
 ListReader::ListReader(const DataDir& dir, std::string name) : m_name(std::move(name)) {
-    m_fd = ::open(dir.path(m_name).c_str(), O_RDONLY | O_CLOEXEC);
-    if (m_fd < 0) {
-        if (errno != ENOENT)
-            throw FileError(m_name, "okunamadı", errno);
+    if (int err = m_file.open(dir.path(m_name), sysfile::File::Mode::Read)) {
+        if (err != ENOENT)
+            throw FileError(m_name, "okunamadı", err);
         return;
     }
-    struct stat st {};
-    if (::fstat(m_fd, &st) != 0)
-        throw FileError(m_name, "okunamadı", errno);
-    m_count = recordCountForLength(st.st_size);
+    int64_t size = 0;
+    if (int err = m_file.size(size))
+        throw FileError(m_name, "okunamadı", err);
+    m_count = recordCountForLength(size);
     m_buffer.resize(BlockSize);
 }
 
-ListReader::~ListReader() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
+ListReader::~ListReader() = default;
 
 void ListReader::fill() {
     m_pos = 0;
     m_end = 0;
     while (m_end < m_buffer.size()) {
-        const ssize_t n = ::read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw FileError(m_name, "okunamadı", errno);
-        }
+        std::size_t n = 0;
+        if (int err = m_file.read(m_buffer.data() + m_end, m_buffer.size() - m_end, n))
+            throw FileError(m_name, "okunamadı", err);
         if (n == 0)
             break;
-        m_end += static_cast<std::size_t>(n);
+        m_end += n;
     }
 }
 

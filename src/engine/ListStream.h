@@ -3,6 +3,7 @@
 #include "core/ColumnRecord.h"
 #include "core/DataDir.h"
 #include "core/SafeFile.h"
+#include "core/SystemFile.h"
 
 #include <array>
 #include <cstdint>
@@ -26,6 +27,8 @@ public:
     int32_t count() const { return m_count; }
     // The next record's bytes, or nullptr after the last one.
     const unsigned char* next();
+    // Lets go of the file before it is replaced (Windows refuses to replace an open file).
+    void close() { m_file.close(); }
 
     static int32_t tag(const unsigned char* record) {
         return static_cast<int32_t>(static_cast<uint32_t>(record[0]) | static_cast<uint32_t>(record[1]) << 8 |
@@ -43,7 +46,7 @@ private:
     void fill();
 
     std::string m_name;
-    int m_fd = -1;
+    sysfile::File m_file;
     int32_t m_count = 0;
     int32_t m_given = 0;
     std::vector<unsigned char> m_buffer;

@@ -3,12 +3,7 @@
 #include "core/ColumnFile.h"
 #include "core/FileError.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <string>
-#include <sys/stat.h>
-#include <system_error>
-#include <vector>
 
 namespace velmorix {
 
@@ -18,30 +13,19 @@ namespace {
 constexpr std::array<const char*, 4> RunFiles{files::Results, files::Played, files::Sextets, files::Pairs};
 
 std::filesystem::path makeScratchFolder() {
-    std::error_code ec;
-    std::filesystem::path base = std::filesystem::temp_directory_path(ec);
-    if (ec)
-        base = "/tmp";
-    std::string pattern = (base / "velmorix-run-XXXXXX").string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (::mkdtemp(name.data()) == nullptr)
-        throw FileError(pattern, "geçici klasör oluşturulamadı", errno);
-    return std::filesystem::path(name.data());
+    int err = 0;
+    std::filesystem::path folder = sysfile::makeTempFolder("velmorix-run", err);
+    if (folder.empty())
+        throw FileError("velmorix-run", "geçici klasör oluşturulamadı", err);
+    return folder;
 }
 
 } // namespace
 
 RunData::Stamps RunData::stampsOf(const DataDir& source) {
     Stamps stamps{};
-    for (std::size_t i = 0; i < RunFiles.size(); ++i) {
-        struct stat st {};
-        if (::stat(source.path(RunFiles[i]).c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-            continue;
-        stamps[i] = {true, static_cast<uint64_t>(st.st_ino), static_cast<int64_t>(st.st_size),
-                     static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                     static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
-    }
+    for (std::size_t i = 0; i < RunFiles.size(); ++i)
+        stamps[i] = source.stamp(RunFiles[i]);
     return stamps;
 }
 
@@ -54,22 +38,17 @@ std::shared_ptr<const RunData> RunData::take(const DataDir& source) {
         const std::string name = RunFiles[i];
         if (!data->m_stamps[i].exists)
             continue;
-        std::error_code ec;
-        std::filesystem::copy_file(source.path(name), data->m_dir.path(name), ec);
-        if (ec == std::errc::no_such_file_or_directory)
+        if (!copyFileInto(source, name, data->m_dir))
             continue; // gone since it was stamped: a missing file
-        if (ec)
-            throw FileError(name, "okunamadı", ec.value());
         const bool pairs = name == files::Pairs;
         if (!pairs && recordCountForLength(data->m_dir.fileSize(name)) < 1)
-            std::filesystem::remove(data->m_dir.path(name), ec);
+            data->m_dir.remove(name);
     }
     return data;
 }
 
 RunData::~RunData() {
-    std::error_code ec;
-    std::filesystem::remove_all(m_dir.root(), ec);
+    sysfile::removeFolder(m_dir.root());
 }
 
 bool RunData::current(const DataDir& source) const {

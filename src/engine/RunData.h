@@ -39,15 +39,7 @@ public:
     RunContext prepare(FilterSelection& selection) const;
 
 private:
-    struct FileStamp {
-        bool exists = false;
-        uint64_t inode = 0;
-        int64_t size = 0;
-        int64_t modifiedNs = 0;
-        int64_t changedNs = 0;
-        bool operator==(const FileStamp&) const = default;
-    };
-    using Stamps = std::array<FileStamp, 4>;
+    using Stamps = std::array<sysfile::Stamp, 4>;
     static Stamps stampsOf(const DataDir& source);
 
     explicit RunData(DataDir dir) : m_dir(std::move(dir)) {}

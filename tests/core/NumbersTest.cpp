@@ -25,6 +25,8 @@ TEST(NumbersTest, ValReadsLeadingNumber) {
     EXPECT_EQ(Val("-7,5"), -7);
     EXPECT_EQ(Val("2.5"), 2.5);
     EXPECT_EQ(Val("1e3"), 1000);
+    EXPECT_EQ(Val("+2.5e-1"), 0.25);
+    EXPECT_EQ(Val("1e-400"), 0); // too small is zero, not "too large"
     EXPECT_EQ(Val("1e"), 1);
     EXPECT_EQ(ValWhole("2.5"), 2);
     EXPECT_EQ(ValWhole("3.5"), 4);

@@ -181,4 +181,33 @@ void copyFolder(const TempDataDir& from, TempDataDir& to) {
                                    std::filesystem::copy_options::overwrite_existing);
 }
 
+// VELMORIX.DAT with a bag of `size` balls and up to three bankers (sometimes also in the bag).
+void writeBalls(TempDataDir& t, Rng& rng, int size) {
+    std::vector<int> balls(49);
+    for (int i = 0; i < 49; ++i)
+        balls[static_cast<std::size_t>(i)] = i + 1;
+    std::shuffle(balls.begin(), balls.end(), rng);
+    std::vector<int16_t> words(50, 0);
+    std::vector<int> bag(balls.begin(), balls.begin() + size);
+    std::sort(bag.begin(), bag.end());
+    words[0] = static_cast<int16_t>(size);
+    for (int i = 0; i < size; ++i)
+        words[static_cast<std::size_t>(i + 1)] = static_cast<int16_t>(bag[static_cast<std::size_t>(i)]);
+    const int bankers = pick(rng, 0, 3);
+    words.push_back(static_cast<int16_t>(bankers));
+    for (int i = 0; i < bankers; ++i)
+        words.push_back(static_cast<int16_t>(balls[static_cast<std::size_t>(size - 1 + i)]));
+    t.writeWords("VELMORIX.DAT", words);
+}
+
+void writeSelection(TempDataDir& t, Rng& rng) {
+    if (chance(rng, 0.1))
+        return;
+    const auto records = randomStoredSelection(rng);
+    std::vector<int16_t> words(records.begin(), records.end());
+    if (chance(rng, 0.1))
+        words.pop_back(); // 168 bytes: refused with a message
+    t.writeWords("VELMORIX.FLT", words);
+}
+
 } // namespace velmorix::test

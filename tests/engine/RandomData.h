@@ -41,6 +41,11 @@ FilterSelection::Records randomStoredSelection(Rng& rng);
 // or hand-made bad.
 std::array<int16_t, 6> randomTestColumn(Rng& rng, const std::vector<ColumnRecord>& near);
 
+// VELMORIX.DAT with a bag of `size` balls and up to three bankers (sometimes also in the bag).
+void writeBalls(TempDataDir& t, Rng& rng, int size);
+// VELMORIX.FLT: usually a random selection, sometimes missing or two bytes short.
+void writeSelection(TempDataDir& t, Rng& rng);
+
 // Copies every file of one folder into another.
 void copyFolder(const TempDataDir& from, TempDataDir& to);
 

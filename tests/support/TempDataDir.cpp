@@ -7,16 +7,16 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <unistd.h>
 
 namespace velmorix::test {
 
 namespace {
 std::filesystem::path makeTempFolder() {
-    std::string templ = (std::filesystem::temp_directory_path() / "velmorix-test-XXXXXX").string();
-    if (!::mkdtemp(templ.data()))
+    int err = 0;
+    std::filesystem::path folder = sysfile::makeTempFolder("velmorix-test", err);
+    if (folder.empty())
         throw std::runtime_error("cannot create a temporary folder");
-    return templ;
+    return folder;
 }
 } // namespace
 
@@ -65,7 +65,7 @@ void TempDataDir::writeWords(const std::string& name, const std::vector<int16_t>
 std::vector<std::string> TempDataDir::fileNames() const {
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(m_dir.root())) {
-        std::string name = e.path().filename().string();
+        std::string name = sysfile::toUtf8(e.path().filename());
         if (name != files::UndoList && name != files::UndoName)
             names.push_back(std::move(name));
     }

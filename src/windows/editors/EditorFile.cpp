@@ -2,24 +2,10 @@
 
 #include "core/ColumnFile.h"
 
-#include <sys/stat.h>
-
 namespace velmorix {
 
 EditorFile::EditorFile(const DataDir& dir, std::string name, std::string deleteTempName)
     : m_dir(dir), m_name(std::move(name)), m_deleteTemp(std::move(deleteTempName)) {}
-
-EditorFile::Stamp EditorFile::currentStamp() const {
-    struct stat st {};
-    if (::stat(m_dir.path(m_name).c_str(), &st) != 0)
-        return {};
-    return {true,
-            static_cast<uint64_t>(st.st_dev),
-            static_cast<uint64_t>(st.st_ino),
-            static_cast<int64_t>(st.st_size),
-            static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-            static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
-}
 
 void EditorFile::open() {
     if (!m_dir.exists(m_name))

@@ -41,16 +41,8 @@ public:
     void clear();
 
 private:
-    struct Stamp {
-        bool exists = false;
-        uint64_t device = 0;
-        uint64_t inode = 0;
-        int64_t size = 0;
-        int64_t modifiedNs = 0;
-        int64_t changedNs = 0;
-        bool operator==(const Stamp&) const = default;
-    };
-    Stamp currentStamp() const;
+    using Stamp = sysfile::Stamp;
+    Stamp currentStamp() const { return m_dir.stamp(m_name); }
     // Runs a change of the file, then reads the file again, also after a failure.
     template <class Change> void change(Change&& change);
 

@@ -43,7 +43,10 @@ void FrmResults::importResults() {
     if (!path)
         return;
     resultsimport::Parsed parsed;
-    if (!guarded([&] { parsed = resultsimport::parse(resultsimport::readTextFile(path->toStdString())); }))
+    if (!guarded([&] {
+            parsed = resultsimport::parse(
+                resultsimport::readTextFile(std::filesystem::path(path->toStdU16String())));
+        }))
         return;
     if (parsed.draws.empty()) {
         dialogs().show(qs(resultsimport::nothingValidText(parsed)), errorTitle(), DialogIcon::Exclamation);

@@ -1,0 +1,139 @@
+#include "core/ColumnFile.h"
+#include "core/Encoding.h"
+#include "core/FileError.h"
+#include "core/SafeFile.h"
+#include "support/TempDataDir.h"
+
+#include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <iconv.h>
+#endif
+
+using namespace velmorix;
+using velmorix::test::rec;
+using velmorix::test::TempDataDir;
+
+namespace {
+std::vector<unsigned char> bytesOf(std::string_view s) {
+    return {s.begin(), s.end()};
+}
+} // namespace
+
+// Bytes that text-mode files change (0x1A ends reading, 0x0A gains a CR)
+// and names outside ASCII must pass unchanged.
+TEST(FileLayerTest, EveryByteAndTurkishNamesSurviveWriteAndRead) {
+    TempDataDir t;
+    std::vector<unsigned char> all;
+    for (int b = 0; b < 256; ++b)
+        all.push_back(static_cast<unsigned char>(b));
+    writeWholeFile(t.dir(), "SONUÇLAR ĞÜŞİÖ ığüşö.TXT", all);
+    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"SONUÇLAR ĞÜŞİÖ ığüşö.TXT"});
+    EXPECT_EQ(readWholeFile(t.dir(), "SONUÇLAR ĞÜŞİÖ ığüşö.TXT"), all);
+    EXPECT_EQ(t.dir().fileSize("SONUÇLAR ĞÜŞİÖ ığüşö.TXT"), 256);
+
+    const std::vector<ColumnRecord> records{rec(26, {10, 13, 26, 1, 2, 3}),
+                                            rec(0x0A1A0D, {26, 10, 26, 10, 26, 10})};
+    writeAllRecords(t.dir(), "VELMORIX.LST", records, files::Temp);
+    EXPECT_EQ(readAllRecords(t.dir(), "VELMORIX.LST"), records);
+    EXPECT_EQ(readRecord(t.dir(), "VELMORIX.LST", 2), records[1]);
+    deleteRecord(t.dir(), "VELMORIX.LST", 1, files::ListDelete);
+    EXPECT_EQ(t.readRecords("VELMORIX.LST"), std::vector<ColumnRecord>{records[1]});
+}
+
+TEST(FileLayerTest, StampChangesWithEveryReplacementEvenOfTheSameSize) {
+    TempDataDir t;
+    EXPECT_FALSE(t.dir().stamp("VELMORIX.RES").exists);
+    writeWholeFile(t.dir(), "VELMORIX.RES", bytesOf("abcdefgh"));
+    const auto first = t.dir().stamp("VELMORIX.RES");
+    EXPECT_TRUE(first.exists);
+    EXPECT_EQ(first, t.dir().stamp("VELMORIX.RES"));
+    writeWholeFile(t.dir(), "VELMORIX.RES", bytesOf("hgfedcba"));
+    EXPECT_NE(first, t.dir().stamp("VELMORIX.RES"));
+}
+
+// A data folder copied from another system may name files in other letter case.
+TEST(FileLayerTest, NameInOtherLetterCaseIsFoundAndKeptExactNameWins) {
+    TempDataDir t;
+    t.writeBytes("velmorix.dat", {1, 2});
+    t.writeBytes("Velmorix.Res", {3});
+    EXPECT_TRUE(t.dir().exists("VELMORIX.DAT"));
+    EXPECT_EQ(readWholeFile(t.dir(), "VELMORIX.DAT"), (std::vector<unsigned char>{1, 2}));
+    writeWholeFile(t.dir(), "VELMORIX.RES", {4, 5, 6});
+    copyFileSafe(t.dir(), "VELMORIX.DAT", "VELMORIX.OLD");
+    t.dir().remove("VELMORIX.DAT");
+    EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"VELMORIX.OLD", "Velmorix.Res"}));
+    EXPECT_EQ(t.readBytes("Velmorix.Res"), (std::vector<unsigned char>{4, 5, 6}));
+#ifndef _WIN32
+    t.writeBytes("VELMORIX.RES", {7});
+    EXPECT_EQ(readWholeFile(t.dir(), "VELMORIX.RES"), std::vector<unsigned char>{7});
+    EXPECT_EQ(readWholeFile(t.dir(), "velmorix.res"), std::vector<unsigned char>{7}); // two others: ambiguous
+    t.writeBytes("velmorix.res", {8});
+    EXPECT_EQ(readWholeFile(t.dir(), "velmorix.res"), std::vector<unsigned char>{8});
+#endif
+}
+
+#ifndef _WIN32
+namespace {
+// The system's converter, as the reference the built-in table must equal.
+std::string iconvTo1254(const std::string& utf8, bool& ok) {
+    static const iconv_t cd = iconv_open("WINDOWS-1254", "UTF-8");
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    std::string src = utf8;
+    char* in = src.data();
+    std::size_t inLeft = src.size();
+    char buf[16];
+    char* out = buf;
+    std::size_t outLeft = sizeof buf;
+    ok = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+    return std::string(buf, static_cast<std::size_t>(out - buf));
+}
+
+std::string utf8Of(char32_t cp) {
+    std::string s;
+    if (cp < 0x80) {
+        s += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        s += static_cast<char>(0xC0 | (cp >> 6));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        s += static_cast<char>(0xE0 | (cp >> 12));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (cp >> 18));
+        s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return s;
+}
+} // namespace
+
+TEST(EncodingTest, TableEqualsTheSystemConverterForEveryCharacter) {
+    int mapped = 0;
+    // Every character up to plane 2, the tag plane, and the last one.
+    for (char32_t cp = 1; cp <= 0x10FFFF; ++cp) {
+        if ((cp >= 0xD800 && cp <= 0xDFFF) || (cp > 0x2FFFF && cp < 0xE0000) ||
+            (cp > 0xE01FF && cp < 0x10FFFF))
+            continue;
+        const std::string utf8 = utf8Of(cp);
+        bool ok = false;
+        const std::string expected = iconvTo1254(utf8, ok);
+        ASSERT_EQ(toWindows1254(utf8), ok ? expected : std::string("?"))
+            << "U+" << std::hex << static_cast<uint32_t>(cp);
+        if (ok && !expected.empty()) { // the converter drops the invisible tag characters
+            ++mapped;
+            ASSERT_EQ(fromWindows1254(expected), utf8) << "U+" << std::hex << static_cast<uint32_t>(cp);
+        }
+    }
+    // ASCII without NUL and the 121 characters of the upper half: the bytes
+    // the table leaves out are the ones the system's converter has no character for.
+    EXPECT_EQ(mapped, 127 + 121);
+    // Broken text: one replacement per broken sequence, the rest unchanged.
+    EXPECT_EQ(toWindows1254("a\xC3(\xE2\x82 \xC0\x80z\xED\xA0\x80\xF4\x90\x80\x80\xC4"), "a?(? ?z???");
+    EXPECT_EQ(toWindows1254("\xEF\xBB\xBFx\xF8\x88\x80\x80\x80y\xFF\xFEz"), "?x?y??z");
+    EXPECT_EQ(toWindows1254("Çarşı İĞÜ€ ≠"), "\xC7\x61r\xFE\xFD \xDD\xD0\xDC\x80 ?");
+    EXPECT_EQ(fromWindows1254("\x81\xA3\xFE"), "?£ş");
+}
+#endif
