@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace velmorix;
 using namespace velmorix::test;
@@ -13,16 +12,9 @@ namespace {
 
 const QString ProgramTitle = QStringLiteral(" VELMORIX 653 Dizimci u4.5");
 
-class ComLstRestoreTest : public ::testing::Test {
+class ComLstRestoreTest : public ListWindowTest<FrmComLst> {
 protected:
-    ListWindowTestContext t;
-    std::unique_ptr<FrmComLst> w = std::make_unique<FrmComLst>(t.context);
-
-    void open(std::vector<ColumnRecord> records) {
-        t.data.writeRecords("VELMORIX.LST", records);
-        w->onActivated();
-        t.dialogs.clear();
-    }
+    ComLstRestoreTest() : ListWindowTest("VELMORIX.LST") {}
     std::vector<unsigned char> bytes(const char* name) const { return t.data.readBytes(name); }
 };
 
@@ -31,13 +23,13 @@ TEST_F(ComLstRestoreTest, CtrlZTakesAnEliminationBackAndRedoesIt) {
     const auto original = bytes("VELMORIX.LST");
     t.dialogs.answerInput(QStringLiteral("2"));
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F5); // the one column holding ball 2 goes
+    press(w.get(), Qt::Key_F5); // the one column holding ball 2 goes
     const auto thinned = bytes("VELMORIX.LST");
     ASSERT_NE(thinned, original);
     t.dialogs.clear();
 
     t.dialogs.answerYes();
-    EXPECT_TRUE(w->pressKey(Qt::Key_Z, Qt::ControlModifier));
+    EXPECT_TRUE(press(w.get(), Qt::Key_Z, Qt::ControlModifier));
     EXPECT_EQ(
         t.dialogs.calls()[0].text,
         QStringLiteral("Kombinasyon Listesi'ni ('VELMORIX.LST') bir önceki hali ('VELMORIX.OLD') ile "
@@ -54,7 +46,7 @@ TEST_F(ComLstRestoreTest, CtrlZTakesAnEliminationBackAndRedoesIt) {
     EXPECT_EQ(w->pageLines().size(), 25u);
 
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_Z, Qt::ControlModifier);
+    press(w.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(bytes("VELMORIX.LST"), thinned);
     EXPECT_EQ(bytes("VELMORIX.OLD"), original);
     EXPECT_EQ(t.data.fileNames(), (std::vector<std::string>{"VELMORIX.LST", "VELMORIX.OLD"}));
@@ -62,7 +54,7 @@ TEST_F(ComLstRestoreTest, CtrlZTakesAnEliminationBackAndRedoesIt) {
 
 TEST_F(ComLstRestoreTest, NoAnswerNoPreviousListAndAFailedRename) {
     open(ListWindowTestContext::columns(3));
-    w->pressKey(Qt::Key_Z, Qt::ControlModifier);
+    press(w.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(t.dialogs.last().text,
               QStringLiteral("Geri getirilecek önceki bir liste ('VELMORIX.OLD') yok !"));
     EXPECT_EQ(t.dialogs.last().icon, DialogIcon::Exclamation);
@@ -71,14 +63,14 @@ TEST_F(ComLstRestoreTest, NoAnswerNoPreviousListAndAFailedRename) {
     const auto list = bytes("VELMORIX.LST");
     const auto old = bytes("VELMORIX.OLD");
     t.dialogs.answerNo();
-    w->pressKey(Qt::Key_Z, Qt::ControlModifier);
+    press(w.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(bytes("VELMORIX.LST"), list);
 
     t.data.dir().setFaultHook([](FileStep step, const std::string& name, int64_t) {
         return step == FileStep::Rename && name == "VELMORIX.OLD" ? EACCES : 0;
     });
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_Z, Qt::ControlModifier);
+    press(w.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! HATA !"));
     EXPECT_TRUE(
         t.dialogs.last().text.startsWith(QStringLiteral("'VELMORIX.LST' dosyası ile işlem yapılamadı !")));
@@ -92,24 +84,17 @@ TEST_F(ComLstRestoreTest, AListThatAnEliminationRemovedComesBack) {
     const auto original = bytes("VELMORIX.LST");
     t.dialogs.answerInput(QStringLiteral("1,2,3,4,5,6,7,8"));
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F5);
+    press(w.get(), Qt::Key_F5);
     ASSERT_FALSE(t.data.dir().exists("VELMORIX.LST"));
     t.dialogs.clear();
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_Z, Qt::ControlModifier);
+    press(w.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(
         t.dialogs.calls()[0].text,
         QStringLiteral("Önceki Kombinasyon Listesi'ni ('VELMORIX.OLD') geri getirmek istiyormusunuz ?"));
     EXPECT_EQ(bytes("VELMORIX.LST"), original);
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.OLD"));
     EXPECT_EQ(w->pageLines().size(), 2u);
-}
-
-TEST_F(ComLstRestoreTest, HelpNamesTheKey) {
-    open(ListWindowTestContext::columns(3));
-    w->pressKey(Qt::Key_F10);
-    EXPECT_TRUE(t.dialogs.last().text.contains(QStringLiteral(
-        "\rCTRL+Z= Kombinasyon Listesi'ni önceki hali ile değiştir (geri al/yinele)\r\rESC= Kapat/Çık")));
 }
 
 } // namespace
