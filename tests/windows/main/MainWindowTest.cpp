@@ -323,6 +323,7 @@ TEST_F(MainWindowTest, FiltersWindowTakesTheMainWindowsPlaceUntilItIsGone) {
     EXPECT_FALSE(loto()->isVisible());
     delete registry.find(WindowId::Prohibit);
     EXPECT_TRUE(loto()->isVisible());
+    registry.registerWindow(WindowId::ArbitGrp, [](AppContext&) { return nullptr; });
     press(loto(), Qt::Key_F6);
     EXPECT_TRUE(loto()->isVisible());
 }
