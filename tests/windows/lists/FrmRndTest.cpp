@@ -40,6 +40,9 @@ TEST_F(FrmRndTest, AnExistingListOpensInAppendModeWithRoomLeft) {
     w->Text1->setText(QStringLiteral("32668"));
     press(w, Qt::Key_F1);
     EXPECT_EQ(t.dialogs.last().text, QStringLiteral("En çok 32667 kolon ekleyebilirsiniz!"));
+    w->Text1->setText(QStringLiteral("99999999999999999999")); // reads as the largest count
+    press(w, Qt::Key_F1);
+    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("En çok 32667 kolon ekleyebilirsiniz!"));
     EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! DİKKAT !"));
     EXPECT_EQ(t.dialogs.last().icon, DialogIcon::Exclamation);
     EXPECT_EQ(rnd().size(), 100u);
