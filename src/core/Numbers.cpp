@@ -1,5 +1,6 @@
 #include "Numbers.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -52,13 +53,15 @@ double Val(std::string_view text) {
         if (expDigits)
             num += exp;
     }
-    try {
-        return std::stod(num);
-    } catch (...) {
-        // Out of range: saturate.
+    // from_chars reads a '.' the same in every locale; strtod would follow the
+    // C locale, which the application sets from the player's (tr_TR: ',').
+    const char* first = num.data() + (num[0] == '+' ? 1 : 0);
+    double value = 0.0;
+    const auto result = std::from_chars(first, num.data() + num.size(), value);
+    if (result.ec == std::errc::result_out_of_range) // saturate
         return num[0] == '-' ? -std::numeric_limits<double>::infinity()
                              : std::numeric_limits<double>::infinity();
-    }
+    return value;
 }
 
 int64_t roundHalfEven(double v) {

@@ -1,7 +1,9 @@
 #include "core/Numbers.h"
 #include "core/Encoding.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace velmorix;
 
@@ -27,6 +29,17 @@ TEST(NumbersTest, ValReadsLeadingNumber) {
     EXPECT_EQ(ValWhole("99999999999999999999"), std::numeric_limits<int64_t>::max());
     EXPECT_FALSE(toInt16(ValWhole("40000")));
     EXPECT_EQ(toInt16(ValWhole("-32768")), -32768);
+}
+
+TEST(NumbersTest, ValReadsAPointUnderTheTurkishLocale) {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (!std::setlocale(LC_NUMERIC, "tr_TR.UTF-8"))
+        GTEST_SKIP() << "no tr_TR.UTF-8 locale";
+    const double v = Val("4.6");
+    const double e = Val("1.5e2");
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(v, 4.6);
+    EXPECT_EQ(e, 150.0);
 }
 
 TEST(NumbersTest, FractionsAreCutWithoutTrailingZeros) {
