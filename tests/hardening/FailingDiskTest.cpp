@@ -118,6 +118,15 @@ template <class W> W* openWindow(ProgramEnv& env, WindowId id) {
     return w;
 }
 
+// Opens the window, answers its question with yes and runs the command.
+template <class W, class Command> auto answeringYes(WindowId id, Command command) {
+    return [=](ProgramEnv& env, ScriptedDialogs& d) {
+        W* w = openWindow<W>(env, id);
+        d.answerYes();
+        command(*w);
+    };
+}
+
 // Runs a results-range operation of the results range dialog over results 1..40.
 void resultsOperation(ProgramEnv& env, ScriptedDialogs&, int16_t mode, int16_t subMode = 0) {
     env.state.ResultsDialogMode = mode;
@@ -137,7 +146,7 @@ std::vector<DiskScenario> scenarios() {
                 d.answerInput(i);
             for (int k = 0; k < yes; ++k)
                 d.answerYes();
-            w->pressKey(key);
+            press(w, key);
         };
     };
     const auto editorDelete = [](WindowId id) {
@@ -161,11 +170,7 @@ std::vector<DiskScenario> scenarios() {
         // The filters window: build, filter the list, save the selection, bag and bankers, a played column.
         {"BuildNewList",
          typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmProhibit>(env, WindowId::Prohibit);
-             d.answerYes();
-             w->createList();
-         },
+         answeringYes<FrmProhibit>(WindowId::Prohibit, [](FrmProhibit& w) { w.createList(); }),
          {files::OldList}},
         {"FilterExistingList", typicalFolder,
          [](ProgramEnv& env, ScriptedDialogs& d) {
@@ -175,11 +180,7 @@ std::vector<DiskScenario> scenarios() {
              w->applyFilters(false);
          }},
         {"SaveSelection", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmProhibit>(env, WindowId::Prohibit);
-             d.answerYes();
-             w->saveSelection();
-         }},
+         answeringYes<FrmProhibit>(WindowId::Prohibit, [](FrmProhibit& w) { w.saveSelection(); })},
         {"SaveBallsFromFilters", typicalFolder,
          [](ProgramEnv& env, ScriptedDialogs& d) {
              auto* w = openWindow<FrmProhibit>(env, WindowId::Prohibit);
@@ -188,30 +189,27 @@ std::vector<DiskScenario> scenarios() {
              w->saveBalls();
          }},
         {"SavePlayedColumn", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmProhibit>(env, WindowId::Prohibit);
-             for (int i = 0; i < 6; ++i)
-                 w->columnBox(i)->setText(QString::number(7 * i + 2));
-             d.answerYes();
-             w->savePlayedColumn();
-         }},
+         answeringYes<FrmProhibit>(WindowId::Prohibit,
+                                   [](FrmProhibit& w) {
+                                       for (int i = 0; i < 6; ++i)
+                                           w.columnBox(i)->setText(QString::number(7 * i + 2));
+                                       w.savePlayedColumn();
+                                   })},
         // The bag and banker windows.
         {"SaveBag", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmBalls>(env, WindowId::Balls);
-             w->box(30)->setChecked(true);
-             d.answerYes();
-             w->save();
-         }},
+         answeringYes<FrmBalls>(WindowId::Balls,
+                                [](FrmBalls& w) {
+                                    w.box(30)->setChecked(true);
+                                    w.save();
+                                })},
         {"SaveBankers", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmBanko>(env, WindowId::Banko);
-             w->selectCount(2);
-             w->entry(0)->setText(QStringLiteral("5"));
-             w->entry(1)->setText(QStringLiteral("9"));
-             d.answerYes();
-             w->save();
-         }},
+         answeringYes<FrmBanko>(WindowId::Banko,
+                                [](FrmBanko& w) {
+                                    w.selectCount(2);
+                                    w.entry(0)->setText(QStringLiteral("5"));
+                                    w.entry(1)->setText(QStringLiteral("9"));
+                                    w.save();
+                                })},
         // The main window saves its column to the random list.
         {"SaveMainWindowColumn", typicalFolder,
          [](ProgramEnv& env, ScriptedDialogs&) {
@@ -265,41 +263,31 @@ std::vector<DiskScenario> scenarios() {
          pressing(WindowId::RndLst, Qt::Key_F8, {}, 1),
          {files::OldList}},
         {"RandomListNew", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmRnd>(env, WindowId::Rnd);
-             w->Option1->setChecked(true);
-             w->Text1->setText(QStringLiteral("25"));
-             d.answerYes();
-             w->generate();
-         }},
+         answeringYes<FrmRnd>(WindowId::Rnd,
+                              [](FrmRnd& w) {
+                                  w.Option1->setChecked(true);
+                                  w.Text1->setText(QStringLiteral("25"));
+                                  w.generate();
+                              })},
         {"RandomListAppend", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmRnd>(env, WindowId::Rnd);
-             w->Option2->setChecked(true);
-             w->Text1->setText(QStringLiteral("25"));
-             d.answerYes();
-             w->generate();
-         }},
+         answeringYes<FrmRnd>(WindowId::Rnd,
+                              [](FrmRnd& w) {
+                                  w.Option2->setChecked(true);
+                                  w.Text1->setText(QStringLiteral("25"));
+                                  w.generate();
+                              })},
         // The record editors: delete one record, add one.
         {"ResultsDeleteOne", typicalFolder, editorDelete(WindowId::Results)},
         {"ResultsAppend", typicalFolder, editorAppend(WindowId::Results)},
         {"PlayedDeleteOne", typicalFolder, editorDelete(WindowId::OKList)},
         {"PlayedAppend", typicalFolder, editorAppend(WindowId::OKList)},
         {"PlayedAddToSextets", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmOKList>(env, WindowId::OKList);
-             d.answerYes();
-             w->addToSextets();
-         }},
+         answeringYes<FrmOKList>(WindowId::OKList, [](FrmOKList& w) { w.addToSextets(); })},
         {"SextetsDeleteOne", typicalFolder, editorDelete(WindowId::Yasak6)},
         {"SextetsAppend", typicalFolder, editorAppend(WindowId::Yasak6)},
         {"SextetsCopyToList",
          typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmYasak6>(env, WindowId::Yasak6);
-             d.answerYes();
-             w->copyToCombinationList();
-         },
+         answeringYes<FrmYasak6>(WindowId::Yasak6, [](FrmYasak6& w) { w.copyToCombinationList(); }),
          {files::OldList}},
         {"SextetsWriteText", typicalFolder,
          [](ProgramEnv& env, ScriptedDialogs&) {
@@ -308,39 +296,25 @@ std::vector<DiskScenario> scenarios() {
         {"ZeroDeleteOne", typicalFolder, editorDelete(WindowId::Zero)},
         {"ZeroAppend", typicalFolder, editorAppend(WindowId::Zero)},
         {"ZeroFilterList", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmZero>(env, WindowId::Zero);
-             setText(w, "Text2", QStringLiteral("1"));
-             setText(w, "Text3", QStringLiteral("6"));
-             d.answerYes();
-             w->filterList(catchzero::Rule::AnyZero);
-         }},
+         answeringYes<FrmZero>(WindowId::Zero,
+                               [](FrmZero& w) {
+                                   setText(&w, "Text2", QStringLiteral("1"));
+                                   setText(&w, "Text3", QStringLiteral("6"));
+                                   w.filterList(catchzero::Rule::AnyZero);
+                               })},
         {"ZeroCopyToPlayed", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmZero>(env, WindowId::Zero);
-             d.answerYes();
-             w->copyToPlayed();
-         }},
+         answeringYes<FrmZero>(WindowId::Zero, [](FrmZero& w) { w.copyToPlayed(); })},
         {"ZeroCopyFromPlayed", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmZero>(env, WindowId::Zero);
-             d.answerYes();
-             w->copyFromPlayed();
-         }},
+         answeringYes<FrmZero>(WindowId::Zero, [](FrmZero& w) { w.copyFromPlayed(); })},
         // The forbidden pairs: the editor, and pairs made from the played columns or the results.
         {"PairsSave", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmYasak2>(env, WindowId::Yasak2);
-             w->box(7)->setChecked(true);
-             d.answerYes();
-             w->save();
-         }},
+         answeringYes<FrmYasak2>(WindowId::Yasak2,
+                                 [](FrmYasak2& w) {
+                                     w.box(7)->setChecked(true);
+                                     w.save();
+                                 })},
         {"PairsDeleteFile", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmYasak2>(env, WindowId::Yasak2);
-             d.answerYes();
-             w->deleteFile();
-         }},
+         answeringYes<FrmYasak2>(WindowId::Yasak2, [](FrmYasak2& w) { w.deleteFile(); })},
         {"PairsFromPlayed", typicalFolder,
          [](ProgramEnv& env, ScriptedDialogs&) { openWindow<FrmYS2Flt>(env, WindowId::YS2Flt)->apply(); }},
         {"PairsFromResults", typicalFolder,
@@ -370,40 +344,36 @@ std::vector<DiskScenario> scenarios() {
          }},
         // The print dialogs write the lists to VELMORIX.TXT.
         {"WriteListText", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<ListPrintDialog>(env, WindowId::CLPrint);
-             w->Option1->setChecked(true);
-             w->Text1->setText(QStringLiteral("1"));
-             d.answerYes();
-             w->run();
-         }},
+         answeringYes<ListPrintDialog>(WindowId::CLPrint,
+                                       [](ListPrintDialog& w) {
+                                           w.Option1->setChecked(true);
+                                           w.Text1->setText(QStringLiteral("1"));
+                                           w.run();
+                                       })},
         {"WritePlayedText", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<ListPrintDialog>(env, WindowId::OKPrint);
-             w->Option1->setChecked(true);
-             d.answerYes();
-             w->run();
-         }},
+         answeringYes<ListPrintDialog>(WindowId::OKPrint,
+                                       [](ListPrintDialog& w) {
+                                           w.Option1->setChecked(true);
+                                           w.run();
+                                       })},
         // The methods: grouping, quantum, following numbers.
         {"GroupingSave", typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmArbitGrp>(env, WindowId::ArbitGrp);
-             w->selectGroup(1);
-             for (int b = 1; b <= 12; ++b)
-                 w->addBall(b);
-             d.answerYes();
-             w->saveGrouping();
-         }},
+         answeringYes<FrmArbitGrp>(WindowId::ArbitGrp,
+                                   [](FrmArbitGrp& w) {
+                                       w.selectGroup(1);
+                                       for (int b = 1; b <= 12; ++b)
+                                           w.addBall(b);
+                                       w.saveGrouping();
+                                   })},
         {"GroupingFilterList",
          typicalFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmArbitGrp>(env, WindowId::ArbitGrp);
-             w->selectGroup(1);
-             for (int b = 1; b <= 30; ++b)
-                 w->addBall(b);
-             d.answerYes();
-             w->filterOnly();
-         },
+         answeringYes<FrmArbitGrp>(WindowId::ArbitGrp,
+                                   [](FrmArbitGrp& w) {
+                                       w.selectGroup(1);
+                                       for (int b = 1; b <= 30; ++b)
+                                           w.addBall(b);
+                                       w.filterOnly();
+                                   }),
          {files::OldList}},
         {"QuantumRankGroups", typicalFolder,
          [](ProgramEnv& env, ScriptedDialogs& d) {
@@ -423,23 +393,21 @@ std::vector<DiskScenario> scenarios() {
          {files::OldList}},
         {"QuantumFilterEliminate",
          quantumFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmCLFilt>(env, WindowId::CLFilt);
-             w->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
-             w->chooseEliminate();
-             d.answerYes();
-             w->apply();
-         },
+         answeringYes<FrmCLFilt>(WindowId::CLFilt,
+                                 [](FrmCLFilt& w) {
+                                     w.findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+                                     w.chooseEliminate();
+                                     w.apply();
+                                 }),
          {files::OldList}},
         {"QuantumFilterRandomList",
          quantumFolder,
-         [](ProgramEnv& env, ScriptedDialogs& d) {
-             auto* w = openWindow<FrmCLFilt>(env, WindowId::CLFilt);
-             setText(w, "Text1", QStringLiteral("20"));
-             setText(w, "Text2", QStringLiteral("500"));
-             d.answerYes();
-             w->apply();
-         },
+         answeringYes<FrmCLFilt>(WindowId::CLFilt,
+                                 [](FrmCLFilt& w) {
+                                     setText(&w, "Text1", QStringLiteral("20"));
+                                     setText(&w, "Text2", QStringLiteral("500"));
+                                     w.apply();
+                                 }),
          {files::OldList}},
         {"FollowingFilterList",
          typicalFolder,

@@ -35,7 +35,13 @@ using namespace velmorix::test;
 
 namespace {
 
-constexpr int WindowCount = static_cast<int>(WindowId::ResPrint) + 1;
+// Every window the program registers (their ids run from 0 without a gap).
+int windowCount(const WindowRegistry& registry) {
+    int n = 0;
+    while (registry.isRegistered(static_cast<WindowId>(n)))
+        ++n;
+    return n;
+}
 
 int sessionSteps() {
     if (const char* s = std::getenv("VELMORIX_SESSION_STEPS"))
@@ -102,12 +108,13 @@ public:
     // One step of the player; returns what was done.
     std::string step() {
         std::vector<VelmorixWindow*> live;
-        for (int id = 0; id < WindowCount; ++id)
+        const int windowIds = windowCount(m_env.registry);
+        for (int id = 0; id < windowIds; ++id)
             if (auto* w = qobject_cast<VelmorixWindow*>(m_env.registry.find(static_cast<WindowId>(id))))
                 live.push_back(w);
         const int roll = pick(100);
         if (live.empty() || roll < 10) {
-            const auto id = static_cast<WindowId>(live.empty() ? 0 : pick(WindowCount));
+            const auto id = static_cast<WindowId>(live.empty() ? 0 : pick(windowIds));
             m_env.registry.open(id);
             return "open window " + std::to_string(static_cast<int>(id));
         }
@@ -115,7 +122,7 @@ public:
         const std::string name = w->objectName().toStdString();
         if (roll < 62) {
             const int key = pick(40) == 0 ? Qt::Key_Escape : Keys[pick(static_cast<int>(std::size(Keys)))];
-            w->pressKey(key);
+            press(w, key);
             return name + ": key " + std::to_string(key);
         }
         if (roll < 74)

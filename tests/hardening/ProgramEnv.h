@@ -5,6 +5,7 @@
 #include "core/Random.h"
 #include "support/CapturingPrinter.h"
 #include "support/TempDataDir.h"
+#include "support/WindowHarness.h"
 #include "windows/AllWindows.h"
 #include "windows/common/AppContext.h"
 #include "windows/common/VelmorixWindow.h"
@@ -26,8 +27,7 @@ public:
     }
     ~ProgramEnv() {
         flushDeletes();
-        for (int id = 0; id <= static_cast<int>(WindowId::ResPrint); ++id)
-            delete registry.find(static_cast<WindowId>(id));
+        registry.destroyAll();
         flushDeletes();
     }
     ProgramEnv(const ProgramEnv&) = delete;

@@ -40,4 +40,11 @@ void WindowRegistry::closeAllExcept(WindowId keep) {
             w->close();
 }
 
+void WindowRegistry::destroyAll() {
+    auto live = std::move(m_live);
+    m_live.clear();
+    for (auto& [id, w] : live)
+        delete w.data();
+}
+
 } // namespace velmorix

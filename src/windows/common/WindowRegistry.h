@@ -33,6 +33,8 @@ public:
 
     // Closes every window but the main one.
     void closeAllExcept(WindowId keep);
+    // Ends every living window at once, without close events (teardown).
+    void destroyAll();
 
 private:
     AppContext* m_context = nullptr;

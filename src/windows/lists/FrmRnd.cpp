@@ -135,7 +135,8 @@ void FrmRnd::generate() {
     const int64_t wanted = ValWhole(Text1->text().toStdString());
     AppState& s = state();
     if (Option2->isChecked()) {
-        if (m_existingCount + wanted >= int64_t{RandomListLimit} + 1) {
+        // Compared this way round so that a huge typed count cannot overflow.
+        if (wanted > int64_t{RandomListLimit} - m_existingCount) {
             refuse(QStringLiteral("En çok") + text(Str(RandomListLimit - m_existingCount)) +
                    QStringLiteral(" kolon ekleyebilirsiniz!"));
             return;

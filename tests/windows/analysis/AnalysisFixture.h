@@ -1,41 +1,20 @@
 #pragma once
 
-#include "core/AppState.h"
-#include "core/Clock.h"
-#include "core/ColumnFile.h"
-#include "core/Random.h"
-#include "support/CapturingPrinter.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDataDir.h"
+#include "support/WindowHarness.h"
 #include "windows/analysis/AnalysisWindows.h"
 #include "windows/analysis/FrmRep.h"
 #include "windows/analysis/FrmResFilt.h"
-#include "windows/common/AppContext.h"
-#include "windows/common/WindowRegistry.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <gtest/gtest.h>
+#include <algorithm>
+#include <array>
 
 namespace velmorix::test {
 
 // The analysis windows in a fresh data folder, with scripted dialogs.
-class AnalysisFixture : public ::testing::Test {
+class AnalysisFixture : public WindowTest {
 protected:
-    AnalysisFixture() {
-        registry.setContext(&context);
-        registerAnalysisWindows(registry);
-    }
-    ~AnalysisFixture() override {
-        flushDeletes();
-        for (WindowId id : {WindowId::ResFilt, WindowId::Rep})
-            delete registry.find(id);
-    }
-
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
     // The dialog as its callers open it, activated once.
     FrmResFilt* openDialog(int16_t mode, int16_t subMode = 0) {
         state.ResultsDialogMode = mode;
@@ -50,7 +29,7 @@ protected:
         box(w, "Text2")->setText(last);
         if (!minCount.isEmpty())
             box(w, "Text3")->setText(minCount);
-        w->pressKey(Qt::Key_F1);
+        press(w, Qt::Key_F1);
     }
     static QLineEdit* box(QWidget* w, const char* name) {
         return w->findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -59,12 +38,6 @@ protected:
         auto* l = w->findChild<QLabel*>(QStringLiteral("Label") + QString::number(number));
         return l ? l->text() : QStringLiteral("?");
     }
-    // Closing a window ends it.
-    bool isOpen(WindowId id) {
-        flushDeletes();
-        return registry.find(id) != nullptr;
-    }
-
     // Six results per ball: result i holds the balls i .. i+5 around the 49.
     void writeEvenResults() {
         std::vector<ColumnRecord> r;
@@ -77,23 +50,6 @@ protected:
         }
         data.writeRecords(files::Results, r);
     }
-
-    std::vector<int16_t> words(const std::string& name) const {
-        const auto bytes = data.readBytes(name);
-        std::vector<int16_t> w;
-        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-            w.push_back(static_cast<int16_t>(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8))));
-        return w;
-    }
-
-    TempDataDir data;
-    AppState state;
-    ScriptedDialogs dialogs;
-    CapturingPrinter printer;
-    FixedClock clock;
-    StdRandom random{653};
-    WindowRegistry registry;
-    AppContext context{state, data.dir(), dialogs, printer, clock, random, registry};
 };
 
 } // namespace velmorix::test

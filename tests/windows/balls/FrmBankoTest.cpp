@@ -35,23 +35,19 @@ protected:
 };
 
 TEST_F(FrmBankoTest, CountOptionsShowBoxesAndSetTheWindowHeight) {
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Banko"));
-    EXPECT_EQ(option(4)->text(), QStringLiteral("3"));
-    ASSERT_NE(w->findChild<QLabel*>(QStringLiteral("Label2_4")), nullptr);
-    EXPECT_EQ(w->findChild<QLabel*>(QStringLiteral("Label2_4"))->text(), QStringLiteral("Banko 5 ="));
     w->show();
-    w->pressKey(Qt::Key_F7); // three bankers
+    press(w.get(), Qt::Key_F7); // three bankers
     EXPECT_TRUE(option(4)->isChecked());
     EXPECT_TRUE(w->entry(2)->isVisible());
     EXPECT_FALSE(w->entry(3)->isVisible());
     EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(3650));
-    w->pressKey(Qt::Key_F9);
+    press(w.get(), Qt::Key_F9);
     EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(5300));
-    w->pressKey(Qt::Key_F5);
+    press(w.get(), Qt::Key_F5);
     EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(2800));
-    w->pressKey(Qt::Key_F8);
+    press(w.get(), Qt::Key_F8);
     EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(4475));
-    w->pressKey(Qt::Key_F4);
+    press(w.get(), Qt::Key_F4);
     EXPECT_FALSE(w->entry(0)->isVisible());
     EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(2800));
 }
@@ -89,7 +85,7 @@ TEST_F(FrmBankoTest, ApplyReadsTheChosenBoxesWithoutRepeats) {
     type(0, "5");
     type(1, "5");
     type(2, "9");
-    w->pressKey(Qt::Key_F1);
+    press(w.get(), Qt::Key_F1);
     EXPECT_EQ(t.bankers(), (std::vector<int>{5, 9}));
     EXPECT_EQ(t.bag(), (std::vector<int>{6, 10, 17}));
     EXPECT_TRUE(option(3)->isChecked());
@@ -99,7 +95,7 @@ TEST_F(FrmBankoTest, ApplyReadsTheChosenBoxesWithoutRepeats) {
     w->selectCount(2);
     w->entry(0)->clear();
     type(1, "17");
-    w->pressKey(Qt::Key_F1);
+    press(w.get(), Qt::Key_F1);
     EXPECT_EQ(t.bankers(), std::vector<int>{17});
 
     // Three typed, then count 1: only the first box counts.
@@ -108,12 +104,12 @@ TEST_F(FrmBankoTest, ApplyReadsTheChosenBoxesWithoutRepeats) {
     type(1, "22");
     type(2, "23");
     w->selectCount(1);
-    w->pressKey(Qt::Key_F1);
+    press(w.get(), Qt::Key_F1);
     EXPECT_EQ(t.bankers(), std::vector<int>{21});
 
     // Count 0 clears the bankers; balls removed earlier do not return to the bag.
     w->selectCount(0);
-    w->pressKey(Qt::Key_F1);
+    press(w.get(), Qt::Key_F1);
     EXPECT_TRUE(t.bankers().empty());
     EXPECT_EQ(t.bag(), (std::vector<int>{6, 10}));
     EXPECT_TRUE(option(1)->isChecked());
@@ -124,7 +120,7 @@ TEST_F(FrmBankoTest, SaveWithNoFileCreatesAnEmptyBagFirst) {
     type(0, "8");
     type(1, "33");
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F3);
+    press(w.get(), Qt::Key_F3);
     std::vector<int16_t> expected(50, 0);
     expected.insert(expected.end(), {2, 8, 33});
     EXPECT_EQ(t.words("VELMORIX.DAT"), expected);
@@ -135,7 +131,7 @@ TEST_F(FrmBankoTest, SaveWithNoFileCreatesAnEmptyBagFirst) {
     // Saving no bankers writes M = 0 and keeps the bag records.
     w->selectCount(0);
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F3);
+    press(w.get(), Qt::Key_F3);
     const auto words = t.words("VELMORIX.DAT");
     ASSERT_EQ(words.size(), 53u);
     EXPECT_EQ(words[50], 0);
@@ -151,7 +147,7 @@ TEST_F(FrmBankoTest, LoadShowsTheStoredBankersOrReportsDamage) {
     t.data.writeWords("VELMORIX.DAT", words);
     t.setBag({4, 11, 20});
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F2);
+    press(w.get(), Qt::Key_F2);
     EXPECT_EQ(t.dialogs.calls()[0].text,
               QStringLiteral("Banko topları VELMORIX.DAT dosyasından yüklemek istiyormusunuz ?"));
     EXPECT_EQ(t.bankers(), (std::vector<int>{11, 40}));
@@ -163,7 +159,7 @@ TEST_F(FrmBankoTest, LoadShowsTheStoredBankersOrReportsDamage) {
     words[50] = 5; // five bankers claimed, two stored
     t.data.writeWords("VELMORIX.DAT", words);
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F2);
+    press(w.get(), Qt::Key_F2);
     EXPECT_EQ(t.dialogs.last().text, QStringLiteral("'VELMORIX.DAT' dosyası bozuk !"));
     EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! HATA !"));
     EXPECT_EQ(t.bankers(), (std::vector<int>{11, 40}));
@@ -171,7 +167,7 @@ TEST_F(FrmBankoTest, LoadShowsTheStoredBankersOrReportsDamage) {
     // A 100-byte file holds no bankers: nothing is asked.
     t.data.writeWords("VELMORIX.DAT", std::vector<int16_t>(50, 0));
     const auto asked = t.dialogs.calls().size();
-    w->pressKey(Qt::Key_F2);
+    press(w.get(), Qt::Key_F2);
     EXPECT_EQ(t.dialogs.calls().size(), asked);
 }
 

@@ -1,54 +1,26 @@
 #pragma once
 
-#include "core/AppState.h"
-#include "core/Clock.h"
-#include "core/ColumnFile.h"
-#include "core/Random.h"
-#include "support/CapturingPrinter.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDataDir.h"
-#include "windows/common/AppContext.h"
-#include "windows/common/WindowRegistry.h"
+#include "support/WindowHarness.h"
 #include "windows/editors/EditorWindows.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QWidget>
-#include <gtest/gtest.h>
 #include <set>
 
 namespace velmorix::test {
 
 // The editors in a fresh data folder, with scripted dialogs; the windows of
-// other groups are stand-ins that note when they are opened.
-class EditorFixture : public ::testing::Test {
+// other groups they open are stand-ins that count their openings.
+class EditorFixture : public WindowTest {
 protected:
-    EditorFixture() {
-        registry.setContext(&context);
-        registerEditorWindows(registry);
+    EditorFixture() : WindowTest(20260612) {
         for (WindowId id : {WindowId::ResFilt, WindowId::ResPrint, WindowId::OKLst, WindowId::Ysk6,
                             WindowId::YS2Flt, WindowId::OKPrint})
-            registerStub(id);
-    }
-    ~EditorFixture() override {
-        flushDeletes();
-        for (int id = 0; id <= static_cast<int>(WindowId::ResPrint); ++id)
-            delete registry.find(static_cast<WindowId>(id));
+            standIn(id);
     }
 
-    void registerStub(WindowId id) {
-        registry.registerWindow(id, [this, id](AppContext&) {
-            opened.insert(id);
-            return new QWidget;
-        });
-    }
-
-    template <class W> W* open(WindowId id) { return registry.getAs<W>(id); }
-
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
+    void registerStub(WindowId id) { standIn(id); }
+    template <class W> W* open(WindowId id) { return get<W>(id); }
     static QLineEdit* cell(QWidget* w, int i) {
         return w->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
     }
@@ -83,16 +55,6 @@ protected:
             out.push_back(rec(tag, {1 + i % 40, 2 + i % 40, 3 + i % 40, 4 + i % 40, 5 + i % 40, 6 + i % 40}));
         return out;
     }
-
-    TempDataDir data;
-    AppState state;
-    ScriptedDialogs dialogs;
-    CapturingPrinter printer;
-    FixedClock clock;
-    StdRandom random{20260612};
-    WindowRegistry registry;
-    AppContext context{state, data.dir(), dialogs, printer, clock, random, registry};
-    std::set<WindowId> opened;
 };
 
 } // namespace velmorix::test

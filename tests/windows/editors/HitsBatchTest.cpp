@@ -1,25 +1,14 @@
 #include "EditorFixture.h"
 #include "windows/editors/FrmScores.h"
 
-#include <QProcess>
-
 using namespace velmorix;
 using namespace velmorix::test;
 
 namespace {
 
-struct BatchRun {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
 BatchRun runHits(const TempDataDir& folder, const QStringList& balls) {
-    QProcess process;
-    process.setWorkingDirectory(QString::fromStdString(folder.path().string()));
-    process.start(QStringLiteral(VELMORIX_BATCH_PROGRAM), QStringList{QStringLiteral("hits")} + balls);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return runBatchProgram(QStringLiteral(VELMORIX_BATCH_PROGRAM), folder,
+                           QStringList{QStringLiteral("hits")} + balls);
 }
 
 class HitsBatchTest : public EditorFixture {};
@@ -47,8 +36,7 @@ TEST_F(HitsBatchTest, ABallOutsideTheRangeIsRefused) {
                                         QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("50")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_EQ(QString::fromUtf8(run.err),
-              QStringLiteral(" 6. hücredeki top numarası GEÇERSİZ !... Düzeltin...\n"));
+    EXPECT_EQ(run.err, QStringLiteral(" 6. hücredeki top numarası GEÇERSİZ !... Düzeltin...\n"));
     EXPECT_EQ(runHits(data, {QStringLiteral("1")}).exitCode, 2);
 }
 

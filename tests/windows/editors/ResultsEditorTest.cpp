@@ -47,18 +47,18 @@ TEST_F(ResultsEditorTest, LoadingCreatesTheFileAndShowsTheFirstResult) {
     auto* year = w->findChild<QComboBox*>(QStringLiteral("Combo3"));
     EXPECT_EQ(year->itemText(0), QStringLiteral("2003"));
     EXPECT_EQ(year->itemText(year->count() - 1), QStringLiteral("2099"));
-    w->pressKey(Qt::Key_End);
+    press(w, Qt::Key_End);
     EXPECT_EQ(dateBoxes(w), texts({"0", "0", "0"}));
 }
 
 TEST_F(ResultsEditorTest, NewResultIsSortedAndSavedWithItsDate) {
     FrmResults* w = results();
-    w->pressKey(Qt::Key_F1);
+    press(w, Qt::Key_F1);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Yeni Kolon...   Kayıt No= 1"));
     EXPECT_EQ(dateBoxes(w), texts({"0", "0", "0"}));
     typeCells(w, {"7", "3", "45", "12.5", "30", "1"});
     setDate(w, "10", "7", "2026");
-    w->pressKey(Qt::Key_F2);
+    press(w, Qt::Key_F2);
     EXPECT_EQ(data.readRecords(files::Results),
               std::vector<ColumnRecord>{rec(2026360, {1, 3, 7, 12, 30, 45})});
     EXPECT_EQ(cellTexts(w), texts({"1", "3", "7", "12", "30", "45"}));
@@ -70,7 +70,7 @@ TEST_F(ResultsEditorTest, NewResultIsSortedAndSavedWithItsDate) {
     // A changed result is written over its record; a bad date keeps the result without one.
     typeCells(w, {"2", "3", "7", "12", "30", "13.5"});
     setDate(w, "10", "7", "2100");
-    w->pressKey(Qt::Key_F2);
+    press(w, Qt::Key_F2);
     EXPECT_EQ(data.readRecords(files::Results),
               std::vector<ColumnRecord>{rec(KeepMark, {2, 3, 7, 12, 14, 30})});
     EXPECT_EQ(dateBoxes(w), texts({"10", "7", "0"}));
@@ -81,7 +81,7 @@ TEST_F(ResultsEditorTest, SaveRefusesInvalidAndRepeatedBalls) {
     FrmResults* w = results();
     w->show();
     typeCells(w, {"7", "3", "", "12", "30", "1"});
-    w->pressKey(Qt::Key_F2);
+    press(w, Qt::Key_F2);
     ASSERT_EQ(dialogs.calls().size(), 1u);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Kolon GEÇERSİZ değer nedeniyle kayıtlanamadı. Hücre:  3 ( 0 ) !"));
@@ -90,7 +90,7 @@ TEST_F(ResultsEditorTest, SaveRefusesInvalidAndRepeatedBalls) {
     EXPECT_EQ(w->focusWidget(), cell(w, 2));
 
     typeCells(w, {"7", "9", "3", "4", "9", "1"});
-    w->pressKey(Qt::Key_F2);
+    press(w, Qt::Key_F2);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Kolon TOP TEKRARI nedeniyle kayıtlanamadı. Top: 9  Hücre: 5 !"));
     EXPECT_EQ(w->focusWidget(), cell(w, 4));
@@ -101,8 +101,8 @@ TEST_F(ResultsEditorTest, SaveOnAnEmptyFileOnlyFocusesTheFirstCell) {
     FrmResults* w = results();
     w->show();
     typeCells(w, {"1", "2", "3", "4", "5", "6"});
-    w->pressKey(Qt::Key_Home);
-    w->pressKey(Qt::Key_F2);
+    press(w, Qt::Key_Home);
+    press(w, Qt::Key_F2);
     EXPECT_EQ(data.dir().fileSize(files::Results), 0);
     EXPECT_EQ(w->focusWidget(), cell(w, 0));
 }
@@ -111,7 +111,7 @@ TEST_F(ResultsEditorTest, DeletingTheOnlyResultLeavesAnEmptyFile) {
     data.writeRecords(files::Results, {rec(2005360, {1, 2, 3, 4, 5, 6})});
     FrmResults* w = results();
     dialogs.answerYes();
-    w->pressKey(Qt::Key_F3);
+    press(w, Qt::Key_F3);
     ASSERT_EQ(dialogs.calls().size(), 2u);
     EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral(" 1 numaralı kolonu silmek istiyormusunuz ?"));
     EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
@@ -127,12 +127,12 @@ TEST_F(ResultsEditorTest, DeletingTheOnlyResultLeavesAnEmptyFile) {
 TEST_F(ResultsEditorTest, DeletingAMiddleResultShowsTheOneThatTookItsPlace) {
     data.writeRecords(files::Results, numbered(3));
     FrmResults* w = results();
-    w->pressKey(Qt::Key_PageDown);
+    press(w, Qt::Key_PageDown);
     dialogs.answerNo();
-    w->pressKey(Qt::Key_F3);
+    press(w, Qt::Key_F3);
     EXPECT_EQ(data.readRecords(files::Results).size(), 3u);
     dialogs.answerYes();
-    w->pressKey(Qt::Key_F3);
+    press(w, Qt::Key_F3);
     EXPECT_EQ(data.readRecords(files::Results), (std::vector<ColumnRecord>{numbered(3)[0], numbered(3)[2]}));
     EXPECT_EQ(w->currentRecord(), 2);
     EXPECT_EQ(cellTexts(w), texts({"3", "4", "5", "6", "7", "8"}));
@@ -142,7 +142,7 @@ TEST_F(ResultsEditorTest, DeleteAllAsksWithTheBlankTitle) {
     data.writeRecords(files::Results, numbered(3));
     FrmResults* w = results();
     dialogs.answerYes();
-    w->pressKey(Qt::Key_F4);
+    press(w, Qt::Key_F4);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Sonuçlar ('VELMORIX.RES') dosyasını silmek istiyormusunuz ?"));
     EXPECT_EQ(dialogs.last().title, QStringLiteral(" VELMORIX 653 Dizimci u4.5"));
@@ -155,18 +155,18 @@ TEST_F(ResultsEditorTest, DeleteAllAsksWithTheBlankTitle) {
 TEST_F(ResultsEditorTest, PagingStopsAtBothEndsAndKeepsANewRecordNew) {
     data.writeRecords(files::Results, numbered(2));
     FrmResults* w = results();
-    w->pressKey(Qt::Key_PageUp);
+    press(w, Qt::Key_PageUp);
     EXPECT_EQ(w->currentRecord(), 1);
-    w->pressKey(Qt::Key_End);
-    w->pressKey(Qt::Key_PageDown);
+    press(w, Qt::Key_End);
+    press(w, Qt::Key_PageDown);
     EXPECT_EQ(w->currentRecord(), 2);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("6/49 Sonuçları...  Kolon= 2"));
 
-    w->pressKey(Qt::Key_F1);
+    press(w, Qt::Key_F1);
     typeCells(w, {"40", "41", "42", "43", "44", "45"});
-    w->pressKey(Qt::Key_PageDown);
+    press(w, Qt::Key_PageDown);
     EXPECT_TRUE(w->isNewRecord());
-    w->pressKey(Qt::Key_F2);
+    press(w, Qt::Key_F2);
     EXPECT_EQ(data.readRecords(files::Results).size(), 3u);
     EXPECT_EQ(data.readRecords(files::Results)[1], numbered(2)[1]);
 }
@@ -176,20 +176,20 @@ TEST_F(ResultsEditorTest, EscapeDropsTypingThenCloses) {
     FrmResults* w = results();
     w->show();
     cell(w, 0)->setFocus();
-    w->pressKey(Qt::Key_F1);
+    press(w, Qt::Key_F1);
     typeCells(w, {"9"});
-    w->pressKey(Qt::Key_Escape);
+    press(w, Qt::Key_Escape);
     EXPECT_FALSE(w->isNewRecord());
     EXPECT_EQ(cellTexts(w), texts({"1", "2", "3", "4", "5", "6"}));
     EXPECT_TRUE(w->isVisible());
-    w->pressKey(Qt::Key_Escape);
+    press(w, Qt::Key_Escape);
     EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(ResultsEditorTest, NewIsRefusedAtTheLimit) {
     data.writeRecords(files::Results, numbered(FrmResults::RecordLimit));
     FrmResults* w = results();
-    w->pressKey(Qt::Key_F1);
+    press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("32767 sonuç kolonu var... Yeni bir kolon ekleyemezsiniz !"));
     EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
@@ -200,7 +200,7 @@ TEST_F(ResultsEditorTest, NewIsRefusedAtTheLimit) {
 TEST_F(ResultsEditorTest, RecordsAnotherWindowAppendedAreKept) {
     data.writeRecords(files::Results, numbered(2));
     FrmResults* w = results();
-    w->pressKey(Qt::Key_F1);
+    press(w, Qt::Key_F1);
     typeCells(w, {"40", "41", "42", "43", "44", "45"});
     // Another window adds a result while this one is being typed.
     appendRecord(data.dir(), files::Results, rec(653, {10, 20, 30, 31, 32, 33}));
@@ -208,7 +208,7 @@ TEST_F(ResultsEditorTest, RecordsAnotherWindowAppendedAreKept) {
     EXPECT_EQ(listLines(w).size(), 3);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Yeni Kolon...   Kayıt No= 4"));
     EXPECT_EQ(state.RangeLast, 3);
-    w->pressKey(Qt::Key_F2);
+    press(w, Qt::Key_F2);
     const auto records = data.readRecords(files::Results);
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[2], rec(653, {10, 20, 30, 31, 32, 33}));
@@ -216,7 +216,7 @@ TEST_F(ResultsEditorTest, RecordsAnotherWindowAppendedAreKept) {
 
     // A file replaced behind the editor's back is read again before the next command.
     data.writeRecords(files::Results, {rec(653, {7, 8, 9, 10, 11, 12})});
-    w->pressKey(Qt::Key_Home);
+    press(w, Qt::Key_Home);
     EXPECT_EQ(listLines(w).size(), 1);
     EXPECT_EQ(cellTexts(w), texts({"7", "8", "9", "10", "11", "12"}));
 }
@@ -224,24 +224,24 @@ TEST_F(ResultsEditorTest, RecordsAnotherWindowAppendedAreKept) {
 TEST_F(ResultsEditorTest, FunctionKeysSetTheRangeDialogRequests) {
     data.writeRecords(files::Results, numbered(1));
     FrmResults* w = results();
-    w->pressKey(Qt::Key_F6); // needs two results: only a beep
+    press(w, Qt::Key_F6); // needs two results: only a beep
     EXPECT_TRUE(dialogs.calls().empty());
     EXPECT_EQ(dialogs.beeps(), 1);
     EXPECT_TRUE(opened.empty());
-    w->pressKey(Qt::Key_F12); // no VELMORIX.YS2
+    press(w, Qt::Key_F12); // no VELMORIX.YS2
     EXPECT_TRUE(dialogs.calls().empty());
 
-    w->pressKey(Qt::Key_F5);
+    press(w, Qt::Key_F5);
     EXPECT_EQ(state.ResultsDialogMode, 2);
     EXPECT_EQ(state.ResultsDialogSubMode, 0);
     EXPECT_TRUE(opened.count(WindowId::ResFilt));
-    w->pressKey(Qt::Key_F9);
+    press(w, Qt::Key_F9);
     EXPECT_TRUE(opened.count(WindowId::ResPrint));
 
     appendRecord(data.dir(), files::Results, rec(653, {10, 20, 30, 31, 32, 33}));
     state.ResultsDialogSubMode = 4;
     dialogs.answerNo();
-    w->pressKey(Qt::Key_F6);
+    press(w, Qt::Key_F6);
     EXPECT_EQ(state.ResultsDialogMode, 2);
     const struct {
         int key;
@@ -259,7 +259,7 @@ TEST_F(ResultsEditorTest, FunctionKeysSetTheRangeDialogRequests) {
     };
     for (const auto& r : requests) {
         dialogs.answerYes();
-        w->pressKey(r.key);
+        press(w, r.key);
         EXPECT_EQ(dialogs.last().text, QString::fromUtf8(r.question));
         EXPECT_EQ(dialogs.last().title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
         EXPECT_EQ(state.ResultsDialogMode, r.mode);
@@ -267,7 +267,7 @@ TEST_F(ResultsEditorTest, FunctionKeysSetTheRangeDialogRequests) {
     }
     data.writeWords(files::Pairs, {52});
     dialogs.answerYes();
-    w->pressKey(Qt::Key_F12);
+    press(w, Qt::Key_F12);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Sonuçları Yasak İkililer Listesi'ne eklemek istiyormusunuz ?"));
     EXPECT_EQ(state.ResultsDialogMode, 7);
@@ -293,52 +293,6 @@ TEST_F(ResultsEditorTest, ListClickAndKeysChooseAndDeleteRecords) {
     cell(w, 5)->setFocus();
     QTest::keyClick(cell(w, 5), Qt::Key_Return);
     EXPECT_EQ(w->focusWidget()->objectName(), QStringLiteral("Command6"));
-}
-
-TEST_F(ResultsEditorTest, HelpListsTheKeys) {
-    FrmResults* w = results();
-    w->pressKey(Qt::Key_F10);
-    const QStringList lines = dialogs.last().text.split(QLatin1Char('\r'));
-    EXPECT_EQ(lines.size(), 24);
-    EXPECT_EQ(lines.front(), QStringLiteral("F1 = Yeni bir Sonuç Ekle"));
-    EXPECT_EQ(lines[8], QString());
-    EXPECT_EQ(
-        lines.back(),
-        QStringLiteral("NOT: Yeni bir kayıtı iptal etmek için, 'Sil' butonuna yada 'F3' tuşuna basın..."));
-    EXPECT_EQ(dialogs.last().icon, DialogIcon::None);
-}
-
-} // namespace
-
-namespace {
-
-class FailingDiskTest : public EditorFixture {};
-
-TEST_F(FailingDiskTest, AFailedDeleteOrSaveKeepsTheFileAndSaysWhichFile) {
-    data.writeRecords(files::Results, numbered(2));
-    const auto before = data.readBytes(files::Results);
-    auto* w = open<FrmResults>(WindowId::Results);
-    data.dir().setFaultHook(
-        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Rename ? EACCES : 0; });
-    dialogs.answerYes();
-    w->pressKey(Qt::Key_F3);
-    ASSERT_EQ(dialogs.calls().size(), 2u);
-    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
-    EXPECT_TRUE(dialogs.last().text.contains(QStringLiteral("VELMORIX.RES")));
-    EXPECT_EQ(data.readBytes(files::Results), before);
-    EXPECT_EQ(w->currentRecord(), 1);
-    EXPECT_EQ(listLines(w).size(), 2);
-
-    data.dir().setFaultHook(
-        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Write ? ENOSPC : 0; });
-    w->pressKey(Qt::Key_F1);
-    typeCells(w, {"1", "2", "3", "4", "5", "49"});
-    w->pressKey(Qt::Key_F2);
-    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
-    EXPECT_EQ(data.readBytes(files::Results), before);
-    EXPECT_TRUE(w->isNewRecord());
-    EXPECT_NE(w->windowTitle(), QStringLiteral("Kayıtlandı...  Kayıt No= 3"));
-    EXPECT_EQ(data.fileNames(), std::vector<std::string>{files::Results});
 }
 
 } // namespace

@@ -160,7 +160,7 @@ TEST_F(LiveCountPanelTest, BackTestFromTheMenuAndCtrlT) {
                          rec(2005003, {3, 11, 12, 14, 41, 43})});
     open();
     const auto before = t.data.readBytes("VELMORIX.RES");
-    EXPECT_TRUE(w->pressKey(Qt::Key_T, Qt::ControlModifier));
+    EXPECT_TRUE(press(w.get(), Qt::Key_T, Qt::ControlModifier));
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     FilterSelection selection = t.state.Selection;
     readSelection(w->selectionView()->controls(), selection);

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace velmorix;
 using namespace velmorix::test;
@@ -16,19 +15,9 @@ namespace {
 const QString ProgramTitle = QStringLiteral(" VELMORIX 653 Dizimci u4.5");
 const QString RandomizerTitle = QStringLiteral(" VELMORIX 2005 Randomizer");
 
-class FrmComLstTest : public ::testing::Test {
+class FrmComLstTest : public ListWindowTest<FrmComLst> {
 protected:
-    ListWindowTestContext t;
-    std::unique_ptr<FrmComLst> w = std::make_unique<FrmComLst>(t.context);
-    std::vector<ColumnRecord> list;
-
-    void open(std::vector<ColumnRecord> records) {
-        list = std::move(records);
-        t.data.writeRecords("VELMORIX.LST", list);
-        w->onActivated();
-        t.dialogs.clear();
-    }
-    std::vector<ColumnRecord> lst() const { return t.data.readRecords("VELMORIX.LST"); }
+    FrmComLstTest() : ListWindowTest("VELMORIX.LST") {}
     static std::vector<ColumnRecord> kept(std::vector<ColumnRecord> records) {
         for (auto& r : records)
             r.Tag = KeepMark;
@@ -40,11 +29,11 @@ TEST_F(FrmComLstTest, DeletingColumnOneOf30KeepsABackupAndShowsTheNextColumnFirs
     open(ListWindowTestContext::columns(30));
     t.data.writeRecords("VELMORIX.YLS", ListWindowTestContext::columns(3)); // left over
     t.dialogs.answerInput(QStringLiteral("1"));
-    w->pressKey(Qt::Key_F3);
+    press(w.get(), Qt::Key_F3);
     EXPECT_EQ(t.dialogs.calls()[0].title, QStringLiteral("Kolon SİLME"));
     EXPECT_EQ(t.dialogs.calls()[0].text, QStringLiteral("Silmek istediğiniz kolon numarasını girin."));
     EXPECT_EQ(t.dialogs.inputDefaults()[0], QStringLiteral("0"));
-    EXPECT_EQ(lst(), std::vector<ColumnRecord>(list.begin() + 1, list.end()));
+    EXPECT_EQ(stored(), std::vector<ColumnRecord>(list.begin() + 1, list.end()));
     EXPECT_EQ(t.data.readRecords("VELMORIX.OLD"), list);
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.YLS"));
     EXPECT_EQ(w->firstShownPosition(), 0);
@@ -55,7 +44,7 @@ TEST_F(FrmComLstTest, DeletingColumnOneOf30KeepsABackupAndShowsTheNextColumnFirs
 TEST_F(FrmComLstTest, DeletingTheOnlyColumnRemovesTheList) {
     open(ListWindowTestContext::columns(1));
     t.dialogs.answerInput(QStringLiteral("1"));
-    w->pressKey(Qt::Key_F3);
+    press(w.get(), Qt::Key_F3);
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.LST"));
     EXPECT_EQ(t.data.readRecords("VELMORIX.OLD"), list);
     EXPECT_TRUE(w->pageLines().empty());
@@ -64,18 +53,18 @@ TEST_F(FrmComLstTest, DeletingTheOnlyColumnRemovesTheList) {
 TEST_F(FrmComLstTest, ANumberOutsideTheListDeletesNothingAndMovesThePage) {
     open(ListWindowTestContext::columns(60));
     t.dialogs.answerInput(QStringLiteral("-5"));
-    w->pressKey(Qt::Key_F3);
-    EXPECT_EQ(lst(), list);
+    press(w.get(), Qt::Key_F3);
+    EXPECT_EQ(stored(), list);
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.OLD"));
     EXPECT_EQ(w->firstShownPosition(), 0);
 
     t.dialogs.answerInput(QStringLiteral("61"));
-    w->pressKey(Qt::Key_F3);
+    press(w.get(), Qt::Key_F3);
     EXPECT_EQ(w->firstShownPosition(), 35); // the last page
     t.dialogs.answerInput(std::nullopt);    // cancelled: 0, the first page
-    w->pressKey(Qt::Key_F3);
+    press(w.get(), Qt::Key_F3);
     EXPECT_EQ(w->firstShownPosition(), 0);
-    EXPECT_EQ(lst(), list);
+    EXPECT_EQ(stored(), list);
 }
 
 TEST_F(FrmComLstTest, UnwantedNumbersAreConfirmedAndTheirColumnsDropped) {
@@ -83,14 +72,14 @@ TEST_F(FrmComLstTest, UnwantedNumbersAreConfirmedAndTheirColumnsDropped) {
           rec(0, {20, 21, 22, 23, 24, 49}), rec(0, {30, 31, 32, 33, 34, 35})});
     t.dialogs.answerInput(QStringLiteral("5,12,,49,60"));
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F5);
+    press(w.get(), Qt::Key_F5);
     const auto& calls = t.dialogs.calls();
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].text, QStringLiteral("İstemediğiniz sayıları (aralarına virgül koyarak) girin."));
     EXPECT_EQ(calls[1].text,
               QStringLiteral("'5,12,49' numaralı topların yer aldığı kolonları silmek istiyormusunuz?"));
     EXPECT_EQ(calls[1].title, ProgramTitle);
-    EXPECT_EQ(lst(), kept({list[2], list[4]}));
+    EXPECT_EQ(stored(), kept({list[2], list[4]}));
     EXPECT_EQ(t.data.readRecords("VELMORIX.OLD"), list);
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.TMP"));
     // The page drawn afterwards starts with the second column.
@@ -131,26 +120,26 @@ TEST_F(FrmComLstTest, EachEntryIsAskedAboutInItsOwnWords) {
             t.dialogs.answerNo();
         t.dialogs.answerInput(QString::fromLatin1(c.entry));
         t.dialogs.answerYes();
-        w->pressKey(c.key);
+        press(w.get(), c.key);
         EXPECT_EQ(t.dialogs.calls().back().text, c.question);
         EXPECT_EQ(t.dialogs.calls().back().title, ProgramTitle);
         std::vector<ColumnRecord> expected;
         for (int i : c.kept)
             expected.push_back(columns[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(lst(), kept(expected)) << c.entry;
+        EXPECT_EQ(stored(), kept(expected)) << c.entry;
     }
 }
 
 TEST_F(FrmComLstTest, AnEntryWithoutABallEndsSilently) {
     open(ListWindowTestContext::columns(5));
     t.dialogs.answerInput(QStringLiteral("0,5"));
-    w->pressKey(Qt::Key_F5);
+    press(w.get(), Qt::Key_F5);
     t.dialogs.answerInput(QStringLiteral("7-"));
-    w->pressKey(Qt::Key_F7);
+    press(w.get(), Qt::Key_F7);
     t.dialogs.answerNo();
     t.dialogs.answerInput(QStringLiteral("7-7"));
-    w->pressKey(Qt::Key_F8);
-    EXPECT_EQ(lst(), list);
+    press(w.get(), Qt::Key_F8);
+    EXPECT_EQ(stored(), list);
     EXPECT_TRUE(t.dialogs.messages().empty());
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.OLD"));
 }
@@ -158,9 +147,9 @@ TEST_F(FrmComLstTest, AnEntryWithoutABallEndsSilently) {
 TEST_F(FrmComLstTest, PairDifferencesRunWithoutFurtherQuestions) {
     open({rec(0, {1, 2, 3, 20, 35, 49}), rec(0, {1, 8, 15, 22, 29, 36}), rec(0, {1, 2, 3, 4, 5, 6})});
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F8);
+    press(w.get(), Qt::Key_F8);
     EXPECT_EQ(t.dialogs.calls().size(), 1u);
-    EXPECT_EQ(lst(), kept({list[0]}));
+    EXPECT_EQ(stored(), kept({list[0]}));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Kombinasyon Listesi - Sayfa 1  [ F10= Yardım ]"));
 }
 
@@ -168,32 +157,18 @@ TEST_F(FrmComLstTest, EliminatingEverythingRemovesTheListAndClearsThePage) {
     open({rec(0, {1, 2, 3, 4, 5, 6}), rec(0, {1, 8, 15, 22, 29, 36})});
     t.dialogs.answerInput(QStringLiteral("1"));
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F5);
+    press(w.get(), Qt::Key_F5);
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.LST"));
     EXPECT_EQ(t.data.readRecords("VELMORIX.OLD"), list);
     EXPECT_TRUE(w->pageLines().empty());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("KOMBİNASYON LİSTESİ  [ F10= YARDIM ]"));
 }
 
-TEST_F(FrmComLstTest, AFailingRewriteIsReportedAndTheListKept) {
-    open(ListWindowTestContext::columns(10));
-    t.data.dir().setFaultHook([](FileStep step, const std::string& name, int64_t) {
-        return step == FileStep::Rename && name == "VELMORIX.TMP" ? EROFS : 0;
-    });
-    t.dialogs.answerInput(QStringLiteral("5"));
-    t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F5);
-    EXPECT_EQ(lst(), list);
-    ASSERT_EQ(t.dialogs.messages().size(), 1u);
-    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! HATA !"));
-    EXPECT_TRUE(t.dialogs.last().text.contains(QStringLiteral("VELMORIX.LST")));
-}
-
 TEST_F(FrmComLstTest, AppendingToThePlayedColumnsStartsThePageWhereTheyWereAdded) {
     open(ListWindowTestContext::columns(40));
     t.data.writeRecords("VELMORIX.OKL", ListWindowTestContext::columns(30));
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F1);
+    press(w.get(), Qt::Key_F1);
     EXPECT_EQ(t.dialogs.calls()[0].text,
               QStringLiteral("Kombinasyon Listesi'ni Oynanan Kolonlar Listesi'ne eklemek istiyormusunuz ?"));
     EXPECT_EQ(t.dialogs.last().text,
@@ -203,14 +178,14 @@ TEST_F(FrmComLstTest, AppendingToThePlayedColumnsStartsThePageWhereTheyWereAdded
     EXPECT_EQ(w->firstShownPosition(), 30); // where the appended columns begin
 
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F2);
+    press(w.get(), Qt::Key_F2);
     EXPECT_EQ(t.data.readRecords("VELMORIX.YSK"), list); // Tags kept
 }
 
 TEST_F(FrmComLstTest, DeletingTheListFile) {
     open(ListWindowTestContext::columns(3));
     t.dialogs.answerYes();
-    w->pressKey(Qt::Key_F4);
+    press(w.get(), Qt::Key_F4);
     EXPECT_EQ(t.dialogs.calls()[0].text, QStringLiteral("'VELMORIX.LST' dosyasını silmek istiyormusunuz ?"));
     EXPECT_EQ(t.dialogs.last().text, QStringLiteral("'VELMORIX.LST' silindi..."));
     EXPECT_EQ(t.dialogs.beeps(), 2);
@@ -223,12 +198,12 @@ TEST_F(FrmComLstTest, OtherWindowsOpenOnlyWithAList) {
     t.standIn(WindowId::ResFilt);
     t.standIn(WindowId::Zero);
     t.data.writeBytes("VELMORIX.LST", std::vector<unsigned char>(8, 0)); // half a record
-    w->pressKey(Qt::Key_F9);
+    press(w.get(), Qt::Key_F9);
     EXPECT_EQ(t.opened[WindowId::CLPrint], 0);
     open(ListWindowTestContext::columns(3));
-    w->pressKey(Qt::Key_F9);
-    w->pressKey(Qt::Key_F12);
-    w->pressKey(Qt::Key_F11);
+    press(w.get(), Qt::Key_F9);
+    press(w.get(), Qt::Key_F12);
+    press(w.get(), Qt::Key_F11);
     EXPECT_EQ(t.opened[WindowId::CLPrint], 1);
     EXPECT_EQ(t.opened[WindowId::Zero], 1);
     EXPECT_EQ(t.opened[WindowId::ResFilt], 1);
@@ -241,7 +216,7 @@ TEST_F(FrmComLstTest, StatisticsRefuseListsLongerThan32767) {
     t.standIn(WindowId::ResFilt);
     t.data.writeRecords("VELMORIX.LST", {});
     std::filesystem::resize_file(t.data.dir().path("VELMORIX.LST"), 32768LL * 16);
-    w->pressKey(Qt::Key_F11);
+    press(w.get(), Qt::Key_F11);
     EXPECT_EQ(t.opened[WindowId::ResFilt], 0);
     EXPECT_EQ(t.dialogs.last().text,
               QStringLiteral("32767 kolondan daha çok kolon içeren kombinasyon listesinin "

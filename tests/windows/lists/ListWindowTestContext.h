@@ -1,70 +1,37 @@
 #pragma once
 
-#include "core/AppState.h"
-#include "core/Clock.h"
-#include "core/Random.h"
-#include "support/CapturingPrinter.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDataDir.h"
-#include "windows/common/AppContext.h"
-#include "windows/common/WindowRegistry.h"
+#include "support/WindowHarness.h"
 
-#include <QString>
-#include <initializer_list>
-#include <map>
-#include <vector>
+#include <memory>
+#include <string>
 
 namespace velmorix::test {
 
 // Everything a list window needs, on a fresh data folder.
-struct ListWindowTestContext {
-    TempDataDir data;
-    ScriptedDialogs dialogs;
-    CapturingPrinter printer;
-    FixedClock clock;
-    StdRandom random{11};
-    WindowRegistry registry;
-    AppState state;
-    AppContext context{state, data.dir(), dialogs, printer, clock, random, registry};
-    std::map<WindowId, int> opened; // windows opened through stand-ins
+struct ListWindowTestContext : WindowEnv {
+    ListWindowTestContext() : WindowEnv(11) {}
+};
 
-    ListWindowTestContext() { registry.setContext(&context); }
+// One list window of type W over its list file, made afresh for each test.
+template <class W> class ListWindowTest : public ::testing::Test {
+protected:
+    explicit ListWindowTest(std::string file) : m_file(std::move(file)) {}
 
-    // Registers a plain window in place of a window of another group.
-    void standIn(WindowId id) {
-        registry.registerWindow(id, [this, id](AppContext&) {
-            ++opened[id];
-            return new QWidget;
-        });
+    // Writes the list and shows it as on activation; the dialogs start empty.
+    void open(std::vector<ColumnRecord> records) {
+        list = std::move(records);
+        t.data.writeRecords(m_file, list);
+        w->onActivated();
+        t.dialogs.clear();
     }
+    std::vector<ColumnRecord> stored() const { return t.data.readRecords(m_file); }
 
-    void setBag(std::initializer_list<int> balls) {
-        state.BagBalls.clear();
-        for (int b : balls)
-            state.BagBalls.push(b);
-    }
-    void setBankers(std::initializer_list<int> balls) {
-        state.BankoBalls.clear();
-        for (int b : balls)
-            state.BankoBalls.push(b);
-    }
+    ListWindowTestContext t;
+    std::unique_ptr<W> w = std::make_unique<W>(t.context);
+    std::vector<ColumnRecord> list;
 
-    // `count` distinct columns; column i holds ball i % 44 + 1 first.
-    static std::vector<ColumnRecord> columns(int count) {
-        std::vector<ColumnRecord> v;
-        for (int i = 1; i <= count; ++i) {
-            const int a = i % 44 + 1;
-            v.push_back(rec(i, {a, a + 1, a + 2, a + 3, a + 4, a + 5}));
-        }
-        return v;
-    }
-
-    std::vector<QString> messageTexts() const {
-        std::vector<QString> v;
-        for (const auto& c : dialogs.messages())
-            v.push_back(c.text);
-        return v;
-    }
+private:
+    std::string m_file;
 };
 
 } // namespace velmorix::test

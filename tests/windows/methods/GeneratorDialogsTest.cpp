@@ -29,13 +29,6 @@ protected:
     QRadioButton* option(QWidget* w, int n) {
         return child<QRadioButton>(w, QStringLiteral("Option") + QString::number(n));
     }
-    std::vector<int16_t> pairs() {
-        const auto bytes = data.readBytes(files::Pairs);
-        std::vector<int16_t> w;
-        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-            w.push_back(static_cast<int16_t>(bytes[i] | (bytes[i + 1] << 8)));
-        return w;
-    }
 };
 
 TEST_F(GeneratorDialogsTest, ListFilterOffersEliminationOnlyForAListWithColumns) {
@@ -120,9 +113,9 @@ TEST_F(GeneratorDialogsTest, PairGeneratorWritesTheFileAndCloses) {
     // ones and, with "Ekle", the old pair are written.
     box(w, 1)->setText(QStringLiteral("99999"));
     option(w, 2)->setChecked(true);
-    w->pressKey(Qt::Key_F1);
+    press(w, Qt::Key_F1);
     EXPECT_EQ(box(w, 1)->text(), QStringLiteral("32767"));
-    EXPECT_EQ(pairs(), (std::vector<int16_t>{52, 53, 103, 1531}));
+    EXPECT_EQ(words(files::Pairs), (std::vector<int16_t>{52, 53, 103, 1531}));
     EXPECT_EQ(onlyMessage().text,
               QStringLiteral(" 4 ikili Yasak İkililer dosyası VELMORIX.YS2'ye kayıtlandı ..."));
     EXPECT_EQ(onlyMessage().title, QStringLiteral(" VELMORIX 653 Dizimci u4.5"));

@@ -1,0 +1,166 @@
+#include "WindowHarness.h"
+
+#include "windows/AllWindows.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QProcess>
+#include <QTest>
+
+namespace velmorix::test {
+
+namespace {
+
+// Marks whether a key press reached the control itself, i.e. got past every
+// application-wide filter.
+class ReachProbe : public QObject {
+public:
+    bool reached = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress)
+            reached = true;
+        return false;
+    }
+};
+
+QWidget* keyTarget(QWidget* window) {
+    QWidget* focus = window->focusWidget();
+    return focus && focus->window() == window ? focus : window;
+}
+
+QString keyText(int key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
+        return {};
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        const QChar c(u'a' + (key - Qt::Key_A));
+        return (modifiers & Qt::ShiftModifier) ? QString(c.toUpper()) : QString(c);
+    }
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Space)
+        return QString(QChar(key));
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return QStringLiteral("\r");
+    return {};
+}
+
+} // namespace
+
+bool press(QWidget* window, int key, Qt::KeyboardModifiers modifiers) {
+    // Every event gets its own time, so two presses are never taken for one.
+    static quint64 stamp = 1000;
+    QWidget* target = keyTarget(window);
+    // The handler may close the window and its controls.
+    const QPointer<QWidget> alive(target);
+    ReachProbe probe;
+    target->installEventFilter(&probe);
+    const QString text = keyText(key, modifiers);
+    QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+    down.setTimestamp(++stamp);
+    QApplication::sendEvent(target, &down);
+    if (alive) {
+        target->removeEventFilter(&probe);
+        QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+        up.setTimestamp(++stamp);
+        QApplication::sendEvent(target, &up);
+    }
+    return !probe.reached;
+}
+
+void type(QWidget* window, const QString& text) {
+    QTest::keyClicks(keyTarget(window), text);
+}
+
+bool activate(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+BatchRun runBatchProgram(const QString& program, const TempDataDir& folder, const QStringList& args) {
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(folder.path().string()));
+    process.start(program, args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+WindowEnv::WindowEnv(uint64_t seed) : random(seed) {
+    registry.setContext(&context);
+    registerAllWindows(registry);
+}
+
+WindowEnv::~WindowEnv() {
+    flushDeletes();
+    registry.destroyAll();
+    flushDeletes();
+}
+
+void WindowEnv::standIn(WindowId id) {
+    registry.registerWindow(id, [this, id](AppContext&) {
+        ++opened[id];
+        auto* w = new QWidget;
+        w->setObjectName(QStringLiteral("stub") + QString::number(static_cast<int>(id)));
+        return w;
+    });
+}
+
+void WindowEnv::setBag(std::initializer_list<int> balls) {
+    state.BagBalls.clear();
+    for (int b : balls)
+        state.BagBalls.push(b);
+}
+
+void WindowEnv::setBankers(std::initializer_list<int> balls) {
+    state.BankoBalls.clear();
+    for (int b : balls)
+        state.BankoBalls.push(b);
+}
+
+std::vector<int> WindowEnv::bag() const {
+    std::vector<int> v;
+    for (int i = 1; i <= state.BagBalls.count(); ++i)
+        v.push_back(state.BagBalls[i]);
+    return v;
+}
+
+std::vector<int> WindowEnv::bankers() const {
+    std::vector<int> v;
+    for (int i = 1; i <= state.BankoBalls.count(); ++i)
+        v.push_back(state.BankoBalls[i]);
+    return v;
+}
+
+std::vector<int16_t> WindowEnv::words(const std::string& name) const {
+    const auto bytes = data.readBytes(name);
+    std::vector<int16_t> w;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        w.push_back(static_cast<int16_t>(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8))));
+    return w;
+}
+
+std::vector<QString> WindowEnv::messageTexts() const {
+    std::vector<QString> v;
+    for (const auto& c : dialogs.messages())
+        v.push_back(c.text);
+    return v;
+}
+
+std::vector<ColumnRecord> WindowEnv::columns(int count) {
+    std::vector<ColumnRecord> v;
+    for (int i = 1; i <= count; ++i) {
+        const int a = i % 44 + 1;
+        v.push_back(rec(i, {a, a + 1, a + 2, a + 3, a + 4, a + 5}));
+    }
+    return v;
+}
+
+} // namespace velmorix::test
