@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include <cerrno>
-#include <cstring>
 #include <sys/resource.h>
 
 using namespace velmorix;
@@ -121,7 +120,7 @@ TEST_F(UnsavedTypingTest, AFailedSaveReportsItsOwnErrorFirst) {
     const auto shown = dialogs.messages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_TRUE(shown[0].text.contains(QStringLiteral("yerine konamadı"))) << shown[0].text.toStdString();
-    EXPECT_TRUE(shown[0].text.contains(QString::fromUtf8(std::strerror(ENOSPC))));
+    EXPECT_TRUE(shown[0].text.contains(QString::fromStdString(systemReason(ENOSPC))));
     EXPECT_EQ(data.readRecords(files::Sextets), numbered(2, 1));
     EXPECT_NE(w->windowTitle(), QStringLiteral("Kayıtlandı... Kayıt No= 1"));
 }
