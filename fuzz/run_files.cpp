@@ -6,6 +6,7 @@
 #include "batch/BatchCommand.h"
 #include "core/BallsFile.h"
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,12 +29,13 @@ int run(const std::vector<std::string>& args, const std::string& input = {}) {
     return code;
 }
 
-// What may be in the folder after a run: the data files and the old list. A
+// What may be in the folder after a run: the data files, the old list and the
+// list's undo copy with its name (a pending copy must not be left). A
 // list the run rewrote holds whole records; a damaged one it left alone stays as it was.
 void checkFolder(const DataDir& dir, const std::vector<unsigned char>& listBefore) {
-    static const std::set<std::string> allowed = {files::Balls,   files::Selection, files::Pairs,
-                                                  files::Results, files::Played,    files::Sextets,
-                                                  files::List,    files::OldList};
+    static const std::set<std::string> allowed = {
+        files::Balls,   files::Selection, files::Pairs,   files::Results,  files::Played,
+        files::Sextets, files::List,      files::OldList, files::UndoList, files::UndoName};
     for (const auto& name : fuzz::ScratchDir::get().fileNames())
         require(allowed.count(name) == 1, "stray file " + name);
     const int64_t list = dir.fileSize(files::List);
