@@ -5,6 +5,7 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowParts.h"
 
 #include <QFileInfo>
@@ -13,10 +14,6 @@
 namespace velmorix {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QString blankTitle() {
     return QLatin1Char(' ') + programTitle();
@@ -46,7 +43,7 @@ void FrmResults::importResults() {
     if (!guarded([&] { parsed = resultsimport::parse(resultsimport::readTextFile(path->toStdString())); }))
         return;
     if (parsed.draws.empty()) {
-        dialogs().show(qs(resultsimport::nothingValidText(parsed)), errorTitle(), DialogIcon::Exclamation);
+        dialogs().show(qtext(resultsimport::nothingValidText(parsed)), errorTitle(), DialogIcon::Exclamation);
         return;
     }
 
@@ -55,14 +52,14 @@ void FrmResults::importResults() {
     if (const int32_t duplicates = resultsimport::countDuplicates(parsed, existing); duplicates > 0) {
         dialogs().beep();
         skipDuplicates =
-            dialogs().askYesNo(qs(resultsimport::duplicatesQuestion(duplicates)), programTitle());
+            dialogs().askYesNo(qtext(resultsimport::duplicatesQuestion(duplicates)), programTitle());
     }
     const resultsimport::Plan plan = resultsimport::plan(parsed, existing, skipDuplicates);
     if (plan.records.empty()) {
-        dialogs().show(qs(resultsimport::nothingNewText(parsed, plan)), blankTitle(), DialogIcon::None);
+        dialogs().show(qtext(resultsimport::nothingNewText(parsed, plan)), blankTitle(), DialogIcon::None);
         return;
     }
-    if (!dialogs().askYesNo(qs(resultsimport::appendQuestion(plan)), programTitle()))
+    if (!dialogs().askYesNo(qtext(resultsimport::appendQuestion(plan)), programTitle()))
         return;
 
     int32_t count = 0;
@@ -80,7 +77,7 @@ void FrmResults::importResults() {
         lastRecord();
     dialogs().beep();
     dialogs().show(
-        qs(resultsimport::summaryText(QFileInfo(*path).fileName().toStdString(), parsed, plan, count)),
+        qtext(resultsimport::summaryText(QFileInfo(*path).fileName().toStdString(), parsed, plan, count)),
         blankTitle(), DialogIcon::None);
 }
 

@@ -10,6 +10,7 @@
 #include "core/ColumnFile.h"
 #include "core/FileError.h"
 #include "core/Numbers.h"
+#include "core/Program.h"
 #include "core/Random.h"
 #include "engine/ColumnEvaluator.h"
 #include "engine/ListBuilder.h"
@@ -18,6 +19,7 @@
 #include "engine/RunContext.h"
 #include "engine/SelectionFile.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,10 +29,6 @@
 namespace velmorix {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 DialogIcon iconOf(MessageIcon icon) {
     switch (icon) {
@@ -79,14 +77,14 @@ private:
 } // namespace
 
 void FrmProhibit::showMessage(const Message& message) {
-    dialogs().show(qs(message.text), qs(message.title), iconOf(message.icon));
+    dialogs().show(qtext(message.text), qtext(message.title), iconOf(message.icon));
 }
 
 void FrmProhibit::showLabels(const StatusLabels& labels) {
-    Label10->setText(qs(labels.Label10));
-    Label11->setText(qs(labels.Label11));
-    Label12->setText(qs(labels.Label12));
-    Label13->setText(qs(labels.Label13));
+    Label10->setText(qtext(labels.Label10));
+    Label11->setText(qtext(labels.Label11));
+    Label12->setText(qtext(labels.Label12));
+    Label13->setText(qtext(labels.Label13));
 }
 
 RunCallbacks FrmProhibit::runCallbacks(std::optional<BusyCursor>& busy) {
@@ -95,7 +93,7 @@ RunCallbacks FrmProhibit::runCallbacks(std::optional<BusyCursor>& busy) {
         // No wait cursor over a question.
         busy.reset();
         dialogs().beep();
-        const bool yes = dialogs().askYesNo(qs(question.text), qs(question.title));
+        const bool yes = dialogs().askYesNo(qtext(question.text), qtext(question.title));
         busy.emplace();
         return yes;
     };
@@ -103,7 +101,7 @@ RunCallbacks FrmProhibit::runCallbacks(std::optional<BusyCursor>& busy) {
         if (report.phase == 0)
             setWindowTitle(prohibittexts::windowTitle());
         else
-            showProgressTitle(qs(report.title));
+            showProgressTitle(qtext(report.title));
     };
     callbacks.labels = [this](const StatusLabels& labels) { showLabels(labels); };
     return callbacks;
@@ -141,7 +139,7 @@ void FrmProhibit::applyFilters(bool fromMenu) {
         return;
     readSelection();
     const Question question = listtexts::applyFiltersQuestion(fromMenu);
-    if (!dialogs().askYesNo(qs(question.text), qs(question.title)))
+    if (!dialogs().askYesNo(qtext(question.text), qtext(question.title)))
         return;
     FilterResult result;
     {
@@ -205,7 +203,7 @@ std::optional<std::array<int16_t, 6>> FrmProhibit::readColumn() {
     for (int k = 1; k <= 6; ++k) {
         // Read wide: 40000 is simply not a ball.
         const int64_t v = ValWhole(Text3[static_cast<std::size_t>(k - 1)]->text().toStdString());
-        if (!inRange(v, 1, 49)) {
+        if (!inRange(v, 1, kBalls)) {
             dialogs().beep();
             dialogs().show(prohibittexts::invalidBox(k), errorTitle(), DialogIcon::Exclamation);
             Text3[static_cast<std::size_t>(k - 1)]->setFocus();

@@ -6,6 +6,8 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/ResultsRequest.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QKeyEvent>
@@ -18,9 +20,6 @@ QString randomizerTitle() {
 }
 QString blankProgramTitle() {
     return QLatin1Char(' ') + programTitle();
-}
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
 }
 QString entryTitle() {
     return QStringLiteral("Kolon SİLME");
@@ -138,7 +137,7 @@ void FrmComLst::eliminateByNumbers(bool wanted) {
     const auto balls = parseBallEntry(answer->toStdString());
     if (!balls)
         return;
-    const QString list = text(ballListText(*balls));
+    const QString list = qtext(ballListText(*balls));
     const bool several = ballCount(*balls) >= 2;
     QString question = QStringLiteral("'") + list;
     if (!wanted)
@@ -174,7 +173,7 @@ void FrmComLst::eliminateByUnwantedPair() {
         return;
     dialogs().beep();
     if (!dialogs().askYesNo(
-            QStringLiteral("'") + text(pair->shown) +
+            QStringLiteral("'") + qtext(pair->shown) +
                 QStringLiteral("' numaralı topların (ikisinin de) yer aldığı kolonları silmek "
                                "istiyormusunuz?"),
             blankProgramTitle()))
@@ -210,7 +209,7 @@ void FrmComLst::eliminateByWantedPairs() {
         return;
     dialogs().beep();
     if (!dialogs().askYesNo(
-            QStringLiteral("'") + text(pairs->shown) +
+            QStringLiteral("'") + qtext(pairs->shown) +
                 QStringLiteral("'  ikililerinin hiç bulunmadığı kolonları silmek istiyormusunuz?"),
             blankProgramTitle()))
         return;
@@ -224,12 +223,12 @@ void FrmComLst::runElimination(const ColumnTest& survives, const QString& phase1
     EliminationProgress progress;
     progress.judging = [&](int32_t remaining, int32_t position) {
         if (gate.due())
-            showProgressTitle(phase1 + text(Str(remaining)) + QStringLiteral(" [") + text(Str(position)) +
+            showProgressTitle(phase1 + qtext(Str(remaining)) + QStringLiteral(" [") + qtext(Str(position)) +
                               QStringLiteral(" ]"));
     };
     progress.writing = [&](int32_t written, int32_t remaining) {
         if (gate.due() || written == remaining)
-            showProgressTitle(phase2 + text(Str(written)) + QStringLiteral(" [") + text(Str(remaining)) +
+            showProgressTitle(phase2 + qtext(Str(written)) + QStringLiteral(" [") + qtext(Str(remaining)) +
                               QStringLiteral(" ]"));
     };
     if (!guarded([&] { eliminateWithBackup(dir(), files::List, survives, progress); }))
@@ -246,8 +245,7 @@ void FrmComLst::showStatistics() {
     if (count < 1)
         return;
     if (count <= StatisticsLimit) {
-        state().ResultsDialogSubMode = 1;
-        context().windows.open(WindowId::ResFilt);
+        ResultsRequest::open(context(), ResultsSource::CombinationList);
         return;
     }
     dialogs().beep();

@@ -5,6 +5,7 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 
 namespace velmorix {
 
@@ -15,7 +16,7 @@ QString blankProgramTitle() {
 }
 
 QString columns(int32_t count) {
-    return QString::fromStdString(Str(count)) + QStringLiteral(" kolon");
+    return qnumber(count) + QStringLiteral(" kolon");
 }
 
 } // namespace

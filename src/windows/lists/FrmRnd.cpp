@@ -7,6 +7,7 @@
 #include "core/Numbers.h"
 #include "core/Random.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QGridLayout>
@@ -24,13 +25,10 @@ QString caption() {
     return QStringLiteral("6/49 Rastgele Kolon Listesi");
 }
 QString versionTitle() {
-    return QStringLiteral(" VELMORIX 653 DİZİMCİ Uyarlama 4.5");
-}
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
+    return QLatin1Char(' ') + programTitleLong();
 }
 QString number(int64_t n) {
-    return text(digits(n));
+    return qtext(digits(n));
 }
 } // namespace
 
@@ -132,7 +130,7 @@ void FrmRnd::generate() {
     AppState& s = state();
     if (Option2->isChecked()) {
         if (m_existingCount + wanted >= int64_t{RandomListLimit} + 1) {
-            refuse(QStringLiteral("En çok") + text(Str(RandomListLimit - m_existingCount)) +
+            refuse(QStringLiteral("En çok") + qtext(Str(RandomListLimit - m_existingCount)) +
                    QStringLiteral(" kolon ekleyebilirsiniz!"));
             return;
         }
@@ -148,12 +146,12 @@ void FrmRnd::generate() {
         const bool done = guarded([&] {
             appendRandomList(
                 dir(), s.BagBalls, s.BankoBalls, context().random, count, [&](int32_t record, int32_t added) {
-                    showProgressTitle(QStringLiteral("KOLON=") + text(Str(record)) + QStringLiteral("  [") +
+                    showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(record)) + QStringLiteral("  [") +
                                       number(added) + QStringLiteral("]"));
                 });
         });
         if (done)
-            finish(text(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına eklendi."));
+            finish(qtext(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına eklendi."));
         else
             setWindowTitle(caption());
         return;
@@ -175,11 +173,11 @@ void FrmRnd::generate() {
     const auto count = static_cast<int32_t>(wanted);
     const bool done = guarded([&] {
         writeNewRandomList(dir(), s.BagBalls, s.BankoBalls, context().random, count, [&](int32_t record) {
-            showProgressTitle(QStringLiteral("KOLON=") + text(Str(record)));
+            showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(record)));
         });
     });
     if (done)
-        finish(text(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."));
+        finish(qtext(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."));
     else
         setWindowTitle(caption());
 }

@@ -53,7 +53,7 @@ FrmKuantFlt::FrmKuantFlt(AppContext& context, QWidget* parent) : VelmorixWindow(
     connect(Command2, &QPushButton::clicked, this, &FrmKuantFlt::close);
     setCentralWidget(central);
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
-    centreOnScreen(this);
+    placeCentred(this);
 }
 
 int32_t FrmKuantFlt::resultCount() {

@@ -66,7 +66,7 @@ FrmYS2Flt::FrmYS2Flt(AppContext& context, QWidget* parent) : VelmorixWindow(cont
     connect(Command2, &QPushButton::clicked, this, &FrmYS2Flt::close);
     setCentralWidget(central);
     setFixedSize(sizeHint());
-    centreOnScreen(this);
+    placeCentred(this);
 }
 
 void FrmYS2Flt::onActivated() {
