@@ -39,17 +39,6 @@ inline QString quantumTitle() {
     return programTitle() + QStringLiteral(" [ KUANTUM ]");
 }
 
-// Why the results first..last cannot feed a quantum analysis (the quantum and
-// the following-balls windows share the limits), or empty when they can.
-inline QString quantumRangeRefusal(std::size_t resultCount, int64_t first, int64_t last) {
-    const int64_t n = last - first + 1;
-    if (resultCount < 4 || n < 4 || first < 1)
-        return QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !");
-    if (n > 999)
-        return QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !");
-    return {};
-}
-
 // A report list in a fixed-width font, so its columns line up.
 inline QListWidget* makeReportList(QWidget* parent, const char* name, int width) {
     auto* list = new QListWidget(parent);

@@ -2,6 +2,7 @@
 
 #include "MethodParts.h"
 
+#include "analysis/QuantumRange.h"
 #include "core/ColumnFile.h"
 #include "platform/Dialogs.h"
 
@@ -33,9 +34,9 @@ std::optional<std::vector<ColumnRecord>> RangeReportWindow::rangeResults(const Q
     std::vector<ColumnRecord> results;
     if (!guarded([&] { results = readAllRecords(dir(), files::Results); }))
         return std::nullopt;
-    const QString refusal = methods::quantumRangeRefusal(results.size(), m_first, m_last);
-    if (!refusal.isEmpty()) {
-        dialogs().show(refusal, refusalTitle, DialogIcon::Exclamation);
+    const std::string refusal = quantumRangeRefusal(results.size(), m_first, m_last);
+    if (!refusal.empty()) {
+        dialogs().show(qtext(refusal), refusalTitle, DialogIcon::Exclamation);
         return std::nullopt;
     }
     // A range past the end of a file that has shrunk reads as damaged results.
