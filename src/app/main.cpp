@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/DataDir.h"
+#include "core/Program.h"
 #include "core/Random.h"
 #include "platform/ProgramStart.h"
 #include "platform/QtDialogs.h"
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
     using namespace velmorix;
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("VELMORIX 653 Dizimci"));
+    QApplication::setApplicationName(QString::fromUtf8(kProgramName));
     registerBundledFonts();
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     // The main window hides itself while the filters or grouping window is open;

@@ -9,40 +9,72 @@
 
 #include <filesystem>
 #include <iostream>
+#include <string_view>
+
+namespace {
+
+using velmorix::DataDir;
+using Args = std::vector<std::string>;
+
+// What a subcommand leaves: its report for standard output, its messages for
+// standard error, and the exit code.
+struct Outcome {
+    std::string out;
+    std::string err;
+    int exitCode = 0;
+};
+
+template <class MessagesOutcome> Outcome fromMessages(const MessagesOutcome& o) {
+    Outcome outcome{{}, {}, o.exitCode};
+    for (const auto& message : o.messages)
+        outcome.err += message + '\n';
+    return outcome;
+}
+
+struct Subcommand {
+    std::string_view name;
+    Outcome (*run)(const DataDir& dir, const Args& args);
+};
+
+const Subcommand Subcommands[] = {
+    {"write-list",
+     [](const DataDir& dir, const Args& args) {
+         const velmorix::SystemClock clock;
+         return fromMessages(velmorix::runWriteList(dir, clock, args));
+     }},
+    {"chaos-report",
+     [](const DataDir& dir, const Args& args) {
+         const velmorix::SystemClock clock;
+         return fromMessages(velmorix::chaosReportCommand(dir, clock, args));
+     }},
+    {"import",
+     [](const DataDir& dir, const Args& args) {
+         auto o = velmorix::resultsimport::runCommand(dir, args);
+         return Outcome{{}, std::move(o.message), o.exitCode};
+     }},
+    {"hits",
+     [](const DataDir& dir, const Args& args) {
+         auto o = velmorix::hits::runCommand(dir, args);
+         return Outcome{std::move(o.out), std::move(o.err), o.exitCode};
+     }},
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     velmorix::sysfile::useBinaryStandardStreams();
-    const std::vector<std::string> args = velmorix::sysfile::utf8Arguments(argc, argv);
-    if (!args.empty() && args[0] == "write-list") {
-        const velmorix::SystemClock clock;
-        const auto outcome = velmorix::runWriteList(velmorix::DataDir(std::filesystem::current_path()), clock,
-                                                    {args.begin() + 1, args.end()});
-        for (const auto& message : outcome.messages)
-            std::cerr << message << '\n';
-        return outcome.exitCode;
-    }
-    if (!args.empty() && args[0] == "chaos-report") {
-        const velmorix::SystemClock clock;
-        const auto outcome = velmorix::chaosReportCommand(velmorix::DataDir(std::filesystem::current_path()),
-                                                          clock, {args.begin() + 1, args.end()});
-        for (const auto& message : outcome.messages)
-            std::cerr << message << '\n';
-        return outcome.exitCode;
-    }
-    if (!args.empty() && args[0] == "import") {
-        const auto outcome = velmorix::resultsimport::runCommand(
-            velmorix::DataDir(std::filesystem::current_path()), {args.begin() + 1, args.end()});
-        std::cerr << outcome.message;
-        return outcome.exitCode;
-    }
-    if (!args.empty() && args[0] == "hits") {
-        const auto outcome = velmorix::hits::runCommand(velmorix::DataDir(std::filesystem::current_path()),
-                                                        {args.begin() + 1, args.end()});
+    const Args args = velmorix::sysfile::utf8Arguments(argc, argv);
+    for (const Subcommand& command : Subcommands) {
+        if (args.empty() || args[0] != command.name)
+            continue;
+        const Outcome outcome =
+            command.run(DataDir(std::filesystem::current_path()), Args(args.begin() + 1, args.end()));
         std::cout << outcome.out << std::flush;
         std::cerr << outcome.err;
         return outcome.exitCode;
     }
+    // The engine's own commands: build, filter, evaluate.
     return velmorix::runBatch(args, std::filesystem::current_path(), std::cin, std::cout, std::cerr,
                               velmorix::sysfile::standardErrorIsTerminal());
 }

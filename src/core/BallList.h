@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Program.h"
+
 #include <array>
 #include <cstdint>
 
@@ -40,7 +42,7 @@ private:
     std::array<int16_t, Capacity + 1> m_items{};
 };
 
-using BagList = BallList<49>;
+using BagList = BallList<kBalls>;
 using BankoList = BallList<5>;
 
 } // namespace velmorix

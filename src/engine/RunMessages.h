@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Program.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -8,11 +10,11 @@ namespace velmorix {
 
 // Message box titles of the filters window and its operations.
 namespace titles {
-inline constexpr const char* Program = "VELMORIX 653 Dizimci u4.5";
-inline constexpr const char* ProgramSpaced = " VELMORIX 653 Dizimci u4.5";
+inline constexpr const char* Program = kProgramTitle;
+inline const std::string ProgramSpaced = std::string(" ") + kProgramTitle;
 inline constexpr const char* Error = "! HATA !";
 inline constexpr const char* Warning = "! DİKKAT !";
-inline constexpr const char* FiltersWindow = "VELMORIX 653 Dizimci u4.5  [ YASAKLAR & ZORUNLULUKLAR ]";
+inline const std::string FiltersWindow = std::string(kProgramTitle) + "  [ YASAKLAR & ZORUNLULUKLAR ]";
 } // namespace titles
 
 enum class MessageIcon { None, Question, Exclamation };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Program.h"
+
 #include <QString>
 #include <optional>
 
@@ -35,7 +37,10 @@ public:
 
 // The product line every message box title uses.
 inline QString programTitle() {
-    return QStringLiteral("VELMORIX 653 Dizimci u4.5");
+    return QString::fromUtf8(kProgramTitle);
+}
+inline QString programTitleLong() {
+    return QString::fromUtf8(kProgramTitleLong);
 }
 inline QString errorTitle() {
     return QStringLiteral("! HATA !");

@@ -1,5 +1,7 @@
 #include "QtPrinter.h"
 
+#include "core/Program.h"
+
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
@@ -52,8 +54,8 @@ void QtPrinter::printAt(int xTwips, int yTwips, const QString& text) {
     if (!m_painter)
         return;
     const double dpi = m_printer->resolution();
-    const double x = xTwips * dpi / 1440.0;
-    const double y = yTwips * dpi / 1440.0;
+    const double x = xTwips * dpi / kTwipsPerInch;
+    const double y = yTwips * dpi / kTwipsPerInch;
     const QFontMetrics fm(m_painter->font(), m_printer.get());
     m_painter->drawText(QPointF(x, y + fm.ascent()), text);
 }

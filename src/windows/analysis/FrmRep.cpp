@@ -1,6 +1,5 @@
 #include "FrmRep.h"
 
-#include "WindowPlacement.h"
 #include "analysis/ResultsRange.h"
 #include "core/AppState.h"
 #include "core/ColumnFile.h"
@@ -8,6 +7,9 @@
 #include "engine/PairsFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
+#include "windows/common/Placement.h"
+#include "windows/common/ResultsRequest.h"
+#include "windows/common/Text.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,10 +31,6 @@ constexpr int PrintTop = 500;
 constexpr int PrintLineHeight = 280;
 constexpr int PrintPageBottom = 15300; // fits A4 and Letter
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QString spacedTitle() {
     return QLatin1Char(' ') + programTitle();
 }
@@ -52,7 +50,7 @@ FrmRep::FrmRep(AppContext& context, QWidget* parent) : VelmorixWindow(context, p
     m_first = state().RangeFirst;
     m_last = state().RangeLast;
     buildControls();
-    analysiswindows::centreOnScreen(this);
+    placeCentred(this);
     BusyCursor busy;
     guarded([this] { load(); });
 }
@@ -148,7 +146,7 @@ void FrmRep::load() {
         m_count = recordCount(dir(), statisticsSourceFile(m_source));
         if (m_count < 1) {
             dialogs().beep();
-            dialogs().show(q(nothingToEvaluateText(m_source)), programTitle(), DialogIcon::Exclamation);
+            dialogs().show(qtext(nothingToEvaluateText(m_source)), programTitle(), DialogIcon::Exclamation);
             return;
         }
         const int32_t columns = m_last >= m_first ? m_last - m_first + 1 : 0;
@@ -159,28 +157,28 @@ void FrmRep::load() {
         m_computed = true;
         showFigures();
     }
-    state().ResultsDialogMode = dialogmode::Done;
-    setWindowTitle(q(statisticsCaption(m_source, m_first, m_last)));
+    ResultsRequest::answer(state(), dialogmode::Done);
+    setWindowTitle(qtext(statisticsCaption(m_source, m_first, m_last)));
 }
 
 void FrmRep::showFigures() {
     List1->clear();
     for (const std::string& line : ballCountLines(m_stats.counts))
-        List1->addItem(q(line));
+        List1->addItem(qtext(line));
     List2->clear();
     for (const PairCountLine& line : pairCountLines(m_stats.counts))
-        List2->addItem(q(line.text));
-    Label2->setText(q(m_stats.sumHighText()));
-    Label3->setText(q(m_stats.sumLowText()));
-    Label4->setText(q(m_stats.sumMeanText()));
+        List2->addItem(qtext(line.text));
+    Label2->setText(qtext(m_stats.sumHighText()));
+    Label3->setText(qtext(m_stats.sumLowText()));
+    Label4->setText(qtext(m_stats.sumMeanText()));
     for (int g = 0; g < 5; ++g) {
-        m_groupLabels[static_cast<std::size_t>(3 * g)]->setText(q(m_stats.groupHighText(g)));
-        m_groupLabels[static_cast<std::size_t>(3 * g + 1)]->setText(q(m_stats.groupLowText(g)));
-        m_groupLabels[static_cast<std::size_t>(3 * g + 2)]->setText(q(m_stats.groupMeanText(g)));
+        m_groupLabels[static_cast<std::size_t>(3 * g)]->setText(qtext(m_stats.groupHighText(g)));
+        m_groupLabels[static_cast<std::size_t>(3 * g + 1)]->setText(qtext(m_stats.groupLowText(g)));
+        m_groupLabels[static_cast<std::size_t>(3 * g + 2)]->setText(qtext(m_stats.groupMeanText(g)));
     }
     const std::array<std::string, 6> similarity = m_stats.similarityTexts();
     for (std::size_t i = 0; i < 6; ++i)
-        m_similarityLabels[i]->setText(q(similarity[i]));
+        m_similarityLabels[i]->setText(qtext(similarity[i]));
 }
 
 void FrmRep::onActivated() {
@@ -272,11 +270,12 @@ void FrmRep::makeForbiddenPairs(bool addToExisting) {
         const int32_t written =
             writePairsFromCounts(dir(), counts.pair, static_cast<int16_t>(minCount), addToExisting);
         if (addToExisting)
-            dialogs().show(q(Str(written)) +
+            dialogs().show(qtext(Str(written)) +
                                QStringLiteral(" ikili Yasak İkililer dosyası VELMORIX.YS2'ye kayıtlandı ..."),
                            spacedTitle(), DialogIcon::None);
         else
-            dialogs().show(q(Str(written)) + QStringLiteral(" ikili 'VELMORIX.YS2' dosyasına kayıtlandı ..."),
+            dialogs().show(qtext(Str(written)) +
+                               QStringLiteral(" ikili 'VELMORIX.YS2' dosyasına kayıtlandı ..."),
                            programTitle(), DialogIcon::None);
     });
 }
@@ -289,7 +288,7 @@ void FrmRep::showSumsWithoutExtremes() {
                                                          m_stats.figures.SumLow, m_stats.figures.SumHigh);
         dialogs().beep();
         if (const auto message = extremeFreeSumsMessage(sums, m_stats.figures, m_first, m_last))
-            dialogs().show(q(message->text), q(message->title), DialogIcon::None);
+            dialogs().show(qtext(message->text), qtext(message->title), DialogIcon::None);
     });
 }
 
@@ -328,7 +327,7 @@ void FrmRep::comparePlayedWithResults() {
         const PlayedSimilarity s =
             velmorix::comparePlayedWithResults(readAllRecords(dir(), files::Played), last, secondLast);
         const ReportMessage m = playedSimilarityMessage(s);
-        dialogs().show(q(m.text), q(m.title), DialogIcon::None);
+        dialogs().show(qtext(m.text), qtext(m.title), DialogIcon::None);
     });
 }
 
@@ -346,7 +345,7 @@ void FrmRep::print(const std::vector<std::string>& lines) {
             printer.newPage();
             y = PrintTop;
         }
-        printer.printAt(PrintLeft, y, q(line));
+        printer.printAt(PrintLeft, y, qtext(line));
         y += PrintLineHeight;
     }
     printer.end();
@@ -377,7 +376,7 @@ void FrmRep::printFigures() {
 
 void FrmRep::showHelp() {
     dialogs().beep();
-    dialogs().show(q(statisticsHelpText(m_source)), QStringLiteral(" VELMORIX 653 DİZİMCİ Uyarlama 4.5"),
+    dialogs().show(qtext(statisticsHelpText(m_source)), QLatin1Char(' ') + programTitleLong(),
                    DialogIcon::None);
 }
 

@@ -1,6 +1,5 @@
 #include "FrmResFilt.h"
 
-#include "WindowPlacement.h"
 #include "analysis/AutoSelection.h"
 #include "analysis/ChaosReport.h"
 #include "analysis/RepetitionCounts.h"
@@ -12,6 +11,9 @@
 #include "core/Numbers.h"
 #include "engine/PairsFile.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Placement.h"
+#include "windows/common/ResultsRequest.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QCloseEvent>
@@ -28,15 +30,10 @@ namespace velmorix {
 
 namespace {
 
-constexpr int16_t ChaosSource = 4;
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // The file a source code stands for, and its words for "nothing there".
 StatisticsSource sourceOf(int16_t subMode) {
-    return subMode == ChaosSource ? StatisticsSource::Results : statisticsSource(subMode);
+    return subMode == static_cast<int16_t>(ResultsSource::ChaosTest) ? StatisticsSource::Results
+                                                                     : statisticsSource(subMode);
 }
 
 QString spacedTitle() {
@@ -57,13 +54,14 @@ FrmResFilt::FrmResFilt(AppContext& context, QWidget* parent) : VelmorixWindow(co
     setObjectName(QStringLiteral("frmResFilt"));
     buildControls();
     showRequest();
-    analysiswindows::centreOnScreen(this);
+    placeCentred(this);
 }
 
 void FrmResFilt::showRequest() {
-    const int16_t sub = state().ResultsDialogSubMode;
-    setWindowTitle(sub == 0 || sub == ChaosSource ? caption()
-                                                  : QStringLiteral("Kolonlar (Kullanılacak Olan)"));
+    const auto sub = static_cast<ResultsSource>(state().ResultsDialogSubMode);
+    setWindowTitle(sub == ResultsSource::Results || sub == ResultsSource::ChaosTest
+                       ? caption()
+                       : QStringLiteral("Kolonlar (Kullanılacak Olan)"));
     const bool minCount = asksForMinCount();
     Label3->setVisible(minCount);
     Text3->setVisible(minCount);
@@ -135,7 +133,8 @@ void FrmResFilt::buildControls() {
 
 bool FrmResFilt::asksForMinCount() {
     const AppState& s = state();
-    return s.ResultsDialogSubMode == 0 && (s.ResultsDialogMode == 6 || s.ResultsDialogMode == 7);
+    return s.ResultsDialogSubMode == static_cast<int16_t>(ResultsSource::Results) &&
+           (s.ResultsDialogMode == 6 || s.ResultsDialogMode == 7);
 }
 
 void FrmResFilt::countSource() {
@@ -158,7 +157,7 @@ void FrmResFilt::onActivated() {
     // typed stays while the source and its record count are the same.
     const auto source = static_cast<int16_t>(sourceOf(state().ResultsDialogSubMode));
     if (m_count != m_shownCount || source != m_shownSource) {
-        Text2->setText(q(digits(m_count)));
+        Text2->setText(qtext(digits(m_count)));
         m_shownCount = m_count;
         m_shownSource = source;
     }
@@ -166,7 +165,7 @@ void FrmResFilt::onActivated() {
 
 void FrmResFilt::refuseEmptySource() {
     dialogs().beep();
-    dialogs().show(q(nothingToEvaluateText(sourceOf(state().ResultsDialogSubMode))), programTitle(),
+    dialogs().show(qtext(nothingToEvaluateText(sourceOf(state().ResultsDialogSubMode))), programTitle(),
                    DialogIcon::Exclamation);
     closeDialog();
 }
@@ -179,7 +178,7 @@ void FrmResFilt::closeDialog() {
 void FrmResFilt::closeEvent(QCloseEvent* event) {
     m_closing = true;
     if (state().ResultsDialogMode != dialogmode::Done)
-        state().ResultsDialogMode = dialogmode::Closed;
+        ResultsRequest::answer(state(), dialogmode::Closed);
     VelmorixWindow::closeEvent(event);
 }
 
@@ -230,7 +229,7 @@ void FrmResFilt::rewriteAsNumber(QLineEdit* box) {
 }
 
 void FrmResFilt::showError(const std::string& text, QLineEdit* focus) {
-    dialogs().show(q(text), errorTitle(), DialogIcon::Exclamation);
+    dialogs().show(qtext(text), errorTitle(), DialogIcon::Exclamation);
     focus->setFocus();
     focus->selectAll();
 }
@@ -239,7 +238,7 @@ bool FrmResFilt::acceptRange() {
     const RangeCheck check = checkRange(Text1->text().toStdString(), Text2->text().toStdString(), m_count);
     QLineEdit* box = check.inStartBox() ? Text1 : Text2;
     if (!check.boxReset.empty()) {
-        box->setText(q(check.boxReset));
+        box->setText(qtext(check.boxReset));
         box->setFocus();
         return false;
     }
@@ -262,13 +261,13 @@ void FrmResFilt::apply() {
         }
         if (!acceptRange())
             return;
-        const int16_t sub = state().ResultsDialogSubMode;
+        const auto sub = static_cast<ResultsSource>(state().ResultsDialogSubMode);
         const int16_t mode = state().ResultsDialogMode;
-        if (sub == ChaosSource) {
+        if (sub == ResultsSource::ChaosTest) {
             runChaosTest();
             return;
         }
-        if (sub != 0 || mode == dialogmode::Repetitions) {
+        if (sub != ResultsSource::Results || mode == dialogmode::Repetitions) {
             openStatistics();
             return;
         }
@@ -296,7 +295,7 @@ void FrmResFilt::runChaosTest() {
     {
         BusyCursor busy;
         run = runChaosReport(dir(), state().RangeFirst, state().RangeLast, reportDateTime(context().clock),
-                             [this](const std::string& c) { showProgressTitle(q(c)); });
+                             [this](const std::string& c) { showProgressTitle(qtext(c)); });
     }
     setWindowTitle(caption());
     switch (run.outcome) {
@@ -306,7 +305,7 @@ void FrmResFilt::runChaosTest() {
         return;
     case ChaosRun::Outcome::TooFewResults:
         dialogs().beep();
-        dialogs().show(q(ChaosTooFewText), QStringLiteral("!Dikkat!"), DialogIcon::Exclamation);
+        dialogs().show(qtext(ChaosTooFewText), QStringLiteral("!Dikkat!"), DialogIcon::Exclamation);
         return;
     case ChaosRun::Outcome::OutsideFile:
         m_count = run.count;
@@ -314,7 +313,7 @@ void FrmResFilt::runChaosTest() {
         return;
     case ChaosRun::Outcome::Written:
         dialogs().beep();
-        dialogs().show(q(chaosWrittenText(run.bytes)), spacedTitle(), DialogIcon::None);
+        dialogs().show(qtext(chaosWrittenText(run.bytes)), spacedTitle(), DialogIcon::None);
         return;
     }
 }
@@ -347,7 +346,7 @@ void FrmResFilt::runResultsOperation(int16_t mode) {
         s.BagBalls = mode == dialogmode::MostDrawn    ? mostDrawnBag(counts.ball, draws)
                      : mode == dialogmode::LeastDrawn ? leastDrawnBag(counts.ball, draws)
                                                       : averageDrawnBag(counts.ball, draws);
-        s.ResultsDialogMode = dialogmode::Done;
+        ResultsRequest::answer(s, dialogmode::Done);
         break;
     case dialogmode::MostBanko:
     case dialogmode::LeastBanko:
@@ -357,7 +356,7 @@ void FrmResFilt::runResultsOperation(int16_t mode) {
                                                             : middleDrawnBanker(counts.ball);
         s.BankoBalls.clear();
         s.BankoBalls.push(banker);
-        s.ResultsDialogMode = dialogmode::Done;
+        ResultsRequest::answer(s, dialogmode::Done);
         break;
     }
     case 6:
@@ -365,9 +364,9 @@ void FrmResFilt::runResultsOperation(int16_t mode) {
         s.MinPairCount = minCount;
         PairTable pairs = counts.pair;
         const int32_t written = writePairsFromCounts(dir(), pairs, minCount, mode == 7);
-        setWindowTitle(q(Str(written)) + QStringLiteral(". ikili kayıtlandı..."));
+        setWindowTitle(qtext(Str(written)) + QStringLiteral(". ikili kayıtlandı..."));
         dialogs().beep();
-        dialogs().show(q(Str(written)) +
+        dialogs().show(qtext(Str(written)) +
                            QStringLiteral(" ikili Yasak İkililer dosyası VELMORIX.YS2'ye kayıtlandı ..."),
                        spacedTitle(), DialogIcon::None);
         break;
@@ -376,13 +375,13 @@ void FrmResFilt::runResultsOperation(int16_t mode) {
     case 9: {
         const int32_t added =
             mode == 8 ? saveResultsAsSextets(dir(), results) : addResultsToSextets(dir(), results);
-        setWindowTitle(q(Str(added)) + QStringLiteral(" sonuç kayıtlandı..."));
+        setWindowTitle(qtext(Str(added)) + QStringLiteral(" sonuç kayıtlandı..."));
         if (added > 0)
-            dialogs().show(q(Str(added)) + (mode == 8
-                                                ? QStringLiteral(" kombinasyon Yasak Kombinasyonlar dosyası "
-                                                                 "VELMORIX.YSK'ye kayıtlandı ...")
-                                                : QStringLiteral(" kombinasyon Yasak Kombinasyonlar dosyası "
-                                                                 "VELMORIX.YSK'ye eklendi ...")),
+            dialogs().show(qtext(Str(added)) +
+                               (mode == 8 ? QStringLiteral(" kombinasyon Yasak Kombinasyonlar dosyası "
+                                                           "VELMORIX.YSK'ye kayıtlandı ...")
+                                          : QStringLiteral(" kombinasyon Yasak Kombinasyonlar dosyası "
+                                                           "VELMORIX.YSK'ye eklendi ...")),
                            spacedTitle(), DialogIcon::None);
         break;
     }

@@ -1,11 +1,14 @@
 #include "FrmBalls.h"
 
+#include "core/Program.h"
+
 #include "BallWindowTexts.h"
 
 #include "core/AppState.h"
 #include "core/BallsFile.h"
 #include "core/ColumnFile.h"
 #include "platform/Dialogs.h"
+#include "windows/common/BallGrid.h"
 #include "windows/common/ResultsRequest.h"
 #include "windows/common/WindowParts.h"
 #include "windows/common/WindowRegistry.h"
@@ -23,7 +26,7 @@
 
 namespace velmorix {
 
-FrmBalls::FrmBalls(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+FrmBalls::FrmBalls(AppContext& context, QWidget* parent) : BallChoiceWindow(context, parent) {
     setObjectName(QStringLiteral("frmBalls"));
     setWindowTitle(QStringLiteral("6/49 Topları"));
     buildControls();
@@ -39,53 +42,19 @@ void FrmBalls::buildControls() {
     layout->setContentsMargins(12, 8, 12, 10);
     layout->setSpacing(8);
 
-    auto* header = new QHBoxLayout;
-    Label1 = new QLabel(QStringLiteral("Torba"), central);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont big = Label1->font();
-    big.setPointSize(big.pointSize() + 5);
-    big.setBold(true);
-    Label1->setFont(big);
-    Label2 = new QLabel(QStringLiteral("F10 = Yardım"), central);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    header->addWidget(Label1);
-    header->addStretch(1);
-    header->addWidget(Label2, 0, Qt::AlignBottom);
-    layout->addLayout(header);
+    const BallWindowHeader header = addBallWindowHeader(central, layout, QStringLiteral("Torba"));
+    Label1 = header.title;
+    Label2 = header.help;
 
-    auto* frame = new QFrame(central);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
-    auto* grid = new QGridLayout(frame);
-    grid->setContentsMargins(10, 8, 10, 8);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
-    QFont ballFont = font();
-    ballFont.setBold(true);
-    for (int i = 0; i < 49; ++i) {
-        auto* box = new QCheckBox(QString::number(i + 1), frame);
-        box->setObjectName(QStringLiteral("Check1_") + QString::number(i));
-        box->setFont(ballFont);
-        box->setMinimumWidth(box->sizeHint().width() + 6);
-        colourByTick(box);
-        connect(box, &QCheckBox::toggled, this, [box] { colourByTick(box); });
-        grid->addWidget(box, i / 7, i % 7);
-        Check1[static_cast<std::size_t>(i)] = box;
-    }
-    layout->addWidget(frame);
+    m_grid = new BallGrid(central);
+    layout->addWidget(m_grid);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
-    auto makeButton = [central](const char* name, const QString& caption) {
-        auto* button = new QPushButton(caption, central);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setAutoDefault(false);
-        return button;
-    };
-    Command1 = makeButton("Command1", QStringLiteral("Uygula"));
-    Command3 = makeButton("Command3", QStringLiteral("Yükle"));
-    Command4 = makeButton("Command4", QStringLiteral("Kayıtla"));
-    Command2 = makeButton("Command2", QStringLiteral("Kapat"));
+    Command1 = makeNamedButton(central, "Command1", QStringLiteral("Uygula"));
+    Command3 = makeNamedButton(central, "Command3", QStringLiteral("Yükle"));
+    Command4 = makeNamedButton(central, "Command4", QStringLiteral("Kayıtla"));
+    Command2 = makeNamedButton(central, "Command2", QStringLiteral("Kapat"));
     buttons->addWidget(Command1);
     buttons->addWidget(Command3);
     buttons->addWidget(Command4);
@@ -97,59 +66,51 @@ void FrmBalls::buildControls() {
     connect(Command3, &QPushButton::clicked, this, &FrmBalls::load);
     connect(Command4, &QPushButton::clicked, this, &FrmBalls::save);
 
-    m_results = std::make_unique<ResultsRequest>(context(), this, [this] {
+    awaitResultsWith([this] {
         untickAll();
         showBag();
     });
-    connect(m_results->timer(), &QTimer::timeout, this, &FrmBalls::pollResults);
 
     setCentralWidget(central);
 }
 
 void FrmBalls::buildMenus() {
-    auto addMenu = [this](const char* name, const QString& title) {
-        QMenu* menu = menuBar()->addMenu(title);
-        menu->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
-    auto entry = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
-                        auto command) {
-        QAction* action = addMenuEntry(menu, name, caption, key);
-        connect(action, &QAction::triggered, this, command);
-        return action;
-    };
+    const MenuBuilder menus(this);
 
-    QMenu* choice = addMenu("mnuSecim", QStringLiteral("Seçim"));
-    mnuUygula = entry(choice, "mnuUygula", QStringLiteral("Seçimi Uygula"), Qt::Key_F1, &FrmBalls::apply);
+    QMenu* choice = menus.menu("mnuSecim", QStringLiteral("Seçim"));
+    mnuUygula =
+        menus.entry(choice, "mnuUygula", QStringLiteral("Seçimi Uygula"), Qt::Key_F1, &FrmBalls::apply);
     choice->addSeparator();
-    mnuHepsi = entry(choice, "mnuHepsi", QStringLiteral("Hepsini Seç"), Qt::Key_F4, &FrmBalls::tickAll);
+    mnuHepsi = menus.entry(choice, "mnuHepsi", QStringLiteral("Hepsini Seç"), Qt::Key_F4, &FrmBalls::tickAll);
     mnuHicbiri =
-        entry(choice, "mnuHicbiri", QStringLiteral("Hiçbirini Seçme"), Qt::Key_F5, &FrmBalls::tickNone);
+        menus.entry(choice, "mnuHicbiri", QStringLiteral("Hiçbirini Seçme"), Qt::Key_F5, &FrmBalls::tickNone);
     choice->addSeparator();
-    mnuKapat = entry(choice, "mnuKapat", QStringLiteral("Kapat"), QKeySequence(), &FrmBalls::close);
+    mnuKapat = menus.entry(choice, "mnuKapat", QStringLiteral("Kapat"), QKeySequence(), &FrmBalls::close);
 
-    QMenu* file = addMenu("mnuDosya", QStringLiteral("Dosya"));
-    mnuYukle = entry(file, "mnuYukle", QStringLiteral("Dosyadan Yükle"), Qt::Key_F2, &FrmBalls::load);
-    mnuKayitla = entry(file, "mnuKayitla", QStringLiteral("Dosyaya Kayıtla"), Qt::Key_F3, &FrmBalls::save);
+    QMenu* file = menus.menu("mnuDosya", QStringLiteral("Dosya"));
+    mnuYukle = menus.entry(file, "mnuYukle", QStringLiteral("Dosyadan Yükle"), Qt::Key_F2, &FrmBalls::load);
+    mnuKayitla =
+        menus.entry(file, "mnuKayitla", QStringLiteral("Dosyaya Kayıtla"), Qt::Key_F3, &FrmBalls::save);
 
-    QMenu* automatic = addMenu("mnuOtomatik", QStringLiteral("Otomatik"));
-    mnuEnazlar = entry(automatic, "mnuEnazlar", QStringLiteral("En Az Çıkanları Yükle"), Qt::Key_F6,
-                       [this] { automaticSelection(dialogmode::LeastDrawn); });
-    mnuOrtalamalar =
-        entry(automatic, "mnuOrtalamalar", QStringLiteral("En Az ve En Çok Çıkanlar Dışındakileri Yükle"),
-              Qt::Key_F7, [this] { automaticSelection(dialogmode::MiddleDrawn); });
-    mnuEnCoklar = entry(automatic, "mnuEnCoklar", QStringLiteral("En Çok Çıkanları Yükle"), Qt::Key_F8,
-                        [this] { automaticSelection(dialogmode::MostDrawn); });
+    QMenu* automatic = menus.menu("mnuOtomatik", QStringLiteral("Otomatik"));
+    mnuEnazlar = menus.entry(automatic, "mnuEnazlar", QStringLiteral("En Az Çıkanları Yükle"), Qt::Key_F6,
+                             [this] { automaticSelection(dialogmode::LeastDrawn); });
+    mnuOrtalamalar = menus.entry(automatic, "mnuOrtalamalar",
+                                 QStringLiteral("En Az ve En Çok Çıkanlar Dışındakileri Yükle"), Qt::Key_F7,
+                                 [this] { automaticSelection(dialogmode::MiddleDrawn); });
+    mnuEnCoklar = menus.entry(automatic, "mnuEnCoklar", QStringLiteral("En Çok Çıkanları Yükle"), Qt::Key_F8,
+                              [this] { automaticSelection(dialogmode::MostDrawn); });
     automatic->addSeparator();
-    mnuCTGoster = entry(automatic, "mnuCTGoster", QStringLiteral("Çıkan Topları Göster"), QKeySequence(),
-                        &FrmBalls::showDrawnBalls);
+    mnuCTGoster = menus.entry(automatic, "mnuCTGoster", QStringLiteral("Çıkan Topları Göster"),
+                              QKeySequence(), &FrmBalls::showDrawnBalls);
 
-    QMenu* help = addMenu("mnuYardim", QStringLiteral("Yardım"));
-    mnuFunctionKeys = entry(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10,
-                            &FrmBalls::showFunctionKeys);
-    mnuNasil = entry(help, "mnuNasil", QStringLiteral("Bu Seçim Niçin ve Nasıl Uygulanır"), Qt::Key_F11,
-                     &FrmBalls::showHowAndWhy);
-    mnuTavsiye = entry(help, "mnuTavsiye", QStringLiteral("Tavsiyeler"), Qt::Key_F12, &FrmBalls::showAdvice);
+    QMenu* help = menus.menu("mnuYardim", QStringLiteral("Yardım"));
+    mnuFunctionKeys = menus.entry(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10,
+                                  &FrmBalls::showFunctionKeys);
+    mnuNasil = menus.entry(help, "mnuNasil", QStringLiteral("Bu Seçim Niçin ve Nasıl Uygulanır"), Qt::Key_F11,
+                           &FrmBalls::showHowAndWhy);
+    mnuTavsiye =
+        menus.entry(help, "mnuTavsiye", QStringLiteral("Tavsiyeler"), Qt::Key_F12, &FrmBalls::showAdvice);
 }
 
 bool FrmBalls::handleKey(QKeyEvent* event) {
@@ -206,23 +167,26 @@ void FrmBalls::onActivated() {
     showBag();
 }
 
+QCheckBox* FrmBalls::box(int ball) const {
+    return m_grid->box(ball);
+}
+
 void FrmBalls::untickAll() {
-    for (QCheckBox* b : Check1)
-        b->setChecked(false);
+    m_grid->setAllTicked(false);
 }
 
 void FrmBalls::showBag() {
     const BagList& bag = state().BagBalls;
     for (int i = 1; i <= bag.count(); ++i) {
         const int ball = bag[i];
-        if (ball >= 1 && ball <= 49)
+        if (ball >= 1 && ball <= kBalls)
             box(ball)->setChecked(true);
     }
 }
 
 void FrmBalls::readBagFromBoxes() {
     BagList bag;
-    for (int ball = 1; ball <= 49; ++ball)
+    for (int ball = 1; ball <= kBalls; ++ball)
         if (box(ball)->isChecked())
             bag.push(ball);
     state().BagBalls = bag;
@@ -260,20 +224,13 @@ void FrmBalls::load() {
 }
 
 void FrmBalls::save() {
-    dialogs().beep();
-    if (!dialogs().askYesNo(QStringLiteral("Topları VELMORIX.DAT dosyasına kayıtlamak istiyormusunuz ?"),
-                            programTitle()))
-        return;
-    readBagFromBoxes();
-    if (!guarded([this] { saveBag(state(), dir()); }))
-        return;
-    dialogs().beep();
-    dialogs().show(ballsSavedText(), programTitle(), DialogIcon::None);
+    confirmAndSave(
+        QStringLiteral("Topları VELMORIX.DAT dosyasına kayıtlamak istiyormusunuz ?"),
+        [this] { readBagFromBoxes(); }, [this] { saveBag(state(), dir()); });
 }
 
 void FrmBalls::tickAll() {
-    for (QCheckBox* b : Check1)
-        b->setChecked(true);
+    m_grid->setAllTicked(true);
 }
 
 void FrmBalls::tickNone() {
@@ -281,33 +238,19 @@ void FrmBalls::tickNone() {
 }
 
 void FrmBalls::automaticSelection(int16_t mode) {
-    m_results->ask(QStringLiteral("Topları önceden çıkan sonuçlara göre değiştirmek istiyormusunuz ?"), mode);
-}
-
-void FrmBalls::showDrawnBalls() {
-    m_results->showDrawnBalls();
-}
-
-void FrmBalls::pollResults() {
-    m_results->poll();
-}
-
-bool FrmBalls::isWaiting() const {
-    return m_results->isWaiting();
+    askResults(QStringLiteral("Topları önceden çıkan sonuçlara göre değiştirmek istiyormusunuz ?"), mode);
 }
 
 void FrmBalls::showFunctionKeys() {
-    dialogs().show(bagFunctionKeysText(), QStringLiteral(" VELMORIX 653 Dizimci u4.5"), DialogIcon::None);
+    showHelpBox(bagFunctionKeysText());
 }
 
 void FrmBalls::showHowAndWhy() {
-    dialogs().show(bagHowAndWhyText(), QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ TORBA'NIN İŞLEVİ ]"),
-                   DialogIcon::None);
+    showHelpBox(bagHowAndWhyText(), QStringLiteral("TORBA'NIN İŞLEVİ"));
 }
 
 void FrmBalls::showAdvice() {
-    dialogs().show(bagAdviceText(), QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ TAVSİYELER ]"),
-                   DialogIcon::None);
+    showHelpBox(bagAdviceText(), QStringLiteral("TAVSİYELER"));
 }
 
 } // namespace velmorix

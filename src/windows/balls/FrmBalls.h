@@ -1,10 +1,6 @@
 #pragma once
 
-#include "windows/common/ResultsRequest.h"
-#include "windows/common/VelmorixWindow.h"
-
-#include <array>
-#include <memory>
+#include "BallChoiceWindow.h"
 
 class QAction;
 class QCheckBox;
@@ -13,12 +9,13 @@ class QPushButton;
 
 namespace velmorix {
 
-// The bag window: 49 check boxes, a working copy of the bag that the player
+class BallGrid;
+
+// The bag window: a box for each ball, a working copy of the bag that the player
 // applies, loads, saves or lets the results range dialog choose.
 //
-// The box array Check1 (index 0..48 for balls 1..49) is found by objectName
-// "Check1_<index>", e.g. "Check1_6" for ball 7.
-class FrmBalls final : public VelmorixWindow {
+// The boxes are found by objectName "Check1_<index>", e.g. "Check1_6" for ball 7.
+class FrmBalls final : public BallChoiceWindow {
     Q_OBJECT
 public:
     explicit FrmBalls(AppContext& context, QWidget* parent = nullptr);
@@ -34,15 +31,10 @@ public:
     void tickNone();
     // mode: the results dialog request (least, all but extremes, most drawn).
     void automaticSelection(int16_t mode);
-    void showDrawnBalls();
     void showFunctionKeys();
     void showHowAndWhy();
     void showAdvice();
-    // One polling step of Timer1 while the results range dialog works.
-    void pollResults();
-
-    bool isWaiting() const;
-    QCheckBox* box(int ball) const { return Check1[static_cast<std::size_t>(ball - 1)]; }
+    QCheckBox* box(int ball) const;
 
 private:
     void buildControls();
@@ -51,14 +43,13 @@ private:
     void showBag();
     void readBagFromBoxes();
 
-    std::array<QCheckBox*, 49> Check1{};
+    BallGrid* m_grid = nullptr; // the boxes Check1
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QPushButton* Command4 = nullptr;
-    std::unique_ptr<ResultsRequest> m_results; // with Timer1
 
     QAction* mnuUygula = nullptr;
     QAction* mnuHepsi = nullptr;

@@ -25,7 +25,7 @@
 
 namespace velmorix {
 
-FrmBanko::FrmBanko(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+FrmBanko::FrmBanko(AppContext& context, QWidget* parent) : BallChoiceWindow(context, parent) {
     setObjectName(QStringLiteral("frmBanko"));
     setWindowTitle(QStringLiteral("Banko"));
     buildControls();
@@ -135,53 +135,44 @@ void FrmBanko::buildControls() {
     connect(Command3, &QPushButton::clicked, this, &FrmBanko::load);
     connect(Command4, &QPushButton::clicked, this, &FrmBanko::save);
 
-    m_results = std::make_unique<ResultsRequest>(context(), this, [this] { display(); });
-    connect(m_results->timer(), &QTimer::timeout, this, &FrmBanko::pollResults);
+    awaitResultsWith([this] { display(); });
 
     setCentralWidget(central);
 }
 
 void FrmBanko::buildMenus() {
-    auto addMenu = [this](const char* name, const QString& title) {
-        QMenu* menu = menuBar()->addMenu(title);
-        menu->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
-    auto entryOf = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
-                          auto command) {
-        QAction* action = addMenuEntry(menu, name, caption, key);
-        connect(action, &QAction::triggered, this, command);
-        return action;
-    };
+    const MenuBuilder menus(this);
 
-    QMenu* choice = addMenu("mnuSecim", QStringLiteral("Seçim"));
-    mnuUygula = entryOf(choice, "mnuUygula", QStringLiteral("Seçimi Uygula"), Qt::Key_F1, &FrmBanko::apply);
-    mnuSil = entryOf(choice, "mnuSil", QStringLiteral("Seçimi Sil"), QKeySequence(), &FrmBanko::clear);
+    QMenu* choice = menus.menu("mnuSecim", QStringLiteral("Seçim"));
+    mnuUygula =
+        menus.entry(choice, "mnuUygula", QStringLiteral("Seçimi Uygula"), Qt::Key_F1, &FrmBanko::apply);
+    mnuSil = menus.entry(choice, "mnuSil", QStringLiteral("Seçimi Sil"), QKeySequence(), &FrmBanko::clear);
     choice->addSeparator();
-    mnuKapat = entryOf(choice, "mnuKapat", QStringLiteral("Kapat"), QKeySequence(), &FrmBanko::close);
+    mnuKapat = menus.entry(choice, "mnuKapat", QStringLiteral("Kapat"), QKeySequence(), &FrmBanko::close);
 
-    QMenu* file = addMenu("mnuDosya", QStringLiteral("Dosya"));
-    mnuYukle = entryOf(file, "mnuYukle", QStringLiteral("Dosyadan Yükle"), Qt::Key_F2, &FrmBanko::load);
-    mnuKayitla = entryOf(file, "mnuKayitla", QStringLiteral("Dosyaya Kayıtla"), Qt::Key_F3, &FrmBanko::save);
+    QMenu* file = menus.menu("mnuDosya", QStringLiteral("Dosya"));
+    mnuYukle = menus.entry(file, "mnuYukle", QStringLiteral("Dosyadan Yükle"), Qt::Key_F2, &FrmBanko::load);
+    mnuKayitla =
+        menus.entry(file, "mnuKayitla", QStringLiteral("Dosyaya Kayıtla"), Qt::Key_F3, &FrmBanko::save);
 
-    QMenu* automatic = addMenu("mnuOtomatik", QStringLiteral("Otomatik"));
-    mnuEnaz = entryOf(automatic, "mnuEnaz", QStringLiteral("En Az Çıkanı Banko Yap"), QKeySequence(),
-                      [this] { automaticChoice(dialogmode::LeastBanko); });
-    mnuOrta = entryOf(automatic, "mnuOrta", QStringLiteral("Ortalardan Bir Topu Banko Yap"), QKeySequence(),
-                      [this] { automaticChoice(dialogmode::MiddleBanko); });
-    mnuEncok = entryOf(automatic, "mnuEncok", QStringLiteral("En Çok Çıkanı Banko Yap"), QKeySequence(),
-                       [this] { automaticChoice(dialogmode::MostBanko); });
+    QMenu* automatic = menus.menu("mnuOtomatik", QStringLiteral("Otomatik"));
+    mnuEnaz = menus.entry(automatic, "mnuEnaz", QStringLiteral("En Az Çıkanı Banko Yap"), QKeySequence(),
+                          [this] { automaticChoice(dialogmode::LeastBanko); });
+    mnuOrta = menus.entry(automatic, "mnuOrta", QStringLiteral("Ortalardan Bir Topu Banko Yap"),
+                          QKeySequence(), [this] { automaticChoice(dialogmode::MiddleBanko); });
+    mnuEncok = menus.entry(automatic, "mnuEncok", QStringLiteral("En Çok Çıkanı Banko Yap"), QKeySequence(),
+                           [this] { automaticChoice(dialogmode::MostBanko); });
     automatic->addSeparator();
-    mnuCTGoster = entryOf(automatic, "mnuCTGoster", QStringLiteral("Çıkan Topları Göster"), QKeySequence(),
-                          &FrmBanko::showDrawnBalls);
+    mnuCTGoster = menus.entry(automatic, "mnuCTGoster", QStringLiteral("Çıkan Topları Göster"),
+                              QKeySequence(), &FrmBanko::showDrawnBalls);
 
-    QMenu* help = addMenu("mnuYardim", QStringLiteral("Yardım"));
-    mnuFunctionKeys = entryOf(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10,
-                              &FrmBanko::showFunctionKeys);
-    mnuBankoNedir = entryOf(help, "mnuBankoNedir", QStringLiteral("Banko Nedir ve Niçin Kullanılır"),
-                            Qt::Key_F11, &FrmBanko::showWhatIs);
+    QMenu* help = menus.menu("mnuYardim", QStringLiteral("Yardım"));
+    mnuFunctionKeys = menus.entry(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10,
+                                  &FrmBanko::showFunctionKeys);
+    mnuBankoNedir = menus.entry(help, "mnuBankoNedir", QStringLiteral("Banko Nedir ve Niçin Kullanılır"),
+                                Qt::Key_F11, &FrmBanko::showWhatIs);
     mnuTavsiye =
-        entryOf(help, "mnuTavsiye", QStringLiteral("Tavsiyeler"), Qt::Key_F12, &FrmBanko::showAdvice);
+        menus.entry(help, "mnuTavsiye", QStringLiteral("Tavsiyeler"), Qt::Key_F12, &FrmBanko::showAdvice);
 }
 
 bool FrmBanko::handleKey(QKeyEvent* event) {
@@ -254,7 +245,7 @@ void FrmBanko::entryChanged(int index) {
     QLineEdit* edit = Text1[static_cast<std::size_t>(index)];
     const int64_t v = ValWhole(edit->text().toStdString());
     // A banker is a ball: anything else is not kept in the box at all.
-    const QString wanted = inRange(v, 1, 49) ? QString::number(v) : QString();
+    const QString wanted = inRange(v, 1, kBalls) ? QString::number(v) : QString();
     if (edit->text() != wanted)
         edit->setText(wanted);
 }
@@ -289,7 +280,7 @@ void FrmBanko::apply() {
     BankoList bankers;
     for (int i = 0; i < c; ++i) {
         const int64_t v = ValWhole(Text1[static_cast<std::size_t>(i)]->text().toStdString());
-        if (inRange(v, 1, 49) && !bankers.contains(static_cast<int>(v)))
+        if (inRange(v, 1, kBalls) && !bankers.contains(static_cast<int>(v)))
             bankers.push(static_cast<int>(v));
     }
     state().BankoBalls = bankers;
@@ -322,16 +313,9 @@ void FrmBanko::load() {
 }
 
 void FrmBanko::save() {
-    dialogs().beep();
-    if (!dialogs().askYesNo(
-            QStringLiteral("Banko topları (topu) VELMORIX.DAT dosyasına kayıtlamak istiyormusunuz ?"),
-            programTitle()))
-        return;
-    apply();
-    if (!guarded([this] { saveBankers(state(), dir()); }))
-        return;
-    dialogs().beep();
-    dialogs().show(ballsSavedText(), programTitle(), DialogIcon::None);
+    confirmAndSave(
+        QStringLiteral("Banko topları (topu) VELMORIX.DAT dosyasına kayıtlamak istiyormusunuz ?"),
+        [this] { apply(); }, [this] { saveBankers(state(), dir()); });
 }
 
 void FrmBanko::clear() {
@@ -340,33 +324,19 @@ void FrmBanko::clear() {
 }
 
 void FrmBanko::automaticChoice(int16_t mode) {
-    m_results->ask(QStringLiteral("Önceden çıkan sonuçlara göre banko top seçmek istiyormusunuz ?"), mode);
-}
-
-void FrmBanko::showDrawnBalls() {
-    m_results->showDrawnBalls();
-}
-
-void FrmBanko::pollResults() {
-    m_results->poll();
-}
-
-bool FrmBanko::isWaiting() const {
-    return m_results->isWaiting();
+    askResults(QStringLiteral("Önceden çıkan sonuçlara göre banko top seçmek istiyormusunuz ?"), mode);
 }
 
 void FrmBanko::showFunctionKeys() {
-    dialogs().show(bankoFunctionKeysText(), QStringLiteral(" VELMORIX 653 Dizimci u4.5"), DialogIcon::None);
+    showHelpBox(bankoFunctionKeysText());
 }
 
 void FrmBanko::showWhatIs() {
-    dialogs().show(bankoWhatIsText(), QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ BANKO'NUN İŞLEVİ ]"),
-                   DialogIcon::None);
+    showHelpBox(bankoWhatIsText(), QStringLiteral("BANKO'NUN İŞLEVİ"));
 }
 
 void FrmBanko::showAdvice() {
-    dialogs().show(bankoAdviceText(), QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ TAVSİYELER ]"),
-                   DialogIcon::None);
+    showHelpBox(bankoAdviceText(), QStringLiteral("TAVSİYELER"));
 }
 
 } // namespace velmorix

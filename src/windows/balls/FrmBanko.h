@@ -1,10 +1,9 @@
 #pragma once
 
-#include "windows/common/ResultsRequest.h"
-#include "windows/common/VelmorixWindow.h"
+#include "BallChoiceWindow.h"
+#include "core/Program.h"
 
 #include <array>
-#include <memory>
 
 class QAction;
 class QLabel;
@@ -19,7 +18,7 @@ namespace velmorix {
 //
 // Control arrays are found by objectName "<name>_<index>": the boxes Text1
 // "Text1_0".."Text1_4" and their captions Label2 "Label2_0".."Label2_4".
-class FrmBanko final : public VelmorixWindow {
+class FrmBanko final : public BallChoiceWindow {
     Q_OBJECT
 public:
     explicit FrmBanko(AppContext& context, QWidget* parent = nullptr);
@@ -35,19 +34,16 @@ public:
     void clear();
     // mode: the results dialog request (least, middle, most drawn banker).
     void automaticChoice(int16_t mode);
-    void showDrawnBalls();
     void showFunctionKeys();
     void showWhatIs();
     void showAdvice();
-    void pollResults();
 
     int selectedCount() const;
-    bool isWaiting() const;
     QLineEdit* entry(int index) const { return Text1[static_cast<std::size_t>(index)]; }
 
-    // Window height for a banker count, in twips (1/1440 inch, 15 per pixel).
+    // Window height for a banker count, in twips.
     static int heightTwips(int count);
-    static int twipsToPixels(int twips) { return (twips + 7) / 15; }
+    static int twipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 private:
     void buildControls();
@@ -72,7 +68,6 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QPushButton* Command4 = nullptr;
-    std::unique_ptr<ResultsRequest> m_results; // with Timer1
 
     QAction* mnuUygula = nullptr;
     QAction* mnuSil = nullptr;

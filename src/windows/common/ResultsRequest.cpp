@@ -23,17 +23,13 @@ void ResultsRequest::ask(const QString& question, int16_t mode) {
         return;
     if (!m_context.dialogs.askYesNo(question, programTitle()))
         return;
-    m_context.state.ResultsDialogSubMode = 0;
-    m_context.state.ResultsDialogMode = mode;
     m_timer->start();
-    m_context.windows.open(WindowId::ResFilt);
+    open(m_context, ResultsSource::Results, mode);
 }
 
 void ResultsRequest::showDrawnBalls() {
     m_context.dialogs.beep();
-    m_context.state.ResultsDialogSubMode = 0;
-    m_context.state.ResultsDialogMode = dialogmode::Repetitions;
-    m_context.windows.open(WindowId::ResFilt);
+    open(m_context, ResultsSource::Results, dialogmode::Repetitions);
 }
 
 void ResultsRequest::poll() {
@@ -47,6 +43,20 @@ void ResultsRequest::poll() {
 
 bool ResultsRequest::isWaiting() const {
     return m_timer->isActive();
+}
+
+void ResultsRequest::open(AppContext& context, ResultsSource source) {
+    context.state.ResultsDialogSubMode = static_cast<int16_t>(source);
+    context.windows.open(WindowId::ResFilt);
+}
+
+void ResultsRequest::open(AppContext& context, ResultsSource source, int16_t mode) {
+    context.state.ResultsDialogMode = mode;
+    open(context, source);
+}
+
+void ResultsRequest::answer(AppState& state, int16_t mode) {
+    state.ResultsDialogMode = mode;
 }
 
 } // namespace velmorix

@@ -11,6 +11,11 @@ class QTimer;
 
 namespace velmorix {
 
+struct AppState;
+
+// What the results range dialog works on, kept in ResultsDialogSubMode.
+enum class ResultsSource : int16_t { Results = 0, CombinationList = 1, PlayedColumns = 2, ChaosTest = 4 };
+
 // A window's request to the results range dialog for balls: sets the dialog
 // mode, opens the dialog and polls every 250 ms for its answer, since the
 // dialog reports back only through the shared dialog mode.
@@ -29,6 +34,13 @@ public:
     void poll();
 
     bool isWaiting() const;
+
+    // The only writers of the shared dialog mode and its source: open the
+    // dialog on `source`, with the caller's `mode` or keeping the last one.
+    static void open(AppContext& context, ResultsSource source);
+    static void open(AppContext& context, ResultsSource source, int16_t mode);
+    // The dialog's own answer (done, or closed without one).
+    static void answer(AppState& state, int16_t mode);
     QTimer* timer() const { return m_timer; }
 
 private:

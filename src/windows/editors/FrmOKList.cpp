@@ -5,6 +5,7 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/ResultsRequest.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QStringList>
@@ -23,7 +24,7 @@ FrmOKList::FrmOKList(AppContext& context, QWidget* parent)
     : RecordEditorWindow(context,
                          {"frmOKList", files::Played, files::PlayedDelete,
                           QStringLiteral("6/49 Oynanan Kolonlar"),
-                          QStringLiteral("VELMORIX 653 Dizimci u4.5  [ F10= Yardım ]"),
+                          programTitle() + QStringLiteral("  [ F10= Yardım ]"),
                           QStringLiteral("Oynanan Kolonlar Listesi  [ F10 = Yardım ]"),
                           QStringLiteral("Top Tekrar Sayıları")},
                          parent) {
@@ -99,9 +100,7 @@ bool FrmOKList::functionKey(int key) {
         refreshFile();
         if (recordCount() >= 1) {
             // The played columns as the source: the range dialog leads to their statistics.
-            state().ResultsDialogSubMode = 2;
-            state().ResultsDialogMode = dialogmode::Repetitions;
-            context().windows.open(WindowId::ResFilt);
+            ResultsRequest::open(context(), ResultsSource::PlayedColumns, dialogmode::Repetitions);
         }
         return true;
     case Qt::Key_F6:

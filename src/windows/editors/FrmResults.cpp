@@ -6,6 +6,7 @@
 #include "core/DateCode.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/ResultsRequest.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QComboBox>
@@ -50,7 +51,7 @@ FrmResults::FrmResults(AppContext& context, QWidget* parent)
     : RecordEditorWindow(context,
                          {"frmResults", files::Results, files::ResultsDelete,
                           QStringLiteral("6/49 Çıkan Kolonlar"),
-                          QStringLiteral("VELMORIX 653 Dizimci u4.5  [ F10= Yardım ]"),
+                          programTitle() + QStringLiteral("  [ F10= Yardım ]"),
                           QStringLiteral("Sonuç Listesi  [ F10 = Yardım ]"),
                           QStringLiteral("Çıkan Topların Tekrar Sayıları")},
                          parent) {
@@ -177,9 +178,7 @@ QString FrmResults::helpText() const {
 }
 
 void FrmResults::openRangeDialog(int16_t mode) {
-    state().ResultsDialogSubMode = 0;
-    state().ResultsDialogMode = mode;
-    context().windows.open(WindowId::ResFilt);
+    ResultsRequest::open(context(), ResultsSource::Results, mode);
 }
 
 void FrmResults::askAndOpenRangeDialog(int32_t minimumResults, const QString& question, int16_t mode) {

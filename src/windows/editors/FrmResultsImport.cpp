@@ -5,6 +5,7 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowParts.h"
 
 #include <QFileInfo>
@@ -13,10 +14,6 @@
 namespace velmorix {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QString blankTitle() {
     return QLatin1Char(' ') + programTitle();
@@ -49,7 +46,7 @@ void FrmResults::importResults() {
         }))
         return;
     if (parsed.draws.empty()) {
-        dialogs().show(qs(resultsimport::nothingValidText(parsed)), errorTitle(), DialogIcon::Exclamation);
+        dialogs().show(qtext(resultsimport::nothingValidText(parsed)), errorTitle(), DialogIcon::Exclamation);
         return;
     }
 
@@ -57,14 +54,14 @@ void FrmResults::importResults() {
     bool skipRepeats = false;
     if (const int32_t repeats = resultsimport::countRepeats(parsed, existing); repeats > 0) {
         dialogs().beep();
-        skipRepeats = dialogs().askYesNo(qs(resultsimport::repeatsQuestion(repeats)), programTitle());
+        skipRepeats = dialogs().askYesNo(qtext(resultsimport::repeatsQuestion(repeats)), programTitle());
     }
     const resultsimport::Plan plan = resultsimport::plan(parsed, existing, skipRepeats);
     if (plan.added == 0) {
-        dialogs().show(qs(resultsimport::nothingNewText(parsed, plan)), blankTitle(), DialogIcon::None);
+        dialogs().show(qtext(resultsimport::nothingNewText(parsed, plan)), blankTitle(), DialogIcon::None);
         return;
     }
-    if (!dialogs().askYesNo(qs(resultsimport::appendQuestion(plan)), programTitle()))
+    if (!dialogs().askYesNo(qtext(resultsimport::appendQuestion(plan)), programTitle()))
         return;
 
     int32_t count = 0;
@@ -82,7 +79,7 @@ void FrmResults::importResults() {
         lastRecord();
     dialogs().beep();
     dialogs().show(
-        qs(resultsimport::summaryText(QFileInfo(*path).fileName().toStdString(), parsed, plan, count)),
+        qtext(resultsimport::summaryText(QFileInfo(*path).fileName().toStdString(), parsed, plan, count)),
         blankTitle(), DialogIcon::None);
 }
 

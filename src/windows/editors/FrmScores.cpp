@@ -4,6 +4,7 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,7 +25,7 @@ namespace {
 const QString ScoresCaption = QStringLiteral("İSABET LİSTESİ");
 
 QString withSign(int64_t n) {
-    return QString::fromStdString(Str(n));
+    return qnumber(n);
 }
 
 // A number as the cell shows it once Enter has read it.

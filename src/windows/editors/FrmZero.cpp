@@ -51,7 +51,7 @@ RuleTexts textsOf(catchzero::Rule rule) {
 FrmZero::FrmZero(AppContext& context, QWidget* parent)
     : RecordEditorWindow(context,
                          {"frmZero", files::Zero, files::ZeroDelete, ZeroCaption,
-                          QStringLiteral("VELMORIX 653 Dizimci u4.5  [ F10= Yardım ]"),
+                          programTitle() + QStringLiteral("  [ F10= Yardım ]"),
                           QStringLiteral("Sıfır Tutturulacak Kolon Listesi"), QString()},
                          parent) {
     buildRangeBoxes();

@@ -3,6 +3,7 @@
 #include "analysis/EditorEntry.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QGroupBox>
@@ -333,11 +334,11 @@ void RecordEditorWindow::saveRecord() {
 }
 
 QString RecordEditorWindow::deleteQuestion(int32_t k) const {
-    return QString::fromStdString(Str(k)) + QStringLiteral(" numaralı kolonu silmek istiyormusunuz ?");
+    return qnumber(k) + QStringLiteral(" numaralı kolonu silmek istiyormusunuz ?");
 }
 
 QString RecordEditorWindow::deletedMessage(int32_t k) const {
-    return QStringLiteral("Kolon") + QString::fromStdString(Str(k)) + QStringLiteral(" SİLİNDİ...");
+    return QStringLiteral("Kolon") + qnumber(k) + QStringLiteral(" SİLİNDİ...");
 }
 
 void RecordEditorWindow::deleteRecord() {
@@ -452,7 +453,7 @@ bool RecordEditorWindow::continueInListWindow(const QString& listName, WindowId 
 }
 
 QString RecordEditorWindow::withSign(int64_t n) {
-    return QString::fromStdString(Str(n));
+    return qnumber(n);
 }
 
 bool RecordEditorWindow::handleKey(QKeyEvent* event) {

@@ -187,87 +187,80 @@ QGroupBox* FrmProhibit::buildStatusFrame(QWidget* parent) {
 }
 
 void FrmProhibit::buildMenus() {
-    auto addMenu = [this](const char* name, const QString& title) {
-        QMenu* menu = menuBar()->addMenu(title);
-        menu->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
-    auto entry = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
-                        auto command) {
-        QAction* action = addMenuEntry(menu, name, caption, key);
-        connect(action, &QAction::triggered, this, command);
-        return action;
-    };
+    const MenuBuilder menus(this);
     const QKeySequence none;
 
-    QMenu* filters = addMenu("mnuFilters", QStringLiteral("Filtreler"));
-    entry(filters, "mnuLoadFile", QStringLiteral("Seçimi VELMORIX.FLT dosyasından yükle"), Qt::Key_F5,
-          &FrmProhibit::loadSelection);
-    entry(filters, "mnuSaveFile", QStringLiteral("Seçimi VELMORIX.FLT dosyasına kayıtla"), Qt::Key_F6,
-          &FrmProhibit::saveSelection);
+    QMenu* filters = menus.menu("mnuFilters", QStringLiteral("Filtreler"));
+    menus.entry(filters, "mnuLoadFile", QStringLiteral("Seçimi VELMORIX.FLT dosyasından yükle"), Qt::Key_F5,
+                &FrmProhibit::loadSelection);
+    menus.entry(filters, "mnuSaveFile", QStringLiteral("Seçimi VELMORIX.FLT dosyasına kayıtla"), Qt::Key_F6,
+                &FrmProhibit::saveSelection);
     filters->addSeparator();
-    entry(filters, "mnuCloseApply", QStringLiteral("Pencereyi kapat (uygula ama kayıtlama)"), none,
-          &FrmProhibit::closeApply);
-    entry(filters, "mnuCancel", QStringLiteral("İptal (uygulamadan kapat)"), none, &FrmProhibit::cancel);
+    menus.entry(filters, "mnuCloseApply", QStringLiteral("Pencereyi kapat (uygula ama kayıtlama)"), none,
+                &FrmProhibit::closeApply);
+    menus.entry(filters, "mnuCancel", QStringLiteral("İptal (uygulamadan kapat)"), none,
+                &FrmProhibit::cancel);
 
-    QMenu* list = addMenu("mnuList", QStringLiteral("Liste"));
-    entry(list, "mnuApplyFilters", QStringLiteral("Filtreleri mevcut listeye (VELMORIX.LST) uygula"),
-          Qt::Key_F1, [this] { applyFilters(true); });
-    entry(list, "mnuShowList", QStringLiteral("Kombinasyon listesini (VELMORIX.LST) göster"), Qt::Key_F2,
-          [this] { openWindow(WindowId::ComLst); });
-    entry(list, "mnuCreateList", QStringLiteral("Yeni liste (VELMORIX.LST) yap"), none,
-          &FrmProhibit::createList);
+    QMenu* list = menus.menu("mnuList", QStringLiteral("Liste"));
+    menus.entry(list, "mnuApplyFilters", QStringLiteral("Filtreleri mevcut listeye (VELMORIX.LST) uygula"),
+                Qt::Key_F1, [this] { applyFilters(true); });
+    menus.entry(list, "mnuShowList", QStringLiteral("Kombinasyon listesini (VELMORIX.LST) göster"),
+                Qt::Key_F2, [this] { openWindow(WindowId::ComLst); });
+    menus.entry(list, "mnuCreateList", QStringLiteral("Yeni liste (VELMORIX.LST) yap"), none,
+                &FrmProhibit::createList);
     list->addSeparator();
-    entry(list, "mnuDeleteList", QStringLiteral("Mevcut listeyi (VELMORIX.LST) sil"), none,
-          &FrmProhibit::deleteList);
-    entry(list, "mnuUndoList", QStringLiteral("Listedeki son değişikliği geri al"),
-          QKeySequence(Qt::CTRL | Qt::Key_Z), &FrmProhibit::undoListChange);
+    menus.entry(list, "mnuDeleteList", QStringLiteral("Mevcut listeyi (VELMORIX.LST) sil"), none,
+                &FrmProhibit::deleteList);
+    menus.entry(list, "mnuUndoList", QStringLiteral("Listedeki son değişikliği geri al"),
+                QKeySequence(Qt::CTRL | Qt::Key_Z), &FrmProhibit::undoListChange);
 
-    QMenu* results = addMenu("mnuResults", QStringLiteral("Sonuçlar"));
-    entry(results, "mnuShowRes", QStringLiteral("Sonuçları (VELMORIX.RES) göster/değiştir"), Qt::Key_F3,
-          [this] { openWindow(WindowId::Results); });
+    QMenu* results = menus.menu("mnuResults", QStringLiteral("Sonuçlar"));
+    menus.entry(results, "mnuShowRes", QStringLiteral("Sonuçları (VELMORIX.RES) göster/değiştir"), Qt::Key_F3,
+                [this] { openWindow(WindowId::Results); });
     results->addSeparator();
-    entry(results, "mnuApplyBag", QStringLiteral("Sonuçları torbaya uygula (kayıtlama)"), none,
-          &FrmProhibit::resultsToBag);
-    entry(results, "mnuApplyBanko", QStringLiteral("Sonuçları bankoya uygula (kayıtlama)"), none,
-          &FrmProhibit::resultsToBankers);
+    menus.entry(results, "mnuApplyBag", QStringLiteral("Sonuçları torbaya uygula (kayıtlama)"), none,
+                &FrmProhibit::resultsToBag);
+    menus.entry(results, "mnuApplyBanko", QStringLiteral("Sonuçları bankoya uygula (kayıtlama)"), none,
+                &FrmProhibit::resultsToBankers);
     results->addSeparator();
-    entry(results, "mnuSaveBalls", QStringLiteral("Seçilen topları dosyaya (VELMORIX.DAT) kayıtla"), none,
-          &FrmProhibit::saveBalls);
+    menus.entry(results, "mnuSaveBalls", QStringLiteral("Seçilen topları dosyaya (VELMORIX.DAT) kayıtla"),
+                none, &FrmProhibit::saveBalls);
 
-    QMenu* played = addMenu("mnuPlayed", QStringLiteral("Oynananlar"));
-    entry(played, "mnuShowPlayingList", QStringLiteral("Oynananları (VELMORIX.OKL) Göster"), Qt::Key_F4,
-          &FrmProhibit::showPlayed);
-    entry(played, "mnuShowScores", QStringLiteral("Oynananların isabet durumunu göster"), none,
-          [this] { openWindow(WindowId::Scores); });
+    QMenu* played = menus.menu("mnuPlayed", QStringLiteral("Oynananlar"));
+    menus.entry(played, "mnuShowPlayingList", QStringLiteral("Oynananları (VELMORIX.OKL) Göster"), Qt::Key_F4,
+                &FrmProhibit::showPlayed);
+    menus.entry(played, "mnuShowScores", QStringLiteral("Oynananların isabet durumunu göster"), none,
+                [this] { openWindow(WindowId::Scores); });
 
-    QMenu* bans = addMenu("mnuBans", QStringLiteral("Yasaklar"));
-    entry(bans, "mnuYasak2", QStringLiteral("Yasak İkilileri göster/değiştir"), Qt::Key_F7,
-          [this] { openWindow(WindowId::Yasak2); });
-    entry(bans, "mnuYasak6", QStringLiteral("Yasak Altılıları göster/değiştir"), Qt::Key_F8,
-          &FrmProhibit::showSextets);
+    QMenu* bans = menus.menu("mnuBans", QStringLiteral("Yasaklar"));
+    menus.entry(bans, "mnuYasak2", QStringLiteral("Yasak İkilileri göster/değiştir"), Qt::Key_F7,
+                [this] { openWindow(WindowId::Yasak2); });
+    menus.entry(bans, "mnuYasak6", QStringLiteral("Yasak Altılıları göster/değiştir"), Qt::Key_F8,
+                &FrmProhibit::showSextets);
 
-    QMenu* test = addMenu("mnuTest", QStringLiteral("Test"));
-    entry(test, "mnuTestShowRndColumn", QStringLiteral("Rastgele kombinasyon göster"), none,
-          &FrmProhibit::randomColumn);
-    entry(test, "mnuTestDoIt", QStringLiteral("Kombinasyonu test et"), Qt::Key_F9, &FrmProhibit::testColumn);
-    entry(test, "mnuTestSaveOKL", QStringLiteral("Görünen kombinasyonu oynanan kolonlara ekle"), none,
-          &FrmProhibit::savePlayedColumn);
-    entry(test, "mnuTestNewColumn", QStringLiteral("Yeni bir kombinasyon gir"), none, &FrmProhibit::newEntry);
+    QMenu* test = menus.menu("mnuTest", QStringLiteral("Test"));
+    menus.entry(test, "mnuTestShowRndColumn", QStringLiteral("Rastgele kombinasyon göster"), none,
+                &FrmProhibit::randomColumn);
+    menus.entry(test, "mnuTestDoIt", QStringLiteral("Kombinasyonu test et"), Qt::Key_F9,
+                &FrmProhibit::testColumn);
+    menus.entry(test, "mnuTestSaveOKL", QStringLiteral("Görünen kombinasyonu oynanan kolonlara ekle"), none,
+                &FrmProhibit::savePlayedColumn);
+    menus.entry(test, "mnuTestNewColumn", QStringLiteral("Yeni bir kombinasyon gir"), none,
+                &FrmProhibit::newEntry);
     test->addSeparator();
-    entry(test, "mnuTestBackTest", QStringLiteral("Seçimi geçmiş sonuçlarla test et"),
-          QKeySequence(Qt::CTRL | Qt::Key_T), &FrmProhibit::backTest);
+    menus.entry(test, "mnuTestBackTest", QStringLiteral("Seçimi geçmiş sonuçlarla test et"),
+                QKeySequence(Qt::CTRL | Qt::Key_T), &FrmProhibit::backTest);
 
-    QMenu* help = addMenu("mnuHelp", QStringLiteral("Yardım"));
-    entry(help, "mnuPurpose", QStringLiteral("Filtrelerin kullanılma amacı"), Qt::Key_F11,
-          &FrmProhibit::showPurpose);
-    entry(help, "mnuMeanings", QStringLiteral("Kullanılan terimlerin anlamları"), Qt::Key_F12,
-          &FrmProhibit::showMeanings);
-    entry(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon tuşları"), Qt::Key_F10,
-          &FrmProhibit::showFunctionKeys);
+    QMenu* help = menus.menu("mnuHelp", QStringLiteral("Yardım"));
+    menus.entry(help, "mnuPurpose", QStringLiteral("Filtrelerin kullanılma amacı"), Qt::Key_F11,
+                &FrmProhibit::showPurpose);
+    menus.entry(help, "mnuMeanings", QStringLiteral("Kullanılan terimlerin anlamları"), Qt::Key_F12,
+                &FrmProhibit::showMeanings);
+    menus.entry(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon tuşları"), Qt::Key_F10,
+                &FrmProhibit::showFunctionKeys);
     help->addSeparator();
-    entry(help, "mnuAbout", QStringLiteral("Program hakkında"), none, &FrmProhibit::showAbout);
-    entry(help, "mnuKatkilar", QStringLiteral("Katkılar"), none, &FrmProhibit::showCredits);
+    menus.entry(help, "mnuAbout", QStringLiteral("Program hakkında"), none, &FrmProhibit::showAbout);
+    menus.entry(help, "mnuKatkilar", QStringLiteral("Katkılar"), none, &FrmProhibit::showCredits);
 }
 
 bool FrmProhibit::handleKey(QKeyEvent* event) {

@@ -11,6 +11,7 @@
 #include "core/FileError.h"
 #include "core/ListUndo.h"
 #include "core/Numbers.h"
+#include "core/Program.h"
 #include "core/Random.h"
 #include "engine/ColumnEvaluator.h"
 #include "engine/ListBuilder.h"
@@ -19,6 +20,7 @@
 #include "engine/RunContext.h"
 #include "engine/SelectionFile.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,10 +30,6 @@
 namespace velmorix {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 DialogIcon iconOf(MessageIcon icon) {
     switch (icon) {
@@ -80,14 +78,14 @@ private:
 } // namespace
 
 void FrmProhibit::showMessage(const Message& message) {
-    dialogs().show(qs(message.text), qs(message.title), iconOf(message.icon));
+    dialogs().show(qtext(message.text), qtext(message.title), iconOf(message.icon));
 }
 
 void FrmProhibit::showLabels(const StatusLabels& labels) {
-    Label10->setText(qs(labels.Label10));
-    Label11->setText(qs(labels.Label11));
-    Label12->setText(qs(labels.Label12));
-    Label13->setText(qs(labels.Label13));
+    Label10->setText(qtext(labels.Label10));
+    Label11->setText(qtext(labels.Label11));
+    Label12->setText(qtext(labels.Label12));
+    Label13->setText(qtext(labels.Label13));
 }
 
 RunCallbacks FrmProhibit::runCallbacks(std::optional<BusyCursor>& busy) {
@@ -96,7 +94,7 @@ RunCallbacks FrmProhibit::runCallbacks(std::optional<BusyCursor>& busy) {
         // No wait cursor over a question.
         busy.reset();
         dialogs().beep();
-        const bool yes = dialogs().askYesNo(qs(question.text), qs(question.title));
+        const bool yes = dialogs().askYesNo(qtext(question.text), qtext(question.title));
         busy.emplace();
         return yes;
     };
@@ -104,7 +102,7 @@ RunCallbacks FrmProhibit::runCallbacks(std::optional<BusyCursor>& busy) {
         if (report.phase == 0)
             setWindowTitle(prohibittexts::windowTitle());
         else
-            showProgressTitle(qs(report.title));
+            showProgressTitle(qtext(report.title));
     };
     callbacks.labels = [this](const StatusLabels& labels) { showLabels(labels); };
     return callbacks;
@@ -142,7 +140,7 @@ void FrmProhibit::applyFilters(bool fromMenu) {
         return;
     readSelection();
     const Question question = listtexts::applyFiltersQuestion(fromMenu);
-    if (!dialogs().askYesNo(qs(question.text), qs(question.title)))
+    if (!dialogs().askYesNo(qtext(question.text), qtext(question.title)))
         return;
     FilterResult result;
     {
@@ -221,7 +219,7 @@ std::optional<std::array<int16_t, 6>> FrmProhibit::readColumn() {
     for (int k = 1; k <= 6; ++k) {
         // Read wide: 40000 is simply not a ball.
         const int64_t v = ValWhole(Text3[static_cast<std::size_t>(k - 1)]->text().toStdString());
-        if (!inRange(v, 1, 49)) {
+        if (!inRange(v, 1, kBalls)) {
             dialogs().beep();
             dialogs().show(prohibittexts::invalidBox(k), errorTitle(), DialogIcon::Exclamation);
             Text3[static_cast<std::size_t>(k - 1)]->setFocus();

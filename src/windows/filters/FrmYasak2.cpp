@@ -1,9 +1,13 @@
 #include "FrmYasak2.h"
 
+#include "core/Program.h"
+
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "engine/PairsFile.h"
 #include "platform/Dialogs.h"
+#include "windows/common/BallGrid.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowParts.h"
 
 #include <QCheckBox>
@@ -23,7 +27,7 @@ namespace velmorix {
 namespace {
 
 QString spacedTitle() {
-    return QStringLiteral(" VELMORIX 653 Dizimci u4.5");
+    return QLatin1Char(' ') + programTitle();
 }
 
 QString helpText() {
@@ -69,57 +73,21 @@ void FrmYasak2::buildControls() {
     layout->setContentsMargins(12, 8, 12, 10);
     layout->setSpacing(8);
 
-    auto* header = new QHBoxLayout;
-    Label1 = new QLabel(QStringLiteral("[ 1 ]"), central);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont big = Label1->font();
-    big.setPointSize(big.pointSize() + 5);
-    big.setBold(true);
-    Label1->setFont(big);
-    Label2 = new QLabel(QStringLiteral("F10 = Yardım"), central);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    header->addWidget(Label1);
-    header->addStretch(1);
-    header->addWidget(Label2, 0, Qt::AlignBottom);
-    layout->addLayout(header);
+    const BallWindowHeader header = addBallWindowHeader(central, layout, QStringLiteral("[ 1 ]"));
+    Label1 = header.title;
+    Label2 = header.help;
 
-    auto* frame = new QFrame(central);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
-    auto* grid = new QGridLayout(frame);
-    grid->setContentsMargins(10, 8, 10, 8);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(4);
-    QFont ballFont = font();
-    ballFont.setBold(true);
-    for (int i = 0; i < 49; ++i) {
-        auto* box = new QCheckBox(QString::number(i + 1), frame);
-        box->setObjectName(QStringLiteral("Check1_") + QString::number(i));
-        box->setFont(ballFont);
-        box->setMinimumWidth(box->sizeHint().width() + 6);
-        // A hidden box keeps its cell, so the grid does not shift from ball to ball.
-        QSizePolicy policy = box->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        box->setSizePolicy(policy);
-        colourByTick(box);
-        connect(box, &QCheckBox::toggled, this, [this, i](bool ticked) { boxToggled(i + 1, ticked); });
-        grid->addWidget(box, i / 7, i % 7);
-        Check1[static_cast<std::size_t>(i)] = box;
-    }
-    layout->addWidget(frame);
+    m_grid = new BallGrid(central);
+    m_grid->keepCellsWhenHidden(); // the grid does not shift from ball to ball
+    connect(m_grid, &BallGrid::toggled, this, &FrmYasak2::boxToggled);
+    layout->addWidget(m_grid);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
-    auto makeButton = [central](const char* name, const QString& caption) {
-        auto* button = new QPushButton(caption, central);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setAutoDefault(false);
-        return button;
-    };
-    Command1 = makeButton("Command1", QStringLiteral("Önceki"));
-    Command3 = makeButton("Command3", QStringLiteral("Sonraki"));
-    Command4 = makeButton("Command4", QStringLiteral("Kayıtla"));
-    Command2 = makeButton("Command2", QStringLiteral("Kapat"));
+    Command1 = makeNamedButton(central, "Command1", QStringLiteral("Önceki"));
+    Command3 = makeNamedButton(central, "Command3", QStringLiteral("Sonraki"));
+    Command4 = makeNamedButton(central, "Command4", QStringLiteral("Kayıtla"));
+    Command2 = makeNamedButton(central, "Command2", QStringLiteral("Kapat"));
     buttons->addWidget(Command1);
     buttons->addWidget(Command3);
     buttons->addWidget(Command4);
@@ -148,7 +116,7 @@ bool FrmYasak2::handleKey(QKeyEvent* event) {
         showBall(1);
         return true;
     case Qt::Key_End:
-        showBall(49);
+        showBall(kBalls);
         return true;
     case Qt::Key_F1:
         load();
@@ -188,20 +156,19 @@ bool FrmYasak2::readFile() {
     m_pairs.clear();
     // Both orientations: a record written the other way round (b, a) by hand
     // is the same pair and must not be lost on the next save.
-    for (int a = 1; a <= 49; ++a)
-        for (int b = 1; b <= 49; ++b)
+    for (int a = 1; a <= kBalls; ++a)
+        for (int b = 1; b <= kBalls; ++b)
             if (a != b && stored(a, b) > 0)
                 m_pairs(a, b) = -1;
     return true;
 }
 
 void FrmYasak2::showBall(int ball) {
-    m_current = std::clamp(ball, 1, 49);
+    m_current = std::clamp(ball, 1, kBalls);
     const int k = m_current;
-    Label1->setText(QStringLiteral("[") + QString::fromStdString(Str(k)) + QStringLiteral(" ]"));
-    setWindowTitle(QString::fromStdString(Str(k)) +
-                   QStringLiteral(" ile yanyana gelmesi yasak olan toplar."));
-    for (int i = 1; i <= 49; ++i) {
+    Label1->setText(QStringLiteral("[") + qnumber(k) + QStringLiteral(" ]"));
+    setWindowTitle(qnumber(k) + QStringLiteral(" ile yanyana gelmesi yasak olan toplar."));
+    for (int i = 1; i <= kBalls; ++i) {
         QCheckBox* b = box(i);
         b->setVisible(i != k);
         if (i == k)
@@ -218,7 +185,10 @@ void FrmYasak2::showBall(int ball) {
 void FrmYasak2::boxToggled(int ball, bool ticked) {
     if (ball != m_current)
         m_pairs(ball, m_current) = m_pairs(m_current, ball) = ticked ? -1 : 0;
-    colourByTick(box(ball));
+}
+
+QCheckBox* FrmYasak2::box(int ball) const {
+    return m_grid->box(ball);
 }
 
 void FrmYasak2::previousBall() {
@@ -250,7 +220,7 @@ void FrmYasak2::save() {
     dialogs().beep();
     PairTable counts;
     for (int a = 1; a <= 48; ++a)
-        for (int b = a + 1; b <= 49; ++b)
+        for (int b = a + 1; b <= kBalls; ++b)
             if (isForbidden(a, b))
                 counts(a, b) = counts(b, a) = 1;
     if (!guarded([&] { writePairsFromCounts(dir(), counts, 1, false); }))

@@ -3,20 +3,19 @@
 #include "core/AppState.h"
 #include "windows/common/VelmorixWindow.h"
 
-#include <array>
-
 class QCheckBox;
 class QLabel;
 class QPushButton;
 
 namespace velmorix {
 
+class BallGrid;
+
 // The forbidden pairs editor: for one ball at a time, the balls that may not
 // stand beside it in a column. The window keeps the whole pair set in a table
 // of its own and writes VELMORIX.YS2 only on save.
 //
-// The box array Check1 (index 0..48 for balls 1..49) is found by objectName
-// "Check1_<index>".
+// The boxes are found by objectName "Check1_<index>", index 0 for ball 1.
 class FrmYasak2 final : public VelmorixWindow {
     Q_OBJECT
 public:
@@ -37,14 +36,14 @@ public:
 
     int currentBall() const { return m_current; }
     bool isForbidden(int a, int b) const { return m_pairs(a, b) == -1 || m_pairs(b, a) == -1; }
-    QCheckBox* box(int ball) const { return Check1[static_cast<std::size_t>(ball - 1)]; }
+    QCheckBox* box(int ball) const;
 
 private:
     void buildControls();
     void boxToggled(int ball, bool ticked);
     bool readFile(); // false: no pair in the file, nothing changed
 
-    std::array<QCheckBox*, 49> Check1{};
+    BallGrid* m_grid = nullptr; // the boxes Check1
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

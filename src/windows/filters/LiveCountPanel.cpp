@@ -8,6 +8,7 @@
 #include "engine/BackTest.h"
 #include "engine/LiveCountWorker.h"
 #include "engine/SelectionControls.h"
+#include "windows/common/Text.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -22,10 +23,6 @@
 namespace velmorix {
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QString waitingText() {
     return QStringLiteral("Tahmini Uygun Kombinasyon :");
@@ -134,15 +131,15 @@ void LiveCountPanel::acceptResult(uint64_t generation, const LiveCountResult& re
     m_label->setEnabled(true);
     if (!result.error.empty()) {
         m_label->setText(QStringLiteral("Tahmini Uygun Kombinasyon = ?"));
-        m_label->setToolTip(qs(result.error).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+        m_label->setToolTip(qtext(result.error).replace(QLatin1Char('\r'), QLatin1Char('\n')));
         m_table->setRowCount(0);
         m_table->setEnabled(true);
         return;
     }
-    m_label->setText(qs(liveCountLabel(result.survivors)));
+    m_label->setText(qtext(liveCountLabel(result.survivors)));
     if (!result.noList.empty()) {
         // What a build does with this bag: no list, this message instead.
-        const QString message = qs(result.noList).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        const QString message = qtext(result.noList).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         m_label->setToolTip(message);
         m_table->setRowCount(0);
         m_table->insertRow(0);
@@ -153,7 +150,7 @@ void LiveCountPanel::acceptResult(uint64_t generation, const LiveCountResult& re
         m_table->setEnabled(true);
         return;
     }
-    m_label->setToolTip(QStringLiteral("Torba ve bankodaki") + qs(Str(result.total)) +
+    m_label->setToolTip(QStringLiteral("Torba ve bankodaki") + qtext(Str(result.total)) +
                         QStringLiteral(" kombinasyondan, şu anki filtre seçimiyle yeni listede kalacak "
                                        "kolon sayısı."));
     if (result.partsDone)
@@ -174,13 +171,13 @@ void LiveCountPanel::showParts(const LiveCountResult& result) {
         m_table->setItem(row, 1, countItem);
     };
     for (const PartCount& part : result.parts) {
-        const QString name = qs(part.name);
+        const QString name = qtext(part.name);
         const QString count = QString::number(part.removed);
         const int64_t of =
             part.part == FilterPart::RepetitionBan ? result.survivors + part.removed : result.total;
         addRow(name, count,
-               name + QStringLiteral(":") + qs(Str(part.removed)) + QStringLiteral(" kolon (%") +
-                   qs(percentText(part.removed, of)) + QStringLiteral(")"));
+               name + QStringLiteral(":") + qtext(Str(part.removed)) + QStringLiteral(" kolon (%") +
+                   qtext(percentText(part.removed, of)) + QStringLiteral(")"));
     }
     if (result.parts.empty())
         addRow(QStringLiteral("Seçili filtre yok"), QString(), QString());

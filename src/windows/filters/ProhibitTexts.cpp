@@ -1,6 +1,8 @@
 #include "ProhibitTexts.h"
 
 #include "core/Numbers.h"
+#include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 
 #include <QStringList>
 
@@ -8,33 +10,29 @@ namespace velmorix::prohibittexts {
 
 namespace {
 
-QString str(int64_t v) {
-    return QString::fromStdString(Str(v));
-}
-
 const QString Warning = QStringLiteral(
     "UYARI! 'EVET' derseniz kombinasyon listesi ve aktif toplar (torba ve banko seçimi) etkilenecek...");
 
 } // namespace
 
 QString windowTitle() {
-    return QStringLiteral("VELMORIX 653 Dizimci u4.5  [ YASAKLAR & ZORUNLULUKLAR ]");
+    return programTitle() + QStringLiteral("  [ YASAKLAR & ZORUNLULUKLAR ]");
 }
 QString spacedProgramTitle() {
-    return QStringLiteral(" VELMORIX 653 Dizimci u4.5");
+    return QLatin1Char(' ') + programTitle();
 }
 QString playedTitle() {
-    return QStringLiteral(" VELMORIX 653 DİZİMCİ Uyarlama 4.5");
+    return QLatin1Char(' ') + programTitleLong();
 }
 QString refusedDrawTitle() {
-    return QStringLiteral("! VELMORIX 653 Dizimci u4.5 !");
+    return QStringLiteral("! ") + programTitle() + QStringLiteral(" !");
 }
 
 QString invalidBox(int box) {
-    return str(box) + QStringLiteral(". kutudaki sayı geçerli değil! (Doğru girin!)");
+    return qnumber(box) + QStringLiteral(". kutudaki sayı geçerli değil! (Doğru girin!)");
 }
 QString repeatedBox(int box, int same) {
-    return str(box) + QStringLiteral(". kutudaki sayı") + str(same) +
+    return qnumber(box) + QStringLiteral(". kutudaki sayı") + qnumber(same) +
            QStringLiteral(". kutudaki ile aynı! (Değiştirin!)");
 }
 QString bankerQuestion() {
@@ -46,7 +44,7 @@ QString bagQuestion() {
                           "Test (torba koşulu ihmal edilerek) devam etsin mi?");
 }
 QString columnFits(int sum) {
-    return QStringLiteral("Test edilen Kombinasyon koşullara uygun.\r\rSayı Toplamı= ") + str(sum);
+    return QStringLiteral("Test edilen Kombinasyon koşullara uygun.\r\rSayı Toplamı= ") + qnumber(sum);
 }
 QString columnFails() {
     return QStringLiteral("Test edilen Kombinasyon koşullara uygun değil.");
@@ -62,7 +60,8 @@ QString savePlayedQuestion() {
                           "kayıtlamak) istiyormusunuz ?");
 }
 QString playedSaved(int recordNumber) {
-    return QStringLiteral("Kolon VELMORIX.OKL dosyasına kayıtlandı.\r\rKayıt Numarası=") + str(recordNumber);
+    return QStringLiteral("Kolon VELMORIX.OKL dosyasına kayıtlandı.\r\rKayıt Numarası=") +
+           qnumber(recordNumber);
 }
 QString tooFewBalls() {
     return QStringLiteral("En az 6 top seçmeniz gerekir !");
@@ -77,13 +76,13 @@ QString resultsToBankersQuestion() {
            Warning;
 }
 QString bagSize(int balls) {
-    return QStringLiteral("Torbada") + str(balls) + QStringLiteral(" top var.");
+    return QStringLiteral("Torbada") + qnumber(balls) + QStringLiteral(" top var.");
 }
 QString oneBanker(int ball) {
-    return QStringLiteral("Banko Top:") + str(ball);
+    return QStringLiteral("Banko Top:") + qnumber(ball);
 }
 QString twoBankers(int first, int second) {
-    return QStringLiteral("Banko Toplar:") + str(first) + QStringLiteral(" ,") + str(second);
+    return QStringLiteral("Banko Toplar:") + qnumber(first) + QStringLiteral(" ,") + qnumber(second);
 }
 QString saveBallsQuestion() {
     return QStringLiteral("Topları VELMORIX.DAT dosyasına kayıtlamak istiyormusunuz ?");
@@ -167,7 +166,7 @@ QString meanings() {
 
 QString about() {
     return QStringList{
-        QStringLiteral("VELMORIX 653 Dizimci u4.5"),
+        programTitle(),
         QStringLiteral("Bu program, 6/49 Sayısal Loto programının filtreleme (dizimci) uyarlamasıdır."),
         QStringLiteral(
             "Program bir oyun değildir. Rastgele yada formüllü olarak oluşturulan kombinasyon "

@@ -1,5 +1,7 @@
 #include "ResultsToBalls.h"
 
+#include "core/Program.h"
+
 #include "analysis/AutoSelection.h"
 #include "analysis/RepetitionCounts.h"
 #include "core/ColumnFile.h"
@@ -22,7 +24,7 @@ BankoList bankersFromDraws(const DrawCounts& counts, int bagSize) {
     const int most = bagSize < 35 ? 1 : 2;
     BankoList bankers;
     for (int32_t c = 0; c <= counts.results && bankers.empty(); ++c)
-        for (int b = 1; b <= 49 && bankers.count() < most; ++b)
+        for (int b = 1; b <= kBalls && bankers.count() < most; ++b)
             if (counts.ball[static_cast<std::size_t>(b)] == c)
                 bankers.push(b);
     return bankers;

@@ -2,6 +2,7 @@
 
 #include "core/BallList.h"
 #include "core/DataDir.h"
+#include "core/Program.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +13,7 @@ namespace velmorix {
 // results there are. A hand-made record with a ball outside 1..49 or a repeated
 // ball counts nothing.
 struct DrawCounts {
-    std::array<int32_t, 50> ball{};
+    std::array<int32_t, kBalls + 1> ball{};
     int32_t results = 0;
 };
 DrawCounts countDraws(const DataDir& dir);

@@ -3,6 +3,7 @@
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 
 namespace velmorix {
 
@@ -52,8 +53,8 @@ void EditableListWindow::changeColumn() {
     if (!dialogs().askYesNo(QStringLiteral("< ") + six->text + QStringLiteral(" > ") + m_edit.objectWord +
                                 QLatin1Char(' ') + m_edit.fileWords +
                                 QStringLiteral(" dosyasına kayıtlamak istiyormusunuz?"),
-                            QString::fromStdString(Str(number)) + QStringLiteral(" numaralı ") +
-                                m_edit.columnWord + QStringLiteral(" değişikliği ?")))
+                            qnumber(number) + QStringLiteral(" numaralı ") + m_edit.columnWord +
+                                QStringLiteral(" değişikliği ?")))
         return;
     guarded([&] {
         ColumnRecord r;

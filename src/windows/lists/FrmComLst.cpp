@@ -7,6 +7,8 @@
 #include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/ResultsRequest.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QKeyEvent>
@@ -19,9 +21,6 @@ QString randomizerTitle() {
 }
 QString blankProgramTitle() {
     return QLatin1Char(' ') + programTitle();
-}
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
 }
 QString entryTitle() {
     return QStringLiteral("Kolon SİLME");
@@ -140,7 +139,7 @@ void FrmComLst::eliminateByNumbers(bool wanted) {
     const auto balls = parseBallEntry(answer->toStdString());
     if (!balls)
         return;
-    const QString list = text(ballListText(*balls));
+    const QString list = qtext(ballListText(*balls));
     const bool several = ballCount(*balls) >= 2;
     QString question = QStringLiteral("'") + list;
     if (!wanted)
@@ -177,7 +176,7 @@ void FrmComLst::eliminateByUnwantedPair() {
         return;
     dialogs().beep();
     if (!dialogs().askYesNo(
-            QStringLiteral("'") + text(pair->shown) +
+            QStringLiteral("'") + qtext(pair->shown) +
                 QStringLiteral("' numaralı topların (ikisinin de) yer aldığı kolonları silmek "
                                "istiyormusunuz?"),
             blankProgramTitle()))
@@ -213,7 +212,7 @@ void FrmComLst::eliminateByWantedPairs() {
         return;
     dialogs().beep();
     if (!dialogs().askYesNo(
-            QStringLiteral("'") + text(pairs->shown) +
+            QStringLiteral("'") + qtext(pairs->shown) +
                 QStringLiteral("'  ikililerinin hiç bulunmadığı kolonları silmek istiyormusunuz?"),
             blankProgramTitle()))
         return;
@@ -230,14 +229,14 @@ void FrmComLst::runElimination(const std::string& undoName, const ColumnTest& su
     progress.judging = [&](int32_t remaining, int32_t position) {
         const bool last = position == count;
         if (gate.due(last))
-            showProgressTitle(phase1 + text(Str(remaining)) + QStringLiteral(" [") + text(Str(position)) +
+            showProgressTitle(phase1 + qtext(Str(remaining)) + QStringLiteral(" [") + qtext(Str(position)) +
                                   QStringLiteral(" ]"),
                               last);
     };
     progress.writing = [&](int32_t written, int32_t remaining) {
         const bool last = written == remaining;
         if (gate.due(last))
-            showProgressTitle(phase2 + text(Str(written)) + QStringLiteral(" [") + text(Str(remaining)) +
+            showProgressTitle(phase2 + qtext(Str(written)) + QStringLiteral(" [") + qtext(Str(remaining)) +
                                   QStringLiteral(" ]"),
                               last);
     };
@@ -258,8 +257,7 @@ void FrmComLst::showStatistics() {
     if (count < 1)
         return;
     if (count <= StatisticsLimit) {
-        state().ResultsDialogSubMode = 1;
-        context().windows.open(WindowId::ResFilt);
+        ResultsRequest::open(context(), ResultsSource::CombinationList);
         return;
     }
     dialogs().beep();

@@ -7,6 +7,7 @@
 #include "core/Numbers.h"
 #include "core/Random.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QGridLayout>
@@ -24,13 +25,10 @@ QString caption() {
     return QStringLiteral("6/49 Rastgele Kolon Listesi");
 }
 QString versionTitle() {
-    return QStringLiteral(" VELMORIX 653 DİZİMCİ Uyarlama 4.5");
-}
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
+    return QLatin1Char(' ') + programTitleLong();
 }
 QString number(int64_t n) {
-    return text(digits(n));
+    return qtext(digits(n));
 }
 } // namespace
 
@@ -137,7 +135,7 @@ void FrmRnd::generate() {
     if (Option2->isChecked()) {
         // Compared this way round so that a huge typed count cannot overflow.
         if (wanted > int64_t{RandomListLimit} - m_existingCount) {
-            refuse(QStringLiteral("En çok") + text(Str(RandomListLimit - m_existingCount)) +
+            refuse(QStringLiteral("En çok") + qtext(Str(RandomListLimit - m_existingCount)) +
                    QStringLiteral(" kolon ekleyebilirsiniz!"));
             return;
         }
@@ -153,12 +151,12 @@ void FrmRnd::generate() {
         const bool done = guarded([&] {
             appendRandomList(
                 dir(), s.BagBalls, s.BankoBalls, context().random, count, [&](int32_t record, int32_t added) {
-                    showProgressTitle(QStringLiteral("KOLON=") + text(Str(record)) + QStringLiteral("  [") +
+                    showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(record)) + QStringLiteral("  [") +
                                       number(added) + QStringLiteral("]"));
                 });
         });
         if (done)
-            finish(text(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına eklendi."));
+            finish(qtext(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına eklendi."));
         else
             setWindowTitle(caption());
         return;
@@ -180,11 +178,11 @@ void FrmRnd::generate() {
     const auto count = static_cast<int32_t>(wanted);
     const bool done = guarded([&] {
         writeNewRandomList(dir(), s.BagBalls, s.BankoBalls, context().random, count, [&](int32_t record) {
-            showProgressTitle(QStringLiteral("KOLON=") + text(Str(record)));
+            showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(record)));
         });
     });
     if (done)
-        finish(text(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."));
+        finish(qtext(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."));
     else
         setWindowTitle(caption());
 }

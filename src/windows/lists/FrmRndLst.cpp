@@ -8,6 +8,7 @@
 #include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QResizeEvent>
@@ -16,10 +17,7 @@ namespace velmorix {
 
 namespace {
 QString versionTitle() {
-    return QStringLiteral(" VELMORIX 653 DİZİMCİ Uyarlama 4.5");
-}
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
+    return QLatin1Char(' ') + programTitleLong();
 }
 } // namespace
 
@@ -119,8 +117,8 @@ void FrmRndLst::eliminateByChaos() {
     progress.judging = [&](int32_t record, int32_t kept) {
         const bool last = record == count;
         if (gate.due(last))
-            showProgressTitle(QStringLiteral("Kayıt: ") + text(Str(record)) + QStringLiteral("  Uygun:") +
-                                  text(Str(kept)),
+            showProgressTitle(QStringLiteral("Kayıt: ") + qtext(Str(record)) + QStringLiteral("  Uygun:") +
+                                  qtext(Str(kept)),
                               last);
     };
     progress.writing = [&](int32_t written, int32_t kept) {
@@ -130,15 +128,15 @@ void FrmRndLst::eliminateByChaos() {
         }
         const bool last = written == kept;
         if (gate.due(last))
-            showProgressTitle(QStringLiteral("Kayıtlanan=") + text(Str(written)) +
-                                  QStringLiteral(" [ Toplam=") + text(Str(kept)) + QStringLiteral(" ]"),
+            showProgressTitle(QStringLiteral("Kayıtlanan=") + qtext(Str(written)) +
+                                  QStringLiteral(" [ Toplam=") + qtext(Str(kept)) + QStringLiteral(" ]"),
                               last);
     };
     int32_t written = 0;
     if (!guarded([&] { written = eliminateRandomListByChaos(dir(), randomListChaosRule(), progress); }))
         return;
     dialogs().beep();
-    dialogs().show(text(Str(written)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."),
+    dialogs().show(qtext(Str(written)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."),
                    QLatin1Char(' ') + programTitle(), DialogIcon::None);
     setWindowTitle(QStringLiteral("RASTGELE KOLON LİSTESİ   [ F10= YARDIM ]"));
 }
@@ -159,7 +157,7 @@ void FrmRndLst::saveAsCombinationList() {
     if (!done)
         return;
     dialogs().beep();
-    dialogs().show(text(Str(recordCount(dir(), files::List))) +
+    dialogs().show(qtext(Str(recordCount(dir(), files::List))) +
                        QStringLiteral(" kolon 'VELMORIX.LST' dosyasına kayıtlandı."),
                    versionTitle(), DialogIcon::None);
 }

@@ -9,6 +9,7 @@
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/PrintJob.h"
+#include "windows/common/Text.h"
 
 namespace velmorix {
 
@@ -97,7 +98,7 @@ void FrmYsk6::writeText() {
     const bool done = guarded([&] {
         length = writeSextetReport(dir(), context().clock, [&](int64_t bytes) {
             if (gate.due())
-                showProgressTitle(QStringLiteral("BYTE=") + QString::fromStdString(Str(bytes)));
+                showProgressTitle(QStringLiteral("BYTE=") + qnumber(bytes));
         });
     });
     // The writing ran through every record: the page drawn next is the last one.

@@ -1,5 +1,7 @@
 #include "ListCanvas.h"
 
+#include "core/Program.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,16 +32,16 @@ void ListCanvas::setLines(std::vector<PageLine> lines) {
 }
 
 int ListCanvas::toPixelsX(int twips) const {
-    return twips * logicalDpiX() / 1440;
+    return twips * logicalDpiX() / kTwipsPerInch;
 }
 int ListCanvas::toPixelsY(int twips) const {
-    return twips * logicalDpiY() / 1440;
+    return twips * logicalDpiY() / kTwipsPerInch;
 }
 int ListCanvas::toTwipsX(int pixels) const {
-    return pixels * 1440 / logicalDpiX();
+    return pixels * kTwipsPerInch / logicalDpiX();
 }
 int ListCanvas::toTwipsY(int pixels) const {
-    return pixels * 1440 / logicalDpiY();
+    return pixels * kTwipsPerInch / logicalDpiY();
 }
 
 int ListCanvas::textEndX(int x, const QString& text) const {

@@ -1,11 +1,14 @@
 #include "PagedListWindow.h"
 
+#include "core/Program.h"
+
 #include "analysis/ListEntryParsing.h"
 #include "analysis/ListPaging.h"
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 
 #include <QKeyEvent>
 #include <QPointer>
@@ -134,8 +137,7 @@ void PagedListWindow::drawPage() {
     }
     firstShown() = page.firstShown;
     m_pageNumber = page.pageNumber;
-    setWindowTitle(m_texts.pagePrefix + QString::fromStdString(Str(page.pageNumber)) +
-                   QStringLiteral("  [ F10= Yardım ]"));
+    setWindowTitle(m_texts.pagePrefix + qnumber(page.pageNumber) + QStringLiteral("  [ F10= Yardım ]"));
 
     std::vector<PageLine> lines;
     lines.reserve(page.records.size());
@@ -145,11 +147,10 @@ void PagedListWindow::drawPage() {
         PageLine line;
         line.number = page.firstShown + static_cast<int32_t>(i) + 1;
         line.y = ListCanvas::FirstLineY + static_cast<int>(i) * lineHeight;
-        line.label =
-            QStringLiteral("Kolon -") + QString::fromStdString(Str(line.number)) + QStringLiteral(" : ");
+        line.label = QStringLiteral("Kolon -") + qnumber(line.number) + QStringLiteral(" : ");
         line.ballsX = ballsStartFor(m_canvas->textEndX(ListCanvas::LabelX, line.label));
         for (std::size_t k = 0; k < 6; ++k)
-            line.balls[k] = QString::fromStdString(Str(r.Ball[k])) + QStringLiteral("  ");
+            line.balls[k] = qnumber(r.Ball[k]) + QStringLiteral("  ");
         line.bracket = QString::fromStdString(bracketText(bracketValue(r)));
         lines.push_back(std::move(line));
     }
@@ -219,7 +220,7 @@ PagedListWindow::askSixBalls(const QString& prompt, const QString& title, const 
         if (ballCount(*balls) == 6) {
             SixBalls six;
             std::size_t k = 0;
-            for (int b = 1; b <= 49; ++b)
+            for (int b = 1; b <= kBalls; ++b)
                 if ((*balls >> b) & 1U)
                     six.balls[k++] = static_cast<int16_t>(b);
             six.text = QString::fromStdString(ballListText(*balls));

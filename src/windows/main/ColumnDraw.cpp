@@ -1,5 +1,7 @@
 #include "ColumnDraw.h"
 
+#include "core/Program.h"
+
 #include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/Random.h"
@@ -31,7 +33,7 @@ void repairFromBag(const AppState& state, std::array<int16_t, 7>& column) {
             continue;
         for (int i = 1; i <= state.BagBalls.count(); ++i) {
             const int16_t candidate = state.BagBalls[i];
-            if (candidate >= 1 && candidate <= 49 && !state.BankoBalls.contains(candidate) &&
+            if (candidate >= 1 && candidate <= kBalls && !state.BankoBalls.contains(candidate) &&
                 !appearsBefore(column, j, candidate)) {
                 ball = candidate;
                 break;

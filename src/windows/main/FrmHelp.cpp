@@ -1,9 +1,10 @@
 #include "FrmHelp.h"
 
 #include "HelpPicture.h"
-#include "Placement.h"
+#include "core/Program.h"
 #include "core/Random.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Placement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -20,10 +21,8 @@ namespace velmorix {
 
 namespace {
 
-constexpr int TwipsPerPixel = 15; // at 96 dots per inch
-
 constexpr int px(int twips) {
-    return twips / TwipsPerPixel;
+    return twips / kTwipsPerPixel;
 }
 
 // Picture2 slides between these tops (twips).
@@ -57,7 +56,7 @@ FrmHelp::FrmHelp(AppContext& context, QWidget* parent) : VelmorixWindow(context,
     setWindowTitle(QStringLiteral("Yardım - ") + programTitle());
     buildControls();
     setFixedSize(640, 440);
-    centreOnScreen(this);
+    placeCentred(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

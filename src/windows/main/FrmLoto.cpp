@@ -1,6 +1,5 @@
 #include "FrmLoto.h"
 
-#include "Placement.h"
 #include "core/AppState.h"
 #include "core/BallsFile.h"
 #include "core/Clock.h"
@@ -8,6 +7,9 @@
 #include "core/Numbers.h"
 #include "core/Random.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Placement.h"
+#include "windows/common/ResultsRequest.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowParts.h"
 #include "windows/common/WindowRegistry.h"
 
@@ -59,7 +61,7 @@ FrmLoto::FrmLoto(AppContext& context, QWidget* parent) : VelmorixWindow(context,
     buildControls();
     buildMenus();
     setFixedSize(sizeHint());
-    centreOnScreen(this);
+    placeCentred(this);
 }
 
 QString FrmLoto::statusText() {
@@ -119,7 +121,7 @@ void FrmLoto::buildControls() {
 
     Label8 = new QLabel(central);
     Label8->setObjectName(QStringLiteral("Label8"));
-    Label8->setText(QStringLiteral("VELMORIX 653 Dizimci u4.5"));
+    Label8->setText(programTitle());
     Label8->setToolTip(QStringLiteral("Sürüm 4.5 - Derleme 2005.07.10"));
     Label8->setFrameShape(QFrame::Panel);
     Label8->setFrameShadow(QFrame::Sunken);
@@ -136,26 +138,18 @@ void FrmLoto::buildControls() {
 
 QAction* FrmLoto::addEntry(QMenu* menu, const char* name, const QString& caption, void (FrmLoto::*command)(),
                            const QKeySequence& key) {
-    QAction* action = addMenuEntry(menu, name, caption, key);
-    connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
-    return action;
+    return MenuBuilder(this).entry(menu, name, caption, key, command);
 }
 
 QAction* FrmLoto::addOpener(QMenu* menu, const char* name, const QString& caption, WindowId id,
                             const QKeySequence& key) {
-    QAction* action = addMenuEntry(menu, name, caption, key);
-    connect(action, &QAction::triggered, this, [this, id] { openWindow(id); });
-    return action;
+    return MenuBuilder(this).entry(menu, name, caption, key, [this, id] { openWindow(id); });
 }
 
 void FrmLoto::buildMenus() {
-    auto addMenu = [this](const char* name, const QString& title) {
-        QMenu* menu = menuBar()->addMenu(title);
-        menu->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
+    const MenuBuilder menus(this);
 
-    QMenu* column = addMenu("mnuColumn", QStringLiteral("Kolon"));
+    QMenu* column = menus.menu("mnuColumn", QStringLiteral("Kolon"));
     addEntry(column, "RandomColumn", QStringLiteral("Rastgele Bir Kolon Göster"), &FrmLoto::drawRandomColumn,
              Qt::Key_F1);
     addEntry(column, "RndComListColumn", QStringLiteral("VELMORIX.LST Dosyasından Rastgele Kolon Göster"),
@@ -167,17 +161,17 @@ void FrmLoto::buildMenus() {
     column->addSeparator();
     addEntry(column, "mnuExit", QStringLiteral("Çıkış"), &FrmLoto::endProgram);
 
-    QMenu* bag = addMenu("mnuBag", QStringLiteral("Torba"));
+    QMenu* bag = menus.menu("mnuBag", QStringLiteral("Torba"));
     addEntry(bag, "LoadBalls", QStringLiteral("Topları VELMORIX.DAT Dosyasından Yükle"), &FrmLoto::loadBalls);
     addOpener(bag, "OpenBag", QStringLiteral("Top Seçme Penceresini Aç"), WindowId::Balls, Qt::Key_F2);
 
-    QMenu* banko = addMenu("mnuBanko", QStringLiteral("Banko"));
+    QMenu* banko = menus.menu("mnuBanko", QStringLiteral("Banko"));
     addEntry(banko, "LoadBankoBalls", QStringLiteral("Bankoyu VELMORIX.DAT Dosyasından Yükle"),
              &FrmLoto::loadBankoBalls);
     addOpener(banko, "OpenBankoWindow", QStringLiteral("Banko Top Seçme Penceresini Aç"), WindowId::Banko,
               Qt::Key_F3);
 
-    QMenu* list = addMenu("mnuList", QStringLiteral("Liste"));
+    QMenu* list = menus.menu("mnuList", QStringLiteral("Liste"));
     addOpener(list, "ListRnd", QStringLiteral("Rastgele Kolon Listesi Oluştur"), WindowId::Rnd);
     addEntry(list, "mnuShowRndList", QStringLiteral("Rastgele Kolon Listesini Göster"),
              &FrmLoto::showRandomList);
@@ -186,17 +180,15 @@ void FrmLoto::buildMenus() {
     addEntry(list, "ShowPlayingList", QStringLiteral("Oynanan Kolonları Göster"),
              &FrmLoto::showPlayedColumns);
 
-    QMenu* dizimci = addMenu("mnuDizimci", QStringLiteral("6/49 Dizimci"));
-    QAction* filters =
-        addMenuEntry(dizimci, "OpenFilters", QStringLiteral("Filtreler (Formül) Penceresini Aç"), Qt::Key_F7);
-    connect(filters, &QAction::triggered, this, [this] { openInsteadOfThis(WindowId::Prohibit); });
-    QAction* grouping = addMenuEntry(dizimci, "OpenArbitraryGrpWin",
-                                     QStringLiteral("Keyfi Guruplama Penceresini Aç"), Qt::Key_F6);
-    connect(grouping, &QAction::triggered, this, [this] { openInsteadOfThis(WindowId::ArbitGrp); });
+    QMenu* dizimci = menus.menu("mnuDizimci", QStringLiteral("6/49 Dizimci"));
+    menus.entry(dizimci, "OpenFilters", QStringLiteral("Filtreler (Formül) Penceresini Aç"), Qt::Key_F7,
+                [this] { openInsteadOfThis(WindowId::Prohibit); });
+    menus.entry(dizimci, "OpenArbitraryGrpWin", QStringLiteral("Keyfi Guruplama Penceresini Aç"), Qt::Key_F6,
+                [this] { openInsteadOfThis(WindowId::ArbitGrp); });
     addOpener(dizimci, "mnuKuantum", QStringLiteral("Kuantum İşlemleri Penceresini Aç"), WindowId::KuantFlt,
               Qt::Key_F12);
 
-    QMenu* results = addMenu("mnuResults", QStringLiteral("Sonuçlar"));
+    QMenu* results = menus.menu("mnuResults", QStringLiteral("Sonuçlar"));
     addOpener(results, "ShowResults", QStringLiteral("Sonuçlar Penceresini Aç"), WindowId::Results);
     addEntry(results, "ShowReps", QStringLiteral("Topların Tekrar Sayılarını Göster"),
              &FrmLoto::showRepetitions);
@@ -347,7 +339,7 @@ void FrmLoto::saveColumn() {
                 throw;
             }
         }
-        Label8->setText(QStringLiteral("Kolon kayıtlandı... Kayıt No=") + QString::fromStdString(Str(n + 1)));
+        Label8->setText(QStringLiteral("Kolon kayıtlandı... Kayıt No=") + qnumber(n + 1));
     });
 }
 
@@ -402,9 +394,7 @@ void FrmLoto::showPlayedColumns() {
 void FrmLoto::showRepetitions() {
     if (dir().fileSize(files::Results) < 16)
         return;
-    state().ResultsDialogSubMode = 0;
-    state().ResultsDialogMode = dialogmode::Repetitions;
-    openWindow(WindowId::ResFilt);
+    ResultsRequest::open(context(), ResultsSource::Results, dialogmode::Repetitions);
 }
 
 void FrmLoto::testResults() {
@@ -415,10 +405,9 @@ void FrmLoto::testResults() {
             QStringLiteral("SAYISAL LOTO sonuçlarının DİZİMCİ 4 kaos filtrelerine uygunluğunu test "
                            "etmek istiyormusunuz?\r\r( Evet cevabı verirseniz, test sonuçları "
                            "'VELMORIX.TXT' dosyasına yazılacak. )"),
-            QStringLiteral("VELMORIX 653 DİZİMCİ Uyarlama 4.5")))
+            programTitleLong()))
         return;
-    state().ResultsDialogSubMode = 4;
-    openWindow(WindowId::ResFilt);
+    ResultsRequest::open(context(), ResultsSource::ChaosTest);
 }
 
 void FrmLoto::openWindow(WindowId id) {

@@ -1,5 +1,7 @@
 #include "HelpPicture.h"
 
+#include "core/Program.h"
+
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -84,7 +86,7 @@ void HelpPicture::paintTicket(QPainter& painter) const {
     QFont number(QStringLiteral("DejaVu Sans"));
     number.setPixelSize(static_cast<int>(cellH * 0.45));
     painter.setFont(number);
-    for (int ball = 1; ball <= 49; ++ball) {
+    for (int ball = 1; ball <= kBalls; ++ball) {
         const int row = (ball - 1) / 7;
         const int col = (ball - 1) % 7;
         const QRectF cell(grid.left() + col * cellW + 1.5, grid.top() + row * cellH + 1.5, cellW - 3,

@@ -1,5 +1,7 @@
 #include "FrmArbitGrp.h"
 
+#include "core/Program.h"
+
 #include "MethodParts.h"
 
 #include "core/AppState.h"
@@ -7,6 +9,8 @@
 #include "core/Numbers.h"
 #include "core/SafeFile.h"
 #include "platform/Dialogs.h"
+#include "windows/common/BallGrid.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowParts.h"
 #include "windows/common/WindowRegistry.h"
 
@@ -28,24 +32,19 @@
 
 namespace velmorix {
 
-using methods::centreOnScreen;
-
 namespace {
 
 constexpr int32_t RandomListLimit = 32767;
 
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
 // The two product lines of this window's boxes.
 QString upperTitle() {
-    return QStringLiteral(" VELMORIX 653 DİZİMCİ Uyarlama 4.5");
+    return QLatin1Char(' ') + programTitleLong();
 }
 QString questionTitle() {
-    return QStringLiteral("VELMORIX 653 DİZİMCİ Uyarlama 4.5");
+    return programTitleLong();
 }
 QString groupingTitle() {
-    return QStringLiteral("VELMORIX 653 Dizimci u4.5 [ Keyfi Guruplama ]");
+    return programTitle() + QStringLiteral(" [ Keyfi Guruplama ]");
 }
 QString ruleText() {
     return QStringLiteral(
@@ -70,15 +69,15 @@ FrmArbitGrp::FrmArbitGrp(AppContext& context, QWidget* parent) : VelmorixWindow(
     buildMenus();
     selectGroup(1);
     setFixedSize(sizeHint());
-    centreOnScreen(this);
+    placeCentred(this);
 }
 
 QString FrmArbitGrp::openingCaption() {
-    return QStringLiteral("VELMORIX 653 Dizimci u4.5  [ KEYFİ GURUPLAMA ]");
+    return programTitle() + QStringLiteral("  [ KEYFİ GURUPLAMA ]");
 }
 
 QString FrmArbitGrp::finishedCaption() {
-    return QStringLiteral("VELMORIX 653 DİZİMCİ Uyarlama 4.5  [ KEYFİ GURUPLAMA ]");
+    return programTitleLong() + QStringLiteral("  [ KEYFİ GURUPLAMA ]");
 }
 
 void FrmArbitGrp::buildControls() {
@@ -97,7 +96,7 @@ void FrmArbitGrp::buildControls() {
     cmdBall[0] = new QPushButton(QStringLiteral("top"), ballFrame);
     cmdBall[0]->setObjectName(QStringLiteral("cmdBall_0"));
     cmdBall[0]->hide();
-    for (int b = 1; b <= 49; ++b) {
+    for (int b = 1; b <= kBalls; ++b) {
         auto* button = new QPushButton(QString::asprintf("%02d", b), ballFrame);
         button->setObjectName(QStringLiteral("cmdBall_") + QString::number(b));
         button->setFont(ballFont);
@@ -105,7 +104,7 @@ void FrmArbitGrp::buildControls() {
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, b] { addBall(b); });
-        ballGrid->addWidget(button, (b - 1) / 7, (b - 1) % 7);
+        ballGrid->addWidget(button, BallGrid::rowOf(b - 1, 7, kBalls), BallGrid::columnOf(b - 1, 7, kBalls));
         cmdBall[ix(b)] = button;
     }
     top->addWidget(ballFrame, 0, Qt::AlignTop);
@@ -225,42 +224,35 @@ void FrmArbitGrp::buildControls() {
 }
 
 void FrmArbitGrp::buildMenus() {
-    auto addMenu = [this](const char* name, const QString& title) {
-        QMenu* menu = menuBar()->addMenu(title);
-        menu->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
-    auto entry = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
-                        auto command) {
-        connect(addMenuEntry(menu, name, caption, key), &QAction::triggered, this, command);
-    };
-    QMenu* file = addMenu("mnuFile", QStringLiteral("Dosya"));
-    entry(file, "mnuLoad", QStringLiteral("Guruplamayı Yükle"), Qt::Key_F2, &FrmArbitGrp::loadGrouping);
-    entry(file, "mnuSave", QStringLiteral("Guruplamayı Kayıtla"), Qt::Key_F3, &FrmArbitGrp::saveGrouping);
+    const MenuBuilder menus(this);
+    QMenu* file = menus.menu("mnuFile", QStringLiteral("Dosya"));
+    menus.entry(file, "mnuLoad", QStringLiteral("Guruplamayı Yükle"), Qt::Key_F2, &FrmArbitGrp::loadGrouping);
+    menus.entry(file, "mnuSave", QStringLiteral("Guruplamayı Kayıtla"), Qt::Key_F3,
+                &FrmArbitGrp::saveGrouping);
     file->addSeparator();
-    entry(file, "mnuClose", QStringLiteral("Kapat"), QKeySequence(), &FrmArbitGrp::close);
+    menus.entry(file, "mnuClose", QStringLiteral("Kapat"), QKeySequence(), &FrmArbitGrp::close);
 
-    QMenu* column = addMenu("mnuColumn", QStringLiteral("Kolon"));
-    entry(column, "mnuNewColumn", QStringLiteral("Yeni Kolon"), Qt::Key_F1, &FrmArbitGrp::drawColumn);
-    entry(column, "mnuSaveColumn", QStringLiteral("VELMORIX.RND Dosyasına Kayıtla"), Qt::Key_F7,
-          &FrmArbitGrp::saveDrawnColumn);
-    entry(column, "mnuShowRandom", QStringLiteral("Rastgele Listeyi (VELMORIX.RND Dosyasını) Göster"),
-          Qt::Key_F8, [this] {
-              if (recordCount(dir(), files::Random) >= 1)
-                  context().windows.open(WindowId::RndLst);
-          });
+    QMenu* column = menus.menu("mnuColumn", QStringLiteral("Kolon"));
+    menus.entry(column, "mnuNewColumn", QStringLiteral("Yeni Kolon"), Qt::Key_F1, &FrmArbitGrp::drawColumn);
+    menus.entry(column, "mnuSaveColumn", QStringLiteral("VELMORIX.RND Dosyasına Kayıtla"), Qt::Key_F7,
+                &FrmArbitGrp::saveDrawnColumn);
+    menus.entry(column, "mnuShowRandom", QStringLiteral("Rastgele Listeyi (VELMORIX.RND Dosyasını) Göster"),
+                Qt::Key_F8, [this] {
+                    if (recordCount(dir(), files::Random) >= 1)
+                        context().windows.open(WindowId::RndLst);
+                });
 
-    QMenu* dizimci = addMenu("mnuDizimci", QStringLiteral("Dizimci"));
-    entry(dizimci, "mnuNewList", QStringLiteral("Yeni Kombinasyon Listesi Yap"), QKeySequence(),
-          &FrmArbitGrp::newListOnly);
-    entry(dizimci, "mnuFilterList", QStringLiteral("Mevcut Listeyi Guruplamaya Göre Ele"), QKeySequence(),
-          &FrmArbitGrp::filterOnly);
-    entry(dizimci, "mnuShowList", QStringLiteral("Kombinasyon Listesini Göster"), Qt::Key_F6,
-          [this] { context().windows.open(WindowId::ComLst); });
+    QMenu* dizimci = menus.menu("mnuDizimci", QStringLiteral("Dizimci"));
+    menus.entry(dizimci, "mnuNewList", QStringLiteral("Yeni Kombinasyon Listesi Yap"), QKeySequence(),
+                &FrmArbitGrp::newListOnly);
+    menus.entry(dizimci, "mnuFilterList", QStringLiteral("Mevcut Listeyi Guruplamaya Göre Ele"),
+                QKeySequence(), &FrmArbitGrp::filterOnly);
+    menus.entry(dizimci, "mnuShowList", QStringLiteral("Kombinasyon Listesini Göster"), Qt::Key_F6,
+                [this] { context().windows.open(WindowId::ComLst); });
 
-    QMenu* help = addMenu("mnuHelp", QStringLiteral("Yardım"));
-    entry(help, "mnuKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10, &FrmArbitGrp::showKeyHelp);
-    entry(help, "mnuAbout", QStringLiteral("Keyfi Guruplama"), Qt::Key_F11, &FrmArbitGrp::showAbout);
+    QMenu* help = menus.menu("mnuHelp", QStringLiteral("Yardım"));
+    menus.entry(help, "mnuKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10, &FrmArbitGrp::showKeyHelp);
+    menus.entry(help, "mnuAbout", QStringLiteral("Keyfi Guruplama"), Qt::Key_F11, &FrmArbitGrp::showAbout);
 }
 
 bool FrmArbitGrp::handleKey(QKeyEvent* event) {
@@ -364,7 +356,7 @@ void FrmArbitGrp::appendToGroupLabel(int group, int ball) {
 }
 
 void FrmArbitGrp::addBall(int ball) {
-    if (ball < 1 || ball > 49 || !cmdBall[ix(ball)]->isEnabled())
+    if (ball < 1 || ball > kBalls || !cmdBall[ix(ball)]->isEnabled())
         return;
     appendToGroupLabel(m_activeGroup, ball);
     m_groupOf[ix(ball)] = static_cast<int16_t>(m_activeGroup);
@@ -376,7 +368,7 @@ void FrmArbitGrp::clearActiveGroup() {
     const int g = m_activeGroup;
     lblWindow[ix(g - 1)]->clear();
     lblWindow[ix(g - 1)]->setToolTip(QString());
-    for (int b = 1; b <= 49; ++b)
+    for (int b = 1; b <= kBalls; ++b)
         if (m_groupOf[ix(b)] == g) {
             cmdBall[ix(b)]->setEnabled(true);
             m_groupOf[ix(b)] = 0;
@@ -397,7 +389,7 @@ GroupLimits FrmArbitGrp::readLimits() const {
 QString FrmArbitGrp::ballsText(const std::array<int16_t, 6>& balls) const {
     QStringList parts;
     for (int16_t b : balls)
-        parts << text(Str(b));
+        parts << qtext(Str(b));
     return parts.join(QStringLiteral(" -"));
 }
 
@@ -437,7 +429,7 @@ void FrmArbitGrp::saveDrawnColumn() {
         dialogs().beep();
         dialogs().show(QStringLiteral("Aktif kolon/kombinasyon VELMORIX.RND dosyasına kayıtlandı.\r\rKayıt "
                                       "Numarası=") +
-                           text(Str(n + 1)),
+                           qtext(Str(n + 1)),
                        upperTitle(), DialogIcon::None);
     });
 }
@@ -458,7 +450,7 @@ void FrmArbitGrp::filterOnly() {
 void FrmArbitGrp::runCombinate(Ask ask) {
     std::array<int16_t, 6> six{};
     int grouped = 0;
-    for (int b = 1; b <= 49 && grouped < 7; ++b)
+    for (int b = 1; b <= kBalls && grouped < 7; ++b)
         if (m_groupOf[ix(b)] != 0) {
             if (grouped < 6)
                 six[ix(grouped)] = static_cast<int16_t>(b);
@@ -518,16 +510,16 @@ void FrmArbitGrp::buildList() {
             if (dir().exists(files::List))
                 copyFileSafe(dir(), files::List, files::OldList);
             run = buildGroupedList(dir(), test, [this](int32_t written, int32_t total) {
-                showProgressTitle(QStringLiteral("Kayıt: ") + text(Str(written)) +
-                                  QStringLiteral("  Kombinasyon:") + text(Str(total)));
+                showProgressTitle(QStringLiteral("Kayıt: ") + qtext(Str(written)) +
+                                  QStringLiteral("  Kombinasyon:") + qtext(Str(total)));
             });
         });
     }
     if (done) {
         dialogs().beep();
-        dialogs().show(QStringLiteral("Toplam") + text(Str(run.total)) +
+        dialogs().show(QStringLiteral("Toplam") + qtext(Str(run.total)) +
                            QStringLiteral(" kombinasyon içinden guruplama koşullarına uygun olan") +
-                           text(Str(run.written)) +
+                           qtext(Str(run.written)) +
                            QStringLiteral(" adet kombinasyon VELMORIX.LST dosyasına kayıtlandı."),
                        upperTitle(), DialogIcon::None);
     }
@@ -542,8 +534,8 @@ void FrmArbitGrp::filterList() {
         BusyCursor busy;
         GroupingFilterProgress progress;
         progress.judging = [this](int32_t record, int32_t passed) {
-            showProgressTitle(QStringLiteral("Kayıt: ") + text(Str(record)) + QStringLiteral("  Uygun:") +
-                              text(Str(passed)));
+            showProgressTitle(QStringLiteral("Kayıt: ") + qtext(Str(record)) + QStringLiteral("  Uygun:") +
+                              qtext(Str(passed)));
         };
         bool writingShown = false;
         progress.writing = [&](int32_t written, int32_t passed) {
@@ -551,16 +543,16 @@ void FrmArbitGrp::filterList() {
                 showProgressTitle(QStringLiteral("Kombinasyonlar kayıtlanıyor..."), true);
                 writingShown = true;
             }
-            showProgressTitle(QStringLiteral("Kayıtlanan=") + text(Str(written)) +
-                              QStringLiteral(" [ Toplam=") + text(Str(passed)) + QStringLiteral(" ]"));
+            showProgressTitle(QStringLiteral("Kayıtlanan=") + qtext(Str(written)) +
+                              QStringLiteral(" [ Toplam=") + qtext(Str(passed)) + QStringLiteral(" ]"));
         };
         done = guarded([&] { run = filterListByGrouping(dir(), test, progress); });
     }
     if (done) {
         dialogs().beep();
-        dialogs().show(text(Str(run.written)) +
-                           QStringLiteral(" kombinasyon 'VELMORIX.LST' dosyasına kayıtlandı."),
-                       QStringLiteral(" VELMORIX 653 Dizimci u4.5 [Keyfi Guruplama]"), DialogIcon::None);
+        dialogs().show(
+            qtext(Str(run.written)) + QStringLiteral(" kombinasyon 'VELMORIX.LST' dosyasına kayıtlandı."),
+            QLatin1Char(' ') + programTitle() + QStringLiteral(" [Keyfi Guruplama]"), DialogIcon::None);
     }
     setWindowTitle(finishedCaption());
 }
@@ -607,15 +599,15 @@ void FrmArbitGrp::loadGrouping() {
 void FrmArbitGrp::showGrouping(const GroupingConfig& cfg) {
     m_groupOf = cfg.GroupOf;
     for (int i = 0; i < GroupCount; ++i) {
-        Combo1[ix(i)]->setEditText(text(Str(cfg.GroupMin[ix(i)])));
-        Combo2[ix(i)]->setEditText(text(Str(cfg.GroupMax[ix(i)])));
+        Combo1[ix(i)]->setEditText(qtext(Str(cfg.GroupMin[ix(i)])));
+        Combo2[ix(i)]->setEditText(qtext(Str(cfg.GroupMax[ix(i)])));
         lblWindow[ix(i)]->clear();
         lblWindow[ix(i)]->setToolTip(QString());
     }
-    for (int b = 1; b <= 49; ++b)
+    for (int b = 1; b <= kBalls; ++b)
         cmdBall[ix(b)]->setEnabled(true);
     for (int g = 1; g <= GroupCount; ++g)
-        for (int b = 1; b <= 49; ++b)
+        for (int b = 1; b <= kBalls; ++b)
             if (m_groupOf[ix(b)] == g) {
                 appendToGroupLabel(g, b);
                 cmdBall[ix(b)]->setEnabled(false);
@@ -646,16 +638,15 @@ void FrmArbitGrp::showKeyHelp() {
 
 void FrmArbitGrp::showAbout() {
     dialogs().beep();
-    dialogs().show(QStringLiteral("Keyfi Guruplama İlkesi:\r\r") + ruleText() +
-                       QStringLiteral("\r\rVELMORIX 653 Dizimci u4.5"),
+    dialogs().show(QStringLiteral("Keyfi Guruplama İlkesi:\r\r") + ruleText() + QStringLiteral("\r\r") +
+                       programTitle(),
                    QStringLiteral(" Keyfi Guruplama Hakkında"), DialogIcon::None);
 }
 
 void FrmArbitGrp::showBuildInfo() {
     dialogs().beep();
-    dialogs().show(
-        QStringLiteral("VELMORIX 653 Dizimci u4.5\rKeyfi Guruplama\r\rSürüm 4.5 - Derleme 2005.07.10"),
-        programTitle(), DialogIcon::Information);
+    dialogs().show(programTitle() + QStringLiteral("\rKeyfi Guruplama\r\rSürüm 4.5 - Derleme 2005.07.10"),
+                   programTitle(), DialogIcon::Information);
 }
 
 } // namespace velmorix

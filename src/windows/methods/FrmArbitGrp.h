@@ -2,6 +2,7 @@
 
 #include "analysis/ArbitraryGrouping.h"
 #include "analysis/GroupingConfig.h"
+#include "core/Program.h"
 #include "windows/common/VelmorixWindow.h"
 
 #include <array>
@@ -68,7 +69,7 @@ private:
     void placeShape();
     QString ballsText(const std::array<int16_t, 6>& balls) const;
 
-    std::array<QPushButton*, 50> cmdBall{}; // 1..49; 0 is the hidden "top"
+    std::array<QPushButton*, kBalls + 1> cmdBall{}; // 1..49; 0 is the hidden "top"
     std::array<QRadioButton*, 10> Option1{};
     std::array<QLabel*, 10> Label1{};
     std::array<QLabel*, 10> lblWindow{};

@@ -29,7 +29,7 @@ QString eliminationCaption() {
     return QStringLiteral("Kombinasyon Listesi Elemesi");
 }
 QString doneTitle() {
-    return QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ KUANTUM ]");
+    return QLatin1Char(' ') + programTitle() + QStringLiteral("  [ KUANTUM ]");
 }
 
 } // namespace
@@ -74,7 +74,7 @@ FrmCLFilt::FrmCLFilt(AppContext& context, QWidget* parent) : VelmorixWindow(cont
     connect(Command2, &QPushButton::clicked, this, &FrmCLFilt::close);
     setCentralWidget(central);
     setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
-    centreOnScreen(this);
+    placeCentred(this);
     m_listCount = recordCount(dir(), files::List);
 }
 

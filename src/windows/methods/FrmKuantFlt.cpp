@@ -23,7 +23,8 @@ namespace {
 constexpr int64_t WordLimit = 32768;
 }
 
-FrmKuantFlt::FrmKuantFlt(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+FrmKuantFlt::FrmKuantFlt(AppContext& context, QWidget* parent)
+    : TwoBoxDialog(context, parent, QStringLiteral("F1= Uygula\r\rESC= İptal/Kapat")) {
     setObjectName(QStringLiteral("frmKuantFlt"));
     setWindowTitle(QStringLiteral("Sonuçlar (Kullanılacak Olan)"));
     auto* central = new QWidget(this);
@@ -53,7 +54,7 @@ FrmKuantFlt::FrmKuantFlt(AppContext& context, QWidget* parent) : VelmorixWindow(
     connect(Command2, &QPushButton::clicked, this, &FrmKuantFlt::close);
     setCentralWidget(central);
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
-    centreOnScreen(this);
+    placeCentred(this);
 }
 
 int32_t FrmKuantFlt::resultCount() {
@@ -78,42 +79,16 @@ void FrmKuantFlt::onActivated() {
     close();
 }
 
-bool FrmKuantFlt::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && (watched == Text1 || watched == Text2))
-        rewriteAsNumber(static_cast<QLineEdit*>(watched));
-    return VelmorixWindow::eventFilter(watched, event);
-}
-
-bool FrmKuantFlt::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        close();
+bool FrmKuantFlt::returnPastFirstBox() {
+    if (focusWidget() == Text2) {
+        Command1->setFocus();
         return true;
-    case Qt::Key_F1:
-        apply();
-        return true;
-    case Qt::Key_F10:
-        dialogs().show(QStringLiteral("F1= Uygula\r\rESC= İptal/Kapat"), QStringLiteral(" FONKSİYON TUŞLARI"),
-                       DialogIcon::None);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (focusWidget() == Text1) {
-            Text2->setFocus();
-            return true;
-        }
-        if (focusWidget() == Text2) {
-            Command1->setFocus();
-            return true;
-        }
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-            button->click();
-            return true;
-        }
-        return false;
-    default:
-        return false;
     }
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+        button->click();
+        return true;
+    }
+    return false;
 }
 
 void FrmKuantFlt::rangeError(const QString& firstLine, int32_t count, QLineEdit* focus) {

@@ -19,7 +19,7 @@ using namespace methods;
 namespace {
 
 QString olderTitle() {
-    return QStringLiteral("VELMORIX 653 Dizimci u4.2");
+    return QString::fromUtf8(kProgramName) + QStringLiteral(" u4.2");
 }
 QString entryTitle() {
     return QStringLiteral("Kolon SİLME");

@@ -31,7 +31,7 @@ std::size_t ix(int i) {
 }
 
 QString handOverTitle() {
-    return QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ KUANTUM ]");
+    return QLatin1Char(' ') + programTitle() + QStringLiteral("  [ KUANTUM ]");
 }
 
 QString truth(int16_t flag) {
@@ -44,12 +44,12 @@ QString figure(int64_t v) {
 
 } // namespace
 
-FrmKuantum::FrmKuantum(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+FrmKuantum::FrmKuantum(AppContext& context, QWidget* parent) : RangeReportWindow(context, parent) {
     setObjectName(QStringLiteral("frmKuantum"));
     buildControls();
     startOver();
     setFixedSize(sizeHint());
-    centreOnScreen(this);
+    placeCentred(this);
 }
 
 QString FrmKuantum::rangeText() const {
@@ -70,17 +70,8 @@ void FrmKuantum::buildControls() {
     layout->setContentsMargins(10, 8, 10, 10);
     layout->setSpacing(10);
 
-    auto* ranking = new QGroupBox(QStringLiteral("Top Tekrarları"), central);
-    auto* rankingBox = new QVBoxLayout(ranking);
-    List1 = makeReportList(ranking, "List1", 170);
-    rankingBox->addWidget(List1);
-    layout->addWidget(ranking);
-
-    auto* values = new QGroupBox(QStringLiteral("Kuantum Değerleri"), central);
-    auto* valuesBox = new QVBoxLayout(values);
-    List2 = makeReportList(values, "List2", 190);
-    valuesBox->addWidget(List2);
-    layout->addWidget(values);
+    List1 = addReportListBox(central, layout, QStringLiteral("Top Tekrarları"), "List1", 170);
+    List2 = addReportListBox(central, layout, QStringLiteral("Kuantum Değerleri"), "List2", 190);
 
     auto* right = new QVBoxLayout;
     auto* table = new QGroupBox(QStringLiteral("6/49 Kuantum Tablosu"), central);
@@ -92,13 +83,7 @@ void FrmKuantum::buildControls() {
     bold.setBold(true);
     head->setFont(bold);
     grid->addWidget(head, 0, 0);
-    const QStringList columns{QStringLiteral("Maksimum"), QStringLiteral("Minimum"),
-                              QStringLiteral("Ortalama")};
-    for (int c = 0; c < 3; ++c) {
-        auto* label = new QLabel(columns[c], table);
-        label->setFont(bold);
-        grid->addWidget(label, 0, c + 1, Qt::AlignRight);
-    }
+    addFigureHeads(grid, table);
     const QStringList rows{QStringLiteral("Tümsel"), QStringLiteral("İndirgenmiş"), QStringLiteral("İlk 12"),
                            QStringLiteral("Son 12"), QStringLiteral("İlk 6"),       QStringLiteral("Son 6")};
     for (int r = 0; r < 6; ++r) {
@@ -200,34 +185,18 @@ bool FrmKuantum::handleKey(QKeyEvent* event) {
     }
 }
 
-void FrmKuantum::onActivated() {
-    if (!m_firstActivation)
-        return;
-    m_firstActivation = false;
-    dialogs().beep();
-    if (!compute()) {
-        close();
-        return;
-    }
+void FrmKuantum::reportReady() {
     if (QWidget* range = context().windows.find(WindowId::KuantFlt))
         range->close();
     showReport();
 }
 
 bool FrmKuantum::compute() {
-    std::vector<ColumnRecord> results;
-    if (!guarded([&] { results = readAllRecords(dir(), files::Results); }))
+    const auto results = rangeResults(quantumTitle());
+    if (!results)
         return false;
-    const QString refusal = quantumRangeRefusal(results.size(), m_first, m_last);
-    if (!refusal.isEmpty()) {
-        dialogs().show(refusal, quantumTitle(), DialogIcon::Exclamation);
-        return false;
-    }
-    // A range past the end of a file that has shrunk reads as damaged results.
-    if (results.size() < static_cast<std::size_t>(m_last))
-        results.resize(static_cast<std::size_t>(m_last));
     BusyCursor busy;
-    m_report = computeQuantum(results, m_first, m_last);
+    m_report = computeQuantum(*results, m_first, m_last);
 
     QuantumSettings& q = state().Quantum;
     const QuantumReport& rep = *m_report;

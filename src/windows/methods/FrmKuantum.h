@@ -1,7 +1,7 @@
 #pragma once
 
+#include "RangeReportWindow.h"
 #include "analysis/QuantumStatistics.h"
-#include "windows/common/VelmorixWindow.h"
 
 #include <array>
 #include <optional>
@@ -18,14 +18,12 @@ namespace velmorix {
 // "Top Tekrar Sayıları ve Kuantum Değerleri": ranks the balls by how often
 // they were drawn, measures every result of the window against the ranking of
 // the results before it, and derives the limits of the quantum list filter.
-class FrmKuantum final : public VelmorixWindow {
+class FrmKuantum final : public RangeReportWindow {
     Q_OBJECT
 public:
     explicit FrmKuantum(AppContext& context, QWidget* parent = nullptr);
 
     bool handleKey(QKeyEvent* event) override;
-    // Computes everything at the first activation.
-    void onActivated() override;
 
     // Takes the program's range again and computes afresh at the next activation.
     void startOver();
@@ -41,7 +39,8 @@ public:
 
 private:
     void buildControls();
-    bool compute();
+    bool compute() override;
+    void reportReady() override;
     void showReport();
     QString rangeText() const;
     void showAgain();
@@ -59,9 +58,6 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
 
-    int m_first = 0;
-    int m_last = 0;
-    bool m_firstActivation = true;
     std::optional<QuantumReport> m_report;
 };
 

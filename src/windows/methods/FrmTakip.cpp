@@ -32,14 +32,14 @@ QString blankTitle() {
 
 } // namespace
 
-FrmTakip::FrmTakip(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+FrmTakip::FrmTakip(AppContext& context, QWidget* parent) : RangeReportWindow(context, parent) {
     setObjectName(QStringLiteral("frmTakip"));
     m_first = state().RangeFirst;
     m_last = state().RangeLast;
     setWindowTitle(openingCaption());
     buildControls();
     setFixedSize(sizeHint());
-    centreOnScreen(this);
+    placeCentred(this);
 }
 
 QString FrmTakip::openingCaption() const {
@@ -53,31 +53,14 @@ void FrmTakip::buildControls() {
     layout->setContentsMargins(10, 8, 10, 10);
     layout->setSpacing(10);
 
-    auto* scores = new QGroupBox(QStringLiteral("Takip Puan Tablosu"), central);
-    auto* scoresBox = new QVBoxLayout(scores);
-    List1 = makeReportList(scores, "List1", 150);
-    scoresBox->addWidget(List1);
-    layout->addWidget(scores);
-
-    auto* values = new QGroupBox(QStringLiteral("Takip Kuantum Değerleri"), central);
-    auto* valuesBox = new QVBoxLayout(values);
-    List2 = makeReportList(values, "List2", 200);
-    valuesBox->addWidget(List2);
-    layout->addWidget(values);
+    List1 = addReportListBox(central, layout, QStringLiteral("Takip Puan Tablosu"), "List1", 150);
+    List2 = addReportListBox(central, layout, QStringLiteral("Takip Kuantum Değerleri"), "List2", 200);
 
     auto* right = new QVBoxLayout;
     auto* table = new QGroupBox(QStringLiteral("6/49 Takip Kuantum Tablosu"), central);
     auto* grid = new QGridLayout(table);
     grid->setHorizontalSpacing(14);
-    const QStringList columns{QStringLiteral("Maksimum"), QStringLiteral("Minimum"),
-                              QStringLiteral("Ortalama")};
-    for (int c = 0; c < 3; ++c) {
-        auto* head = new QLabel(columns[c], table);
-        QFont bold = head->font();
-        bold.setBold(true);
-        head->setFont(bold);
-        grid->addWidget(head, 0, c + 1, Qt::AlignRight);
-    }
+    addFigureHeads(grid, table);
     const QStringList rows{QStringLiteral("Kuantum"), QStringLiteral("İsabet")};
     for (int r = 0; r < 2; ++r) {
         grid->addWidget(new QLabel(rows[r], table), r + 1, 0);
@@ -166,15 +149,7 @@ bool FrmTakip::handleKey(QKeyEvent* event) {
     }
 }
 
-void FrmTakip::onActivated() {
-    if (!m_firstActivation)
-        return;
-    m_firstActivation = false;
-    dialogs().beep();
-    if (!compute()) {
-        close();
-        return;
-    }
+void FrmTakip::reportReady() {
     showReport();
     if (!m_report->referenceValid)
         showDamagedReference();
@@ -188,18 +163,11 @@ void FrmTakip::showDamagedReference() {
 }
 
 bool FrmTakip::compute() {
-    std::vector<ColumnRecord> results;
-    if (!guarded([&] { results = readAllRecords(dir(), files::Results); }))
+    const auto results = rangeResults(programTitle());
+    if (!results)
         return false;
-    const QString refusal = quantumRangeRefusal(results.size(), m_first, m_last);
-    if (!refusal.isEmpty()) {
-        dialogs().show(refusal, programTitle(), DialogIcon::Exclamation);
-        return false;
-    }
-    if (results.size() < static_cast<std::size_t>(m_last))
-        results.resize(static_cast<std::size_t>(m_last));
     BusyCursor busy;
-    m_report = computeFollowing(results, m_first, m_last);
+    m_report = computeFollowing(*results, m_first, m_last);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "RangeReportWindow.h"
 #include "analysis/FollowingNumbers.h"
-#include "windows/common/VelmorixWindow.h"
 
 #include <array>
 #include <optional>
@@ -17,14 +17,12 @@ namespace velmorix {
 // "Son Sonuca Göre Takip Eden Toplar Analizi": which balls tend to follow the
 // balls of the last result, how past results followed their predecessors, and
 // a list filter by that measure.
-class FrmTakip final : public VelmorixWindow {
+class FrmTakip final : public RangeReportWindow {
     Q_OBJECT
 public:
     explicit FrmTakip(AppContext& context, QWidget* parent = nullptr);
 
     bool handleKey(QKeyEvent* event) override;
-    // Computes everything at the first activation.
-    void onActivated() override;
 
     void apply(); // Command1, F1: thins the combination list
 
@@ -32,7 +30,8 @@ public:
 
 private:
     void buildControls();
-    bool compute();
+    bool compute() override;
+    void reportReady() override;
     void showReport();
     void showDamagedReference();
     void filterList();
@@ -49,9 +48,6 @@ private:
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 
-    int m_first = 0;
-    int m_last = 0;
-    bool m_firstActivation = true;
     std::optional<FollowReport> m_report;
 };
 

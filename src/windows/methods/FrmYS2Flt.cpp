@@ -29,7 +29,8 @@ QString blankTitle() {
 
 } // namespace
 
-FrmYS2Flt::FrmYS2Flt(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
+FrmYS2Flt::FrmYS2Flt(AppContext& context, QWidget* parent)
+    : TwoBoxDialog(context, parent, QStringLiteral("F1= Uygula\rESC= İptal/Kapat")) {
     setObjectName(QStringLiteral("frmYS2Flt"));
     setWindowTitle(caption());
     auto* central = new QWidget(this);
@@ -67,7 +68,7 @@ FrmYS2Flt::FrmYS2Flt(AppContext& context, QWidget* parent) : VelmorixWindow(cont
     connect(Command2, &QPushButton::clicked, this, &FrmYS2Flt::close);
     setCentralWidget(central);
     setFixedSize(sizeHint());
-    centreOnScreen(this);
+    placeCentred(this);
 }
 
 void FrmYS2Flt::onActivated() {
@@ -78,36 +79,6 @@ void FrmYS2Flt::onActivated() {
     dialogs().show(QStringLiteral("Oynanan kolon yok !\r(VELMORIX.OKL dosyası yok veya boş !)"), blankTitle(),
                    DialogIcon::Exclamation);
     close();
-}
-
-bool FrmYS2Flt::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && (watched == Text1 || watched == Text2))
-        rewriteAsNumber(static_cast<QLineEdit*>(watched));
-    return VelmorixWindow::eventFilter(watched, event);
-}
-
-bool FrmYS2Flt::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_F1:
-        apply();
-        return true;
-    case Qt::Key_F10:
-        dialogs().show(QStringLiteral("F1= Uygula\rESC= İptal/Kapat"), QStringLiteral(" FONKSİYON TUŞLARI"),
-                       DialogIcon::None);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (focusWidget() == Text1) {
-            Text2->setFocus();
-            return true;
-        }
-        return false;
-    default:
-        return false;
-    }
 }
 
 int32_t FrmYS2Flt::threshold(QLineEdit* box) {

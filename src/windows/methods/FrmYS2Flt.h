@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/common/VelmorixWindow.h"
+#include "TwoBoxDialog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -10,28 +10,20 @@ namespace velmorix {
 
 // "OKL Yasak İkili Üreteci": forbidden pairs from the pairs that the played
 // columns hold often enough, as a new VELMORIX.YS2 or added to it.
-class FrmYS2Flt final : public VelmorixWindow {
+class FrmYS2Flt final : public TwoBoxDialog {
     Q_OBJECT
 public:
     explicit FrmYS2Flt(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
     void onActivated() override;
 
-    void apply(); // Command1, F1
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void apply() override;
 
 private:
     int32_t threshold(QLineEdit* box);
 
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
 };
 
 } // namespace velmorix

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/Numbers.h"
+#include "platform/Dialogs.h"
+#include "windows/common/Placement.h"
+#include "windows/common/Text.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -17,10 +20,6 @@
 
 namespace velmorix::methods {
 
-inline QString qtext(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // The number read from a text box, wide; the caller's range test decides.
 inline int64_t boxNumber(const QLineEdit* box) {
     return ValWhole(box->text().toStdString());
@@ -35,26 +34,9 @@ inline int16_t saturatedWord(int64_t v) {
     return static_cast<int16_t>(std::clamp<int64_t>(v, INT16_MIN, INT16_MAX));
 }
 
-// Puts a window of fixed size in the middle of its screen's free area.
-inline void centreOnScreen(QWidget* window) {
-    if (QScreen* screen = window->screen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
-}
-
 // The quantum windows' box title.
 inline QString quantumTitle() {
-    return QStringLiteral("VELMORIX 653 Dizimci u4.5 [ KUANTUM ]");
-}
-
-// Why the results first..last cannot feed a quantum analysis (the quantum and
-// the following-balls windows share the limits), or empty when they can.
-inline QString quantumRangeRefusal(std::size_t resultCount, int64_t first, int64_t last) {
-    const int64_t n = last - first + 1;
-    if (resultCount < 4 || n < 4 || first < 1)
-        return QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !");
-    if (n > 999)
-        return QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !");
-    return {};
+    return programTitle() + QStringLiteral(" [ KUANTUM ]");
 }
 
 // Shown when a combination list command finds no VELMORIX.LST.

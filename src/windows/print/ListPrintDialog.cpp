@@ -8,6 +8,7 @@
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/PrintJob.h"
+#include "windows/common/Text.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -20,10 +21,6 @@ namespace velmorix {
 
 namespace {
 constexpr int PrintFontSize = 11;
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 template <class W> W* named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -117,7 +114,7 @@ void ListPrintDialog::onActivated() {
         return;
     const int32_t count = recordCount(dir(), m_kind.style.listFile);
     if (m_kind.hasRange)
-        Text2->setText(text(digits(count)));
+        Text2->setText(qtext(digits(count)));
     if (m_kind.closeWhenEmptyOnActivation && count < 1)
         close();
 }
@@ -128,8 +125,8 @@ void ListPrintDialog::run() {
     if (m_kind.hasRange) {
         start = ValWhole(Text1->text().toStdString());
         end = ValWhole(Text2->text().toStdString());
-        Text1->setText(text(digits(start)));
-        Text2->setText(text(digits(end)));
+        Text1->setText(qtext(digits(start)));
+        Text2->setText(qtext(digits(end)));
     }
     dialogs().beep();
     if (!dialogs().askYesNo(toPrinter() ? m_kind.printQuestion : m_kind.writeQuestion, programTitle())) {
@@ -141,7 +138,7 @@ void ListPrintDialog::run() {
     if (m_kind.hasRange) {
         if (const auto error = listRangeError(start, end, count)) {
             dialogs().beep();
-            dialogs().show(text(*error), errorTitle(), DialogIcon::Exclamation);
+            dialogs().show(qtext(*error), errorTitle(), DialogIcon::Exclamation);
             if (*error == BadEndText)
                 Text2->setFocus();
             else
@@ -172,14 +169,14 @@ void ListPrintDialog::writeText(const ListReportRange& range) {
     const bool done = guarded([&] {
         length = writeListReport(dir(), m_kind.style, range, context().clock.today(), [&](int64_t bytes) {
             if (gate.due())
-                showProgressTitle(QStringLiteral("BYTE=") + text(Str(bytes)));
+                showProgressTitle(QStringLiteral("BYTE=") + qtext(Str(bytes)));
         });
     });
     setWindowTitle(m_kind.finalCaption);
     if (!done)
         return;
     dialogs().beep();
-    dialogs().show(text(bytesWrittenText(length)), programTitle(), DialogIcon::None);
+    dialogs().show(qtext(bytesWrittenText(length)), programTitle(), DialogIcon::None);
 }
 
 void ListPrintDialog::print(const ListReportRange& range) {
@@ -189,7 +186,7 @@ void ListPrintDialog::print(const ListReportRange& range) {
     BusyCursor busy;
     guarded([&] {
         forEachListReportLine(dir(), m_kind.style, range, context().clock.today(), true,
-                              [&](const std::string& line) { job.line(text(line)); });
+                              [&](const std::string& line) { job.line(qtext(line)); });
     });
     job.finish();
 }

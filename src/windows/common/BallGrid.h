@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/Program.h"
+
+#include <QFrame>
+#include <QString>
+#include <vector>
+
+class QBoxLayout;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace velmorix {
+
+// The balls as tick boxes in a sunken frame, filled row by row: a ticked box
+// is written in black, an unticked one in dark grey. The boxes are named
+// "Check1_<index>", index 0 for ball 1.
+class BallGrid final : public QFrame {
+    Q_OBJECT
+public:
+    explicit BallGrid(QWidget* parent, int rows = 7, int balls = kBalls);
+
+    int balls() const { return static_cast<int>(m_boxes.size()); }
+    // Ball 1..balls().
+    QCheckBox* box(int ball) const { return m_boxes[static_cast<std::size_t>(ball - 1)]; }
+    void setAllTicked(bool ticked);
+    // A hidden box keeps its cell, so the grid does not shift as boxes hide.
+    void keepCellsWhenHidden();
+
+    // Row and column of the ball at `index` (0 for ball 1) in a grid of `rows` rows.
+    static int rowOf(int index, int rows, int balls);
+    static int columnOf(int index, int rows, int balls);
+
+signals:
+    void toggled(int ball, bool ticked);
+
+private:
+    std::vector<QCheckBox*> m_boxes;
+};
+
+// The ball windows' header: a big bold title on the left, "F10 = Yardım" on
+// the right; the labels are Label1 and Label2.
+struct BallWindowHeader {
+    QLabel* title = nullptr;
+    QLabel* help = nullptr;
+};
+BallWindowHeader addBallWindowHeader(QWidget* parent, QBoxLayout* layout, const QString& title);
+
+// A push button under its established name that Return does not press.
+QPushButton* makeNamedButton(QWidget* parent, const char* name, const QString& caption);
+
+} // namespace velmorix
