@@ -16,6 +16,7 @@
 #include "analysis/StatisticsReport.h"
 #include "core/ColumnFile.h"
 #include "core/DateCode.h"
+#include "core/ListUndo.h"
 #include "engine/RepetitionBan.h"
 #include "engine/SubsetIndex.h"
 
@@ -100,7 +101,10 @@ void checkReports(const std::vector<ColumnRecord>& records, FuzzedDataProvider& 
     }
     if (n >= 4) {
         const FollowReport f = computeFollowing(records, 1, n);
-        for (int p = 1; p <= 49; ++p) {
+        // A damaged last result gives no ranking, and says so.
+        require(f.referenceValid || (f.scoreLines.empty() && f.bestSixText.empty()),
+                "ranking of a damaged result");
+        for (int p = 1; f.referenceValid && p <= 49; ++p) {
             const int ball = f.ranking.order[static_cast<std::size_t>(p)];
             require(ball >= 1 && ball <= 49, "following order");
         }
@@ -165,7 +169,9 @@ void checkThinning(const std::vector<ColumnRecord>& records, FuzzedDataProvider&
             "quantum elimination length");
 
     for (const auto& name : scratch.fileNames())
-        require(name == files::List || name == files::OldList, "stray file " + name);
+        require(name == files::List || name == files::OldList || name == files::UndoList ||
+                    name == files::UndoName,
+                "stray file " + name);
 }
 
 } // namespace

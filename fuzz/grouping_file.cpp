@@ -5,6 +5,7 @@
 #include "analysis/ArbitraryGrouping.h"
 #include "analysis/GroupingConfig.h"
 #include "core/ColumnFile.h"
+#include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "core/Random.h"
 
@@ -74,6 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     saveGroupingConfig(dir, *config);
     require(loadGroupingConfig(dir) == config, "save and load changed the grouping");
     for (const auto& name : scratch.fileNames())
-        require(name == files::Groups || name == files::List || name == files::OldList, "stray file " + name);
+        require(name == files::Groups || name == files::List || name == files::OldList ||
+                    name == files::UndoList || name == files::UndoName,
+                "stray file " + name);
     return 0;
 }
