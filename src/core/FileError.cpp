@@ -14,7 +14,9 @@ std::string systemReason(int err) {
     case EPERM:
         return "erişim reddedildi";
     case ENOSPC:
+#ifdef EDQUOT // not on Windows
     case EDQUOT:
+#endif
         return "disk dolu";
     case EROFS:
         return "disk salt okunur";
@@ -23,7 +25,9 @@ std::string systemReason(int err) {
     case ENOTDIR:
         return "bir klasör değil";
     case EBUSY:
+#ifdef ETXTBSY
     case ETXTBSY:
+#endif
         return "dosya kullanımda";
     default:
         return "sistem hatası " + std::to_string(err);

@@ -59,9 +59,11 @@ TEST(FileErrorTest, ReasonIsTurkish) {
     EXPECT_STREQ(FileError("A.DAT", "okunamadı", ENOENT).what(),
                  "'A.DAT' dosyası: okunamadı (dosya bulunamadı)");
     EXPECT_EQ(systemReason(EPERM), systemReason(EACCES));
+#ifdef EDQUOT
     EXPECT_EQ(systemReason(EDQUOT), "disk dolu");
+#endif
     EXPECT_EQ(systemReason(EROFS), "disk salt okunur");
-    EXPECT_EQ(systemReason(ETXTBSY), "dosya kullanımda");
+    EXPECT_EQ(systemReason(EBUSY), "dosya kullanımda");
     EXPECT_EQ(systemReason(EIO), "sistem hatası " + std::to_string(EIO));
 }
 
