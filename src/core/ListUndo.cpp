@@ -98,17 +98,15 @@ ListUndoPoint::ListUndoPoint(const DataDir& dir, std::string name) : m_dir(dir),
     m_hadList = m_dir.exists(files::List);
     if (!m_hadList)
         return;
-    std::error_code ec;
-    m_size = m_dir.fileSize(files::List);
-    m_time = fs::last_write_time(m_dir.path(files::List), ec);
-    m_linked = linkFile(m_dir, files::List, files::UndoPending);
-    if (!m_linked) {
+    if (!linkFile(m_dir, files::List, files::UndoPending)) {
         try {
             copyFileSafe(m_dir, files::List, files::UndoPending);
         } catch (const FileError& e) {
             throw FileError(files::UndoList, e.operation(), e.systemError());
         }
     }
+    // Taken after the link, which changes the list's change time.
+    m_stamp = m_dir.stamp(files::List);
 }
 
 bool ListUndoPoint::listChanged() const {
@@ -116,12 +114,7 @@ bool ListUndoPoint::listChanged() const {
         return m_dir.exists(files::List);
     if (!m_dir.exists(files::List))
         return true;
-    std::error_code ec;
-    if (m_linked)
-        return !fs::equivalent(m_dir.path(files::List), m_dir.path(files::UndoPending), ec);
-    // A copy: every change gives the list a new file, so its time moves.
-    return m_dir.fileSize(files::List) != m_size ||
-           fs::last_write_time(m_dir.path(files::List), ec) != m_time;
+    return !(m_dir.stamp(files::List) == m_stamp);
 }
 
 ListUndoPoint::~ListUndoPoint() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataDir.h"
+#include "SystemFile.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -43,9 +44,10 @@ private:
     const DataDir& m_dir;
     std::string m_name;
     bool m_hadList = false;
-    bool m_linked = false;
-    int64_t m_size = -1;
-    std::filesystem::file_time_type m_time{};
+    // The list's identity, size and times when the command started: every
+    // change replaces the file, so the stamp tells whether it changed (on
+    // both systems, and whether the copy was a link or not).
+    sysfile::Stamp m_stamp{};
 };
 
 enum class UndoOutcome {

@@ -34,8 +34,10 @@ TEST_F(ListUndoTest, UndoTakesBackExactlyTheLastChangeAndASecondUndoRedoesIt) {
     const Bytes first = list();
     {
         const ListUndoPoint point(t.dir(), "Eleme");
+#ifndef _WIN32 // the Windows C++ library counts no links
         // The kept list shares the file with the list: nothing is copied.
         EXPECT_EQ(std::filesystem::hard_link_count(t.path() / files::List), 2u);
+#endif
         replaceList(t, {rec(1, {1, 2, 3, 4, 5, 6})});
     }
     const Bytes second = list();
@@ -91,7 +93,9 @@ TEST_F(ListUndoTest, WithoutLinksTheListIsCopied) {
     EXPECT_EQ(undoLastListChange(t.dir()).outcome, UndoOutcome::Nothing);
     {
         const ListUndoPoint point(t.dir(), "Kolon silme");
+#ifndef _WIN32
         EXPECT_EQ(std::filesystem::hard_link_count(t.path() / files::List), 1u);
+#endif
         replaceList(t, {rec(1, {9, 10, 11, 12, 13, 14})});
     }
     EXPECT_EQ(undoLastListChange(t.dir()).name, "Kolon silme");
