@@ -29,6 +29,9 @@ std::vector<std::string> reportTexts(const std::vector<ColumnRecord>& range) {
 }
 
 TEST(LocaleReportsTest, ReportsAreTheSameBytesInTheTurkishLocale) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no tr_TR.UTF-8 locale by that name";
+#endif
     std::mt19937 gen(653);
     std::vector<ColumnRecord> range;
     for (int r = 0; r < 1500; ++r) {
