@@ -1,7 +1,7 @@
 #include "Numbers.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
