@@ -83,8 +83,8 @@ double Val(std::string_view text) {
         if (expDigits)
             num += exp;
     }
-    // from_chars reads "." as the separator whatever the process locale is;
-    // strtod would stop at it under a Turkish locale.
+    // from_chars reads "." as the separator whatever the process locale is
+    // (the C library's reader follows the locale: "13.5" would be 13 in tr_TR).
     const bool negative = num[0] == '-';
     const std::string_view magnitude = std::string_view(num).substr(num[0] == '+' || negative ? 1 : 0);
     double value = 0.0;

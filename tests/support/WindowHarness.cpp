@@ -80,6 +80,13 @@ bool activate(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
+void comeBackToFront(QWidget* window) {
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(window, &deactivate);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &activate);
+}
+
 void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -31,6 +31,9 @@ bool press(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoMod
 void type(QWidget* window, const QString& text);
 // Shows the window and waits until it is the active one.
 bool activate(QWidget* window);
+// Sends a window the deactivation and activation of coming back to the front
+// from another program (a modal dialog cannot be left for another window).
+void comeBackToFront(QWidget* window);
 // Runs the deletions closed windows queued.
 void flushDeletes();
 

@@ -9,14 +9,6 @@ using namespace velmorix::test;
 
 namespace {
 
-// The dialog is modal: it comes back to the front from another program.
-void comeBack(QWidget* w) {
-    QEvent deactivate(QEvent::WindowDeactivate);
-    QApplication::sendEvent(w, &deactivate);
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(w, &activate);
-}
-
 using RangeEndBoxTest = AnalysisFixture;
 
 // The end box takes the record count again only when the count changed: a
@@ -27,20 +19,20 @@ TEST_F(RangeEndBoxTest, TypedEndStaysUntilTheResultsChange) {
     state.ResultsDialogSubMode = 0;
     auto* w = registry.getAs<FrmResFilt>(WindowId::ResFilt);
     w->show();
-    comeBack(w);
+    comeBackToFront(w);
     QLineEdit* end = box(w, "Text2");
     ASSERT_EQ(end->text(), QStringLiteral("49"));
     end->setFocus();
     end->selectAll();
     QTest::keyClicks(end, QStringLiteral("12"));
 
-    comeBack(w);
+    comeBackToFront(w);
     EXPECT_EQ(end->text(), QStringLiteral("12"));
 
     auto results = data.readRecords(files::Results);
     results.push_back(rec(653, {1, 2, 3, 4, 5, 6}));
     data.writeRecords(files::Results, results);
-    comeBack(w);
+    comeBackToFront(w);
     EXPECT_EQ(end->text(), QStringLiteral("50"));
 }
 

@@ -14,19 +14,13 @@ using namespace velmorix::test;
 
 namespace {
 
-void activate(QWidget* w) {
-    w->show();
-    QApplication::setActiveWindow(w);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-}
-
 // An editor shown and active, the player typing into its cells while another
 // window rewrites its file.
 class UnsavedTypingTest : public EditorFixture {
 protected:
     FrmYasak6* editor() {
         auto* w = open<FrmYasak6>(WindowId::Yasak6);
-        activate(w);
+        EXPECT_TRUE(activate(w));
         return w;
     }
     static void typeFirstBall(QWidget* w, const char* ball) {
@@ -80,9 +74,9 @@ TEST_F(UnsavedTypingTest, ComingBackKeepsTheTypingWhenTheFileChanged) {
     data.writeRecords(files::Sextets, numbered(3, 1));
 
     QWidget other;
-    activate(&other);
+    EXPECT_TRUE(activate(&other));
     dialogs.answerYes();
-    activate(w);
+    EXPECT_TRUE(activate(w));
     EXPECT_EQ(questions(), 1);
     EXPECT_EQ(cellTexts(w), texts({"9", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(data.readRecords(files::Sextets), numbered(3, 1));
@@ -129,15 +123,15 @@ TEST_F(UnsavedTypingTest, AFailedSaveReportsItsOwnErrorFirst) {
 TEST_F(UnsavedTypingTest, HitWindowKeepsHandTypedBalls) {
     data.writeRecords(files::Results, {rec(653, {1, 2, 3, 4, 5, 6})});
     auto* w = open<FrmScores>(WindowId::Scores);
-    activate(w);
+    EXPECT_TRUE(activate(w));
     QLineEdit* first = w->findChild<QLineEdit*>(QStringLiteral("Text2_0"));
     first->setFocus();
     first->selectAll();
     QTest::keyClicks(first, QStringLiteral("40"));
 
     QWidget other;
-    activate(&other);
-    activate(w);
+    EXPECT_TRUE(activate(&other));
+    EXPECT_TRUE(activate(w));
     EXPECT_EQ(first->text(), QStringLiteral("40"));
 
     // Paging shows a stored result again; that one follows the window as before.

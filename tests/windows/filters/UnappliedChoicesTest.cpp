@@ -23,12 +23,6 @@ using namespace velmorix::test;
 
 namespace {
 
-void activate(QWidget* w) {
-    w->show();
-    QApplication::setActiveWindow(w);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-}
-
 // The filters window, shown and active; the windows it opens are stand-ins.
 class UnappliedChoicesTest : public ::testing::Test {
 protected:
@@ -45,7 +39,7 @@ protected:
 
     void open() {
         w = std::make_unique<FrmProhibit>(t.context);
-        activate(w.get());
+        EXPECT_TRUE(activate(w.get()));
     }
     void key(int k) {
         QWidget* focus = QApplication::focusWidget();
@@ -88,7 +82,7 @@ TEST_F(UnappliedChoicesTest, TicksSurviveAVisitToAnotherWindow) {
         for (int i = 0; i < 100 && QApplication::activeWindow() == w.get(); ++i)
             QTest::qWait(10);
         ASSERT_NE(QApplication::activeWindow(), w.get()) << name;
-        activate(w.get());
+        EXPECT_TRUE(activate(w.get()));
         EXPECT_EQ(pairsBox()->isChecked(), ticked) << name;
         EXPECT_EQ(t.state.Selection.ForbiddenPairsOn, ticked ? -1 : 0) << name;
     }

@@ -11,14 +11,6 @@ using namespace velmorix::test;
 
 namespace {
 
-// The dialog is modal: it comes back to the front from another program.
-void comeBack(QWidget* w) {
-    QEvent deactivate(QEvent::WindowDeactivate);
-    QApplication::sendEvent(w, &deactivate);
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(w, &activate);
-}
-
 using QuantumRangeEndBoxTest = MethodsFixture;
 
 // The end box takes the result count again only when the count changed.
@@ -29,19 +21,19 @@ TEST_F(QuantumRangeEndBoxTest, TypedEndStaysUntilTheResultsChange) {
     data.writeRecords(files::Results, results);
     auto* w = window<FrmKuantFlt>(WindowId::KuantFlt);
     w->show();
-    comeBack(w);
+    comeBackToFront(w);
     auto* end = child<QLineEdit>(w, QStringLiteral("Text2"));
     ASSERT_EQ(end->text(), QStringLiteral("30"));
     end->setFocus();
     end->selectAll();
     QTest::keyClicks(end, QStringLiteral("25"));
 
-    comeBack(w);
+    comeBackToFront(w);
     EXPECT_EQ(end->text(), QStringLiteral("25"));
 
     results.push_back(rec(653, {7, 8, 9, 10, 11, 12}));
     data.writeRecords(files::Results, results);
-    comeBack(w);
+    comeBackToFront(w);
     EXPECT_EQ(end->text(), QStringLiteral("31"));
 }
 
