@@ -3,6 +3,7 @@
 #include "BallList.h"
 #include "ColumnRecord.h"
 #include "FilterSelection.h"
+#include "Game.h"
 
 #include <array>
 #include <cstdint>
@@ -12,11 +13,13 @@ namespace velmorix {
 
 class Random;
 
-// Pair flags and pair counts, indexed by two balls 0..49 (index 0 unused).
+// Pair flags and pair counts, indexed by two balls 0..N (index 0 unused); sized
+// for the largest game. Only in memory: the pairs file has its own codes.
 struct PairTable {
-    std::array<int16_t, 50 * 50> cell{};
-    int16_t& operator()(int a, int b) { return cell[static_cast<std::size_t>(a + 50 * b)]; }
-    int16_t operator()(int a, int b) const { return cell[static_cast<std::size_t>(a + 50 * b)]; }
+    static constexpr int kStride = kMaxBalls + 1;
+    std::array<int16_t, kStride * kStride> cell{};
+    int16_t& operator()(int a, int b) { return cell[static_cast<std::size_t>(a + kStride * b)]; }
+    int16_t operator()(int a, int b) const { return cell[static_cast<std::size_t>(a + kStride * b)]; }
     void clear() { cell.fill(0); }
 };
 
@@ -61,6 +64,8 @@ inline constexpr int16_t Closed = 1000;
 // Every program-wide variable. The application owns one; each window gets it
 // by reference.
 struct AppState {
+    // The game being played; its files live in the data folder's game folder.
+    Game game;
     ColumnRecord ColRec;
     int32_t RecNo = 0;
     BankoList BankoBalls;
