@@ -1,4 +1,5 @@
-#include "MainFixture.h"
+#include "support/WindowHarness.h"
+#include "windows/main/FrmLoto.h"
 
 #include "core/GameFolder.h"
 #include "platform/ProgramStart.h"
@@ -15,8 +16,9 @@ namespace {
 
 // Switching games moves the program's folder, and with it the working
 // directory; each test goes back to where it started.
-class GameMenuTest : public MainFixture {
+class GameMenuTest : public WindowTest {
 protected:
+    FrmLoto* loto() { return get<FrmLoto>(WindowId::Loto); }
     GameMenuTest() : m_base(data.path()), m_cwd(std::filesystem::current_path()) {}
     ~GameMenuTest() override {
         state.game = Game();
