@@ -64,6 +64,19 @@ FrmLoto::FrmLoto(AppContext& context, QWidget* parent) : VelmorixWindow(context,
     showGame();
     setFixedSize(sizeHint());
     placeCentred(this);
+    setKeyCommands({{Qt::Key_Escape, [this] { endProgram(); }},
+                    {Qt::Key_F1, [this] { drawRandomColumn(); }},
+                    {Qt::Key_F2, [this] { openWindow(WindowId::Balls); }},
+                    {Qt::Key_F3, [this] { openWindow(WindowId::Banko); }},
+                    {Qt::Key_F4, [this] { openWindow(WindowId::RndLst); }},
+                    {Qt::Key_F5, [this] { sortAndShow(); }},
+                    {Qt::Key_F6, [this] { openInsteadOfThis(WindowId::ArbitGrp); }},
+                    {Qt::Key_F7, [this] { openInsteadOfThis(WindowId::Prohibit); }},
+                    {Qt::Key_F8, [this] { openWindow(WindowId::ComLst); }},
+                    {Qt::Key_F9, [this] { saveColumn(); }},
+                    {Qt::Key_F10, [this] { openWindow(WindowId::Help); }},
+                    {Qt::Key_F11, [this] { testResults(); }},
+                    {Qt::Key_F12, [this] { openWindow(WindowId::KuantFlt); }}});
 }
 
 QString FrmLoto::statusText() {
@@ -236,52 +249,6 @@ void FrmLoto::chooseGame(const Game& game) {
     Label8->setText(statusText());
     showCurrentColumn();
     showGame();
-}
-
-bool FrmLoto::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        endProgram();
-        return true;
-    case Qt::Key_F1:
-        drawRandomColumn();
-        return true;
-    case Qt::Key_F2:
-        openWindow(WindowId::Balls);
-        return true;
-    case Qt::Key_F3:
-        openWindow(WindowId::Banko);
-        return true;
-    case Qt::Key_F4:
-        openWindow(WindowId::RndLst);
-        return true;
-    case Qt::Key_F5:
-        sortAndShow();
-        return true;
-    case Qt::Key_F6:
-        openInsteadOfThis(WindowId::ArbitGrp);
-        return true;
-    case Qt::Key_F7:
-        openInsteadOfThis(WindowId::Prohibit);
-        return true;
-    case Qt::Key_F8:
-        openWindow(WindowId::ComLst);
-        return true;
-    case Qt::Key_F9:
-        saveColumn();
-        return true;
-    case Qt::Key_F10:
-        openWindow(WindowId::Help);
-        return true;
-    case Qt::Key_F11:
-        testResults();
-        return true;
-    case Qt::Key_F12:
-        openWindow(WindowId::KuantFlt);
-        return true;
-    default:
-        return false;
-    }
 }
 
 void FrmLoto::onActivated() {

@@ -27,7 +27,6 @@ class FrmLoto final : public VelmorixWindow {
 public:
     explicit FrmLoto(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
     void onActivated() override;
 
     // The commands behind the menus, buttons and keys.
