@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColumnDraw.h"
+#include "analysis/ColumnDraw.h"
 #include "windows/common/VelmorixWindow.h"
 #include "windows/common/WindowId.h"
 

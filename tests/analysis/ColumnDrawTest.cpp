@@ -1,4 +1,4 @@
-#include "windows/main/ColumnDraw.h"
+#include "analysis/ColumnDraw.h"
 #include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/Random.h"
