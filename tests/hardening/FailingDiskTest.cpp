@@ -287,8 +287,6 @@ std::vector<DiskScenario> scenarios() {
                                })},
         {"ZeroCopyToPlayed", typicalFolder,
          answeringYes<FrmZero>(WindowId::Zero, [](FrmZero& w) { w.copyToPlayed(); })},
-        {"ZeroCopyFromPlayed", typicalFolder,
-         answeringYes<FrmZero>(WindowId::Zero, [](FrmZero& w) { w.copyFromPlayed(); })},
         // The forbidden pairs: the editor, and pairs made from the played columns or the results.
         {"PairsSave", typicalFolder,
          answeringYes<FrmYasak2>(WindowId::Yasak2,
@@ -325,18 +323,12 @@ std::vector<DiskScenario> scenarios() {
              d.answerYes();
              rep->saveSumLimits();
          }},
-        // The print dialogs write the lists to VELMORIX.TXT.
+        // The print dialogs (one class for every list) write a list to VELMORIX.TXT.
         {"WriteListText", typicalFolder,
          answeringYes<ListPrintDialog>(WindowId::CLPrint,
                                        [](ListPrintDialog& w) {
                                            w.Option1->setChecked(true);
                                            w.Text1->setText(QStringLiteral("1"));
-                                           w.run();
-                                       })},
-        {"WritePlayedText", typicalFolder,
-         answeringYes<ListPrintDialog>(WindowId::OKPrint,
-                                       [](ListPrintDialog& w) {
-                                           w.Option1->setChecked(true);
                                            w.run();
                                        })},
         // The methods: grouping, quantum, following numbers.
