@@ -17,7 +17,7 @@ TEST(HitsCommandTest, PrintsTheWindowsReportAndRefusesWhatItsCellsRefuse) {
               0); // nothing played: no report
     EXPECT_EQ(hits::runCommand(t.dir(), {"1", "2", "3", "4", "5", "6"}).out, "");
     t.writeRecords(files::Played, {rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {1, 2, 3, 10, 11, 12})});
-    const CommandOutcome r = hits::runCommand(t.dir(), {"6", "5", "4", "3.5", "2", "1"}); // 3.5 is 4
+    const CommandOutcome r = hits::runCommand(t.dir(), {"6", "5", "3.5", "3", "2", "1"}); // 3.5 is 4
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, hits::scanPlayedColumns(t.dir(), {1, 2, 3, 4, 5, 6}).report);
