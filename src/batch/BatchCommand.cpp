@@ -9,6 +9,7 @@
 
 #include "core/BallsFile.h"
 #include "core/ColumnFile.h"
+#include "core/CommandOutcome.h"
 #include "core/FileError.h"
 #include "core/Numbers.h"
 
@@ -29,16 +30,8 @@ const char* const UsageText = "Kullanım: velmorix-batch build [--progress]\n"
                               "          velmorix-batch filter [--use-bag yes|no] [--progress]\n"
                               "          velmorix-batch evaluate\n";
 
-// Message boxes break lines with a carriage return; a terminal wants line feeds.
-std::string plain(std::string text) {
-    for (char& c : text)
-        if (c == '\r')
-            c = '\n';
-    return text;
-}
-
 void print(std::ostream& err, const Message& m) {
-    err << plain(m.text) << '\n';
+    err << terminalLines(m.text);
 }
 
 struct Options {
@@ -216,7 +209,7 @@ int runBatch(const std::vector<std::string>& args, const std::filesystem::path& 
             return filter(state, dir, o.useBag, out, err, bar);
         return evaluate(state, dir, in, out, err);
     } catch (const FileError& e) {
-        err << plain(e.userText()) << '\n';
+        err << terminalLines(e.userText());
         return Refused;
     }
 }

@@ -16,47 +16,22 @@ namespace {
 using velmorix::DataDir;
 using Args = std::vector<std::string>;
 
-// What a subcommand leaves: its report for standard output, its messages for
-// standard error, and the exit code.
-struct Outcome {
-    std::string out;
-    std::string err;
-    int exitCode = 0;
-};
-
-template <class MessagesOutcome> Outcome fromMessages(const MessagesOutcome& o) {
-    Outcome outcome{{}, {}, o.exitCode};
-    for (const auto& message : o.messages)
-        outcome.err += message + '\n';
-    return outcome;
-}
-
 struct Subcommand {
     std::string_view name;
-    Outcome (*run)(const DataDir& dir, const Args& args);
+    velmorix::CommandOutcome (*run)(const DataDir& dir, const Args& args);
 };
 
 const Subcommand Subcommands[] = {
     {"write-list",
      [](const DataDir& dir, const Args& args) {
-         const velmorix::SystemClock clock;
-         return fromMessages(velmorix::runWriteList(dir, clock, args));
+         return velmorix::runWriteList(dir, velmorix::SystemClock(), args);
      }},
     {"chaos-report",
      [](const DataDir& dir, const Args& args) {
-         const velmorix::SystemClock clock;
-         return fromMessages(velmorix::chaosReportCommand(dir, clock, args));
+         return velmorix::chaosReportCommand(dir, velmorix::SystemClock(), args);
      }},
-    {"import",
-     [](const DataDir& dir, const Args& args) {
-         auto o = velmorix::resultsimport::runCommand(dir, args);
-         return Outcome{{}, std::move(o.message), o.exitCode};
-     }},
-    {"hits",
-     [](const DataDir& dir, const Args& args) {
-         auto o = velmorix::hits::runCommand(dir, args);
-         return Outcome{std::move(o.out), std::move(o.err), o.exitCode};
-     }},
+    {"import", velmorix::resultsimport::runCommand},
+    {"hits", velmorix::hits::runCommand},
 };
 
 } // namespace
@@ -68,7 +43,7 @@ int main(int argc, char** argv) {
     for (const Subcommand& command : Subcommands) {
         if (args.empty() || args[0] != command.name)
             continue;
-        const Outcome outcome =
+        const velmorix::CommandOutcome outcome =
             command.run(DataDir(std::filesystem::current_path()), Args(args.begin() + 1, args.end()));
         std::cout << outcome.out << std::flush;
         std::cerr << outcome.err;

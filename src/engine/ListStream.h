@@ -3,7 +3,6 @@
 #include "core/ColumnRecord.h"
 #include "core/DataDir.h"
 #include "core/SafeFile.h"
-#include "core/SystemFile.h"
 
 #include <array>
 #include <cstdint>
@@ -46,7 +45,7 @@ private:
     void fill();
 
     std::string m_name;
-    sysfile::File m_file;
+    FileReader m_file;
     int32_t m_count = 0;
     int32_t m_given = 0;
     std::vector<unsigned char> m_buffer;

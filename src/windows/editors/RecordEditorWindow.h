@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditorFile.h"
+#include "core/EditorFile.h"
 #include "windows/common/VelmorixWindow.h"
 #include "windows/common/WindowId.h"
 

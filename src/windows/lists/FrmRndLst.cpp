@@ -1,6 +1,6 @@
 #include "FrmRndLst.h"
 
-#include "RandomListChaos.h"
+#include "analysis/RandomColumnList.h"
 
 #include "analysis/ProgressGate.h"
 #include "analysis/RandomColumnList.h"

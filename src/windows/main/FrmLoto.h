@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColumnDraw.h"
+#include "analysis/ColumnDraw.h"
 #include "core/Game.h"
 #include "windows/common/VelmorixWindow.h"
 #include "windows/common/WindowId.h"
