@@ -111,7 +111,7 @@ void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const Colum
             out.examined += walk.lastCount();
             if (c.bankersValid) {
                 const ColumnMask five = walk.five();
-                const ColumnMask sixth = evaluator.sixthBalls(five) & walk.lastBalls();
+                const ColumnMask sixth = evaluator.sixthBalls(five, walk.lastBalls());
                 if (!rest && !records) {
                     out.passed += ballCount(sixth);
                 } else {

@@ -24,6 +24,8 @@ Rules::Rules(const Game& game)
     for (int v = 1; v <= m_balls; ++v)
         if ((isPrime(v) || v == 1 || v == 12) && v != 13 && v != 43)
             m_rule2Set |= ballBit(v);
+    m_lowSet = ballRange(1, m_lowMax);
+    m_highSet = ballRange(m_highMin, m_balls);
 }
 
 const Rules& Rules::of(const Game& game) {
@@ -139,46 +141,31 @@ ColumnMask Rules::geometricCompletions(ColumnMask five, int factor, bool& failed
     return bad;
 }
 
-ColumnMask Rules::passingSixthBalls(ColumnMask p) const {
+ColumnMask Rules::passingSixthBalls(ColumnMask p, ColumnMask allowed) const {
     const GameMasks& g = m_masks;
-    ColumnMask ok = g.all & ~p;
+    // The cheap rules first: most five-ball prefixes have no sixth ball left
+    // after a few of them.
+    ColumnMask ok = allowed & g.all & ~p;
     // Rule 1: smallest ball at most lowMax, largest at least highMin.
     if (lowestBall(p) > m_lowMax)
-        ok &= ballRange(1, m_lowMax);
+        ok &= m_lowSet;
     if (highestBall(p) < m_highMin)
-        ok &= ballRange(m_highMin, m_balls);
+        ok &= m_highSet;
     // Rule 2: a ball of the set.
     if ((p & m_rule2Set) == 0)
         ok &= m_rule2Set;
-    // Rule 3: no three balls in steps of 1 or 2; x may start, split or end a chain.
-    for (int d = 1; d <= 2; ++d) {
-        if (p & (p >> d) & (p >> (2 * d)))
-            return 0;
-        ok &= ~((shifted(p, d) & shifted(p, 2 * d)) | (shifted(p, -d) & shifted(p, d)) |
-                (shifted(p, -d) & shifted(p, -2 * d)));
-    }
-    // Rule 4: no difference 1..diffMax three times.
-    for (int d = 1; d <= m_diffMax; ++d) {
-        const ColumnMask pairs = p & (p >> d);
-        if (moreThanTwo(pairs))
-            return 0;
-        if (moreThanOne(pairs))
-            ok &= ~(shifted(p, -d) | shifted(p, d));
-        else if (pairs)
-            ok &= ~(shifted(p, -d) & shifted(p, d));
-    }
-    // Rules 5 and 6: no doubling or tripling chain of three (its first ball is
-    // then low enough for the rule to look).
-    bool failed = false;
-    ok &= ~geometricCompletions(p, 2, failed);
-    ok &= ~geometricCompletions(p, 3, failed);
-    if (failed)
-        return 0;
+    // Rule 11: neither all even nor all odd.
+    if ((p & g.even) == 0)
+        ok &= g.even;
+    if ((p & g.odd) == 0)
+        ok &= g.odd;
     // Rule 7: last digits neither all above 4 nor all below 5.
     if ((p & g.highLastDigit) == 0)
         ok &= g.highLastDigit;
     if ((p & ~g.highLastDigit) == 0)
         ok &= ~g.highLastDigit;
+    if (ok == 0)
+        return 0;
     // Rules 8 and 9: at most 3 balls a decade, at least 3 decades.
     int used = 0;
     ColumnMask unused = 0;
@@ -197,6 +184,22 @@ ColumnMask Rules::passingSixthBalls(ColumnMask p) const {
         return 0;
     if (used == 2)
         ok &= unused;
+    // Rule 3: no three balls in steps of 1 or 2; x may start, split or end a chain.
+    for (int d = 1; d <= 2; ++d) {
+        if (p & (p >> d) & (p >> (2 * d)))
+            return 0;
+        ok &= ~((shifted(p, d) & shifted(p, 2 * d)) | (shifted(p, -d) & shifted(p, d)) |
+                (shifted(p, -d) & shifted(p, -2 * d)));
+    }
+    if (ok == 0)
+        return 0;
+    // Rules 5 and 6: no doubling or tripling chain of three (its first ball is
+    // then low enough for the rule to look).
+    bool failed = false;
+    ok &= ~geometricCompletions(p, 2, failed);
+    ok &= ~geometricCompletions(p, 3, failed);
+    if (failed || ok == 0)
+        return 0;
     // Rule 10: at least two differences of at most nearMax and one of farMin..farMax.
     bool one = false, two = false;
     for (int d = 1; d <= m_nearMax; ++d) {
@@ -214,20 +217,32 @@ ColumnMask Rules::passingSixthBalls(ColumnMask p) const {
             near1 |= t;
         }
         ok &= one ? near1 : near2;
+        if (ok == 0)
+            return 0;
     }
     bool far = false;
-    ColumnMask farWith = 0;
-    for (int d = m_farMin; d <= m_farMax; ++d) {
-        far = far || (p & (p >> d)) != 0;
-        farWith |= shifted(p, d) | shifted(p, -d);
-    }
-    if (!far)
+    for (int d = m_farMin; d <= m_farMax && !far; ++d)
+        far = (p & (p >> d)) != 0;
+    if (!far) {
+        ColumnMask farWith = 0;
+        for (int d = m_farMin; d <= m_farMax; ++d)
+            farWith |= shifted(p, d) | shifted(p, -d);
         ok &= farWith;
-    // Rule 11: neither all even nor all odd.
-    if ((p & g.even) == 0)
-        ok &= g.even;
-    if ((p & g.odd) == 0)
-        ok &= g.odd;
+        if (ok == 0)
+            return 0;
+    }
+    // Rule 4: no difference 1..diffMax three times.
+    for (int d = 1; d <= m_diffMax; ++d) {
+        const ColumnMask pairs = p & (p >> d);
+        if (!pairs)
+            continue;
+        if (moreThanTwo(pairs))
+            return 0;
+        if (moreThanOne(pairs))
+            ok &= ~(shifted(p, -d) | shifted(p, d));
+        else
+            ok &= ~(shifted(p, -d) & shifted(p, d));
+    }
     return ok;
 }
 
@@ -241,7 +256,7 @@ bool passesWithoutRule2(const SortedColumn& column) {
     return Rules::of(Game()).passesWithoutRule2(column);
 }
 ColumnMask passingSixthBalls(ColumnMask fiveBalls) {
-    return Rules::of(Game()).passingSixthBalls(fiveBalls);
+    return Rules::of(Game()).passingSixthBalls(fiveBalls, ~ColumnMask{0});
 }
 
 } // namespace velmorix::chaos

@@ -26,8 +26,8 @@ public:
     bool passesWithoutRule2(const SortedColumn& column) const;
     // For five distinct balls, the mask of the balls x (not among them) for which
     // the six balls pass every rule: the enumeration checks a whole last position
-    // at once.
-    ColumnMask passingSixthBalls(ColumnMask fiveBalls) const;
+    // at once. Only the balls of `allowed` are looked at.
+    ColumnMask passingSixthBalls(ColumnMask fiveBalls, ColumnMask allowed) const;
 
     // Rule 2's set: the primes up to N, with 1 and 12, without 13 and 43.
     ColumnMask rule2Set() const { return m_rule2Set; }
@@ -50,6 +50,8 @@ private:
     int m_farMin;  // 10
     int m_farMax;  // 19
     ColumnMask m_rule2Set = 0;
+    ColumnMask m_lowSet = 0;  // 1..lowMax
+    ColumnMask m_highSet = 0; // highMin..N
 };
 
 // The 6/49 rules, for the callers that judge 6/49 columns.

@@ -218,10 +218,10 @@ bool ColumnEvaluator::passesRest(const SortedColumn& c) const {
     return !m_otherOn || otherFiltersPass(c);
 }
 
-ColumnMask ColumnEvaluator::sixthBalls(ColumnMask p) const {
+ColumnMask ColumnEvaluator::sixthBalls(ColumnMask p, ColumnMask allowed) const {
     const ColumnMask all = m_masks.all;
     auto shifted = [all](ColumnMask m, int s) { return (s >= 0 ? m >> s : m << -s) & all; };
-    ColumnMask ok = all & ~p;
+    ColumnMask ok = allowed & all & ~p;
     if (m_sumOn) {
         int sum = 0;
         for (ColumnMask m = p; m; m &= m - 1)
@@ -237,7 +237,7 @@ ColumnMask ColumnEvaluator::sixthBalls(ColumnMask p) const {
         std::array<int, kMaxDecades> counts{};
         for (std::size_t d = 0; d < decades; ++d)
             counts[d] = ballCount(p & m_masks.decade[d]);
-        ColumnMask allowed = 0;
+        ColumnMask fitting = 0;
         for (std::size_t e = 0; e < decades; ++e) { // x in decade e
             bool fits = true, hit = false;
             for (std::size_t d = 0; d < decades; ++d) {
@@ -246,10 +246,12 @@ ColumnMask ColumnEvaluator::sixthBalls(ColumnMask p) const {
                 hit = hit || n == m_decadeHitCount;
             }
             if (fits && (hit || !m_decadeHitOn))
-                allowed |= m_masks.decade[e];
+                fitting |= m_masks.decade[e];
         }
-        ok &= allowed;
+        ok &= fitting;
     }
+    if (ok == 0)
+        return 0;
     if (m_pairsOn) {
         for (ColumnMask m = p; m; m &= m - 1) {
             const ColumnMask beside = m_ctx.pairMask[static_cast<std::size_t>(lowestBall(m))];
@@ -291,7 +293,7 @@ ColumnMask ColumnEvaluator::sixthBalls(ColumnMask p) const {
                 ok &= ~missing;
         }
     } else if (m_chaosOn) {
-        ok &= m_chaos.passingSixthBalls(p);
+        ok = m_chaos.passingSixthBalls(p, ok);
     }
     return ok;
 }

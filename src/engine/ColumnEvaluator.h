@@ -35,7 +35,8 @@ public:
     // which the six balls pass the sum, decade, pair, relation and chaos
     // filters. The rest (results, played columns, sextets, other filters) is
     // passesRest, needed only when hasRest().
-    ColumnMask sixthBalls(ColumnMask fiveBalls) const;
+    // Only the balls of `allowed` are looked at (the rest is 0).
+    ColumnMask sixthBalls(ColumnMask fiveBalls, ColumnMask allowed = ~ColumnMask{0}) const;
     bool hasRest() const {
         return m_resultSimilarity || m_playedSimilarity || m_sextetSimilarity || m_otherOn;
     }
