@@ -77,17 +77,16 @@ Plan plan(const Candidates& c) {
     return p;
 }
 
-void appendRecord(std::vector<unsigned char>& out, int32_t tag, const SortedColumn& column) {
-    unsigned char bytes[ColumnRecord::Size];
+// A list record of six ascending balls into `out`.
+void putRecord(unsigned char* out, int32_t tag, const int* balls) {
     const auto t = static_cast<uint32_t>(tag);
     for (std::size_t i = 0; i < 4; ++i)
-        bytes[i] = static_cast<unsigned char>(t >> (8 * i));
+        out[i] = static_cast<unsigned char>(t >> (8 * i));
     for (std::size_t i = 0; i < 6; ++i) {
-        const auto v = static_cast<uint16_t>(column.b[i]);
-        bytes[4 + 2 * i] = static_cast<unsigned char>(v & 0xFF);
-        bytes[5 + 2 * i] = static_cast<unsigned char>(v >> 8);
+        const auto v = static_cast<uint16_t>(balls[i]);
+        out[4 + 2 * i] = static_cast<unsigned char>(v & 0xFF);
+        out[5 + 2 * i] = static_cast<unsigned char>(v >> 8);
     }
-    out.insert(out.end(), bytes, bytes + ColumnRecord::Size);
 }
 
 void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const ColumnEvaluator& evaluator,
@@ -109,19 +108,38 @@ void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const Colum
         CandidateWalk walk(c.pool.data() + from, n - from, c.slots - p.depth, fixed);
         for (;;) {
             out.examined += walk.lastCount();
-            if (c.bankersValid) {
+            const ColumnMask sixth = c.bankersValid ? evaluator.sixthBalls(walk.five(), walk.lastBalls()) : 0;
+            if (sixth != 0 && !rest && !records) {
+                out.passed += ballCount(sixth);
+            } else if (sixth != 0) {
+                // The five balls once, ascending; each sixth ball goes in at its place.
                 const ColumnMask five = walk.five();
-                const ColumnMask sixth = evaluator.sixthBalls(five, walk.lastBalls());
-                if (!rest && !records) {
-                    out.passed += ballCount(sixth);
-                } else {
-                    for (ColumnMask x = sixth; x; x &= x - 1) {
-                        const SortedColumn column = SortedColumn::fromMask(five | (x & (~x + 1)));
-                        if (rest && !evaluator.passesRest(column))
-                            continue;
-                        ++out.passed;
-                        if (records)
-                            appendRecord(out.records, tag, column);
+                SortedColumn column;
+                int fiveBalls[5];
+                ColumnMask m = five;
+                for (int& b : fiveBalls) {
+                    b = lowestBall(m);
+                    m &= m - 1;
+                }
+                for (ColumnMask x = sixth; x; x &= x - 1) {
+                    const int ball = lowestBall(x);
+                    int at = 0;
+                    for (int i = 0; i < 5; ++i) {
+                        const bool below = fiveBalls[i] < ball;
+                        column.b[static_cast<std::size_t>(at)] = fiveBalls[i];
+                        at += below ? 1 : 0;
+                        if (!below)
+                            column.b[static_cast<std::size_t>(i + 1)] = fiveBalls[i];
+                    }
+                    column.b[static_cast<std::size_t>(at)] = ball;
+                    column.mask = five | ballBit(ball);
+                    if (rest && !evaluator.passesRest(column))
+                        continue;
+                    ++out.passed;
+                    if (records) {
+                        const std::size_t end = out.records.size();
+                        out.records.resize(end + ColumnRecord::Size);
+                        putRecord(out.records.data() + end, tag, column.b.data());
                     }
                 }
             }

@@ -1,5 +1,6 @@
 #include "ChaosRules.h"
 
+#include <algorithm>
 #include <array>
 
 namespace velmorix::chaos {
@@ -24,6 +25,9 @@ Rules::Rules(const Game& game)
     for (int v = 1; v <= m_balls; ++v)
         if ((isPrime(v) || v == 1 || v == 12) && v != 13 && v != 43)
             m_rule2Set |= ballBit(v);
+    for (int factor : {2, 3})
+        for (int y = 1; y * factor * factor <= m_balls; ++y)
+            m_chains.push_back(ballBit(y) | ballBit(y * factor) | ballBit(y * factor * factor));
     m_lowSet = ballRange(1, m_lowMax);
     m_highSet = ballRange(m_highMin, m_balls);
 }
@@ -126,12 +130,11 @@ ColumnMask Rules::shifted(ColumnMask m, int s) const {
     return (s >= 0 ? m >> s : m << -s) & m_masks.all;
 }
 
-// The balls x that complete three balls y, y*f, y*f*f with two of them in `five`.
-// `failed` is set when the five already hold such a chain.
-ColumnMask Rules::geometricCompletions(ColumnMask five, int factor, bool& failed) const {
+// The balls x that complete a chain y, y*f, y*f*f (f = 2, 3) with two of
+// its balls in `five`. `failed` is set when the five already hold a chain.
+ColumnMask Rules::geometricCompletions(ColumnMask five, bool& failed) const {
     ColumnMask bad = 0;
-    for (int y = 1; y * factor * factor <= m_balls; ++y) {
-        const ColumnMask chain = ballBit(y) | ballBit(y * factor) | ballBit(y * factor * factor);
+    for (ColumnMask chain : m_chains) {
         const ColumnMask missing = chain & ~five;
         if (missing == 0)
             failed = true;
@@ -196,18 +199,29 @@ ColumnMask Rules::passingSixthBalls(ColumnMask p, ColumnMask allowed) const {
     // Rules 5 and 6: no doubling or tripling chain of three (its first ball is
     // then low enough for the rule to look).
     bool failed = false;
-    ok &= ~geometricCompletions(p, 2, failed);
-    ok &= ~geometricCompletions(p, 3, failed);
+    ok &= ~geometricCompletions(p, failed);
     if (failed || ok == 0)
         return 0;
-    // Rule 10: at least two differences of at most nearMax and one of farMin..farMax.
-    bool one = false, two = false;
-    for (int d = 1; d <= m_nearMax; ++d) {
-        const ColumnMask x = p & (p >> d);
-        two = two || moreThanOne(x) || (one && x != 0);
-        one = one || x != 0;
+    // The ten differences of the five balls decide rules 4 and 10.
+    int balls[5];
+    ColumnMask rest = p;
+    for (int& b : balls) {
+        b = lowestBall(rest);
+        rest &= rest - 1;
     }
-    if (!two) {
+    int diffs[10];
+    int pairs = 0;
+    for (int i = 0; i < 5; ++i)
+        for (int j = i + 1; j < 5; ++j)
+            diffs[pairs++] = balls[j] - balls[i];
+    // Rule 10: at least two differences of at most nearMax and one of farMin..farMax.
+    int near = 0;
+    bool far = false;
+    for (int d : diffs) {
+        near += d <= m_nearMax ? 1 : 0;
+        far = far || (d >= m_farMin && d <= m_farMax);
+    }
+    if (near < 2) {
         ColumnMask near1 = 0, near2 = 0; // x with at least one / two balls within nearMax
         for (int d = -m_nearMax; d <= m_nearMax; ++d) {
             if (d == 0)
@@ -216,13 +230,10 @@ ColumnMask Rules::passingSixthBalls(ColumnMask p, ColumnMask allowed) const {
             near2 |= near1 & t;
             near1 |= t;
         }
-        ok &= one ? near1 : near2;
+        ok &= near == 1 ? near1 : near2;
         if (ok == 0)
             return 0;
     }
-    bool far = false;
-    for (int d = m_farMin; d <= m_farMax && !far; ++d)
-        far = (p & (p >> d)) != 0;
     if (!far) {
         ColumnMask farWith = 0;
         for (int d = m_farMin; d <= m_farMax; ++d)
@@ -231,14 +242,24 @@ ColumnMask Rules::passingSixthBalls(ColumnMask p, ColumnMask allowed) const {
         if (ok == 0)
             return 0;
     }
-    // Rule 4: no difference 1..diffMax three times.
-    for (int d = 1; d <= m_diffMax; ++d) {
-        const ColumnMask pairs = p & (p >> d);
-        if (!pairs)
+    // Rule 4: no difference 1..diffMax three times. A sixth ball adds at most
+    // two pairs of a difference: none to one already there twice, not both to
+    // one there once.
+    for (int i = 0; i < 10; ++i) {
+        const int d = diffs[i];
+        if (d > m_diffMax)
             continue;
-        if (moreThanTwo(pairs))
+        int times = 0, first = i;
+        for (int j = 0; j < 10; ++j)
+            if (diffs[j] == d) {
+                ++times;
+                first = std::min(first, j);
+            }
+        if (first != i)
+            continue; // counted at its first place
+        if (times > 2)
             return 0;
-        if (moreThanOne(pairs))
+        if (times == 2)
             ok &= ~(shifted(p, -d) | shifted(p, d));
         else
             ok &= ~(shifted(p, -d) & shifted(p, d));

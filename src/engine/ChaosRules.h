@@ -4,6 +4,8 @@
 
 #include "core/Game.h"
 
+#include <vector>
+
 namespace velmorix::chaos {
 
 inline constexpr int RuleCount = 11;
@@ -38,7 +40,7 @@ public:
 private:
     bool fails(int rule, const SortedColumn& c) const;
     bool geometricTriple(const SortedColumn& c, int factor) const;
-    ColumnMask geometricCompletions(ColumnMask five, int factor, bool& failed) const;
+    ColumnMask geometricCompletions(ColumnMask five, bool& failed) const;
     ColumnMask shifted(ColumnMask m, int s) const;
 
     const GameMasks& m_masks;
@@ -50,8 +52,9 @@ private:
     int m_farMin;  // 10
     int m_farMax;  // 19
     ColumnMask m_rule2Set = 0;
-    ColumnMask m_lowSet = 0;  // 1..lowMax
-    ColumnMask m_highSet = 0; // highMin..N
+    ColumnMask m_lowSet = 0;          // 1..lowMax
+    ColumnMask m_highSet = 0;         // highMin..N
+    std::vector<ColumnMask> m_chains; // every doubling and tripling chain of three balls
 };
 
 // The 6/49 rules, for the callers that judge 6/49 columns.

@@ -52,6 +52,12 @@ ColumnEvaluator::ColumnEvaluator(const FilterSelection& s, const RunContext& ctx
                 m_decadeAllowed[d] |= static_cast<uint8_t>(1u << c);
     m_decadeHitOn = m_decadeOn && s.DecadeHitOn != 0;
     m_decadeHitCount = s.DecadeHitCount;
+    // Bounds or a table that no column can break cost nothing per candidate.
+    if (m_sumLeast <= Game::kMinSum && m_sumGreatest >= ctx.game.maxSum())
+        m_sumOn = false;
+    if (!m_decadeHitOn && std::all_of(m_decadeAllowed.begin(), m_decadeAllowed.begin() + m_masks.decades,
+                                      [](uint8_t allowed) { return allowed == 0x7F; }))
+        m_decadeOn = false;
 
     m_pairsOn = s.ForbiddenPairsOn != 0;
 
