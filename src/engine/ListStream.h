@@ -69,16 +69,22 @@ public:
     }
     void write(int32_t tag, const std::array<int, 6>& balls) {
         unsigned char bytes[ColumnRecord::Size];
-        const auto t = static_cast<uint32_t>(tag);
-        for (std::size_t i = 0; i < 4; ++i)
-            bytes[i] = static_cast<unsigned char>(t >> (8 * i));
-        for (std::size_t i = 0; i < 6; ++i) {
-            const auto v = static_cast<uint16_t>(balls[i]);
-            bytes[4 + 2 * i] = static_cast<unsigned char>(v & 0xFF);
-            bytes[5 + 2 * i] = static_cast<unsigned char>(v >> 8);
-        }
+        encode(bytes, tag, balls.data());
         write(bytes);
     }
+    // The stored bytes of a record: the Tag, then six balls, little-endian.
+    static void encode(unsigned char* out, int32_t tag, const int* balls) {
+        const auto t = static_cast<uint32_t>(tag);
+        for (std::size_t i = 0; i < 4; ++i)
+            out[i] = static_cast<unsigned char>(t >> (8 * i));
+        for (std::size_t i = 0; i < 6; ++i) {
+            const auto v = static_cast<uint16_t>(balls[i]);
+            out[4 + 2 * i] = static_cast<unsigned char>(v & 0xFF);
+            out[5 + 2 * i] = static_cast<unsigned char>(v >> 8);
+        }
+    }
+    // Whole records, `bytes` a multiple of the record size.
+    void writeRecords(const unsigned char* records, std::size_t bytes);
     int32_t count() const { return m_count; }
     void commit();
 
