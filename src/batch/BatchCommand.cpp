@@ -214,7 +214,7 @@ int count(const AppState& state, const DataDir& dir, std::ostream& out, std::ost
     const auto data = RunData::take(dir);
     const LiveCounter counter({state.Selection, state.BagBalls, state.BankoBalls, state.game}, *data);
     if (!counter.noList().empty()) {
-        err << plain(counter.noList()) << '\n';
+        err << terminalLines(counter.noList());
         return Refused;
     }
     out << digits(counter.survivors().value_or(0)) << '\n';

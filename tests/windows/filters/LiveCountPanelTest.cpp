@@ -64,7 +64,7 @@ protected:
     }
     // The label the engine's count of the controls as they stand would give.
     QString expectedLabel() {
-        LiveSelection r{shownSelection(), state.BagBalls, state.BankoBalls};
+        LiveSelection r{shownSelection(), state.BagBalls, state.BankoBalls, state.game};
         return QString::fromStdString(liveCountLabel(countLive(r, *RunData::take(data.dir())).survivors));
     }
     QString firstRow() const { return table()->rowCount() ? table()->item(0, 0)->text() : QString(); }
