@@ -19,7 +19,7 @@ std::string plainLines(std::string text) {
 
 } // namespace
 
-CommandOutput runCommand(const DataDir& dir, const std::vector<std::string>& args) {
+CommandOutput runCommand(const DataDir& dir, const std::vector<std::string>& args, const Game& game) {
     CommandOutput result;
     if (args.size() != 6) {
         result.err = "Kullanım: velmorix-batch hits B1 B2 B3 B4 B5 B6\n";
@@ -29,14 +29,14 @@ CommandOutput runCommand(const DataDir& dir, const std::vector<std::string>& arg
     std::array<int64_t, 6> balls{};
     for (std::size_t i = 0; i < balls.size(); ++i)
         balls[i] = ValWhole(args[i]);
-    if (const auto bad = firstInvalidCell(balls)) {
+    if (const auto bad = firstInvalidCell(balls, game)) {
         result.err = invalidCellMessage(*bad) + "\n";
         result.exitCode = 1;
         return result;
     }
     try {
         // No played column: the scan ends without a report, as in the window.
-        result.out = scanPlayedColumns(dir, balls).report;
+        result.out = scanPlayedColumns(dir, balls, {}, game).report;
     } catch (const FileError& e) {
         result.err = plainLines(e.userText()) + "\n";
         result.exitCode = 1;

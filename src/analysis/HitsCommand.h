@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DataDir.h"
+#include "core/Game.h"
 
 #include <string>
 #include <vector>
@@ -15,7 +16,8 @@ struct CommandOutput {
 };
 
 // `args` are the six balls after the word "hits", read as the window reads its
-// cells. The played columns of `dir` are scanned; nothing is written.
-CommandOutput runCommand(const DataDir& dir, const std::vector<std::string>& args);
+// cells, as balls of `game`. The played columns of `dir` are scanned; nothing
+// is written.
+CommandOutput runCommand(const DataDir& dir, const std::vector<std::string>& args, const Game& game = Game());
 
 } // namespace velmorix::hits

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BallMask.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -8,13 +10,10 @@
 
 namespace velmorix {
 
-// Balls 1..49 as bits of a mask (bit b for ball b).
-using BallMask = uint64_t;
-
 // Marked pairs: bit b of row a, set in both orders.
 struct PairMarks {
-    std::array<BallMask, 50> row{};
-    bool has(int a, int b) const { return (row[static_cast<std::size_t>(a)] >> b) & 1U; }
+    std::array<BallMask, kMaxBalls + 1> row{};
+    bool has(int a, int b) const { return hasBall(row[static_cast<std::size_t>(a)], b); }
     void mark(int a, int b) {
         row[static_cast<std::size_t>(a)] |= BallMask{1} << b;
         row[static_cast<std::size_t>(b)] |= BallMask{1} << a;
@@ -25,10 +24,10 @@ struct PairMarks {
 // positions are character positions (no number or separator is non-ASCII).
 std::string foldToAscii(std::string_view utf8);
 
-// A number entry such as "5,12,,49,60": the first number must be a ball, else
-// nothing; then the number after every comma that is not the last character is
-// marked when it is a ball. Repeats and invalid numbers vanish.
-std::optional<BallMask> parseBallEntry(std::string_view text);
+// A number entry such as "5,12,,49,60": the first number must be a ball of the
+// game, else nothing; then the number after every comma that is not the last
+// character is marked when it is a ball. Repeats and invalid numbers vanish.
+std::optional<BallMask> parseBallEntry(std::string_view text, const Game& game = Game());
 
 // The marked balls ascending in plain digits joined by "," ("5,12,49").
 std::string ballListText(BallMask balls);
@@ -40,7 +39,7 @@ struct UnwantedPair {
     BallMask balls = 0; // one bit when both numbers are the same ball
     std::string shown;  // "7-23", or the entry itself when both are the same ball
 };
-std::optional<UnwantedPair> parseUnwantedPair(std::string_view text);
+std::optional<UnwantedPair> parseUnwantedPair(std::string_view text, const Game& game = Game());
 
 // Wanted pairs such as "1-2, 3-4". Parsing stops at the first pair that is not
 // two different balls; nothing when no pair was read.
@@ -48,6 +47,6 @@ struct WantedPairs {
     PairMarks marks;
     std::string shown; // every pair a<b ascending, "1-2, 3-4"
 };
-std::optional<WantedPairs> parseWantedPairs(std::string_view text);
+std::optional<WantedPairs> parseWantedPairs(std::string_view text, const Game& game = Game());
 
 } // namespace velmorix

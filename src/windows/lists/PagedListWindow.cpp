@@ -1,5 +1,6 @@
 #include "PagedListWindow.h"
 
+#include "core/AppState.h"
 #include "core/Program.h"
 
 #include "analysis/ListEntryParsing.h"
@@ -214,7 +215,7 @@ PagedListWindow::askSixBalls(const QString& prompt, const QString& title, const 
     for (;;) {
         if (!answer)
             return std::nullopt;
-        const auto balls = parseBallEntry(answer->toStdString());
+        const auto balls = parseBallEntry(answer->toStdString(), state().game);
         if (!balls)
             return std::nullopt;
         if (ballCount(*balls) == 6) {
