@@ -191,14 +191,11 @@ std::string chaosWrittenText(int64_t bytes) {
     return Str(bytes) + " byte 'VELMORIX.TXT' dosyasına kayıtlandı...";
 }
 
-ChaosCommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
-                                       const std::vector<std::string>& args, const Game& game) {
+CommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
+                                  const std::vector<std::string>& args, const Game& game) {
     if (args.size() != 2)
-        return {2, {"Kullanım: velmorix-batch chaos-report İLK SON"}};
-    auto refused = [](std::string text) {
-        std::replace(text.begin(), text.end(), '\r', '\n');
-        return ChaosCommandOutcome{1, {std::move(text)}};
-    };
+        return messageOutcome(2, "Kullanım: velmorix-batch chaos-report İLK SON");
+    auto refused = [](std::string text) { return messageOutcome(1, std::move(text)); };
     const int32_t count = recordCount(dir, files::Results);
     if (count == 0)
         return refused(nothingToEvaluateText(StatisticsSource::Results));
@@ -216,7 +213,7 @@ ChaosCommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
         const ChaosRun run = runChaosReport(dir, range.first, range.last, reportDateTime(clock), {}, game);
         switch (run.outcome) {
         case ChaosRun::Outcome::Written:
-            return {0, {chaosWrittenText(run.bytes)}};
+            return messageOutcome(0, chaosWrittenText(run.bytes));
         case ChaosRun::Outcome::NoResults:
             return refused(nothingToEvaluateText(StatisticsSource::Results));
         case ChaosRun::Outcome::TooFewResults:
@@ -227,7 +224,7 @@ ChaosCommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
     } catch (const FileError& e) {
         return refused(e.userText());
     }
-    return {1, {}};
+    return {{}, {}, 1};
 }
 
 } // namespace velmorix

@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/ColumnRecord.h"
+#include "core/CommandOutcome.h"
 #include "core/DataDir.h"
 #include "core/Game.h"
 
@@ -58,13 +59,8 @@ ChaosRun runChaosReport(const DataDir& dir, int32_t first, int32_t last, const s
 std::string chaosWrittenText(int64_t bytes);
 inline constexpr const char* ChaosTooFewText = "Bu işlem için en az 2 sonuç gerekir...";
 
-// velmorix-batch chaos-report FIRST LAST: the exit code (0 written, 1 refused
-// or failed, 2 usage) and the messages for stderr, one per line.
-struct ChaosCommandOutcome {
-    int exitCode = 0;
-    std::vector<std::string> messages;
-};
-ChaosCommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
-                                       const std::vector<std::string>& args, const Game& game = Game());
+// velmorix-batch chaos-report FIRST LAST.
+CommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
+                                  const std::vector<std::string>& args, const Game& game = Game());
 
 } // namespace velmorix

@@ -4,6 +4,8 @@
 
 #include "core/ColumnFile.h"
 #include "core/ColumnRecord.h"
+#include "engine/ChaosRules.h"
+#include "engine/SortedColumn.h"
 
 #include <algorithm>
 
@@ -124,6 +126,13 @@ int32_t eliminateRandomListByChaos(const DataDir& dir, const ChaosRule& passes,
         }
     out.commit();
     return out.count();
+}
+
+ChaosRule randomListChaosRule() {
+    return [](const std::array<int16_t, 6>& sortedBalls) {
+        const auto column = SortedColumn::from(sortedBalls);
+        return column && chaos::passes(*column);
+    };
 }
 
 } // namespace velmorix

@@ -37,6 +37,8 @@ int32_t appendRandomList(const DataDir& dir, const BagList& bag, const BankoList
 
 // Sorted balls of a column that passes or fails the default chaos filters.
 using ChaosRule = std::function<bool(const std::array<int16_t, 6>& sortedBalls)>;
+// The default chaos filters as the random list window applies them (F7).
+ChaosRule randomListChaosRule();
 
 struct ChaosPassProgress {
     std::function<void(int32_t record, int32_t kept)> judging;

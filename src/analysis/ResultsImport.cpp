@@ -647,24 +647,21 @@ std::string summaryText(const std::string& fileName, const Parsed& parsed, const
 CommandOutcome runCommand(const DataDir& dir, const std::vector<std::string>& args, const Game& game) {
     const bool skipRepeats = args.size() == 2 && args[1] == "--skip-duplicates";
     if (args.empty() || args.size() > 2 || (args.size() == 2 && !skipRepeats))
-        return {2, "Kullanım: velmorix-batch import DOSYA [--skip-duplicates]\n"};
-    const auto lines = [](std::string text) {
-        std::replace(text.begin(), text.end(), '\r', '\n');
-        return text + "\n";
-    };
+        return messageOutcome(2, "Kullanım: velmorix-batch import DOSYA [--skip-duplicates]");
     try {
         const std::filesystem::path path(args[0]);
         const Parsed parsed = parse(readTextFile(path), game);
         if (parsed.draws.empty())
-            return {1, lines(nothingValidText(parsed))};
+            return messageOutcome(1, nothingValidText(parsed));
         const Plan p = plan(parsed, readAllRecords(dir, files::Results), skipRepeats);
         if (p.added == 0)
-            return {1, lines(p.overLimit > 0 ? "Sonuç dosyası en çok 32767 kolon alabilir; kolon eklenemedi."
-                                             : nothingNewText(parsed, p))};
+            return messageOutcome(1, p.overLimit > 0
+                                         ? "Sonuç dosyası en çok 32767 kolon alabilir; kolon eklenemedi."
+                                         : nothingNewText(parsed, p));
         const int32_t count = save(dir, p);
-        return {0, lines(summaryText(path.filename().string(), parsed, p, count))};
+        return messageOutcome(0, summaryText(path.filename().string(), parsed, p, count));
     } catch (const FileError& e) {
-        return {1, lines("! HATA !\r" + e.userText())};
+        return messageOutcome(1, "! HATA !\r" + e.userText());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/ColumnRecord.h"
+#include "core/CommandOutcome.h"
 #include "core/DataDir.h"
 #include "core/Game.h"
 
@@ -103,12 +104,7 @@ std::string nothingNewText(const Parsed& parsed, const Plan& plan);
 std::string summaryText(const std::string& fileName, const Parsed& parsed, const Plan& plan,
                         int32_t resultsNow);
 
-struct CommandOutcome {
-    int exitCode = 0;    // 0 imported, 1 nothing imported (refused lines, a file error), 2 usage error
-    std::string message; // lines end with '\n'
-};
-
-// `import FILE [--skip-duplicates]`: the import without a window, every
+// `import FILE [--skip-duplicates]` (exit code 1: nothing imported): the import without a window, every
 // question answered as the options say (repeats of balls are kept unless
 // --skip-duplicates; the same draw twice is always left out).
 CommandOutcome runCommand(const DataDir& dir, const std::vector<std::string>& args,

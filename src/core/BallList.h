@@ -43,8 +43,7 @@ private:
     std::array<int16_t, Capacity + 1> m_items{};
 };
 
-// Sized for the largest game.
-using BagList = BallList<kMaxBalls>;
+using BagList = BallList<kMaxBalls>; // room for the largest game's balls
 using BankoList = BallList<5>;
 
 } // namespace velmorix

@@ -1,5 +1,6 @@
 #include "ListFilter.h"
 
+#include "CandidateSlices.h"
 #include "ColumnEvaluator.h"
 #include "ListBuilder.h"
 #include "ListStream.h"
@@ -13,6 +14,7 @@
 #include "core/SafeFile.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace velmorix {
 
@@ -56,7 +58,7 @@ private:
     const RunCallbacks& m_cb;
     ProgressThrottle m_progress;
     FilterResult m_result;
-    std::array<bool, 50> m_avail{};
+    std::array<bool, kMaxBalls + 1> m_avail{};
     int32_t m_count = 0;
 };
 
@@ -77,14 +79,15 @@ FilterResult Filter::run() {
         sel.MathRelOff = -1;
 
     // Available: every ball with an empty bag, else the bag balls and the bankers.
+    const Game& game = m_state.game;
     if (m_state.BagBalls.count() <= 0) {
-        std::fill(m_avail.begin() + 1, m_avail.end(), true);
+        std::fill(m_avail.begin() + 1, m_avail.begin() + game.balls() + 1, true);
     } else {
         for (int i = 1; i <= m_state.BagBalls.count(); ++i)
-            if (m_state.BagBalls[i] >= 1 && m_state.BagBalls[i] <= 49)
+            if (game.isBall(m_state.BagBalls[i]))
                 m_avail[static_cast<std::size_t>(m_state.BagBalls[i])] = true;
         for (int i = 1; i <= m_state.BankoBalls.count(); ++i)
-            if (m_state.BankoBalls[i] >= 1 && m_state.BankoBalls[i] <= 49)
+            if (game.isBall(m_state.BankoBalls[i]))
                 m_avail[static_cast<std::size_t>(m_state.BankoBalls[i])] = true;
     }
 
@@ -97,7 +100,7 @@ FilterResult Filter::run() {
         DropMarks marks(m_count);
         if (asked && (useBag || useBankers))
             dropOutsideBag(marks, useBag, useBankers);
-        const RunContext ctx = prepareRunContext(sel, m_dir);
+        const RunContext ctx = prepareRunContext(sel, m_dir, game);
         const bool oddRecords = evaluate(marks, ColumnEvaluator(sel, ctx));
         const int level = sel.RepeatBanLevel;
         if (level != 0)
@@ -123,7 +126,7 @@ FilterResult Filter::run() {
 bool Filter::askBagQuestion(bool& useBag, bool& useBankers) {
     const int bag = m_state.BagBalls.count();
     const bool bankers = m_state.BankoBalls.count() > 0;
-    const bool wholeBag = bag <= 0 || bag >= 49;
+    const bool wholeBag = bag <= 0 || bag >= m_state.game.balls();
     if (wholeBag && !bankers)
         return false;
     const Question q = wholeBag ? bankersQuestion() : bankers ? bagAndBankersQuestion() : bagQuestion();
@@ -146,7 +149,7 @@ void Filter::dropOutsideBag(DropMarks& marks, bool useBag, bool useBankers) {
                     fits = false;
         if (useBag)
             for (int16_t v : balls)
-                if (v < 1 || v > 49 || !m_avail[static_cast<std::size_t>(v)])
+                if (!m_state.game.isBall(v) || !m_avail[static_cast<std::size_t>(v)])
                     fits = false;
         if (!fits)
             marks.drop(i);
@@ -159,28 +162,50 @@ void Filter::dropOutsideBag(DropMarks& marks, bool useBag, bool useBankers) {
 // Returns whether a record with a repeated or out-of-range ball is still in the
 // list (it can only be one whose negative Tag kept it from being evaluated).
 bool Filter::evaluate(DropMarks& marks, const ColumnEvaluator& evaluator) {
+    // Blocks of records are read in order; the columns of a block are judged
+    // by every worker at once, and their verdicts applied in order.
+    constexpr std::size_t Block = std::size_t{1} << 16;
+    const int balls = m_state.game.balls();
     ListReader in(m_dir, files::List);
+    std::vector<unsigned char> block(Block * ColumnRecord::Size);
+    std::vector<uint8_t> fails(Block);
     bool oddLeft = false;
     int32_t passed = 0;
     int32_t i = 0;
-    while (const unsigned char* bytes = in.next()) {
-        ++i;
-        const int32_t tag = ListReader::tag(bytes);
-        if (tag == -1) {
-            marks.drop(i);
-        } else if (!marks[i]) {
-            const auto column = SortedColumn::from(ListReader::balls(bytes));
-            if (tag >= 0) {
-                if (column && evaluator.passes(*column))
-                    ++passed;
-                else
-                    marks.drop(i);
-            } else if (!column) {
-                oddLeft = true;
+    for (;;) {
+        std::size_t n = 0;
+        for (const unsigned char* bytes = nullptr; n < Block && (bytes = in.next()) != nullptr; ++n)
+            std::memcpy(block.data() + n * ColumnRecord::Size, bytes, ColumnRecord::Size);
+        if (n == 0)
+            break;
+        const int32_t first = i + 1;
+        forEachPart(n, [&](std::size_t begin, std::size_t end) {
+            for (std::size_t k = begin; k < end; ++k) {
+                const unsigned char* bytes = block.data() + k * ColumnRecord::Size;
+                const auto column = SortedColumn::from(ListReader::balls(bytes), balls);
+                fails[k] = !column || !evaluator.passes(*column);
             }
+        });
+        for (std::size_t k = 0; k < n; ++k) {
+            const unsigned char* bytes = block.data() + k * ColumnRecord::Size;
+            const int32_t at = first + static_cast<int32_t>(k);
+            const int32_t tag = ListReader::tag(bytes);
+            if (tag == -1) {
+                marks.drop(at);
+            } else if (!marks[at]) {
+                if (tag >= 0) {
+                    if (!fails[k])
+                        ++passed;
+                    else
+                        marks.drop(at);
+                } else if (!SortedColumn::from(ListReader::balls(bytes), balls)) {
+                    oddLeft = true;
+                }
+            }
+            if (m_progress.due())
+                m_progress.send(2, at, m_count, recordTitle(2, passed, at));
         }
-        if (m_progress.due())
-            m_progress.send(2, i, m_count, recordTitle(2, passed, i));
+        i += static_cast<int32_t>(n);
     }
     m_progress.send(2, m_count, m_count, recordTitle(2, passed, m_count));
     m_result.passed = passed;
@@ -189,7 +214,7 @@ bool Filter::evaluate(DropMarks& marks, const ColumnEvaluator& evaluator) {
 
 void Filter::banRepetitions(DropMarks& marks, int level, bool oddRecords) {
     m_progress.send(3, 0, m_count, banStartTitle(3));
-    RepetitionBan ban(level, oddRecords);
+    RepetitionBan ban(level, oddRecords, m_state.game.balls());
     ListReader in(m_dir, files::List);
     int32_t i = 0;
     while (const unsigned char* bytes = in.next()) {

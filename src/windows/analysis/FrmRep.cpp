@@ -53,6 +53,26 @@ FrmRep::FrmRep(AppContext& context, QWidget* parent) : VelmorixWindow(context, p
     placeCentred(this);
     BusyCursor busy;
     guarded([this] { load(); });
+    const std::function<void()> beep = [this] { dialogs().beep(); };
+    // A command of another source only beeps.
+    const auto when = [&beep](bool available, std::function<void()> command) {
+        return available ? command : beep;
+    };
+    const bool results = m_source == StatisticsSource::Results;
+    setKeyCommands(
+        {{Qt::Key_F1, when(results, [this] { makeForbiddenPairs(false); })},
+         {Qt::Key_F2, when(results, [this] { makeForbiddenPairs(true); })},
+         {Qt::Key_F3, when(results, [this] { showSumsWithoutExtremes(); })},
+         {Qt::Key_F4, [this] { saveSumLimits(); }},
+         {Qt::Key_F5, when(m_source == StatisticsSource::Played, [this] { comparePlayedWithResults(); })},
+         {Qt::Key_F6, beep},
+         {Qt::Key_F7, beep},
+         {Qt::Key_F8, beep},
+         {Qt::Key_F9, [this] { printBallCounts(); }},
+         {Qt::Key_F10, [this] { showHelp(); }},
+         {Qt::Key_F11, [this] { printPairCounts(); }},
+         {Qt::Key_F12, [this] { printFigures(); }},
+         {Qt::Key_Escape, [this] { close(); }}});
 }
 
 QLabel* FrmRep::figureLabel(int number, QWidget* parent) {
@@ -184,56 +204,6 @@ void FrmRep::showFigures() {
 void FrmRep::onActivated() {
     if (!returningFromModal())
         dialogs().beep();
-}
-
-bool FrmRep::handleKey(QKeyEvent* event) {
-    const bool results = m_source == StatisticsSource::Results;
-    switch (event->key()) {
-    case Qt::Key_F1:
-    case Qt::Key_F2:
-        if (results)
-            makeForbiddenPairs(event->key() == Qt::Key_F2);
-        else
-            dialogs().beep();
-        return true;
-    case Qt::Key_F3:
-        if (results)
-            showSumsWithoutExtremes();
-        else
-            dialogs().beep();
-        return true;
-    case Qt::Key_F4:
-        saveSumLimits();
-        return true;
-    case Qt::Key_F5:
-        if (m_source == StatisticsSource::Played)
-            comparePlayedWithResults();
-        else
-            dialogs().beep();
-        return true;
-    case Qt::Key_F6:
-    case Qt::Key_F7:
-    case Qt::Key_F8:
-        dialogs().beep();
-        return true;
-    case Qt::Key_F9:
-        printBallCounts();
-        return true;
-    case Qt::Key_F10:
-        showHelp();
-        return true;
-    case Qt::Key_F11:
-        printPairCounts();
-        return true;
-    case Qt::Key_F12:
-        printFigures();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
-    default:
-        return false;
-    }
 }
 
 bool FrmRep::rangeStillValid() {

@@ -183,18 +183,7 @@ void FrmResFilt::closeEvent(QCloseEvent* event) {
 }
 
 bool FrmResFilt::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_F1:
-        apply();
-        return true;
-    case Qt::Key_F10:
-        showHelp();
-        return true;
-    case Qt::Key_Escape:
-        closeDialog();
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         QWidget* focus = focusWidget();
         if (focus == Text1) {
             Text2->setFocus();
@@ -214,14 +203,13 @@ bool FrmResFilt::handleKey(QKeyEvent* event) {
         }
         return true;
     }
-    default:
-        return false;
-    }
+    return runKeyCommand(event, {{Qt::Key_F1, [this] { apply(); }},
+                                 {Qt::Key_F10, [this] { showHelp(); }},
+                                 {Qt::Key_Escape, [this] { closeDialog(); }}});
 }
 
 void FrmResFilt::showHelp() {
-    dialogs().show(QStringLiteral("F1= Uygula\r\rESC= İptal/Kapat"), QStringLiteral(" FONKSİYON TUŞLARI"),
-                   DialogIcon::None);
+    showKeysBox(QStringLiteral("F1= Uygula\r\rESC= İptal/Kapat"));
 }
 
 void FrmResFilt::rewriteAsNumber(QLineEdit* box) {

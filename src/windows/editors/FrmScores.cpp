@@ -218,31 +218,18 @@ int FrmScores::cellIndex(const QWidget* widget) const {
 }
 
 bool FrmScores::handleKey(QKeyEvent* event) {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    if (withCtrlOrAlt(event))
         return false;
+    if (runKeyCommand(event, {{Qt::Key_F1, [this] { scan(); }},
+                              {Qt::Key_Home, [this] { showResult(1); }},
+                              {Qt::Key_PageUp, [this] { showResult(m_shown - 1); }},
+                              {Qt::Key_PageDown, [this] { showResult(m_shown + 1); }},
+                              {Qt::Key_End, [this] { showResult(INT32_MAX); }},
+                              {Qt::Key_F10, [this] { showHelp(); }},
+                              {Qt::Key_Escape, [this] { close(); }}}))
+        return true;
     QWidget* focus = focusWidget();
     switch (event->key()) {
-    case Qt::Key_F1:
-        scan();
-        return true;
-    case Qt::Key_Home:
-        showResult(1);
-        return true;
-    case Qt::Key_PageUp:
-        showResult(m_shown - 1);
-        return true;
-    case Qt::Key_PageDown:
-        showResult(m_shown + 1);
-        return true;
-    case Qt::Key_End:
-        showResult(INT32_MAX);
-        return true;
-    case Qt::Key_F10:
-        showHelp();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         const int cell = cellIndex(focus);

@@ -4,7 +4,7 @@
 
 #include "LiveCountPanel.h"
 #include "ProhibitTexts.h"
-#include "ResultsToBalls.h"
+#include "analysis/ResultsToBalls.h"
 
 #include "core/AppState.h"
 #include "core/BallsFile.h"

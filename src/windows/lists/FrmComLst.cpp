@@ -54,76 +54,46 @@ void FrmComLst::commandKey(int key) {
     // Every command but the statistics and catch-the-zero keys starts with a beep.
     if (key != Qt::Key_F11 && key != Qt::Key_F12)
         dialogs().beep();
-    switch (key) {
-    case Qt::Key_F1:
-        if (listHasRecord())
-            appendListTo(
-                files::Played,
-                QStringLiteral("Kombinasyon Listesi'ni Oynanan Kolonlar Listesi'ne eklemek istiyormusunuz ?"),
-                randomizerTitle(),
-                QStringLiteral("Kombinasyon Listesi Oynanan Kolonlar Listesi'ne eklendi."));
-        break;
-    case Qt::Key_F2:
-        if (listHasRecord())
-            appendListTo(
-                files::Sextets,
-                QStringLiteral(
-                    "Kombinasyon Listesi'ni Yasak Kombinasyonlar Listesi'ne eklemek istiyormusunuz ?"),
-                randomizerTitle(),
-                QStringLiteral("Kombinasyon Listesi Yasak Kombinasyonlar Listesi'ne eklendi."));
-        break;
-    case Qt::Key_F3:
-        deleteOneColumn();
-        break;
-    case Qt::Key_F4:
-        if (listExists())
-            deleteListFile(randomizerTitle(), true);
-        break;
-    case Qt::Key_F5:
-        eliminateByNumbers(false);
-        break;
-    case Qt::Key_F6:
-        eliminateByNumbers(true);
-        break;
-    case Qt::Key_F7:
-        eliminateByUnwantedPair();
-        break;
-    case Qt::Key_F8:
-        eliminateByPairs();
-        break;
-    case Qt::Key_F9:
-        if (listHasRecord())
-            context().windows.open(WindowId::CLPrint);
-        break;
-    case Qt::Key_F10:
-        showHelp();
-        break;
-    case Qt::Key_F11:
-        showStatistics();
-        break;
-    case Qt::Key_F12:
-        context().windows.open(WindowId::Zero);
-        break;
-    default:
-        break;
-    }
-}
-
-void FrmComLst::deleteOneColumn() {
-    if (listCount() < 1)
-        return;
-    const int64_t k = askColumnNumber();
-    // A number outside the list deletes nothing; the page then starts there.
-    firstShown() = toPosition(k);
-    const int32_t count = listCount();
-    if (k < 1 || k > count)
-        return;
-    guarded([&] {
-        const ListUndoPoint undo(dir(), "Kolon silme (" + std::to_string(k) + ". kolon)");
-        copyFileSafe(dir(), files::List, files::OldList);
-        deleteColumn(static_cast<int32_t>(k), files::ListDelete);
-        firstShown() = static_cast<int32_t>(k - 1);
-    });
+    runKeyCommand(
+        key,
+        {{Qt::Key_F1,
+          [this] {
+              if (listHasRecord())
+                  appendListTo(
+                      files::Played,
+                      QStringLiteral(
+                          "Kombinasyon Listesi'ni Oynanan Kolonlar Listesi'ne eklemek istiyormusunuz ?"),
+                      randomizerTitle(),
+                      QStringLiteral("Kombinasyon Listesi Oynanan Kolonlar Listesi'ne eklendi."));
+          }},
+         {Qt::Key_F2,
+          [this] {
+              if (listHasRecord())
+                  appendListTo(
+                      files::Sextets,
+                      QStringLiteral(
+                          "Kombinasyon Listesi'ni Yasak Kombinasyonlar Listesi'ne eklemek istiyormusunuz ?"),
+                      randomizerTitle(),
+                      QStringLiteral("Kombinasyon Listesi Yasak Kombinasyonlar Listesi'ne eklendi."));
+          }},
+         {Qt::Key_F3, [this] { deleteCombinationListColumn(); }},
+         {Qt::Key_F4,
+          [this] {
+              if (listExists())
+                  deleteListFile(randomizerTitle(), true);
+          }},
+         {Qt::Key_F5, [this] { eliminateByNumbers(false); }},
+         {Qt::Key_F6, [this] { eliminateByNumbers(true); }},
+         {Qt::Key_F7, [this] { eliminateByUnwantedPair(); }},
+         {Qt::Key_F8, [this] { eliminateByPairs(); }},
+         {Qt::Key_F9,
+          [this] {
+              if (listHasRecord())
+                  context().windows.open(WindowId::CLPrint);
+          }},
+         {Qt::Key_F10, [this] { showHelp(); }},
+         {Qt::Key_F11, [this] { showStatistics(); }},
+         {Qt::Key_F12, [this] { context().windows.open(WindowId::Zero); }}});
 }
 
 void FrmComLst::eliminateByNumbers(bool wanted) {
@@ -271,32 +241,25 @@ void FrmComLst::showStatistics() {
 }
 
 void FrmComLst::showHelp() {
-    showKeyHelp({
-        QStringLiteral("F1= Kombinasyon Listesi'ni Oynanan Kolonlar'a ekle"),
-        QStringLiteral("F2= Kombinasyon Listesi'ni Yasak Altılılar'a ekle"),
-        QStringLiteral("F3= Bir kolon sil"),
-        QStringLiteral("F4= Kombinasyon Listesi'ni sil"),
-        QStringLiteral("F5= Kombinasyon Listesi'ni istenmeyen sayılar girişine göre ele"),
-        QStringLiteral("F6= Kombinasyon Listesi'ni istenen sayılar girişine göre ele"),
-        QStringLiteral("F7= Kombinasyon Listesi'ni istenmeyen ikililer girişine göre ele"),
-        QStringLiteral("F8= Kombinasyon Listesi'ni otomatik veya istenen ikililere göre ele"),
-        QString(),
-        QStringLiteral("F9= Kombinasyon Listesi'ni bas (Text yap)"),
-        QString(),
-        QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
-        QString(),
-        QStringLiteral("F11= Topların Tekrar Sayıları ve İstatistikler"),
-        QStringLiteral("F12= 'Sıfırı Yakala' yöntemine geç"),
-        QString(),
-        QStringLiteral("HOME= İlk Sayfa"),
-        QStringLiteral("END= Son Sayfa"),
-        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
-        QStringLiteral("PAGEUP= Önceki Sayfa"),
-        QString(),
-        QStringLiteral("CTRL+Z= Kombinasyon Listesi'ndeki son değişikliği geri al (tekrar: yinele)"),
-        QString(),
-        QStringLiteral("ESC= Kapat/Çık"),
-    });
+    showKeyHelp(listKeyHelp(
+        {
+            QStringLiteral("F1= Kombinasyon Listesi'ni Oynanan Kolonlar'a ekle"),
+            QStringLiteral("F2= Kombinasyon Listesi'ni Yasak Altılılar'a ekle"),
+            QStringLiteral("F3= Bir kolon sil"),
+            QStringLiteral("F4= Kombinasyon Listesi'ni sil"),
+            QStringLiteral("F5= Kombinasyon Listesi'ni istenmeyen sayılar girişine göre ele"),
+            QStringLiteral("F6= Kombinasyon Listesi'ni istenen sayılar girişine göre ele"),
+            QStringLiteral("F7= Kombinasyon Listesi'ni istenmeyen ikililer girişine göre ele"),
+            QStringLiteral("F8= Kombinasyon Listesi'ni otomatik veya istenen ikililere göre ele"),
+            QString(),
+            QStringLiteral("F9= Kombinasyon Listesi'ni bas (Text yap)"),
+            QString(),
+            QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
+            QString(),
+            QStringLiteral("F11= Topların Tekrar Sayıları ve İstatistikler"),
+            QStringLiteral("F12= 'Sıfırı Yakala' yöntemine geç"),
+        },
+        {QStringLiteral("CTRL+Z= Kombinasyon Listesi'ndeki son değişikliği geri al (tekrar: yinele)")}));
 }
 
 } // namespace velmorix

@@ -68,23 +68,10 @@ FrmRnd::FrmRnd(AppContext& context, QWidget* parent) : VelmorixWindow(context, p
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
 
     guarded([&] { m_existingCount = recordCount(dir(), files::Random); });
-}
-
-bool FrmRnd::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_F1:
-        generate();
-        return true;
-    case Qt::Key_F10:
-        dialogs().show(QStringLiteral("F1= Oluştur\r\rESC= İptal/Kapat"),
-                       QStringLiteral(" FONKSİYON TUŞLARI"), DialogIcon::None);
-        return true;
-    default:
-        return false;
-    }
+    setKeyCommands(
+        {{Qt::Key_Escape, [this] { close(); }},
+         {Qt::Key_F1, [this] { generate(); }},
+         {Qt::Key_F10, [this] { showKeysBox(QStringLiteral("F1= Oluştur\r\rESC= İptal/Kapat")); }}});
 }
 
 void FrmRnd::onActivated() {

@@ -70,6 +70,39 @@ FrmArbitGrp::FrmArbitGrp(AppContext& context, QWidget* parent) : VelmorixWindow(
     selectGroup(1);
     setFixedSize(sizeHint());
     placeCentred(this);
+    const auto draw = [this] { drawColumn(); };
+    const auto beep = [this] { dialogs().beep(); };
+    setKeyCommands({{Qt::Key_F1, draw},
+                    {Qt::Key_Return, draw},
+                    {Qt::Key_Enter, draw},
+                    {Qt::Key_F2, [this] { loadGrouping(); }},
+                    {Qt::Key_F3, [this] { saveGrouping(); }},
+                    {Qt::Key_F4, [this] { clearActiveGroup(); }},
+                    {Qt::Key_F5, [this] { combinate(); }},
+                    {Qt::Key_F6, [this] { this->context().windows.open(WindowId::ComLst); }},
+                    {Qt::Key_F7, [this] { saveDrawnColumn(); }},
+                    {Qt::Key_F8,
+                     [this] {
+                         if (recordCount(dir(), files::Random) >= 1)
+                             this->context().windows.open(WindowId::RndLst);
+                     }},
+                    {Qt::Key_F9,
+                     [this] {
+                         dialogs().beep();
+                         chkSort->setChecked(!chkSort->isChecked());
+                     }},
+                    {Qt::Key_F10, [this] { showKeyHelp(); }},
+                    {Qt::Key_F11, [this] { showAbout(); }},
+                    {Qt::Key_F12, [this] { showBuildInfo(); }},
+                    {Qt::Key_Escape, [this] { close(); }},
+                    // Moving keys have nothing to move here.
+                    {Qt::Key_Space, beep},
+                    {Qt::Key_PageDown, beep},
+                    {Qt::Key_PageUp, beep},
+                    {Qt::Key_Home, beep},
+                    {Qt::Key_End, beep},
+                    {Qt::Key_Up, beep},
+                    {Qt::Key_Down, beep}});
 }
 
 QString FrmArbitGrp::openingCaption() {
@@ -253,65 +286,6 @@ void FrmArbitGrp::buildMenus() {
     QMenu* help = menus.menu("mnuHelp", QStringLiteral("Yardım"));
     menus.entry(help, "mnuKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10, &FrmArbitGrp::showKeyHelp);
     menus.entry(help, "mnuAbout", QStringLiteral("Keyfi Guruplama"), Qt::Key_F11, &FrmArbitGrp::showAbout);
-}
-
-bool FrmArbitGrp::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_F1:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        drawColumn();
-        return true;
-    case Qt::Key_F2:
-        loadGrouping();
-        return true;
-    case Qt::Key_F3:
-        saveGrouping();
-        return true;
-    case Qt::Key_F4:
-        clearActiveGroup();
-        return true;
-    case Qt::Key_F5:
-        combinate();
-        return true;
-    case Qt::Key_F6:
-        context().windows.open(WindowId::ComLst);
-        return true;
-    case Qt::Key_F7:
-        saveDrawnColumn();
-        return true;
-    case Qt::Key_F8:
-        if (recordCount(dir(), files::Random) >= 1)
-            context().windows.open(WindowId::RndLst);
-        return true;
-    case Qt::Key_F9:
-        dialogs().beep();
-        chkSort->setChecked(!chkSort->isChecked());
-        return true;
-    case Qt::Key_F10:
-        showKeyHelp();
-        return true;
-    case Qt::Key_F11:
-        showAbout();
-        return true;
-    case Qt::Key_F12:
-        showBuildInfo();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_Space:
-    case Qt::Key_PageDown:
-    case Qt::Key_PageUp:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        dialogs().beep();
-        return true;
-    default:
-        return false;
-    }
 }
 
 bool FrmArbitGrp::eventFilter(QObject* watched, QEvent* event) {

@@ -26,8 +26,6 @@ class FrmArbitGrp final : public VelmorixWindow {
 public:
     explicit FrmArbitGrp(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
-
     // The commands behind the buttons, menus and keys.
     void addBall(int ball);
     void selectGroup(int group); // 1..10

@@ -37,6 +37,7 @@ QString doneTitle() {
 FrmCLFilt::FrmCLFilt(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
     setObjectName(QStringLiteral("frmCLFilt"));
     setWindowTitle(newListCaption());
+    setKeyCommands({{Qt::Key_Escape, [this] { close(); }}});
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(14, 12, 14, 12);
@@ -76,13 +77,6 @@ FrmCLFilt::FrmCLFilt(AppContext& context, QWidget* parent) : VelmorixWindow(cont
     setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
     placeCentred(this);
     m_listCount = recordCount(dir(), files::List);
-}
-
-bool FrmCLFilt::handleKey(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
 }
 
 void FrmCLFilt::onActivated() {
