@@ -33,7 +33,7 @@ GroupLimits normaliseGroupLimits(const std::array<int64_t, GroupCount>& typedMin
         int min = clampToSix(typedMin[at(g)]);
         if (max < min)
             min = max;
-        const int count = ballsIn(groupMask(groupOf, g, game));
+        const int count = ballCount(groupMask(groupOf, g, game));
         if (count < min)
             min = max = count;
         else if (count < max)
@@ -44,8 +44,8 @@ GroupLimits normaliseGroupLimits(const std::array<int64_t, GroupCount>& typedMin
     return limits;
 }
 
-BallMask groupMask(const GroupMembership& groupOf, int group, const Game& game) {
-    BallMask mask = 0;
+ColumnMask groupMask(const GroupMembership& groupOf, int group, const Game& game) {
+    ColumnMask mask = 0;
     for (int b = 1; b <= game.balls(); ++b)
         if (groupOf[static_cast<std::size_t>(b)] == group)
             mask |= ballBit(b);
@@ -56,23 +56,23 @@ GroupingTest::GroupingTest(const GroupMembership& groupOf, const GroupLimits& li
                            const Game& game)
     : m_game(game), m_chaos(chaos) {
     for (int g = 1; g <= GroupCount; ++g) {
-        const BallMask mask = groupMask(groupOf, g, game);
+        const ColumnMask mask = groupMask(groupOf, g, game);
         m_grouped |= mask;
         const int min = limits.min[at(g)];
         const int max = limits.max[at(g)];
         // A group that every column meets anyway costs nothing per column.
-        if (min <= 0 && max >= ballsIn(mask))
+        if (min <= 0 && max >= ballCount(mask))
             continue;
         m_groups[static_cast<std::size_t>(m_groupCount++)] = {mask, min, max};
     }
 }
 
-bool GroupingTest::passesMask(BallMask mask) const {
+bool GroupingTest::passesMask(ColumnMask mask) const {
     if ((mask & ~m_grouped) != 0)
         return false;
     for (int i = 0; i < m_groupCount; ++i) {
         const Group& g = m_groups[static_cast<std::size_t>(i)];
-        const int n = ballsIn(mask & g.mask);
+        const int n = ballCount(mask & g.mask);
         if (n < g.min || n > g.max)
             return false;
     }
@@ -80,7 +80,7 @@ bool GroupingTest::passesMask(BallMask mask) const {
 }
 
 bool GroupingTest::passes(const std::array<int16_t, 6>& balls) const {
-    const BallMask mask = columnBalls(m_game, balls);
+    const ColumnMask mask = columnBalls(m_game, balls);
     return mask != 0 && passesMask(mask);
 }
 
@@ -117,7 +117,7 @@ std::optional<std::array<int16_t, 6>> drawGroupedColumn(const GroupMembership& g
         return std::nullopt;
 
     std::array<int16_t, 6> column{};
-    BallMask used = 0;
+    ColumnMask used = 0;
     for (std::size_t s = 0; s < 6; ++s) {
         std::vector<int> free;
         for (int b = 1; b <= game.balls(); ++b)
@@ -138,7 +138,7 @@ GroupingRun buildGroupedList(const DataDir& dir, const GroupingTest& test,
     std::vector<int16_t> pool;
     forEachBall(test.groupedBalls(), [&](int b) { pool.push_back(static_cast<int16_t>(b)); });
     const int n = static_cast<int>(pool.size());
-    std::array<BallMask, kMaxBalls + 1> bit{};
+    std::array<ColumnMask, kMaxBalls + 1> bit{};
     for (int i = 0; i < n; ++i)
         bit[static_cast<std::size_t>(i)] = ballBit(pool[static_cast<std::size_t>(i)]);
 
@@ -151,19 +151,19 @@ GroupingRun buildGroupedList(const DataDir& dir, const GroupingTest& test,
     int32_t nextReport = ReportEvery;
     // Plain pointers keep the innermost loop cheap in unoptimised builds too.
     const int16_t* p = pool.data();
-    const BallMask* m = bit.data();
+    const ColumnMask* m = bit.data();
     for (int a = 0; a + 5 < n; ++a) {
         if (progress)
             progress(run.written, run.total);
-        const BallMask m1 = m[a];
+        const ColumnMask m1 = m[a];
         for (int b = a + 1; b + 4 < n; ++b) {
-            const BallMask m2 = m1 | m[b];
+            const ColumnMask m2 = m1 | m[b];
             for (int c = b + 1; c + 3 < n; ++c) {
-                const BallMask m3 = m2 | m[c];
+                const ColumnMask m3 = m2 | m[c];
                 for (int d = c + 1; d + 2 < n; ++d) {
-                    const BallMask m4 = m3 | m[d];
+                    const ColumnMask m4 = m3 | m[d];
                     for (int e = d + 1; e + 1 < n; ++e) {
-                        const BallMask m5 = m4 | m[e];
+                        const ColumnMask m5 = m4 | m[e];
                         for (int f = e + 1; f < n; ++f) {
                             ++run.total;
                             if (!test.passesMask(m5 | m[f]))

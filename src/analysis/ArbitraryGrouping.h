@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 
 #include "core/DataDir.h"
 
@@ -33,7 +33,7 @@ GroupLimits normaliseGroupLimits(const std::array<int64_t, GroupCount>& typedMin
                                  const GroupMembership& groupOf, const Game& game = Game());
 
 // Bit b set for every ball b of the game in group g (1..10).
-BallMask groupMask(const GroupMembership& groupOf, int group, const Game& game = Game());
+ColumnMask groupMask(const GroupMembership& groupOf, int group, const Game& game = Game());
 
 // Whether a column meets a grouping: every ball in some group, every group's
 // share within its limits, and with `chaos` the grouping window's chaos test
@@ -44,23 +44,23 @@ public:
                  const Game& game = Game());
 
     // A valid column's ball mask.
-    bool passesMask(BallMask mask) const;
+    bool passesMask(ColumnMask mask) const;
     // Record balls in any order; a column with a ball outside 1..N or a
     // repeated ball fails.
     bool passes(const std::array<int16_t, 6>& balls) const;
 
-    BallMask groupedBalls() const { return m_grouped; }
+    ColumnMask groupedBalls() const { return m_grouped; }
 
 private:
     struct Group {
-        BallMask mask;
+        ColumnMask mask;
         int min;
         int max;
     };
     Game m_game;
     std::array<Group, GroupCount> m_groups{};
     int m_groupCount = 0; // groups that constrain anything
-    BallMask m_grouped = 0;
+    ColumnMask m_grouped = 0;
     bool m_chaos = false;
 };
 

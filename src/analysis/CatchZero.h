@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 
 #include "core/ColumnRecord.h"
 #include "core/DataDir.h"
@@ -50,7 +50,7 @@ public:
 private:
     Rule m_rule;
     Game m_game;
-    std::vector<BallMask> m_masks;
+    std::vector<ColumnMask> m_masks;
     int32_t m_fileRecords;
 };
 

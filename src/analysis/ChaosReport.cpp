@@ -80,7 +80,7 @@ std::string testTitle(int test, const Game& game) {
 }
 
 bool failsTest(int test, const std::array<int16_t, 6>& balls, const Game& game) {
-    const BallMask column = columnBalls(game, balls);
+    const ColumnMask column = columnBalls(game, balls);
     return column == 0 || chaos::ruleFailsFor(game, FilterRule[static_cast<std::size_t>(test - 1)], column);
 }
 

@@ -17,13 +17,13 @@ std::size_t ix(int i) {
 }
 
 // Every ball of `after` followed every ball of `before`.
-void addStep(FollowTable& followedBy, BallMask before, BallMask after) {
+void addStep(FollowTable& followedBy, ColumnMask before, ColumnMask after) {
     if (before == 0 || after == 0)
         return;
     forEachBall(before, [&](int x) { forEachBall(after, [&](int b) { ++followedBy[ix(x)][ix(b)]; }); });
 }
 
-std::array<int, 6> ballsOf(BallMask mask) {
+std::array<int, 6> ballsOf(ColumnMask mask) {
     std::array<int, 6> balls{};
     for (std::size_t i = 0; i < 6 && mask != 0; ++i, mask &= mask - 1)
         balls[i] = lowestBall(mask);
@@ -74,14 +74,14 @@ int32_t FollowRanking::followedTimes(int ball) const {
     return m[1] + m[2] + m[3] + m[4] + m[5] + m[6];
 }
 
-BallMask FollowRanking::bestSix() const {
-    BallMask mask = 0;
+ColumnMask FollowRanking::bestSix() const {
+    ColumnMask mask = 0;
     for (int p = 1; p <= 6; ++p)
         mask |= ballBit(order[ix(p)]);
     return mask;
 }
 
-int FollowRanking::rankSum(BallMask mask) const {
+int FollowRanking::rankSum(ColumnMask mask) const {
     int sum = 0;
     forEachBall(mask, [&](int b) { sum += rankOf[ix(b)]; });
     return sum;
@@ -115,8 +115,8 @@ FollowReport computeFollowing(const std::vector<ColumnRecord>& results, int firs
     auto followedBy = std::make_unique<FollowTable>();
     for (int i = first + 1; i <= last - 1; ++i) {
         addStep(*followedBy, maskOf(i - 1), maskOf(i));
-        const BallMask reference = maskOf(i);
-        const BallMask next = maskOf(i + 1);
+        const ColumnMask reference = maskOf(i);
+        const ColumnMask next = maskOf(i + 1);
         int value = 0;
         if (reference != 0 && next != 0) {
             FollowRanking ranking;
@@ -134,14 +134,14 @@ FollowReport computeFollowing(const std::vector<ColumnRecord>& results, int firs
             }
             value = ranking.rankSum(next);
             rep.tkuantum.add(value);
-            rep.hits.add(ballsIn(next & ranking.bestSix()));
+            rep.hits.add(ballCount(next & ranking.bestSix()));
         }
         rep.valueLines.push_back(lineFor(i, last, value));
     }
     rep.valueLines.push_back(lineFor(last, last, 0));
 
     addStep(*followedBy, maskOf(last - 1), maskOf(last));
-    const BallMask reference = maskOf(last);
+    const ColumnMask reference = maskOf(last);
     rep.referenceValid = reference != 0;
     // A damaged last result names no reference balls: ranking "followers" of
     // nothing would only put 1..6 first by ball number.
@@ -164,17 +164,17 @@ int32_t filterListByFollowing(const DataDir& dir, const FollowRanking& ranking, 
                               const std::function<void(int32_t, int32_t)>& progress) {
     const ListUndoPoint undo(dir, "Takip eden sayılara göre eleme");
     copyFileSafe(dir, files::List, files::OldList);
-    const BallMask best = ranking.bestSix();
+    const ColumnMask best = ranking.bestSix();
     int32_t record = 0;
     int32_t written = 0;
     rewriteList(dir, files::List, files::Temp, [&](ColumnRecord& r) {
         if (progress)
             progress(written, ++record);
-        const BallMask mask = columnBalls(ranking.game, r.Ball);
+        const ColumnMask mask = columnBalls(ranking.game, r.Ball);
         if (mask == 0)
             return false;
         const int value = ranking.rankSum(mask);
-        if (ballsIn(mask & best) < minHits || value < minValue || value > maxValue)
+        if (ballCount(mask & best) < minHits || value < minValue || value > maxValue)
             return false;
         r.Tag = value;
         ++written;

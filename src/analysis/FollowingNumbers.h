@@ -26,9 +26,9 @@ struct FollowRanking {
 
     int32_t followedTimes(int ball) const; // m(b,1) + ... + m(b,6)
     // The six best-ranked balls as a mask.
-    BallMask bestSix() const;
+    ColumnMask bestSix() const;
     // Sum of the ranks of a valid column's balls (21..S).
-    int rankSum(BallMask mask) const;
+    int rankSum(ColumnMask mask) const;
 };
 
 // Per ball x, how often each ball followed a draw holding x.

@@ -42,18 +42,18 @@ std::string invalidCellMessage(int cell) {
     return Str(cell) + ". hücredeki top numarası GEÇERSİZ !... Düzeltin...";
 }
 
-BallMask resultMask(const std::array<int64_t, 6>& values, const Game& game) {
-    BallMask mask = 0;
+ColumnMask resultMask(const std::array<int64_t, 6>& values, const Game& game) {
+    ColumnMask mask = 0;
     for (int64_t v : values)
         if (game.isBall(v))
             mask |= ballBit(static_cast<int>(v));
     return mask;
 }
 
-std::vector<uint8_t> countHits(BallMask mask, const std::vector<ColumnRecord>& played, const Game& game) {
+std::vector<uint8_t> countHits(ColumnMask mask, const std::vector<ColumnRecord>& played, const Game& game) {
     std::vector<uint8_t> out(played.size());
     for (std::size_t i = 0; i < played.size(); ++i)
-        out[i] = static_cast<uint8_t>(ballsIn(columnBalls(game, played[i].Ball) & mask));
+        out[i] = static_cast<uint8_t>(ballCount(columnBalls(game, played[i].Ball) & mask));
     return out;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 
 #include "core/ColumnRecord.h"
 #include "core/DataDir.h"
@@ -29,11 +29,11 @@ std::optional<int> firstInvalidCell(const std::array<int64_t, 6>& values, const 
 std::string invalidCellMessage(int cell);
 
 // The result's distinct balls as a mask (a result typed as 5,5,5,5,5,5 is one ball).
-BallMask resultMask(const std::array<int64_t, 6>& values, const Game& game = Game());
+ColumnMask resultMask(const std::array<int64_t, 6>& values, const Game& game = Game());
 
 // Hits of every column: how many result balls it holds. A hand-made column
 // with a ball outside 1..N or a repeated ball scores 0.
-std::vector<uint8_t> countHits(BallMask resultMask, const std::vector<ColumnRecord>& played,
+std::vector<uint8_t> countHits(ColumnMask resultMask, const std::vector<ColumnRecord>& played,
                                const Game& game = Game());
 
 // The report text: the prize levels from the highest down to the game's

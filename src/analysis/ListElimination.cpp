@@ -10,37 +10,37 @@ namespace velmorix {
 namespace {
 
 // Mask of a valid column, or nothing.
-bool maskOf(const Game& game, const ColumnRecord& column, BallMask& mask) {
+bool maskOf(const Game& game, const ColumnRecord& column, ColumnMask& mask) {
     mask = columnBalls(game, column.Ball);
     return mask != 0;
 }
 
 } // namespace
 
-ColumnTest holdsNoneOf(BallMask balls, const Game& game) {
+ColumnTest holdsNoneOf(ColumnMask balls, const Game& game) {
     return [balls, game](const ColumnRecord& c) {
-        BallMask m;
+        ColumnMask m;
         return maskOf(game, c, m) && (m & balls) == 0;
     };
 }
 
-ColumnTest holdsAnyOf(BallMask balls, const Game& game) {
+ColumnTest holdsAnyOf(ColumnMask balls, const Game& game) {
     return [balls, game](const ColumnRecord& c) {
-        BallMask m;
+        ColumnMask m;
         return maskOf(game, c, m) && (m & balls) != 0;
     };
 }
 
-ColumnTest holdsAtMostOneOf(BallMask balls, const Game& game) {
+ColumnTest holdsAtMostOneOf(ColumnMask balls, const Game& game) {
     return [balls, game](const ColumnRecord& c) {
-        BallMask m;
-        return maskOf(game, c, m) && ballsIn(m & balls) <= 1;
+        ColumnMask m;
+        return maskOf(game, c, m) && ballCount(m & balls) <= 1;
     };
 }
 
 ColumnTest holdsAnyPair(const PairMarks& pairs, const Game& game) {
     return [pairs, game](const ColumnRecord& c) {
-        BallMask m;
+        ColumnMask m;
         if (!maskOf(game, c, m))
             return false;
         for (int i = 0; i < 6; ++i)

@@ -15,9 +15,9 @@ namespace velmorix {
 // outside 1..N of the game or a repeated ball survives none of them.
 using ColumnTest = std::function<bool(const ColumnRecord&)>;
 
-ColumnTest holdsNoneOf(BallMask balls, const Game& game = Game());      // unwanted numbers
-ColumnTest holdsAnyOf(BallMask balls, const Game& game = Game());       // wanted numbers
-ColumnTest holdsAtMostOneOf(BallMask balls, const Game& game = Game()); // unwanted pair
+ColumnTest holdsNoneOf(ColumnMask balls, const Game& game = Game());      // unwanted numbers
+ColumnTest holdsAnyOf(ColumnMask balls, const Game& game = Game());       // wanted numbers
+ColumnTest holdsAtMostOneOf(ColumnMask balls, const Game& game = Game()); // unwanted pair
 ColumnTest holdsAnyPair(const PairMarks& pairs, const Game& game = Game());
 
 // The automatic pair-differences rule: of the 15 differences between the

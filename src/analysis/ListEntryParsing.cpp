@@ -6,7 +6,7 @@ namespace velmorix {
 
 namespace {
 
-BallMask bit(int64_t ball) {
+ColumnMask bit(int64_t ball) {
     return ballBit(static_cast<int>(ball));
 }
 
@@ -26,11 +26,11 @@ std::string foldToAscii(std::string_view utf8) {
     return out;
 }
 
-std::optional<BallMask> parseBallEntry(std::string_view text, const Game& game) {
+std::optional<ColumnMask> parseBallEntry(std::string_view text, const Game& game) {
     const int64_t first = ValWhole(text);
     if (!game.isBall(first))
         return std::nullopt;
-    BallMask balls = bit(first);
+    ColumnMask balls = bit(first);
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
         if (text[i] != ',')
             continue;
@@ -41,9 +41,9 @@ std::optional<BallMask> parseBallEntry(std::string_view text, const Game& game) 
     return balls;
 }
 
-std::string ballListText(BallMask balls) {
+std::string ballListText(ColumnMask balls) {
     std::string out;
-    forEachBall(balls & ~BallMask{1}, [&](int b) {
+    forEachBall(balls & ~ColumnMask{1}, [&](int b) {
         if (!out.empty())
             out += ',';
         out += digits(b);
@@ -51,8 +51,8 @@ std::string ballListText(BallMask balls) {
     return out;
 }
 
-int ballCount(BallMask balls) {
-    return ballsIn(balls & ~BallMask{1});
+int entryBallCount(ColumnMask balls) {
+    return ballCount(balls & ~ColumnMask{1});
 }
 
 std::optional<UnwantedPair> parseUnwantedPair(std::string_view text, const Game& game) {

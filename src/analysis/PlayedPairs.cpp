@@ -1,6 +1,6 @@
 #include "PlayedPairs.h"
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 
 #include "core/AppState.h"
 #include "core/ColumnFile.h"

@@ -1,6 +1,6 @@
 #include "QuantumListFilter.h"
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
@@ -35,7 +35,7 @@ QuantumColumnTest::QuantumColumnTest(const QuantumSettings& s, const Game& game)
 }
 
 int QuantumColumnTest::kuantum(const std::array<int16_t, 6>& balls) const {
-    BallMask seen = 0;
+    ColumnMask seen = 0;
     int k = 0;
     for (int16_t b : balls)
         if (m_game.isBall(b) && !hasBall(seen, b)) {

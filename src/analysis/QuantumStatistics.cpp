@@ -14,7 +14,7 @@ std::size_t ix(int i) {
     return static_cast<std::size_t>(i);
 }
 
-void addColumn(std::array<int32_t, kMaxBalls + 1>& counts, BallMask mask) {
+void addColumn(std::array<int32_t, kMaxBalls + 1>& counts, ColumnMask mask) {
     forEachBall(mask, [&](int b) { ++counts[ix(b)]; });
 }
 
@@ -100,13 +100,13 @@ QuantumRanking rankByRepetitions(std::span<const int32_t> counts, int32_t thresh
     return r;
 }
 
-int kuantumOfMask(const QuantumRanking& ranking, BallMask mask) {
+int kuantumOfMask(const QuantumRanking& ranking, ColumnMask mask) {
     int k = 0;
     forEachBall(mask, [&](int b) { k += ranking.rankOf[ix(b)]; });
     return k;
 }
 
-RankGroupCounts rankGroupsOfMask(const QuantumRanking& ranking, BallMask mask) {
+RankGroupCounts rankGroupsOfMask(const QuantumRanking& ranking, ColumnMask mask) {
     RankGroupCounts g;
     const int n = ranking.topSize();
     const int balls = ranking.game.balls();
@@ -137,7 +137,7 @@ QuantumReport computeQuantum(const std::vector<ColumnRecord>& results, int first
         // A damaged result counts nothing and is not measured.
         addColumn(counts, maskOf(i));
         const QuantumRanking ranking = rankByRepetitions(counts, i - first + 1, game);
-        const BallMask next = maskOf(i + 1);
+        const ColumnMask next = maskOf(i + 1);
         int value = 0;
         if (next != 0) {
             value = kuantumOfMask(ranking, next);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BallMask.h"
 #include "GroupingConfig.h"
+#include "core/BallMask.h"
 
 #include "core/ColumnRecord.h"
 
@@ -42,8 +42,8 @@ struct RankGroupCounts {
     int bottom = 0;  // ranks B+1-M..B
 };
 // Sum of the ranks of a valid column's balls (21..S).
-int kuantumOfMask(const QuantumRanking& ranking, BallMask mask);
-RankGroupCounts rankGroupsOfMask(const QuantumRanking& ranking, BallMask mask);
+int kuantumOfMask(const QuantumRanking& ranking, ColumnMask mask);
+RankGroupCounts rankGroupsOfMask(const QuantumRanking& ranking, ColumnMask mask);
 
 // Maximum, minimum and sum of a run of figures.
 struct RunFigures {

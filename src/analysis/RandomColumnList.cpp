@@ -1,6 +1,6 @@
 #include "RandomColumnList.h"
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 
 #include "core/ColumnFile.h"
 #include "core/ColumnRecord.h"
@@ -14,7 +14,7 @@ namespace velmorix {
 std::array<int16_t, 6> drawRandomColumn(const BagList& bag, const BankoList& bankers, Random& random,
                                         const Game& game) {
     std::array<int16_t, 6> column{};
-    BallMask taken = 0;
+    ColumnMask taken = 0;
     int position = 0;
     for (int i = 1; i <= bankers.count() && position < 6; ++i) {
         column[static_cast<std::size_t>(position++)] = bankers[i];
@@ -23,7 +23,7 @@ std::array<int16_t, 6> drawRandomColumn(const BagList& bag, const BankoList& ban
     }
     // The pool: the bag's balls (every ball when the bag is empty) that are not
     // bankers, ascending, each once.
-    BallMask poolMask = 0;
+    ColumnMask poolMask = 0;
     if (bag.count() < 1) {
         poolMask = gameBalls(game);
     } else {

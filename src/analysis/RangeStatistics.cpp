@@ -1,6 +1,6 @@
 #include "RangeStatistics.h"
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 
 #include "core/Numbers.h"
 
@@ -22,7 +22,7 @@ std::size_t at(int g) {
 } // namespace
 
 int similarity(const std::array<int16_t, 6>& a, const std::array<int16_t, 6>& b, const Game& game) {
-    return ballsIn(columnBalls(game, a) & columnBalls(game, b));
+    return ballCount(columnBalls(game, a) & columnBalls(game, b));
 }
 
 std::string RangeStatistics::sumHighText() const {
@@ -66,12 +66,12 @@ std::array<std::string, 6> SimilarityFigures::texts() const {
 
 SimilarityFigures computeSimilarity(const std::vector<ColumnRecord>& range, const Game& game) {
     SimilarityFigures s;
-    std::vector<BallMask> masks;
+    std::vector<ColumnMask> masks;
     masks.reserve(range.size());
     for (const ColumnRecord& r : range)
         masks.push_back(columnBalls(game, r.Ball));
     const std::size_t n = masks.size();
-    auto common = [&](std::size_t i, std::size_t j) { return ballsIn(masks[i] & masks[j]); };
+    auto common = [&](std::size_t i, std::size_t j) { return ballCount(masks[i] & masks[j]); };
     for (std::size_t k = 0; k + 1 < n; ++k) {
         s.lastWithPrevious = common(k, k + 1);
         s.previousTotal += s.lastWithPrevious;

@@ -1,6 +1,6 @@
 #include "RepetitionCounts.h"
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 #include "core/Numbers.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "ResultsImport.h"
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 
 #include "core/ColumnFile.h"
 #include "core/DateCode.h"
@@ -366,7 +366,7 @@ void parseLine(std::string_view line, int32_t number, Parsed& out, std::optional
     }
     ImportedDraw draw;
     draw.line = number;
-    BallMask seen = 0;
+    ColumnMask seen = 0;
     for (std::size_t i = 0; i < 6; ++i) {
         const int64_t v = numbers[i];
         if (!out.game.isBall(v)) {
@@ -457,10 +457,10 @@ std::vector<ImportedDraw> inOrder(const Parsed& parsed, bool& reversed) {
 }
 
 // The same draw: same Tag (the date, or no date the file can hold) and balls.
-using DrawKey = std::pair<int32_t, BallMask>;
+using DrawKey = std::pair<int32_t, ColumnMask>;
 
 // A draw read from the text, dated for placing even when its Tag holds no date.
-using DatedKey = std::tuple<int, int, int, BallMask>;
+using DatedKey = std::tuple<int, int, int, ColumnMask>;
 
 DatedKey datedKey(const Game& game, const ImportedDraw& d) {
     return {d.date.year, d.date.month, d.date.day, columnBalls(game, d.balls)};
@@ -469,11 +469,11 @@ DatedKey datedKey(const Game& game, const ImportedDraw& d) {
 // What the results file holds already: its records, and their balls alone.
 struct Known {
     std::set<DrawKey> records;
-    std::set<BallMask> balls;
+    std::set<ColumnMask> balls;
 
     Known(const Game& game, const std::vector<ColumnRecord>& existing) {
         for (const ColumnRecord& r : existing)
-            if (const BallMask m = columnBalls(game, r.Ball)) {
+            if (const ColumnMask m = columnBalls(game, r.Ball)) {
                 records.insert({r.Tag, m});
                 balls.insert(m);
             }
@@ -488,7 +488,7 @@ int32_t countRepeats(const Parsed& parsed, const std::vector<ColumnRecord>& exis
     std::set<DatedKey> draws;
     int32_t repeats = 0;
     for (const ImportedDraw& d : parsed.draws) {
-        const BallMask m = columnBalls(parsed.game, d.balls);
+        const ColumnMask m = columnBalls(parsed.game, d.balls);
         if (records.count({d.tag, m}) != 0 || !draws.insert(datedKey(parsed.game, d)).second)
             continue; // the same draw again, left out anyway
         if (!balls.insert(m).second)
@@ -504,7 +504,7 @@ Plan plan(const Parsed& parsed, const std::vector<ColumnRecord>& existing, bool 
     std::set<DatedKey> seen;
     std::vector<ImportedDraw> draws;
     for (const ImportedDraw& d : inOrder(parsed, p.reversed)) {
-        const BallMask m = columnBalls(parsed.game, d.balls);
+        const ColumnMask m = columnBalls(parsed.game, d.balls);
         if (records.count({d.tag, m}) != 0 || !seen.insert(datedKey(parsed.game, d)).second) {
             ++p.sameDraws;
             continue;

@@ -1,6 +1,6 @@
 #include "ResultsRange.h"
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
@@ -93,13 +93,13 @@ int32_t addResultsToSextets(const DataDir& dir, const std::vector<ColumnRecord>&
         return 0;
     // The sextets are read once; a sextet with a repeated or out-of-range
     // ball matches no result.
-    std::set<BallMask> present;
+    std::set<ColumnMask> present;
     for (const ColumnRecord& s : sextets)
-        if (const BallMask m = columnBalls(game, s.Ball))
+        if (const ColumnMask m = columnBalls(game, s.Ball))
             present.insert(m);
     int32_t added = 0;
     for (const ColumnRecord& r : results) {
-        const BallMask m = columnBalls(game, r.Ball);
+        const ColumnMask m = columnBalls(game, r.Ball);
         if (m != 0 && present.count(m) != 0)
             continue;
         sextets.push_back(r);

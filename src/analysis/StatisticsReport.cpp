@@ -1,6 +1,6 @@
 #include "StatisticsReport.h"
 
-#include "BallMask.h"
+#include "core/BallMask.h"
 
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"

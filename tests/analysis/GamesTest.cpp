@@ -105,7 +105,7 @@ TEST(GamesTest, QuantumBottomPartOfNinetyBallsIsRanksSeventyNineToNinety) {
     EXPECT_EQ(ranking.rtor[90], 90);
     EXPECT_GT(ranking.bottomSize(), 0);
 
-    BallMask column = 0;
+    ColumnMask column = 0;
     for (int b : {1, 12, 13, 78, 79, 90})
         column |= ballBit(b);
     const RankGroupCounts g = rankGroupsOfMask(ranking, column);
@@ -132,10 +132,10 @@ TEST(GamesTest, QuantumBottomPartOfNinetyBallsIsRanksSeventyNineToNinety) {
 
 TEST(GamesTest, RandomColumnsOfNinetyBallsReachEveryBall) {
     StdRandom random(11);
-    BallMask seen = 0;
+    ColumnMask seen = 0;
     for (int i = 0; i < 2000; ++i) {
         const auto column = drawRandomColumn(BagList{}, BankoList{}, random, Crazy);
-        const BallMask balls = columnBalls(Crazy, column);
+        const ColumnMask balls = columnBalls(Crazy, column);
         ASSERT_NE(balls, 0);
         seen |= balls;
     }

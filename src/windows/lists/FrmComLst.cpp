@@ -110,7 +110,7 @@ void FrmComLst::eliminateByNumbers(bool wanted) {
     if (!balls)
         return;
     const QString list = qtext(ballListText(*balls));
-    const bool several = ballCount(*balls) >= 2;
+    const bool several = entryBallCount(*balls) >= 2;
     QString question = QStringLiteral("'") + list;
     if (!wanted)
         question += several

@@ -245,7 +245,7 @@ PagedListWindow::askSixBalls(const QString& prompt, const QString& title, const 
         const auto balls = parseBallEntry(answer->toStdString(), state().game);
         if (!balls)
             return std::nullopt;
-        if (ballCount(*balls) == 6) {
+        if (entryBallCount(*balls) == 6) {
             SixBalls six;
             std::size_t k = 0;
             for (int b = 1; b <= kBalls; ++b)
