@@ -6,12 +6,15 @@
 #include "analysis/RepetitionCounts.h"
 #include "core/ColumnFile.h"
 
+#include <algorithm>
+
 namespace velmorix {
 
 DrawCounts countDraws(const DataDir& dir) {
     const std::vector<ColumnRecord> results = readAllRecords(dir, files::Results);
     DrawCounts counts;
-    counts.ball = RepetitionCounts::of(results).ball;
+    const auto all = RepetitionCounts::of(results).ball;
+    std::copy_n(all.begin(), counts.ball.size(), counts.ball.begin());
     counts.results = static_cast<int32_t>(results.size());
     return counts;
 }

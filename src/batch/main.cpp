@@ -19,20 +19,23 @@ using Args = std::vector<std::string>;
 
 struct Subcommand {
     std::string_view name;
-    velmorix::CommandOutcome (*run)(const DataDir& dir, const Args& args);
+    // `game` is the folder's game, read from its marker.
+    velmorix::CommandOutcome (*run)(const DataDir& dir, const velmorix::Game& game, const Args& args);
 };
 
 const Subcommand Subcommands[] = {
     {"write-list",
-     [](const DataDir& dir, const Args& args) {
+     [](const DataDir& dir, const velmorix::Game&, const Args& args) {
          return velmorix::runWriteList(dir, velmorix::SystemClock(), args);
      }},
     {"chaos-report",
-     [](const DataDir& dir, const Args& args) {
-         return velmorix::chaosReportCommand(dir, velmorix::SystemClock(), args);
+     [](const DataDir& dir, const velmorix::Game& game, const Args& args) {
+         return velmorix::chaosReportCommand(dir, velmorix::SystemClock(), args, game);
      }},
-    {"import", velmorix::resultsimport::runCommand},
-    {"hits", velmorix::hits::runCommand},
+    {"import", [](const DataDir& dir, const velmorix::Game& game,
+                  const Args& args) { return velmorix::resultsimport::runCommand(dir, args, game); }},
+    {"hits", [](const DataDir& dir, const velmorix::Game& game,
+                const Args& args) { return velmorix::hits::runCommand(dir, args, game); }},
 };
 
 } // namespace
@@ -46,11 +49,13 @@ int main(int argc, char** argv) {
             continue;
         const DataDir dir(std::filesystem::current_path());
         // A damaged marker stops everything before any other file is opened.
-        if (velmorix::readFolderGame(dir).damaged) {
+        const velmorix::FolderGame folder = velmorix::readFolderGame(dir);
+        if (folder.damaged) {
             std::cerr << velmorix::damagedMarkerText() << '\n';
             return 1;
         }
-        const velmorix::CommandOutcome outcome = command.run(dir, Args(args.begin() + 1, args.end()));
+        const velmorix::CommandOutcome outcome =
+            command.run(dir, folder.game, Args(args.begin() + 1, args.end()));
         std::cout << outcome.out << std::flush;
         std::cerr << outcome.err;
         return outcome.exitCode;

@@ -172,7 +172,7 @@ void FrmRep::load() {
         const int32_t columns = m_last >= m_first ? m_last - m_first + 1 : 0;
         const std::vector<ColumnRecord> range =
             readRecords(dir(), statisticsSourceFile(m_source), m_first, columns);
-        m_stats = computeRangeStatistics(range, m_source == StatisticsSource::Results);
+        m_stats = computeRangeStatistics(range, m_source == StatisticsSource::Results, state().game);
         state().Statistics = m_stats.figures;
         m_computed = true;
         showFigures();
@@ -236,7 +236,7 @@ void FrmRep::makeForbiddenPairs(bool addToExisting) {
     guarded([&] {
         if (!rangeStillValid())
             return;
-        RepetitionCounts counts = RepetitionCounts::of(readResultRange(dir(), m_first, m_last));
+        RepetitionCounts counts = RepetitionCounts::of(readResultRange(dir(), m_first, m_last), state().game);
         const int32_t written =
             writePairsFromCounts(dir(), counts.pair, static_cast<int16_t>(minCount), addToExisting);
         if (addToExisting)
@@ -254,8 +254,9 @@ void FrmRep::showSumsWithoutExtremes() {
     guarded([this] {
         if (recordCount(dir(), files::Results) < 4 || !rangeStillValid())
             return;
-        const ExtremeFreeSums sums = sumsWithoutExtremes(readResultRange(dir(), m_first, m_last),
-                                                         m_stats.figures.SumLow, m_stats.figures.SumHigh);
+        const ExtremeFreeSums sums =
+            sumsWithoutExtremes(readResultRange(dir(), m_first, m_last), m_stats.figures.SumLow,
+                                m_stats.figures.SumHigh, state().game);
         dialogs().beep();
         if (const auto message = extremeFreeSumsMessage(sums, m_stats.figures, m_first, m_last))
             dialogs().show(qtext(message->text), qtext(message->title), DialogIcon::None);
@@ -265,7 +266,7 @@ void FrmRep::showSumsWithoutExtremes() {
 void FrmRep::saveSumLimits() {
     dialogs().beep();
     if (m_source != StatisticsSource::Results || !m_computed || recordCount(dir(), files::Results) <= 2 ||
-        !sumLimitsCanBeSaved(dir()))
+        !sumLimitsCanBeSaved(dir(), state().game))
         return;
     if (!dialogs().askYesNo(
             QStringLiteral(
@@ -275,7 +276,7 @@ void FrmRep::saveSumLimits() {
     guarded([this] {
         const int16_t low = m_stats.figures.SumLow;
         const int16_t high = m_stats.figures.SumHigh;
-        if (!velmorix::saveSumLimits(dir(), low, high))
+        if (!velmorix::saveSumLimits(dir(), low, high, state().game))
             return;
         state().Selection.SumRule[1] = low;
         state().Selection.SumRule[2] = high;
@@ -294,8 +295,8 @@ void FrmRep::comparePlayedWithResults() {
         std::optional<ColumnRecord> secondLast;
         if (results >= 2)
             secondLast = readRecord(dir(), files::Results, results - 1);
-        const PlayedSimilarity s =
-            velmorix::comparePlayedWithResults(readAllRecords(dir(), files::Played), last, secondLast);
+        const PlayedSimilarity s = velmorix::comparePlayedWithResults(readAllRecords(dir(), files::Played),
+                                                                      last, secondLast, state().game);
         const ReportMessage m = playedSimilarityMessage(s);
         dialogs().show(qtext(m.text), qtext(m.title), DialogIcon::None);
     });

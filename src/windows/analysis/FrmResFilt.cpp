@@ -282,8 +282,9 @@ void FrmResFilt::runChaosTest() {
     ChaosRun run;
     {
         BusyCursor busy;
-        run = runChaosReport(dir(), state().RangeFirst, state().RangeLast, reportDateTime(context().clock),
-                             [this](const std::string& c) { showProgressTitle(qtext(c)); });
+        run = runChaosReport(
+            dir(), state().RangeFirst, state().RangeLast, reportDateTime(context().clock),
+            [this](const std::string& c) { showProgressTitle(qtext(c)); }, state().game);
     }
     setWindowTitle(caption());
     switch (run.outcome) {
@@ -325,23 +326,23 @@ void FrmResFilt::runResultsOperation(int16_t mode) {
     }
     const std::vector<ColumnRecord> results = readResultRange(dir(), state().RangeFirst, state().RangeLast);
     const RepetitionCounts counts =
-        mode >= 8 && mode <= 10 ? RepetitionCounts{} : RepetitionCounts::of(results);
+        mode >= 8 && mode <= 10 ? RepetitionCounts{} : RepetitionCounts::of(results, state().game);
     AppState& s = state();
     switch (mode) {
     case dialogmode::MostDrawn:
     case dialogmode::LeastDrawn:
     case dialogmode::MiddleDrawn:
-        s.BagBalls = mode == dialogmode::MostDrawn    ? mostDrawnBag(counts.ball, draws)
-                     : mode == dialogmode::LeastDrawn ? leastDrawnBag(counts.ball, draws)
-                                                      : averageDrawnBag(counts.ball, draws);
+        s.BagBalls = mode == dialogmode::MostDrawn    ? mostDrawnBag(counts.ball, draws, counts.game)
+                     : mode == dialogmode::LeastDrawn ? leastDrawnBag(counts.ball, draws, counts.game)
+                                                      : averageDrawnBag(counts.ball, draws, counts.game);
         ResultsRequest::answer(s, dialogmode::Done);
         break;
     case dialogmode::MostBanko:
     case dialogmode::LeastBanko:
     case dialogmode::MiddleBanko: {
-        const int banker = mode == dialogmode::MostBanko    ? mostDrawnBanker(counts.ball)
-                           : mode == dialogmode::LeastBanko ? leastDrawnBanker(counts.ball)
-                                                            : middleDrawnBanker(counts.ball);
+        const int banker = mode == dialogmode::MostBanko    ? mostDrawnBanker(counts.ball, counts.game)
+                           : mode == dialogmode::LeastBanko ? leastDrawnBanker(counts.ball, counts.game)
+                                                            : middleDrawnBanker(counts.ball, counts.game);
         s.BankoBalls.clear();
         s.BankoBalls.push(banker);
         ResultsRequest::answer(s, dialogmode::Done);
@@ -361,8 +362,8 @@ void FrmResFilt::runResultsOperation(int16_t mode) {
     }
     case 8:
     case 9: {
-        const int32_t added =
-            mode == 8 ? saveResultsAsSextets(dir(), results) : addResultsToSextets(dir(), results);
+        const int32_t added = mode == 8 ? saveResultsAsSextets(dir(), results)
+                                        : addResultsToSextets(dir(), results, state().game);
         setWindowTitle(qtext(Str(added)) + QStringLiteral(" sonuç kayıtlandı..."));
         if (added > 0)
             dialogs().show(qtext(Str(added)) +

@@ -17,8 +17,7 @@ void useFolder(AppContext& context, const Game& game, const std::filesystem::pat
     // Dialogs that offer a file start in the game's folder.
     std::error_code ec;
     std::filesystem::current_path(folder, ec);
-    context.state = AppState{};
-    context.state.game = game;
+    context.state = AppState(game);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "FrmScores.h"
 
 #include "analysis/HitScan.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
@@ -168,7 +169,7 @@ void FrmScores::scan() {
     std::array<int64_t, 6> values{};
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = ValWhole(Text2[i]->text().toStdString());
-    if (const auto bad = hits::firstInvalidCell(values)) {
+    if (const auto bad = hits::firstInvalidCell(values, state().game)) {
         dialogs().show(QString::fromStdString(hits::invalidCellMessage(*bad)), errorTitle(),
                        DialogIcon::Exclamation);
         Text2[static_cast<std::size_t>(*bad - 1)]->setFocus();
@@ -179,10 +180,13 @@ void FrmScores::scan() {
     hits::Scan result;
     const bool ok = guarded([&] {
         BusyCursor busy;
-        result = hits::scanPlayedColumns(dir(), values, [this](int phase, int32_t column) {
-            showProgressTitle(QStringLiteral("Faz") + withSign(phase) + QStringLiteral(" - Kolon=") +
-                              withSign(column));
-        });
+        result = hits::scanPlayedColumns(
+            dir(), values,
+            [this](int phase, int32_t column) {
+                showProgressTitle(QStringLiteral("Faz") + withSign(phase) + QStringLiteral(" - Kolon=") +
+                                  withSign(column));
+            },
+            state().game);
     });
     setWindowTitle(ScoresCaption);
     if (!ok || !result.scanned)

@@ -1,6 +1,7 @@
 #include "FrmZero.h"
 
 #include "analysis/EditorEntry.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
@@ -166,7 +167,7 @@ void FrmZero::filterList(catchzero::Rule rule) {
 
     const auto& all = file().records();
     const std::vector<ColumnRecord> columns(all.begin() + (range.first - 1), all.begin() + range.last);
-    const catchzero::Filter filter(rule, columns, count);
+    const catchzero::Filter filter(rule, columns, count, state().game);
     int32_t kept = 0;
     const bool ok = guarded([&] {
         BusyCursor busy;

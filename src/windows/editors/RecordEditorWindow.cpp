@@ -1,6 +1,7 @@
 #include "RecordEditorWindow.h"
 
 #include "analysis/EditorEntry.h"
+#include "core/AppState.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/Text.h"
@@ -307,7 +308,7 @@ void RecordEditorWindow::saveRecord() {
     for (std::size_t i = 0; i < Text1.size(); ++i)
         texts[i] = Text1[i]->text().toStdString();
     const entry::CellValues values = entry::readCells(texts);
-    if (const auto problem = entry::checkCells(values)) {
+    if (const auto problem = entry::checkCells(values, state().game)) {
         dialogs().show(QString::fromStdString(problem->message), errorTitle(), DialogIcon::Exclamation);
         Text1[static_cast<std::size_t>(problem->cell - 1)]->setFocus();
         return;

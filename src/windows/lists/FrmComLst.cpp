@@ -106,11 +106,11 @@ void FrmComLst::eliminateByNumbers(bool wanted) {
     const auto answer = dialogs().input(prompt, entryTitle(), QString());
     if (!answer)
         return;
-    const auto balls = parseBallEntry(answer->toStdString());
+    const auto balls = parseBallEntry(answer->toStdString(), state().game);
     if (!balls)
         return;
     const QString list = qtext(ballListText(*balls));
-    const bool several = ballCount(*balls) >= 2;
+    const bool several = entryBallCount(*balls) >= 2;
     QString question = QStringLiteral("'") + list;
     if (!wanted)
         question += several
@@ -126,10 +126,10 @@ void FrmComLst::eliminateByNumbers(bool wanted) {
         return;
     const std::string named = " ('" + ballListText(*balls) + "')";
     if (wanted)
-        runElimination("İstenen sayılara göre eleme" + named, holdsAnyOf(*balls),
+        runElimination("İstenen sayılara göre eleme" + named, holdsAnyOf(*balls, state().game),
                        QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("FAZ 2 - Kolon :"));
     else
-        runElimination("İstenmeyen sayılara göre eleme" + named, holdsNoneOf(*balls),
+        runElimination("İstenmeyen sayılara göre eleme" + named, holdsNoneOf(*balls, state().game),
                        QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("Faz 2 - Kolon :"));
 }
 
@@ -141,7 +141,7 @@ void FrmComLst::eliminateByUnwantedPair() {
         entryTitle(), QString());
     if (!answer)
         return;
-    const auto pair = parseUnwantedPair(answer->toStdString());
+    const auto pair = parseUnwantedPair(answer->toStdString(), state().game);
     if (!pair)
         return;
     dialogs().beep();
@@ -151,8 +151,9 @@ void FrmComLst::eliminateByUnwantedPair() {
                                "istiyormusunuz?"),
             blankProgramTitle()))
         return;
-    runElimination("İstenmeyen ikiliye göre eleme ('" + pair->shown + "')", holdsAtMostOneOf(pair->balls),
-                   QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("Faz 2 - Kolon :"));
+    runElimination("İstenmeyen ikiliye göre eleme ('" + pair->shown + "')",
+                   holdsAtMostOneOf(pair->balls, state().game), QStringLiteral("FAZ 1 - Kolon :"),
+                   QStringLiteral("Faz 2 - Kolon :"));
 }
 
 void FrmComLst::eliminateByPairs() {
@@ -163,8 +164,10 @@ void FrmComLst::eliminateByPairs() {
                        "istiyormusunuz ?\r\r(Hayır: istediğiniz ikililere göre elenir.)"),
         blankProgramTitle());
     if (automatic)
-        runElimination("Zorunlu ikili farklarına göre eleme", passesPairDifferences,
-                       QStringLiteral("OiFE FAZ 1 - Kolon :"), QStringLiteral("OiFE Faz 2 - Kolon :"));
+        runElimination(
+            "Zorunlu ikili farklarına göre eleme",
+            [game = state().game](const ColumnRecord& c) { return passesPairDifferences(c, game); },
+            QStringLiteral("OiFE FAZ 1 - Kolon :"), QStringLiteral("OiFE Faz 2 - Kolon :"));
     else
         eliminateByWantedPairs();
 }
@@ -177,7 +180,7 @@ void FrmComLst::eliminateByWantedPairs() {
         entryTitle(), QString());
     if (!answer)
         return;
-    const auto pairs = parseWantedPairs(answer->toStdString());
+    const auto pairs = parseWantedPairs(answer->toStdString(), state().game);
     if (!pairs)
         return;
     dialogs().beep();
@@ -186,8 +189,9 @@ void FrmComLst::eliminateByWantedPairs() {
                 QStringLiteral("'  ikililerinin hiç bulunmadığı kolonları silmek istiyormusunuz?"),
             blankProgramTitle()))
         return;
-    runElimination("İstenen ikililere göre eleme ('" + pairs->shown + "')", holdsAnyPair(pairs->marks),
-                   QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("Faz 2 - Kolon :"));
+    runElimination("İstenen ikililere göre eleme ('" + pairs->shown + "')",
+                   holdsAnyPair(pairs->marks, state().game), QStringLiteral("FAZ 1 - Kolon :"),
+                   QStringLiteral("Faz 2 - Kolon :"));
 }
 
 void FrmComLst::runElimination(const std::string& undoName, const ColumnTest& survives, const QString& phase1,

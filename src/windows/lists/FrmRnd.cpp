@@ -137,10 +137,12 @@ void FrmRnd::generate() {
         const auto count = static_cast<int32_t>(wanted);
         const bool done = guarded([&] {
             appendRandomList(
-                dir(), s.BagBalls, s.BankoBalls, context().random, count, [&](int32_t record, int32_t added) {
+                dir(), s.BagBalls, s.BankoBalls, context().random, count,
+                [&](int32_t record, int32_t added) {
                     showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(record)) + QStringLiteral("  [") +
                                       number(added) + QStringLiteral("]"));
-                });
+                },
+                s.game);
         });
         if (done)
             finish(qtext(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına eklendi."));
@@ -164,9 +166,10 @@ void FrmRnd::generate() {
     BusyCursor busy;
     const auto count = static_cast<int32_t>(wanted);
     const bool done = guarded([&] {
-        writeNewRandomList(dir(), s.BagBalls, s.BankoBalls, context().random, count, [&](int32_t record) {
-            showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(record)));
-        });
+        writeNewRandomList(
+            dir(), s.BagBalls, s.BankoBalls, context().random, count,
+            [&](int32_t record) { showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(record))); },
+            s.game);
     });
     if (done)
         finish(qtext(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."));

@@ -4,6 +4,7 @@
 
 #include "analysis/ProgressGate.h"
 #include "analysis/RandomColumnList.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
 #include "core/Numbers.h"
@@ -117,7 +118,9 @@ void FrmRndLst::eliminateByChaos() {
                               last);
     };
     int32_t written = 0;
-    if (!guarded([&] { written = eliminateRandomListByChaos(dir(), randomListChaosRule(), progress); }))
+    if (!guarded([&] {
+            written = eliminateRandomListByChaos(dir(), randomListChaosRule(), progress, state().game);
+        }))
         return;
     dialogs().beep();
     dialogs().show(qtext(Str(written)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."),

@@ -1,5 +1,6 @@
 #include "PagedListWindow.h"
 
+#include "core/AppState.h"
 #include "core/Program.h"
 
 #include "analysis/ListEntryParsing.h"
@@ -241,10 +242,10 @@ PagedListWindow::askSixBalls(const QString& prompt, const QString& title, const 
     for (;;) {
         if (!answer)
             return std::nullopt;
-        const auto balls = parseBallEntry(answer->toStdString());
+        const auto balls = parseBallEntry(answer->toStdString(), state().game);
         if (!balls)
             return std::nullopt;
-        if (ballCount(*balls) == 6) {
+        if (entryBallCount(*balls) == 6) {
             SixBalls six;
             std::size_t k = 0;
             for (int b = 1; b <= kBalls; ++b)

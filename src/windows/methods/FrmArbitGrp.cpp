@@ -351,13 +351,13 @@ void FrmArbitGrp::clearActiveGroup() {
     Combo2[ix(g - 1)]->setEditText(QString());
 }
 
-GroupLimits FrmArbitGrp::readLimits() const {
+GroupLimits FrmArbitGrp::readLimits() {
     std::array<int64_t, GroupCount> min{}, max{};
     for (int i = 0; i < GroupCount; ++i) {
         min[ix(i)] = ValWhole(Combo1[ix(i)]->currentText().toStdString());
         max[ix(i)] = ValWhole(Combo2[ix(i)]->currentText().toStdString());
     }
-    return normaliseGroupLimits(min, max, m_groupOf);
+    return normaliseGroupLimits(min, max, m_groupOf, state().game);
 }
 
 QString FrmArbitGrp::ballsText(const std::array<int16_t, 6>& balls) const {
@@ -371,7 +371,7 @@ void FrmArbitGrp::drawColumn() {
     const GroupLimits limits = readLimits();
     lblDraw->clear();
     m_drawn.reset();
-    auto column = drawGroupedColumn(m_groupOf, limits, context().random);
+    auto column = drawGroupedColumn(m_groupOf, limits, context().random, state().game);
     if (!column) {
         dialogs().beep();
         dialogs().show(QStringLiteral("Görünen guruplama koşullarına uygun kombinasyon yok!"), upperTitle(),
@@ -475,7 +475,7 @@ void FrmArbitGrp::runCombinate(Ask ask) {
 }
 
 void FrmArbitGrp::buildList() {
-    const GroupingTest test(m_groupOf, readLimits(), chkKaos->isChecked());
+    const GroupingTest test(m_groupOf, readLimits(), chkKaos->isChecked(), state().game);
     GroupingRun run;
     bool done = false;
     {
@@ -501,7 +501,7 @@ void FrmArbitGrp::buildList() {
 }
 
 void FrmArbitGrp::filterList() {
-    const GroupingTest test(m_groupOf, readLimits(), chkKaos->isChecked());
+    const GroupingTest test(m_groupOf, readLimits(), chkKaos->isChecked(), state().game);
     GroupingRun run;
     bool done = false;
     {
@@ -548,7 +548,7 @@ void FrmArbitGrp::saveGrouping() {
                             groupingTitle()))
         return;
     const GroupingConfig cfg = currentConfig();
-    if (!guarded([&] { saveGroupingConfig(dir(), cfg); }))
+    if (!guarded([&] { saveGroupingConfig(dir(), cfg, state().game); }))
         return;
     dialogs().beep();
     dialogs().show(QStringLiteral("Görünen koşullar/guruplama GRUPLAR.CFG dosyasına kayıtlandı."),
@@ -557,14 +557,14 @@ void FrmArbitGrp::saveGrouping() {
 
 void FrmArbitGrp::loadGrouping() {
     dialogs().beep();
-    if (!groupingFilePresent(dir()))
+    if (!groupingFilePresent(dir(), state().game))
         return;
     if (!dialogs().askYesNo(
             QStringLiteral("Gurupları ve gurup koşullarını GRUPLAR.CFG dosyasından yüklemek istiyormusunuz?"),
             groupingTitle()))
         return;
     std::optional<GroupingConfig> cfg;
-    if (!guarded([&] { cfg = loadGroupingConfig(dir()); }) || !cfg)
+    if (!guarded([&] { cfg = loadGroupingConfig(dir(), state().game); }) || !cfg)
         return;
     dialogs().beep();
     showGrouping(*cfg);

@@ -58,7 +58,7 @@ private:
     void buildControls();
     void buildMenus();
     void runCombinate(Ask ask);
-    GroupLimits readLimits() const;
+    GroupLimits readLimits();
     GroupingConfig currentConfig() const;
     void showGrouping(const GroupingConfig& config);
     void appendToGroupLabel(int group, int ball);

@@ -149,10 +149,12 @@ void FrmCLFilt::runRandomList(int32_t target, int32_t tries) {
         BusyCursor busy;
         done = guarded([&] {
             run = buildRandomQuantumList(
-                dir(), settings, target, tries, context().random, [this](int32_t written, int32_t tried) {
+                dir(), settings, target, tries, context().random,
+                [this](int32_t written, int32_t tried) {
                     showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(written + 1)) +
                                       QStringLiteral("   DENEME=") + qtext(Str(tried + 1)));
-                });
+                },
+                state().game);
         });
     }
     setWindowTitle(newListCaption());
@@ -177,10 +179,13 @@ void FrmCLFilt::runElimination() {
     {
         BusyCursor busy;
         done = guarded([&] {
-            written = eliminateByQuantum(dir(), settings, [this](int32_t record, int32_t kept) {
-                showProgressTitle(QStringLiteral("ESKİ=") + qtext(Str(record)) + QStringLiteral("   KOLON=") +
-                                  qtext(Str(kept + 1)));
-            });
+            written = eliminateByQuantum(
+                dir(), settings,
+                [this](int32_t record, int32_t kept) {
+                    showProgressTitle(QStringLiteral("ESKİ=") + qtext(Str(record)) +
+                                      QStringLiteral("   KOLON=") + qtext(Str(kept + 1)));
+                },
+                state().game);
         });
     }
     setWindowTitle(eliminationCaption());

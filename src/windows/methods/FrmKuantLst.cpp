@@ -39,7 +39,7 @@ FrmKuantLst::FrmKuantLst(AppContext& context, QWidget* parent)
 }
 
 int32_t FrmKuantLst::bracketValue(const ColumnRecord& column) const {
-    return QuantumColumnTest(m_state.Quantum).kuantum(column.Ball);
+    return QuantumColumnTest(m_state.Quantum, m_state.game).kuantum(column.Ball);
 }
 
 void FrmKuantLst::commandKey(int key) {
@@ -107,7 +107,7 @@ void FrmKuantLst::runElimination(const std::function<bool(int)>& survives) {
                           written == remaining);
     };
     const QuantumSettings settings = m_state.Quantum;
-    if (!guarded([&] { eliminateByKuantum(dir(), settings, survives, progress); }))
+    if (!guarded([&] { eliminateByKuantum(dir(), settings, survives, progress, m_state.game); }))
         return;
     setWindowTitle(QStringLiteral("KOMBİNASYON LİSTESİ  [ F10= YARDIM ]"));
     // The page drawn next starts with the list's second column.

@@ -159,7 +159,7 @@ bool FrmKuantum::compute() {
     if (!results)
         return false;
     BusyCursor busy;
-    m_report = computeQuantum(*results, m_first, m_last);
+    m_report = computeQuantum(*results, m_first, m_last, state().game);
 
     QuantumSettings& q = state().Quantum;
     const QuantumReport& rep = *m_report;
@@ -251,7 +251,7 @@ void FrmKuantum::saveRankGroups() {
                             quantumTitle() + QStringLiteral(" [ Keyfi Guruplama Dosyasına Kayıt ]")))
         return;
     const GroupingConfig cfg = rankGroupsConfig(m_report->ranking, m_report->limits, twelve);
-    if (!guarded([&] { saveGroupingConfig(dir(), cfg); }))
+    if (!guarded([&] { saveGroupingConfig(dir(), cfg, state().game); }))
         return;
     dialogs().beep();
     dialogs().show(QStringLiteral("Guruplama 'GRUPLAR.CFG' dosyasına kayıtlandı."), quantumTitle(),

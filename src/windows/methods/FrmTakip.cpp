@@ -142,7 +142,7 @@ bool FrmTakip::compute() {
     if (!results)
         return false;
     BusyCursor busy;
-    m_report = computeFollowing(*results, m_first, m_last);
+    m_report = computeFollowing(*results, m_first, m_last, state().game);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "MethodParts.h"
 
 #include "analysis/PlayedPairs.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "platform/Dialogs.h"
 
@@ -88,10 +89,12 @@ void FrmYS2Flt::apply() {
     {
         BusyCursor busy;
         done = guarded([&] {
-            written =
-                writePairsFromPlayed(dir(), cross, same, Option2->isChecked(), [this](int32_t r, int32_t n) {
+            written = writePairsFromPlayed(
+                dir(), cross, same, Option2->isChecked(),
+                [this](int32_t r, int32_t n) {
                     showProgressTitle(QStringLiteral(" %") + qtext(Str(int64_t{r} * 100 / n)));
-                });
+                },
+                state().game);
         });
     }
     setWindowTitle(caption());
