@@ -233,3 +233,18 @@ TEST(GamesTest, BallsAboveTheGameFailEveryFilter) {
     EXPECT_EQ(kept[0].Ball[5], 6);
     EXPECT_EQ(kept[1].Ball[5], 60);
 }
+
+TEST(GamesTest, AFullBagOfNinetyAsksForItsWorstCaseInMegabytes) {
+    AppState state;
+    state.game = G90;
+    for (int b = 1; b <= 90; ++b)
+        state.BagBalls.push(static_cast<int16_t>(b));
+    TempDataDir t;
+    // 622,614,630 columns of 16 bytes, rounded up to whole MB.
+    EXPECT_EQ(listSpace(state, t.dir()).worstMb, 9501);
+    const Question q = listSpaceQuestion({9501, 120, false});
+    EXPECT_EQ(
+        q.text,
+        "Liste en çok 9501 MB tutabilir, diskte 120 MB boş yer var.\rYine de başlamak istiyormusunuz ?");
+    EXPECT_EQ(q.title, "! DİKKAT !");
+}

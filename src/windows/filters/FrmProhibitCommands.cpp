@@ -112,6 +112,13 @@ void FrmProhibit::createList() {
     if (m_running)
         return;
     readSelection();
+    // A list of every candidate may not fit on the disk: ask before anything is written.
+    if (const ListSpace space = listSpace(state(), dir()); !space.fits) {
+        dialogs().beep();
+        const Question question = listSpaceQuestion(space);
+        if (!dialogs().askYesNo(qtext(question.text), qtext(question.title)))
+            return;
+    }
     dialogs().beep();
     BuildResult result;
     {
