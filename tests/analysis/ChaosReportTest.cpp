@@ -94,10 +94,6 @@ std::string expectedReport(const std::string& failuresOfTest10, const std::strin
 } // namespace
 
 TEST(ChaosTests, TestsAreTheFiltersRulesInTheReportsOrder) {
-    // 1 2 3 breaks the chain test; three decades are enough for test 7.
-    EXPECT_TRUE(chaosreport::failsTest(2, {1, 2, 3, 10, 20, 30}));
-    EXPECT_FALSE(chaosreport::failsTest(7, {1, 2, 3, 10, 20, 30}));
-    EXPECT_TRUE(chaosreport::failsTest(7, {1, 2, 3, 10, 11, 19}));
     // The order of the balls in the record does not matter.
     EXPECT_TRUE(chaosreport::failsTest(2, {30, 3, 20, 1, 10, 2}));
 

@@ -108,11 +108,6 @@ TEST_F(QuantumWindowsTest, WindowsWithoutEnoughResultsClose) {
     EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !"));
     EXPECT_FALSE(isOpen(WindowId::Takip));
 
-    data.writeRecords(files::Results, std::vector<ColumnRecord>(1200, rec(653, {1, 2, 3, 4, 5, 6})));
-    dialogs.clear();
-    quantum(1, 1000);
-    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !"));
-
     data.dir().remove(files::Results);
     dialogs.clear();
     get<FrmKuantFlt>(WindowId::KuantFlt)->onActivated();
