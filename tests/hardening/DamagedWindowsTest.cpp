@@ -3,7 +3,8 @@
 // particular windows show for particular damage.
 #include "DamagedFiles.h"
 #include "FolderChecks.h"
-#include "ProgramEnv.h"
+#include "support/WindowHarness.h"
+#include "windows/common/VelmorixWindow.h"
 
 #include "core/ColumnFile.h"
 #include "engine/SelectionFile.h"
@@ -25,11 +26,6 @@ using namespace velmorix::test;
 namespace {
 
 const QString ErrorTitle = QStringLiteral("! HATA !");
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void plantLists(TempDataDir& data, const std::vector<unsigned char>& bytes) {
     for (const char* name :

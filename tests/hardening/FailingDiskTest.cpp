@@ -6,7 +6,8 @@
 // with no success message after it.
 #include "DamagedFiles.h"
 #include "FaultInjection.h"
-#include "ProgramEnv.h"
+#include "support/WindowHarness.h"
+#include "windows/common/VelmorixWindow.h"
 
 #include "core/BallsFile.h"
 #include "core/ColumnFile.h"

@@ -7,7 +7,8 @@
 // VELMORIX_SESSION_STEPS sets the steps of each session (default 4000).
 #include "DamagedFiles.h"
 #include "FolderChecks.h"
-#include "ProgramEnv.h"
+#include "support/WindowHarness.h"
+#include "windows/common/VelmorixWindow.h"
 
 #include "analysis/GroupingConfig.h"
 #include "core/ColumnFile.h"
@@ -46,11 +47,6 @@ int sessionSteps() {
     if (const char* s = std::getenv("VELMORIX_SESSION_STEPS"))
         return std::max(1, std::atoi(s));
     return 4000;
-}
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The player's folder: the real results when they are at hand (else as many
