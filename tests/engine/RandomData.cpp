@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace velmorix::test {
 
@@ -179,6 +180,12 @@ void copyFolder(const TempDataDir& from, TempDataDir& to) {
     for (const auto& e : std::filesystem::directory_iterator(from.path()))
         std::filesystem::copy_file(e.path(), to.path() / e.path().filename(),
                                    std::filesystem::copy_options::overwrite_existing);
+}
+
+void expectSameFolders(const TempDataDir& a, const TempDataDir& b, const std::string& what) {
+    ASSERT_EQ(a.fileNames(), b.fileNames()) << what;
+    for (const auto& name : a.fileNames())
+        EXPECT_EQ(a.readBytes(name), b.readBytes(name)) << name << " differs: " << what;
 }
 
 // VELMORIX.DAT with a bag of `size` balls and up to three bankers (sometimes also in the bag).

@@ -48,5 +48,7 @@ void writeSelection(TempDataDir& t, Rng& rng);
 
 // Copies every file of one folder into another.
 void copyFolder(const TempDataDir& from, TempDataDir& to);
+// Fails the test unless both folders hold the same files, byte for byte.
+void expectSameFolders(const TempDataDir& a, const TempDataDir& b, const std::string& what);
 
 } // namespace velmorix::test
