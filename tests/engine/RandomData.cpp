@@ -190,21 +190,14 @@ void expectSameFolders(const TempDataDir& a, const TempDataDir& b, const std::st
 
 // VELMORIX.DAT with a bag of `size` balls and up to three bankers (sometimes also in the bag).
 void writeBalls(TempDataDir& t, Rng& rng, int size) {
-    std::vector<int> balls(49);
-    for (int i = 0; i < 49; ++i)
-        balls[static_cast<std::size_t>(i)] = i + 1;
+    std::vector<int16_t> balls = ballRun(1, 1, 49);
     std::shuffle(balls.begin(), balls.end(), rng);
-    std::vector<int16_t> words(50, 0);
-    std::vector<int> bag(balls.begin(), balls.begin() + size);
+    std::vector<int16_t> bag(balls.begin(), balls.begin() + size);
     std::sort(bag.begin(), bag.end());
-    words[0] = static_cast<int16_t>(size);
-    for (int i = 0; i < size; ++i)
-        words[static_cast<std::size_t>(i + 1)] = static_cast<int16_t>(bag[static_cast<std::size_t>(i)]);
     const int bankers = pick(rng, 0, 3);
-    words.push_back(static_cast<int16_t>(bankers));
-    for (int i = 0; i < bankers; ++i)
-        words.push_back(static_cast<int16_t>(balls[static_cast<std::size_t>(size - 1 + i)]));
-    t.writeWords("VELMORIX.DAT", words);
+    t.writeWords("VELMORIX.DAT",
+                 ballsFileWords(bag, std::vector<int16_t>(balls.begin() + size - 1,
+                                                          balls.begin() + size - 1 + bankers)));
 }
 
 void writeSelection(TempDataDir& t, Rng& rng) {

@@ -35,12 +35,7 @@ void plantLists(TempDataDir& data, const std::vector<unsigned char>& bytes) {
 
 // A bag of ten balls and one banker, so that a build stays small.
 void plantSmallBag(ProgramEnv& env) {
-    std::vector<int16_t> words(50, 0);
-    words[0] = 10;
-    for (int i = 1; i <= 10; ++i)
-        words[static_cast<std::size_t>(i)] = static_cast<int16_t>(4 * i + 1);
-    words.insert(words.end(), {1, 2});
-    env.data.writeWords(files::Balls, words);
+    env.data.writeWords(files::Balls, ballsFileWords(ballRun(5, 4, 10), {2}));
     for (int i = 1; i <= 10; ++i)
         env.state.BagBalls.push(4 * i + 1);
     env.state.BankoBalls.push(2);

@@ -83,4 +83,25 @@ ColumnRecord rec(int32_t tag, std::initializer_list<int> balls) {
     return r;
 }
 
+std::vector<int16_t> ballsFileWords(const std::vector<int16_t>& bag) {
+    std::vector<int16_t> w(50, 0);
+    w[0] = static_cast<int16_t>(bag.size());
+    std::copy(bag.begin(), bag.end(), w.begin() + 1);
+    return w;
+}
+
+std::vector<int16_t> ballsFileWords(const std::vector<int16_t>& bag, const std::vector<int16_t>& bankers) {
+    std::vector<int16_t> w = ballsFileWords(bag);
+    w.push_back(static_cast<int16_t>(bankers.size()));
+    w.insert(w.end(), bankers.begin(), bankers.end());
+    return w;
+}
+
+std::vector<int16_t> ballRun(int first, int step, int count) {
+    std::vector<int16_t> v;
+    for (int i = 0; i < count; ++i)
+        v.push_back(static_cast<int16_t>(first + i * step));
+    return v;
+}
+
 } // namespace velmorix::test

@@ -35,4 +35,11 @@ private:
 
 ColumnRecord rec(int32_t tag, std::initializer_list<int> balls);
 
+// The 16-bit words of VELMORIX.DAT: the bag's count and balls in 50 words,
+// then the bankers' count and balls when they are given.
+std::vector<int16_t> ballsFileWords(const std::vector<int16_t>& bag);
+std::vector<int16_t> ballsFileWords(const std::vector<int16_t>& bag, const std::vector<int16_t>& bankers);
+// `count` balls: first, first + step, ...
+std::vector<int16_t> ballRun(int first, int step, int count);
+
 } // namespace velmorix::test

@@ -72,12 +72,7 @@ protected:
         t.data.writeWords("VELMORIX.YS2", {3 * 50 + 7, 10 * 50 + 20});
         const auto stored = playerSelection().toRecords();
         t.data.writeWords("VELMORIX.FLT", std::vector<int16_t>(stored.begin(), stored.end()));
-        // A bag of 30 balls.
-        std::vector<int16_t> dat(50, 0);
-        dat[0] = 30;
-        for (int i = 1; i <= 30; ++i)
-            dat[static_cast<std::size_t>(i)] = static_cast<int16_t>(i + 10);
-        t.data.writeWords("VELMORIX.DAT", dat);
+        t.data.writeWords("VELMORIX.DAT", ballsFileWords(ballRun(11, 1, 30)));
         loadBag(t.state, t.data.dir(), LoadForm::MainWindow);
 
         w = std::make_unique<FrmProhibit>(t.context);

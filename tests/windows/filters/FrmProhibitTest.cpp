@@ -219,9 +219,7 @@ TEST_F(FrmProhibitTest, ResultsToBagAndBankersOnTwelveResults) {
 }
 
 TEST_F(FrmProhibitTest, SavingBallsWithNoBankersClearsTheStoredOnes) {
-    std::vector<int16_t> words(50, 0);
-    words.insert(words.end(), {2, 7, 8});
-    t.data.writeWords("VELMORIX.DAT", words);
+    t.data.writeWords("VELMORIX.DAT", ballsFileWords({}, {7, 8}));
     t.setBag({1, 2, 3, 4, 5, 6});
     t.dialogs.answerYes();
     WindowEnv::trigger(w.get(), "mnuSaveBalls");
