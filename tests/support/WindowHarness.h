@@ -117,7 +117,7 @@ struct ProgramEnv {
     std::vector<int> bag() const;
     std::vector<int> bankers() const;
     // The 16-bit words of a file.
-    std::vector<int16_t> words(const std::string& name) const;
+    std::vector<int16_t> words(const std::string& name) const { return data.readWords(name); }
     // The window's control of that name (fails when there is none).
     template <class T> static T* child(QWidget* w, const QString& name) {
         T* c = w->findChild<T*>(name);
