@@ -7,32 +7,18 @@
 
 using namespace velmorix;
 using velmorix::test::ballsFileWords;
+using velmorix::test::ballsOf;
 using velmorix::test::TempDataDir;
-
-namespace {
-std::vector<int> bagOf(const AppState& s) {
-    std::vector<int> v;
-    for (int i = 1; i <= s.BagBalls.count(); ++i)
-        v.push_back(s.BagBalls[i]);
-    return v;
-}
-std::vector<int> bankersOf(const AppState& s) {
-    std::vector<int> v;
-    for (int i = 1; i <= s.BankoBalls.count(); ++i)
-        v.push_back(s.BankoBalls[i]);
-    return v;
-}
-} // namespace
 
 TEST(BallsFileTest, HundredByteFileLoadsBagAndHasNoBankers) {
     TempDataDir t;
     t.writeWords("VELMORIX.DAT", ballsFileWords({3, 5, 8, 13, 21, 34, 40}));
     AppState s;
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::Loaded);
-    EXPECT_EQ(bagOf(s), (std::vector<int>{3, 5, 8, 13, 21, 34, 40}));
+    EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{3, 5, 8, 13, 21, 34, 40}));
     s.BankoBalls.push(9);
     EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::TooShort);
-    EXPECT_EQ(bankersOf(s), std::vector<int>{9});
+    EXPECT_EQ(ballsOf(s.BankoBalls), std::vector<int>{9});
 }
 
 TEST(BallsFileTest, ZeroCountEmptiesInBagWindowOnlyAndMissingFileDoesNothing) {
@@ -42,9 +28,9 @@ TEST(BallsFileTest, ZeroCountEmptiesInBagWindowOnlyAndMissingFileDoesNothing) {
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Missing);
     t.writeWords("VELMORIX.DAT", ballsFileWords({}));
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::GaveUp);
-    EXPECT_EQ(bagOf(s), std::vector<int>{4});
+    EXPECT_EQ(ballsOf(s.BagBalls), std::vector<int>{4});
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Emptied);
-    EXPECT_TRUE(bagOf(s).empty());
+    EXPECT_TRUE(ballsOf(s.BagBalls).empty());
 }
 
 TEST(BallsFileTest, ShortOrDamagedFiles) {
@@ -57,11 +43,11 @@ TEST(BallsFileTest, ShortOrDamagedFiles) {
     t.writeWords("VELMORIX.DAT", {10, 1, 2, 3});
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Corrupt);
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::GaveUp);
-    EXPECT_EQ(bagOf(s), std::vector<int>{4});
+    EXPECT_EQ(ballsOf(s.BagBalls), std::vector<int>{4});
     // The first value outside 1..49 ends the load; a repeated ball counts once.
     t.writeWords("VELMORIX.DAT", ballsFileWords({5, 9, 5, 12, 50, 13}));
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Loaded);
-    EXPECT_EQ(bagOf(s), (std::vector<int>{5, 9, 12}));
+    EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{5, 9, 12}));
 }
 
 TEST(BallsFileTest, LoadedBagLosesCurrentBankers) {
@@ -69,9 +55,9 @@ TEST(BallsFileTest, LoadedBagLosesCurrentBankers) {
     t.writeWords("VELMORIX.DAT", ballsFileWords({1, 7, 9, 12, 20, 30, 40}, {7, 12}));
     AppState s;
     EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::MainWindow), BallsLoad::Loaded);
-    EXPECT_EQ(bankersOf(s), (std::vector<int>{7, 12}));
+    EXPECT_EQ(ballsOf(s.BankoBalls), (std::vector<int>{7, 12}));
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::Loaded);
-    EXPECT_EQ(bagOf(s), (std::vector<int>{1, 9, 20, 30, 40}));
+    EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{1, 9, 20, 30, 40}));
 }
 
 TEST(BallsFileTest, BankerLoadRefusesBadOrRepeatedBankers) {
@@ -82,7 +68,7 @@ TEST(BallsFileTest, BankerLoadRefusesBadOrRepeatedBankers) {
         t.writeWords("VELMORIX.DAT", ballsFileWords({1, 2, 3}, bad));
         EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::Corrupt);
         EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::MainWindow), BallsLoad::GaveUp);
-        EXPECT_EQ(bankersOf(s), std::vector<int>{3});
+        EXPECT_EQ(ballsOf(s.BankoBalls), std::vector<int>{3});
     }
     // M says 3 but the file ends after two bankers.
     auto w = ballsFileWords({}, {5, 6});
@@ -95,7 +81,7 @@ TEST(BallsFileTest, BankerLoadRefusesBadOrRepeatedBankers) {
     w.resize(60, 1);
     t.writeWords("VELMORIX.DAT", w);
     EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::Emptied);
-    EXPECT_TRUE(bankersOf(s).empty());
+    EXPECT_TRUE(ballsOf(s.BankoBalls).empty());
 }
 
 TEST(BallsFileTest, SavingBankersWithoutFileWritesEmptyBag) {
@@ -144,11 +130,11 @@ TEST(BallsFileTest, HugeFileIsReadOnlyAsFarAsBagAndBankers) {
     AppState s;
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Loaded);
     EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::Loaded);
-    EXPECT_EQ(bagOf(s), (std::vector<int>{7, 9, 11}));
-    EXPECT_EQ(bankersOf(s), (std::vector<int>{2, 3}));
+    EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{7, 9, 11}));
+    EXPECT_EQ(ballsOf(s.BankoBalls), (std::vector<int>{2, 3}));
     saveBagAndBankers(s, t.dir());
     EXPECT_EQ(t.readBytes("VELMORIX.DAT").size(), 112u);
     AppState again;
     EXPECT_EQ(loadBankers(again, t.dir(), LoadForm::Window), BallsLoad::Loaded);
-    EXPECT_EQ(bankersOf(again), (std::vector<int>{2, 3}));
+    EXPECT_EQ(ballsOf(again.BankoBalls), (std::vector<int>{2, 3}));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BallList.h"
 #include "core/ColumnRecord.h"
 #include "core/DataDir.h"
 
@@ -36,6 +37,14 @@ private:
 };
 
 ColumnRecord rec(int32_t tag, std::initializer_list<int> balls);
+
+// The balls of a bag or banker list, in order.
+template <int Capacity> std::vector<int> ballsOf(const BallList<Capacity>& list) {
+    std::vector<int> v;
+    for (int i = 1; i <= list.count(); ++i)
+        v.push_back(list[i]);
+    return v;
+}
 
 // The 16-bit words of VELMORIX.DAT: the bag's count and balls in 50 words,
 // then the bankers' count and balls when they are given.

@@ -138,20 +138,6 @@ void ProgramEnv::setBankers(std::initializer_list<int> balls) {
         state.BankoBalls.push(b);
 }
 
-std::vector<int> ProgramEnv::bag() const {
-    std::vector<int> v;
-    for (int i = 1; i <= state.BagBalls.count(); ++i)
-        v.push_back(state.BagBalls[i]);
-    return v;
-}
-
-std::vector<int> ProgramEnv::bankers() const {
-    std::vector<int> v;
-    for (int i = 1; i <= state.BankoBalls.count(); ++i)
-        v.push_back(state.BankoBalls[i]);
-    return v;
-}
-
 ScriptedDialogs::Call WindowEnv::onlyMessage() const {
     const auto m = dialogs.messages();
     EXPECT_EQ(m.size(), 1u);

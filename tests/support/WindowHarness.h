@@ -114,8 +114,8 @@ struct ProgramEnv {
 
     void setBag(std::initializer_list<int> balls);
     void setBankers(std::initializer_list<int> balls);
-    std::vector<int> bag() const;
-    std::vector<int> bankers() const;
+    std::vector<int> bag() const { return ballsOf(state.BagBalls); }
+    std::vector<int> bankers() const { return ballsOf(state.BankoBalls); }
     // The 16-bit words of a file.
     std::vector<int16_t> words(const std::string& name) const { return data.readWords(name); }
     // The window's control of that name (fails when there is none).
