@@ -21,13 +21,6 @@ std::array<int32_t, 50> counts(std::initializer_list<std::array<int, 3>> runs) {
     return c;
 }
 
-template <class List> std::vector<int> balls(const List& bag) {
-    std::vector<int> v;
-    for (int i = 1; i <= bag.count(); ++i)
-        v.push_back(bag[i]);
-    return v;
-}
-
 std::vector<int> range(int first, int last) {
     std::vector<int> v;
     for (int b = first; b <= last; ++b)
@@ -39,35 +32,35 @@ std::vector<int> range(int first, int last) {
 
 TEST(AutoSelectionTest, EqualCountsGiveTheFirstThirtySixBalls) {
     const auto equal = counts({{1, 49, 4}});
-    EXPECT_EQ(balls(mostDrawnBag(equal, 4)), range(1, 36));
-    EXPECT_EQ(balls(leastDrawnBag(equal, 4)), range(1, 36));
+    EXPECT_EQ(test::ballsOf(mostDrawnBag(equal, 4)), range(1, 36));
+    EXPECT_EQ(test::ballsOf(leastDrawnBag(equal, 4)), range(1, 36));
     // Seven struck from each end: 43..49 from the bottom, 1..7 from the top.
-    EXPECT_EQ(balls(averageDrawnBag(equal, 4)), range(8, 42));
+    EXPECT_EQ(test::ballsOf(averageDrawnBag(equal, 4)), range(8, 42));
 }
 
 TEST(AutoSelectionTest, BagFillStopsAfterAWholeLevelOnceItHoldsThirtyTwo) {
     // 30 balls at the top level are not enough; the next level stops at 36.
     const auto c = counts({{1, 30, 5}, {31, 40, 4}, {41, 49, 3}});
-    EXPECT_EQ(balls(mostDrawnBag(c, 5)), range(1, 36));
+    EXPECT_EQ(test::ballsOf(mostDrawnBag(c, 5)), range(1, 36));
     // 33 balls at the top level end the fill after that level.
-    EXPECT_EQ(balls(mostDrawnBag(counts({{1, 33, 5}, {34, 49, 2}}), 5)), range(1, 33));
+    EXPECT_EQ(test::ballsOf(mostDrawnBag(counts({{1, 33, 5}, {34, 49, 2}}), 5)), range(1, 33));
     // From the bottom: 9 balls with 3, then 10 with 4, then the level of 5
     // until the bag holds 36.
     std::vector<int> least = range(1, 17);
     for (int b = 31; b <= 49; ++b)
         least.push_back(b);
     std::sort(least.begin(), least.end());
-    EXPECT_EQ(balls(leastDrawnBag(c, 5)), least);
+    EXPECT_EQ(test::ballsOf(leastDrawnBag(c, 5)), least);
 }
 
 TEST(AutoSelectionTest, AveragesStrikeSixOrSevenFromEachEnd) {
     // Bottom: 4 with count 0 (49..46 are counted from the top ball down), then
     // the level of 1 until seven are struck; top: the six with count 9 end it.
     const auto c = counts({{1, 6, 9}, {7, 20, 5}, {21, 42, 2}, {43, 45, 1}, {46, 49, 0}});
-    EXPECT_EQ(balls(averageDrawnBag(c, 9)), range(7, 42));
+    EXPECT_EQ(test::ballsOf(averageDrawnBag(c, 9)), range(7, 42));
     const auto d = counts({{1, 3, 9}, {4, 20, 5}, {21, 49, 2}});
     // Top: three with 9, then four of the seventeen with 5; bottom: seven with 2.
-    EXPECT_EQ(balls(averageDrawnBag(d, 9)), range(8, 42));
+    EXPECT_EQ(test::ballsOf(averageDrawnBag(d, 9)), range(8, 42));
 }
 
 TEST(AutoSelectionTest, BankerRules) {
@@ -99,11 +92,11 @@ TEST(AutoSelectionTest, BallsFromTheResultsFile) {
     // Never drawn, then the least drawn ascending until 36 balls.
     std::vector<int> bag = range(13, 47);
     bag.push_back(49);
-    EXPECT_EQ(balls(bagFromDraws(c)), bag);
+    EXPECT_EQ(test::ballsOf(bagFromDraws(c)), bag);
     // One banker below 35 bag balls, two from 35 on, from the smallest count that occurs.
-    EXPECT_EQ(balls(bankersFromDraws(c, 35)), std::vector<int>{49});
+    EXPECT_EQ(test::ballsOf(bankersFromDraws(c, 35)), std::vector<int>{49});
     auto noZero = c;
     noZero.ball[49] = 1;
-    EXPECT_EQ(balls(bankersFromDraws(noZero, 34)), std::vector<int>{13});
-    EXPECT_EQ(balls(bankersFromDraws(noZero, 35)), (std::vector<int>{13, 14}));
+    EXPECT_EQ(test::ballsOf(bankersFromDraws(noZero, 34)), std::vector<int>{13});
+    EXPECT_EQ(test::ballsOf(bankersFromDraws(noZero, 35)), (std::vector<int>{13, 14}));
 }

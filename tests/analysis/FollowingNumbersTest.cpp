@@ -1,5 +1,6 @@
 #include "analysis/FollowingNumbers.h"
 #include "core/ColumnFile.h"
+#include "support/RandomColumns.h"
 #include "support/TempDataDir.h"
 
 #include <gtest/gtest.h>
@@ -65,20 +66,10 @@ TEST(FollowingNumbersTest, PadsResultNumbersToTwoOrThreeDigits) {
 }
 
 TEST(FollowingNumbersTest, ValuesStayWithin21And279) {
+    test::Rng rng(77);
     std::vector<ColumnRecord> results;
-    uint32_t seed = 77;
-    for (int i = 0; i < 200; ++i) {
-        ColumnRecord r;
-        uint64_t used = 0;
-        for (auto& b : r.Ball) {
-            do {
-                seed = seed * 1103515245u + 12345u;
-                b = static_cast<int16_t>(1 + (seed >> 16) % 49);
-            } while ((used >> b) & 1u);
-            used |= uint64_t{1} << b;
-        }
-        results.push_back(r);
-    }
+    for (int i = 0; i < 200; ++i)
+        results.push_back(ColumnRecord{0, test::randomColumn(rng)});
     const FollowReport rep = computeFollowing(results, 1, 200);
     EXPECT_EQ(rep.tkuantum.count, 198);
     EXPECT_GE(rep.tkuantum.min, 21);

@@ -1,6 +1,7 @@
 #include "analysis/ChaosReport.h"
 #include "analysis/RangeStatistics.h"
 #include "analysis/StatisticsReport.h"
+#include "support/RandomColumns.h"
 #include "support/ScopedLocale.h"
 
 #include <gtest/gtest.h>
@@ -32,18 +33,10 @@ TEST(LocaleReportsTest, ReportsAreTheSameBytesInTheTurkishLocale) {
 #ifdef _WIN32
     GTEST_SKIP() << "Windows has no tr_TR.UTF-8 locale by that name";
 #endif
-    std::mt19937 gen(653);
+    test::Rng rng(653);
     std::vector<ColumnRecord> range;
-    for (int r = 0; r < 1500; ++r) {
-        std::vector<int16_t> balls(49);
-        for (int16_t b = 1; b <= 49; ++b)
-            balls[static_cast<std::size_t>(b - 1)] = b;
-        std::shuffle(balls.begin(), balls.end(), gen);
-        std::array<int16_t, 6> six{};
-        std::copy_n(balls.begin(), 6, six.begin());
-        std::sort(six.begin(), six.end());
-        range.push_back(ColumnRecord{2000000 + r, six});
-    }
+    for (int r = 0; r < 1500; ++r)
+        range.push_back(ColumnRecord{2000000 + r, test::randomColumn(rng)});
     std::vector<std::string> classic;
     {
         const test::ScopedLocale c("C");

@@ -8,18 +8,6 @@ using namespace velmorix;
 using velmorix::test::rec;
 using velmorix::test::TempDataDir;
 
-namespace {
-
-std::vector<int16_t> pairWords(const TempDataDir& data) {
-    const auto bytes = data.readBytes(files::Pairs);
-    std::vector<int16_t> w;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        w.push_back(static_cast<int16_t>(bytes[i] | (bytes[i + 1] << 8)));
-    return w;
-}
-
-} // namespace
-
 TEST(PlayedPairsTest, OnePlayedColumnGivesItsFifteenPairsInsideDecadesFirst) {
     TempDataDir data;
     data.writeRecords(files::Played, {rec(653, {41, 2, 27, 1, 15, 3})});
@@ -31,7 +19,7 @@ TEST(PlayedPairsTest, OnePlayedColumnGivesItsFifteenPairsInsideDecadesFirst) {
                                    }),
               15);
     EXPECT_EQ(seen, (std::vector<int32_t>{1, 1}));
-    EXPECT_EQ(pairWords(data),
+    EXPECT_EQ(data.readWords(files::Pairs),
               (std::vector<int16_t>{52, 53, 103, 65, 77, 91, 115, 127, 141, 165, 177, 191, 777, 791, 1391}));
 }
 
@@ -43,10 +31,10 @@ TEST(PlayedPairsTest, AddingKeepsTheOldPairsAndEachThresholdAppliesToItsKind) {
     // (1, 2) twice inside 1-9 reaches 2; no cross pair reaches 3; 9-10 and
     // 39-40 cross decades; the damaged column counts nothing.
     EXPECT_EQ(writePairsFromPlayed(data.dir(), 3, 2, true), 3);
-    EXPECT_EQ(pairWords(data), (std::vector<int16_t>{52, 1531, 295}));
+    EXPECT_EQ(data.readWords(files::Pairs), (std::vector<int16_t>{52, 1531, 295}));
 
     EXPECT_EQ(writePairsFromPlayed(data.dir(), 3, 2, false), 1);
-    EXPECT_EQ(pairWords(data), (std::vector<int16_t>{52}));
+    EXPECT_EQ(data.readWords(files::Pairs), (std::vector<int16_t>{52}));
     EXPECT_EQ(writePairsFromPlayed(data.dir(), 1, 9, false), 12 + 12 + 14);
 }
 
@@ -59,7 +47,7 @@ TEST(PlayedPairsTest, AddingKeepsEveryPairOfALongFileAndRefusesAFileWithoutPairs
     longFile.push_back(1531);
     data.writeWords(files::Pairs, longFile);
     EXPECT_EQ(writePairsFromPlayed(data.dir(), 2, 2, true), 2);
-    EXPECT_EQ(pairWords(data), (std::vector<int16_t>{1531, 2449}));
+    EXPECT_EQ(data.readWords(files::Pairs), (std::vector<int16_t>{1531, 2449}));
 
     data.writeWords(files::Pairs, {0, 2600, -7});
     const auto garbage = data.readBytes(files::Pairs);

@@ -1,9 +1,9 @@
 #include "analysis/QuantumStatistics.h"
 #include "analysis/QuantumRange.h"
+#include "support/RandomColumns.h"
 #include "support/TempDataDir.h"
 
 #include <gtest/gtest.h>
-#include <set>
 #include <tuple>
 
 using namespace velmorix;
@@ -90,18 +90,10 @@ TEST(QuantumReportTest, PadsResultNumbersToTheWidthOfTheLast) {
 }
 
 TEST(QuantumReportTest, EveryValueLiesBetween21And279) {
+    test::Rng rng(12345);
     std::vector<ColumnRecord> results;
-    uint32_t seed = 12345;
-    for (int i = 0; i < 300; ++i) {
-        std::set<int16_t> balls;
-        while (balls.size() < 6) {
-            seed = seed * 1103515245u + 12345u;
-            balls.insert(static_cast<int16_t>(1 + (seed >> 16) % 49));
-        }
-        ColumnRecord r;
-        std::copy(balls.begin(), balls.end(), r.Ball.begin());
-        results.push_back(r);
-    }
+    for (int i = 0; i < 300; ++i)
+        results.push_back(ColumnRecord{0, test::randomColumn(rng)});
     results[150].Ball[0] = 60; // a damaged result is not measured
     const QuantumReport rep = computeQuantum(results, 1, 300);
     for (std::size_t k = 1; k < rep.values.size(); ++k) {

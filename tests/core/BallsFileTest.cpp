@@ -6,45 +6,19 @@
 #include <filesystem>
 
 using namespace velmorix;
+using velmorix::test::ballsFileWords;
+using velmorix::test::ballsOf;
 using velmorix::test::TempDataDir;
-
-namespace {
-std::vector<int16_t> datWords(std::vector<int16_t> bag, std::vector<int16_t> bankers = {},
-                              bool withBankers = false) {
-    std::vector<int16_t> w(50, 0);
-    w[0] = static_cast<int16_t>(bag.size());
-    for (std::size_t i = 0; i < bag.size(); ++i)
-        w[i + 1] = bag[i];
-    if (withBankers) {
-        w.push_back(static_cast<int16_t>(bankers.size()));
-        for (auto b : bankers)
-            w.push_back(b);
-    }
-    return w;
-}
-std::vector<int> bagOf(const AppState& s) {
-    std::vector<int> v;
-    for (int i = 1; i <= s.BagBalls.count(); ++i)
-        v.push_back(s.BagBalls[i]);
-    return v;
-}
-std::vector<int> bankersOf(const AppState& s) {
-    std::vector<int> v;
-    for (int i = 1; i <= s.BankoBalls.count(); ++i)
-        v.push_back(s.BankoBalls[i]);
-    return v;
-}
-} // namespace
 
 TEST(BallsFileTest, HundredByteFileLoadsBagAndHasNoBankers) {
     TempDataDir t;
-    t.writeWords("VELMORIX.DAT", datWords({3, 5, 8, 13, 21, 34, 40}));
+    t.writeWords("VELMORIX.DAT", ballsFileWords({3, 5, 8, 13, 21, 34, 40}));
     AppState s;
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::Loaded);
-    EXPECT_EQ(bagOf(s), (std::vector<int>{3, 5, 8, 13, 21, 34, 40}));
+    EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{3, 5, 8, 13, 21, 34, 40}));
     s.BankoBalls.push(9);
     EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::TooShort);
-    EXPECT_EQ(bankersOf(s), std::vector<int>{9});
+    EXPECT_EQ(ballsOf(s.BankoBalls), std::vector<int>{9});
 }
 
 TEST(BallsFileTest, ZeroCountEmptiesInBagWindowOnlyAndMissingFileDoesNothing) {
@@ -52,11 +26,11 @@ TEST(BallsFileTest, ZeroCountEmptiesInBagWindowOnlyAndMissingFileDoesNothing) {
     AppState s;
     s.BagBalls.push(4);
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Missing);
-    t.writeWords("VELMORIX.DAT", datWords({}));
+    t.writeWords("VELMORIX.DAT", ballsFileWords({}));
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::GaveUp);
-    EXPECT_EQ(bagOf(s), std::vector<int>{4});
+    EXPECT_EQ(ballsOf(s.BagBalls), std::vector<int>{4});
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Emptied);
-    EXPECT_TRUE(bagOf(s).empty());
+    EXPECT_TRUE(ballsOf(s.BagBalls).empty());
 }
 
 TEST(BallsFileTest, ShortOrDamagedFiles) {
@@ -69,21 +43,21 @@ TEST(BallsFileTest, ShortOrDamagedFiles) {
     t.writeWords("VELMORIX.DAT", {10, 1, 2, 3});
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Corrupt);
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::GaveUp);
-    EXPECT_EQ(bagOf(s), std::vector<int>{4});
+    EXPECT_EQ(ballsOf(s.BagBalls), std::vector<int>{4});
     // The first value outside 1..49 ends the load; a repeated ball counts once.
-    t.writeWords("VELMORIX.DAT", datWords({5, 9, 5, 12, 50, 13}));
+    t.writeWords("VELMORIX.DAT", ballsFileWords({5, 9, 5, 12, 50, 13}));
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Loaded);
-    EXPECT_EQ(bagOf(s), (std::vector<int>{5, 9, 12}));
+    EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{5, 9, 12}));
 }
 
 TEST(BallsFileTest, LoadedBagLosesCurrentBankers) {
     TempDataDir t;
-    t.writeWords("VELMORIX.DAT", datWords({1, 7, 9, 12, 20, 30, 40}, {7, 12}, true));
+    t.writeWords("VELMORIX.DAT", ballsFileWords({1, 7, 9, 12, 20, 30, 40}, {7, 12}));
     AppState s;
     EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::MainWindow), BallsLoad::Loaded);
-    EXPECT_EQ(bankersOf(s), (std::vector<int>{7, 12}));
+    EXPECT_EQ(ballsOf(s.BankoBalls), (std::vector<int>{7, 12}));
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::Loaded);
-    EXPECT_EQ(bagOf(s), (std::vector<int>{1, 9, 20, 30, 40}));
+    EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{1, 9, 20, 30, 40}));
 }
 
 TEST(BallsFileTest, BankerLoadRefusesBadOrRepeatedBankers) {
@@ -91,13 +65,13 @@ TEST(BallsFileTest, BankerLoadRefusesBadOrRepeatedBankers) {
     AppState s;
     s.BankoBalls.push(3);
     for (auto bad : {std::vector<int16_t>{7, 7}, std::vector<int16_t>{7, 0}, std::vector<int16_t>{50}}) {
-        t.writeWords("VELMORIX.DAT", datWords({1, 2, 3}, bad, true));
+        t.writeWords("VELMORIX.DAT", ballsFileWords({1, 2, 3}, bad));
         EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::Corrupt);
         EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::MainWindow), BallsLoad::GaveUp);
-        EXPECT_EQ(bankersOf(s), std::vector<int>{3});
+        EXPECT_EQ(ballsOf(s.BankoBalls), std::vector<int>{3});
     }
     // M says 3 but the file ends after two bankers.
-    auto w = datWords({}, {5, 6}, true);
+    auto w = ballsFileWords({}, {5, 6});
     w[50] = 3;
     t.writeWords("VELMORIX.DAT", w);
     EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::Corrupt);
@@ -107,7 +81,7 @@ TEST(BallsFileTest, BankerLoadRefusesBadOrRepeatedBankers) {
     w.resize(60, 1);
     t.writeWords("VELMORIX.DAT", w);
     EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::Emptied);
-    EXPECT_TRUE(bankersOf(s).empty());
+    EXPECT_TRUE(ballsOf(s.BankoBalls).empty());
 }
 
 TEST(BallsFileTest, SavingBankersWithoutFileWritesEmptyBag) {
@@ -129,7 +103,7 @@ TEST(BallsFileTest, SavingBankersWithoutFileWritesEmptyBag) {
 
 TEST(BallsFileTest, SaveBagKeepsBankerRecordsAndClearsStaleBag) {
     TempDataDir t;
-    t.writeWords("VELMORIX.DAT", datWords({1, 2, 3, 4, 5, 6, 7, 8}, {9}, true));
+    t.writeWords("VELMORIX.DAT", ballsFileWords({1, 2, 3, 4, 5, 6, 7, 8}, {9}));
     AppState s;
     s.BagBalls.push(20);
     s.BagBalls.push(21);
@@ -151,16 +125,16 @@ TEST(BallsFileTest, SaveBagKeepsBankerRecordsAndClearsStaleBag) {
 // bankers part counts, and a save keeps exactly that part.
 TEST(BallsFileTest, HugeFileIsReadOnlyAsFarAsBagAndBankers) {
     TempDataDir t;
-    t.writeWords("VELMORIX.DAT", datWords({7, 9, 11}, {2, 3}, true));
+    t.writeWords("VELMORIX.DAT", ballsFileWords({7, 9, 11}, {2, 3}));
     std::filesystem::resize_file(t.path() / "VELMORIX.DAT", int64_t{8} << 30); // sparse
     AppState s;
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Loaded);
     EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::Loaded);
-    EXPECT_EQ(bagOf(s), (std::vector<int>{7, 9, 11}));
-    EXPECT_EQ(bankersOf(s), (std::vector<int>{2, 3}));
+    EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{7, 9, 11}));
+    EXPECT_EQ(ballsOf(s.BankoBalls), (std::vector<int>{2, 3}));
     saveBagAndBankers(s, t.dir());
     EXPECT_EQ(t.readBytes("VELMORIX.DAT").size(), 112u);
     AppState again;
     EXPECT_EQ(loadBankers(again, t.dir(), LoadForm::Window), BallsLoad::Loaded);
-    EXPECT_EQ(bankersOf(again), (std::vector<int>{2, 3}));
+    EXPECT_EQ(ballsOf(again.BankoBalls), (std::vector<int>{2, 3}));
 }

@@ -59,12 +59,6 @@ AppState literalState(TempDataDir& t) {
     return s;
 }
 
-void expectSameFolders(const TempDataDir& a, const TempDataDir& b, const std::string& what) {
-    ASSERT_EQ(a.fileNames(), b.fileNames()) << what;
-    for (const auto& name : a.fileNames())
-        EXPECT_EQ(a.readBytes(name), b.readBytes(name)) << name << ": " << what;
-}
-
 } // namespace
 
 TEST(BatchTest, BuildGivesTheLiteralModelsFiles) {

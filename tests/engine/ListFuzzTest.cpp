@@ -33,12 +33,6 @@ void randomBalls(Rng& rng, AppState& state, int size, int maxBankers) {
         state.BagBalls.push(b);
 }
 
-void expectSameFolders(const TempDataDir& a, const TempDataDir& b, const std::string& what) {
-    ASSERT_EQ(a.fileNames(), b.fileNames()) << what;
-    for (const auto& name : a.fileNames())
-        EXPECT_EQ(a.readBytes(name), b.readBytes(name)) << name << " differs: " << what;
-}
-
 RunCallbacks yesToAll(bool bagAnswer = true) {
     RunCallbacks cb;
     cb.confirm = [bagAnswer](const Question& q) { return q.title == "! DİKKAT !" ? bagAnswer : true; };

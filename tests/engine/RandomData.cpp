@@ -4,30 +4,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace velmorix::test {
-
-int pick(Rng& rng, int lo, int hi) {
-    return std::uniform_int_distribution<int>(lo, hi)(rng);
-}
-
-bool chance(Rng& rng, double p) {
-    return std::uniform_real_distribution<double>(0, 1)(rng) < p;
-}
-
-std::array<int16_t, 6> randomColumn(Rng& rng, int highest) {
-    std::array<int16_t, 6> b{};
-    for (std::size_t i = 0; i < 6; ++i) {
-        int16_t v;
-        do
-            v = static_cast<int16_t>(pick(rng, 1, highest));
-        while (std::find(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(i), v) !=
-               b.begin() + static_cast<std::ptrdiff_t>(i));
-        b[i] = v;
-    }
-    std::sort(b.begin(), b.end());
-    return b;
-}
 
 ColumnRecord randomDataRecord(Rng& rng, int32_t tag, double damage) {
     ColumnRecord r;
@@ -181,23 +160,22 @@ void copyFolder(const TempDataDir& from, TempDataDir& to) {
                                    std::filesystem::copy_options::overwrite_existing);
 }
 
+void expectSameFolders(const TempDataDir& a, const TempDataDir& b, const std::string& what) {
+    ASSERT_EQ(a.fileNames(), b.fileNames()) << what;
+    for (const auto& name : a.fileNames())
+        EXPECT_EQ(a.readBytes(name), b.readBytes(name)) << name << " differs: " << what;
+}
+
 // VELMORIX.DAT with a bag of `size` balls and up to three bankers (sometimes also in the bag).
 void writeBalls(TempDataDir& t, Rng& rng, int size) {
-    std::vector<int> balls(49);
-    for (int i = 0; i < 49; ++i)
-        balls[static_cast<std::size_t>(i)] = i + 1;
+    std::vector<int16_t> balls = ballRun(1, 1, 49);
     std::shuffle(balls.begin(), balls.end(), rng);
-    std::vector<int16_t> words(50, 0);
-    std::vector<int> bag(balls.begin(), balls.begin() + size);
+    std::vector<int16_t> bag(balls.begin(), balls.begin() + size);
     std::sort(bag.begin(), bag.end());
-    words[0] = static_cast<int16_t>(size);
-    for (int i = 0; i < size; ++i)
-        words[static_cast<std::size_t>(i + 1)] = static_cast<int16_t>(bag[static_cast<std::size_t>(i)]);
     const int bankers = pick(rng, 0, 3);
-    words.push_back(static_cast<int16_t>(bankers));
-    for (int i = 0; i < bankers; ++i)
-        words.push_back(static_cast<int16_t>(balls[static_cast<std::size_t>(size - 1 + i)]));
-    t.writeWords("VELMORIX.DAT", words);
+    t.writeWords("VELMORIX.DAT",
+                 ballsFileWords(bag, std::vector<int16_t>(balls.begin() + size - 1,
+                                                          balls.begin() + size - 1 + bankers)));
 }
 
 void writeSelection(TempDataDir& t, Rng& rng) {

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/ColumnRecord.h"
 #include "core/FilterSelection.h"
+#include "support/RandomColumns.h"
 #include "support/TempDataDir.h"
 
 #include <array>
@@ -13,13 +14,6 @@
 // literal model, hand-made damage included.
 namespace velmorix::test {
 
-using Rng = std::mt19937_64;
-
-int pick(Rng& rng, int lo, int hi);
-bool chance(Rng& rng, double p);
-
-// Six distinct balls, ascending.
-std::array<int16_t, 6> randomColumn(Rng& rng, int highest = 49);
 // Mostly good records; some with a repeated ball, a ball outside 1..49, or shuffled.
 ColumnRecord randomDataRecord(Rng& rng, int32_t tag, double damage);
 
@@ -48,5 +42,7 @@ void writeSelection(TempDataDir& t, Rng& rng);
 
 // Copies every file of one folder into another.
 void copyFolder(const TempDataDir& from, TempDataDir& to);
+// Fails the test unless both folders hold the same files, byte for byte.
+void expectSameFolders(const TempDataDir& a, const TempDataDir& b, const std::string& what);
 
 } // namespace velmorix::test

@@ -40,20 +40,6 @@ std::vector<bool> linear(const std::vector<std::array<int16_t, 6>>& list, int le
 
 } // namespace
 
-TEST(RepetitionBanTest, LevelTwoKeepsTheFirstOfASimilarGroup) {
-    const std::vector<std::array<int16_t, 6>> list = {
-        {1, 2, 3, 4, 5, 6}, {1, 2, 10, 11, 12, 13}, {10, 11, 20, 21, 22, 23}, {30, 31, 32, 33, 34, 35}};
-    // The second shares 1 and 2 with the first; the third is then compared with
-    // the first only, and survives although it shares 10 and 11 with the second.
-    EXPECT_EQ(linear(list, 2, false), (std::vector<bool>{true, false, true, true}));
-}
-
-TEST(RepetitionBanTest, LevelSixDropsRepeatsInAnyOrder) {
-    const std::vector<std::array<int16_t, 6>> list = {
-        {1, 2, 3, 4, 5, 6}, {6, 5, 4, 3, 2, 1}, {1, 2, 3, 4, 5, 7}};
-    EXPECT_EQ(linear(list, 6, false), (std::vector<bool>{true, false, true}));
-}
-
 TEST(RepetitionBanTest, MatchesThePairwisePassOnValidLists) {
     Rng rng(41);
     for (int round = 0; round < 120; ++round) {

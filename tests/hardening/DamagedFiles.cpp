@@ -3,6 +3,7 @@
 #include "analysis/GroupingConfig.h"
 #include "core/FilterSelection.h"
 #include "core/Random.h"
+#include "support/TempDataDir.h"
 
 #include <algorithm>
 #include <climits>
@@ -90,10 +91,7 @@ std::vector<DamagedFile> damagedLists() {
 }
 
 std::vector<DamagedFile> damagedBallFiles() {
-    std::vector<int16_t> bag(50, 0);
-    bag[0] = 8;
-    for (int i = 1; i <= 8; ++i)
-        bag[static_cast<std::size_t>(i)] = static_cast<int16_t>(5 * i);
+    const std::vector<int16_t> bag = ballsFileWords(ballRun(5, 5, 8));
     const auto with = [&](std::vector<int16_t> tail, std::vector<std::pair<int, int16_t>> patch = {}) {
         auto w = bag;
         w.insert(w.end(), tail.begin(), tail.end());

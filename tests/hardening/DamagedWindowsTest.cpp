@@ -3,7 +3,8 @@
 // particular windows show for particular damage.
 #include "DamagedFiles.h"
 #include "FolderChecks.h"
-#include "ProgramEnv.h"
+#include "support/WindowHarness.h"
+#include "windows/common/VelmorixWindow.h"
 
 #include "core/ColumnFile.h"
 #include "engine/SelectionFile.h"
@@ -26,11 +27,6 @@ namespace {
 
 const QString ErrorTitle = QStringLiteral("! HATA !");
 
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 void plantLists(TempDataDir& data, const std::vector<unsigned char>& bytes) {
     for (const char* name :
          {files::List, files::Random, files::Played, files::Sextets, files::Results, files::Zero})
@@ -39,12 +35,7 @@ void plantLists(TempDataDir& data, const std::vector<unsigned char>& bytes) {
 
 // A bag of ten balls and one banker, so that a build stays small.
 void plantSmallBag(ProgramEnv& env) {
-    std::vector<int16_t> words(50, 0);
-    words[0] = 10;
-    for (int i = 1; i <= 10; ++i)
-        words[static_cast<std::size_t>(i)] = static_cast<int16_t>(4 * i + 1);
-    words.insert(words.end(), {1, 2});
-    env.data.writeWords(files::Balls, words);
+    env.data.writeWords(files::Balls, ballsFileWords(ballRun(5, 4, 10), {2}));
     for (int i = 1; i <= 10; ++i)
         env.state.BagBalls.push(4 * i + 1);
     env.state.BankoBalls.push(2);

@@ -6,7 +6,8 @@
 // with no success message after it.
 #include "DamagedFiles.h"
 #include "FaultInjection.h"
-#include "ProgramEnv.h"
+#include "support/WindowHarness.h"
+#include "windows/common/VelmorixWindow.h"
 
 #include "core/BallsFile.h"
 #include "core/ColumnFile.h"
@@ -73,12 +74,7 @@ void typicalFolder(ProgramEnv& env) {
     d.writeWords(files::Pairs, {1 * 50 + 2, 3 * 50 + 4, 10 * 50 + 20});
     const auto sel = FilterSelection::startup().toRecords();
     d.writeWords(files::Selection, std::vector<int16_t>(sel.begin(), sel.end()));
-    std::vector<int16_t> balls(50, 0);
-    balls[0] = 12;
-    for (int i = 1; i <= 12; ++i)
-        balls[static_cast<std::size_t>(i)] = static_cast<int16_t>(4 * i);
-    balls.insert(balls.end(), {1, 1});
-    d.writeWords(files::Balls, balls);
+    d.writeWords(files::Balls, ballsFileWords(ballRun(4, 4, 12), {1}));
     d.writeBytes(files::Groups, std::vector<unsigned char>(150, 0)); // no magic: ignored, but present
     d.writeBytes(files::Text, {'e', 's', 'k', 'i', '\r', '\n'});
     for (int i = 1; i <= 12; ++i)

@@ -7,7 +7,8 @@
 // VELMORIX_SESSION_STEPS sets the steps of each session (default 4000).
 #include "DamagedFiles.h"
 #include "FolderChecks.h"
-#include "ProgramEnv.h"
+#include "support/WindowHarness.h"
+#include "windows/common/VelmorixWindow.h"
 
 #include "analysis/GroupingConfig.h"
 #include "core/ColumnFile.h"
@@ -48,11 +49,6 @@ int sessionSteps() {
     return 4000;
 }
 
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // The player's folder: the real results when they are at hand (else as many
 // generated draws), some hundreds of played columns, sextets, a list of some
 // thousands, random columns, catch-the-zero columns, pairs, a bag of 14 balls
@@ -73,12 +69,7 @@ void realSizedFolder(ProgramEnv& env) {
     d.writeWords(files::Pairs, {1 * 50 + 2, 3 * 50 + 14, 10 * 50 + 20, 22 * 50 + 45, 30 * 50 + 31});
     const auto sel = FilterSelection::startup().toRecords();
     d.writeWords(files::Selection, std::vector<int16_t>(sel.begin(), sel.end()));
-    std::vector<int16_t> balls(50, 0);
-    balls[0] = 14;
-    for (int i = 1; i <= 14; ++i)
-        balls[static_cast<std::size_t>(i)] = static_cast<int16_t>(3 * i + 2);
-    balls.insert(balls.end(), {1, 7});
-    d.writeWords(files::Balls, balls);
+    d.writeWords(files::Balls, ballsFileWords(ballRun(5, 3, 14), {7}));
     GroupingConfig g;
     for (int b = 1; b <= 20; ++b)
         g.GroupOf[static_cast<std::size_t>(b)] = static_cast<int16_t>(b % 3 + 1);

@@ -62,6 +62,14 @@ void TempDataDir::writeWords(const std::string& name, const std::vector<int16_t>
     writeBytes(name, bytes);
 }
 
+std::vector<int16_t> TempDataDir::readWords(const std::string& name) const {
+    const auto bytes = readBytes(name);
+    std::vector<int16_t> w;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        w.push_back(static_cast<int16_t>(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8))));
+    return w;
+}
+
 std::vector<std::string> TempDataDir::fileNames() const {
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(m_dir.root())) {
@@ -81,6 +89,27 @@ ColumnRecord rec(int32_t tag, std::initializer_list<int> balls) {
         if (i < 6)
             r.Ball[i++] = static_cast<int16_t>(b);
     return r;
+}
+
+std::vector<int16_t> ballsFileWords(const std::vector<int16_t>& bag) {
+    std::vector<int16_t> w(50, 0);
+    w[0] = static_cast<int16_t>(bag.size());
+    std::copy(bag.begin(), bag.end(), w.begin() + 1);
+    return w;
+}
+
+std::vector<int16_t> ballsFileWords(const std::vector<int16_t>& bag, const std::vector<int16_t>& bankers) {
+    std::vector<int16_t> w = ballsFileWords(bag);
+    w.push_back(static_cast<int16_t>(bankers.size()));
+    w.insert(w.end(), bankers.begin(), bankers.end());
+    return w;
+}
+
+std::vector<int16_t> ballRun(int first, int step, int count) {
+    std::vector<int16_t> v;
+    for (int i = 0; i < count; ++i)
+        v.push_back(static_cast<int16_t>(first + i * step));
+    return v;
 }
 
 } // namespace velmorix::test

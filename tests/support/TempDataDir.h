@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BallList.h"
 #include "core/ColumnRecord.h"
 #include "core/DataDir.h"
 
@@ -25,6 +26,8 @@ public:
     void writeRecords(const std::string& name, const std::vector<ColumnRecord>& records);
     std::vector<ColumnRecord> readRecords(const std::string& name) const;
     void writeWords(const std::string& name, const std::vector<int16_t>& words);
+    // The file's 16-bit little-endian words (a stray last byte is left out).
+    std::vector<int16_t> readWords(const std::string& name) const;
     // Names of every file in the folder, sorted, but for the undo copy of the
     // combination list and its name (ListUndoTest looks at those).
     std::vector<std::string> fileNames() const;
@@ -34,5 +37,20 @@ private:
 };
 
 ColumnRecord rec(int32_t tag, std::initializer_list<int> balls);
+
+// The balls of a bag or banker list, in order.
+template <int Capacity> std::vector<int> ballsOf(const BallList<Capacity>& list) {
+    std::vector<int> v;
+    for (int i = 1; i <= list.count(); ++i)
+        v.push_back(list[i]);
+    return v;
+}
+
+// The 16-bit words of VELMORIX.DAT: the bag's count and balls in 50 words,
+// then the bankers' count and balls when they are given.
+std::vector<int16_t> ballsFileWords(const std::vector<int16_t>& bag);
+std::vector<int16_t> ballsFileWords(const std::vector<int16_t>& bag, const std::vector<int16_t>& bankers);
+// `count` balls: first, first + step, ...
+std::vector<int16_t> ballRun(int first, int step, int count);
 
 } // namespace velmorix::test

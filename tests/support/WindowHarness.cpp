@@ -91,6 +91,11 @@ void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void settle() {
+    QCoreApplication::processEvents();
+    flushDeletes();
+}
+
 BatchRun runBatchProgram(const QString& program, const TempDataDir& folder, const QStringList& args) {
     QProcess process;
     process.setWorkingDirectory(QString::fromStdString(folder.path().string()));
@@ -100,18 +105,19 @@ BatchRun runBatchProgram(const QString& program, const TempDataDir& folder, cons
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-WindowEnv::WindowEnv(uint64_t seed) : random(seed) {
+ProgramEnv::ProgramEnv(Dialogs& dialogs, uint64_t seed)
+    : random(seed), context{state, data.dir(), dialogs, printer, clock, random, registry} {
     registry.setContext(&context);
     registerAllWindows(registry);
 }
 
-WindowEnv::~WindowEnv() {
+ProgramEnv::~ProgramEnv() {
     flushDeletes();
     registry.destroyAll();
     flushDeletes();
 }
 
-void WindowEnv::standIn(WindowId id) {
+void ProgramEnv::standIn(WindowId id) {
     registry.registerWindow(id, [this, id](AppContext&) {
         ++opened[id];
         auto* w = new QWidget;
@@ -120,38 +126,16 @@ void WindowEnv::standIn(WindowId id) {
     });
 }
 
-void WindowEnv::setBag(std::initializer_list<int> balls) {
+void ProgramEnv::setBag(std::initializer_list<int> balls) {
     state.BagBalls.clear();
     for (int b : balls)
         state.BagBalls.push(b);
 }
 
-void WindowEnv::setBankers(std::initializer_list<int> balls) {
+void ProgramEnv::setBankers(std::initializer_list<int> balls) {
     state.BankoBalls.clear();
     for (int b : balls)
         state.BankoBalls.push(b);
-}
-
-std::vector<int> WindowEnv::bag() const {
-    std::vector<int> v;
-    for (int i = 1; i <= state.BagBalls.count(); ++i)
-        v.push_back(state.BagBalls[i]);
-    return v;
-}
-
-std::vector<int> WindowEnv::bankers() const {
-    std::vector<int> v;
-    for (int i = 1; i <= state.BankoBalls.count(); ++i)
-        v.push_back(state.BankoBalls[i]);
-    return v;
-}
-
-std::vector<int16_t> WindowEnv::words(const std::string& name) const {
-    const auto bytes = data.readBytes(name);
-    std::vector<int16_t> w;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        w.push_back(static_cast<int16_t>(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8))));
-    return w;
 }
 
 ScriptedDialogs::Call WindowEnv::onlyMessage() const {
@@ -160,7 +144,7 @@ ScriptedDialogs::Call WindowEnv::onlyMessage() const {
     return m.empty() ? ScriptedDialogs::Call{} : m.back();
 }
 
-std::vector<ColumnRecord> WindowEnv::columns(int count) {
+std::vector<ColumnRecord> ProgramEnv::columns(int count) {
     std::vector<ColumnRecord> v;
     for (int i = 1; i <= count; ++i) {
         const int a = i % 44 + 1;

@@ -41,6 +41,8 @@ bool activate(QWidget* window);
 void comeBackToFront(QWidget* window);
 // Runs the deletions closed windows queued.
 void flushDeletes();
+// Runs the pending events, then those deletions.
+void settle();
 
 // Every caption a window shows, in order.
 class TitleLog final : public QObject {
@@ -77,17 +79,24 @@ struct BatchRun {
 };
 BatchRun runBatchProgram(const QString& program, const TempDataDir& folder, const QStringList& args);
 
-// The program around its windows, on a fresh data folder: state, scripted
-// dialogs, a capturing printer, and every window registered. All windows end
-// with it, whoever opened them.
-struct WindowEnv {
-    explicit WindowEnv(uint64_t seed = 653);
-    ~WindowEnv();
-    WindowEnv(const WindowEnv&) = delete;
-    WindowEnv& operator=(const WindowEnv&) = delete;
+// The program around its windows, on a fresh data folder, with the dialogs the
+// caller chooses: state, a capturing printer, and every window registered. All
+// windows end with it, whoever opened them.
+struct ProgramEnv {
+    explicit ProgramEnv(Dialogs& dialogs, uint64_t seed = 20260612);
+    ~ProgramEnv();
+    ProgramEnv(const ProgramEnv&) = delete;
+    ProgramEnv& operator=(const ProgramEnv&) = delete;
 
     // The window, created when needed but not shown.
     template <class W = QWidget> W* get(WindowId id) { return registry.getAs<W>(id); }
+    // The window, created when needed and activated as a first visit would.
+    template <class W> W* open(WindowId id) {
+        W* w = registry.getAs<W>(id);
+        if (w)
+            w->onActivated();
+        return w;
+    }
     // The window as the program opens it: shown and active.
     template <class W = QWidget> W* show(WindowId id) {
         QWidget* w = registry.open(id);
@@ -105,12 +114,10 @@ struct WindowEnv {
 
     void setBag(std::initializer_list<int> balls);
     void setBankers(std::initializer_list<int> balls);
-    std::vector<int> bag() const;
-    std::vector<int> bankers() const;
+    std::vector<int> bag() const { return ballsOf(state.BagBalls); }
+    std::vector<int> bankers() const { return ballsOf(state.BankoBalls); }
     // The 16-bit words of a file.
-    std::vector<int16_t> words(const std::string& name) const;
-    // The only message shown so far (fails when there is not exactly one).
-    ScriptedDialogs::Call onlyMessage() const;
+    std::vector<int16_t> words(const std::string& name) const { return data.readWords(name); }
     // The window's control of that name (fails when there is none).
     template <class T> static T* child(QWidget* w, const QString& name) {
         T* c = w->findChild<T*>(name);
@@ -126,13 +133,23 @@ struct WindowEnv {
 
     TempDataDir data;
     AppState state;
-    ScriptedDialogs dialogs;
     CapturingPrinter printer;
     FixedClock clock;
     StdRandom random;
     WindowRegistry registry;
-    AppContext context{state, data.dir(), dialogs, printer, clock, random, registry};
+    AppContext context;
     std::map<WindowId, int> opened;
+};
+
+struct ScriptedDialogsMember {
+    ScriptedDialogs dialogs;
+};
+
+// The program with scripted dialogs.
+struct WindowEnv : ScriptedDialogsMember, ProgramEnv {
+    explicit WindowEnv(uint64_t seed = 653) : ProgramEnv(dialogs, seed) {}
+    // The only message shown so far (fails when there is not exactly one).
+    ScriptedDialogs::Call onlyMessage() const;
 };
 
 // A gtest fixture holding one WindowEnv per test.

@@ -13,18 +13,6 @@ using namespace velmorix::test;
 
 namespace {
 
-// The bag file: 50 words of bag, then the bankers when given.
-std::vector<int16_t> datWords(std::vector<int16_t> bag, std::vector<int16_t> bankers = {}) {
-    std::vector<int16_t> w(50, 0);
-    w[0] = static_cast<int16_t>(bag.size());
-    std::copy(bag.begin(), bag.end(), w.begin() + 1);
-    if (!bankers.empty()) {
-        w.push_back(static_cast<int16_t>(bankers.size()));
-        w.insert(w.end(), bankers.begin(), bankers.end());
-    }
-    return w;
-}
-
 class FrmBallsTest : public WindowTest {
 protected:
     std::unique_ptr<FrmBalls> w = std::make_unique<FrmBalls>(context);
@@ -71,12 +59,12 @@ TEST_F(FrmBallsTest, ApplyDropsTickedBankersFromBagAndBoxes) {
 }
 
 TEST_F(FrmBallsTest, SaveWritesTheTickedBoxesAndKeepsBankerRecords) {
-    data.writeWords("VELMORIX.DAT", datWords({1, 2, 3, 4, 5, 6, 7, 8}, {12, 44}));
+    data.writeWords("VELMORIX.DAT", ballsFileWords({1, 2, 3, 4, 5, 6, 7, 8}, {12, 44}));
     setBankers({12});
     tick({7, 12, 30});
     dialogs.answerYes();
     press(w.get(), Qt::Key_F3);
-    EXPECT_EQ(words("VELMORIX.DAT"), datWords({7, 12, 30}, {12, 44}));
+    EXPECT_EQ(words("VELMORIX.DAT"), ballsFileWords({7, 12, 30}, {12, 44}));
     // The banker stays in the bag until the next apply or load.
     EXPECT_EQ(bag(), (std::vector<int>{7, 12, 30}));
     EXPECT_EQ(dialogs.last().text, QStringLiteral("Seçilen toplar VELMORIX.DAT dosyasına kayıtlandı..."));
@@ -97,7 +85,7 @@ TEST_F(FrmBallsTest, LoadRemovesBankersAndRefusesDamage) {
     EXPECT_TRUE(dialogs.calls().empty());
     EXPECT_EQ(dialogs.beeps(), 1);
 
-    data.writeWords("VELMORIX.DAT", datWords({7, 12, 30}));
+    data.writeWords("VELMORIX.DAT", ballsFileWords({7, 12, 30}));
     setBankers({12});
     dialogs.answerYes();
     press(w.get(), Qt::Key_F2);
@@ -112,7 +100,7 @@ TEST_F(FrmBallsTest, LoadRemovesBankersAndRefusesDamage) {
     EXPECT_EQ(ticked(), (std::vector<int>{7, 30}));
 
     // A count of 60 in a file long enough for it: the bag becomes empty.
-    auto long60 = datWords({});
+    auto long60 = ballsFileWords({});
     long60.resize(60);
     long60[0] = 60;
     data.writeWords("VELMORIX.DAT", long60);

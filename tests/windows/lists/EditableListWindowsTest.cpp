@@ -161,8 +161,6 @@ TEST_F(FrmYsk6Test, PrintingPutsTheSextetsOnPaper) {
     EXPECT_FALSE(t.printer.open);
     const auto& lines = t.printer.lines;
     ASSERT_EQ(lines.size(), 6u); // two title lines, three sextets, the total
-    EXPECT_EQ(lines[0].x, 1000);
-    EXPECT_EQ(lines[0].y, 500);
     EXPECT_EQ(lines[0].fontSize, 11);
     EXPECT_EQ(lines[1].text, QStringLiteral("Yasak Altılılar Listesi [ 06.12.2026 12:34:56 ] "));
     EXPECT_EQ(lines[2].text, QStringLiteral("Kolon 1 - 02, 03, 04, 05, 06, 07  [027]"));

@@ -183,12 +183,7 @@ TEST_F(MainWindowTest, LoadingTheBagAndTheBankersAsksFirst) {
     EXPECT_EQ(dialogs.beeps(), 1);
     EXPECT_TRUE(dialogs.calls().empty());
 
-    std::vector<int16_t> words(50, 0);
-    words[0] = 3;
-    words[1] = 5;
-    words[2] = 9;
-    words[3] = 44;
-    data.writeWords(files::Balls, words);
+    data.writeWords(files::Balls, ballsFileWords({5, 9, 44}));
     dialogs.answerNo();
     trigger(loto(), "LoadBalls");
     EXPECT_TRUE(state.BagBalls.empty());
@@ -204,9 +199,7 @@ TEST_F(MainWindowTest, LoadingTheBagAndTheBankersAsksFirst) {
     EXPECT_EQ(bag(), (std::vector<int>{5, 44}));
     EXPECT_EQ(dialogs.beeps(), 5);
 
-    words.push_back(1);
-    words.push_back(9);
-    data.writeWords(files::Balls, words);
+    data.writeWords(files::Balls, ballsFileWords({5, 9, 44}, {9}));
     setBankers({});
     setBag({5, 9, 44});
     dialogs.answerYes();

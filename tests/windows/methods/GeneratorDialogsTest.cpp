@@ -82,7 +82,6 @@ TEST_F(GeneratorDialogsTest, EliminationKeepsOrderAndWritesTheKuantum) {
     EXPECT_EQ(onlyMessage().text,
               QStringLiteral(" 2 adet uygun kolon, 'VELMORIX.LST' dosyasına kayıtlandı!"));
     EXPECT_EQ(data.readRecords(files::List)[0], rec(57, {7, 8, 9, 10, 11, 12}));
-    EXPECT_EQ(data.readRecords(files::OldList), list);
 }
 
 TEST_F(GeneratorDialogsTest, PairGeneratorNeedsPlayedColumnsThenWritesTheFileAndCloses) {
