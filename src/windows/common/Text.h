@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace velmorix {
 
@@ -17,5 +18,9 @@ inline QString qtext(const std::string& s) {
 inline QString qnumber(int64_t v) {
     return QString::fromStdString(Str(v));
 }
+
+// The Turkish suffix "le/la/yle/yla" ("with") that follows a number read aloud
+// ("25'le", "46'yla", "60'la"), without the apostrophe.
+std::string_view instrumentalSuffix(int64_t number);
 
 } // namespace velmorix

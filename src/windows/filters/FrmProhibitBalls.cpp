@@ -94,15 +94,15 @@ void FrmProhibit::showFunctionKeys() {
 }
 
 void FrmProhibit::showPurpose() {
-    dialogs().show(prohibittexts::purpose(), prohibittexts::purposeTitle(), DialogIcon::None);
+    dialogs().show(prohibittexts::purpose(state().game), prohibittexts::purposeTitle(), DialogIcon::None);
 }
 
 void FrmProhibit::showMeanings() {
-    dialogs().show(prohibittexts::meanings(), prohibittexts::meaningsTitle(), DialogIcon::None);
+    dialogs().show(prohibittexts::meanings(state().game), prohibittexts::meaningsTitle(), DialogIcon::None);
 }
 
 void FrmProhibit::showAbout() {
-    dialogs().show(prohibittexts::about(), programTitle(), DialogIcon::None);
+    dialogs().show(prohibittexts::about(state().game), programTitle(), DialogIcon::None);
 }
 
 void FrmProhibit::showCredits() {

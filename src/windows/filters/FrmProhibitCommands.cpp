@@ -219,7 +219,7 @@ std::optional<std::array<int16_t, 6>> FrmProhibit::readColumn() {
     for (int k = 1; k <= 6; ++k) {
         // Read wide: 40000 is simply not a ball.
         const int64_t v = ValWhole(Text3[static_cast<std::size_t>(k - 1)]->text().toStdString());
-        if (!inRange(v, 1, kBalls)) {
+        if (!state().game.isBall(v)) {
             dialogs().beep();
             dialogs().show(prohibittexts::invalidBox(k), errorTitle(), DialogIcon::Exclamation);
             Text3[static_cast<std::size_t>(k - 1)]->setFocus();

@@ -1,7 +1,5 @@
 #include "FrmYasak2.h"
 
-#include "core/Program.h"
-
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "engine/PairsFile.h"
@@ -30,7 +28,7 @@ QString spacedTitle() {
     return QLatin1Char(' ') + programTitle();
 }
 
-QString helpText() {
+QString helpText(int balls) {
     return QStringList{
         QStringLiteral("F1 = Yasak ikilileri dosyadan yükle"),
         QStringLiteral("F2 = Yasak ikilileri dosyaya kayıtla"),
@@ -42,7 +40,7 @@ QString helpText() {
         QStringLiteral("HOME = 1 numaralı topun yasak ikincileri"),
         QStringLiteral("PAGEUP = Önceki topun yasak ikincileri"),
         QStringLiteral("PAGEDOWN = Sonraki topun yasak ikincileri"),
-        QStringLiteral("END = 49 numaralı topun yasak ikincileri"),
+        QStringLiteral("END = ") + qnumber(balls) + QStringLiteral(" numaralı topun yasak ikincileri"),
         QString(),
         QStringLiteral("ESC = Kapat"),
     }
@@ -77,7 +75,7 @@ void FrmYasak2::buildControls() {
     Label1 = header.title;
     Label2 = header.help;
 
-    m_grid = new BallGrid(central);
+    m_grid = new BallGrid(central, state().game.balls());
     m_grid->keepCellsWhenHidden(); // the grid does not shift from ball to ball
     connect(m_grid, &BallGrid::toggled, this, &FrmYasak2::boxToggled);
     layout->addWidget(m_grid);
@@ -116,7 +114,7 @@ bool FrmYasak2::handleKey(QKeyEvent* event) {
         showBall(1);
         return true;
     case Qt::Key_End:
-        showBall(kBalls);
+        showBall(m_grid->balls());
         return true;
     case Qt::Key_F1:
         load();
@@ -156,19 +154,20 @@ bool FrmYasak2::readFile() {
     m_pairs.clear();
     // Both orientations: a record written the other way round (b, a) by hand
     // is the same pair and must not be lost on the next save.
-    for (int a = 1; a <= kBalls; ++a)
-        for (int b = 1; b <= kBalls; ++b)
+    const int n = m_grid->balls();
+    for (int a = 1; a <= n; ++a)
+        for (int b = 1; b <= n; ++b)
             if (a != b && stored(a, b) > 0)
                 m_pairs(a, b) = -1;
     return true;
 }
 
 void FrmYasak2::showBall(int ball) {
-    m_current = std::clamp(ball, 1, kBalls);
+    m_current = std::clamp(ball, 1, m_grid->balls());
     const int k = m_current;
     Label1->setText(QStringLiteral("[") + qnumber(k) + QStringLiteral(" ]"));
     setWindowTitle(qnumber(k) + QStringLiteral(" ile yanyana gelmesi yasak olan toplar."));
-    for (int i = 1; i <= kBalls; ++i) {
+    for (int i = 1; i <= m_grid->balls(); ++i) {
         QCheckBox* b = box(i);
         b->setVisible(i != k);
         if (i == k)
@@ -219,8 +218,9 @@ void FrmYasak2::save() {
         return;
     dialogs().beep();
     PairTable counts;
-    for (int a = 1; a <= 48; ++a)
-        for (int b = a + 1; b <= kBalls; ++b)
+    const int n = m_grid->balls();
+    for (int a = 1; a < n; ++a)
+        for (int b = a + 1; b <= n; ++b)
             if (isForbidden(a, b))
                 counts(a, b) = counts(b, a) = 1;
     if (!guarded([&] { writePairsFromCounts(dir(), counts, 1, false); }))
@@ -246,7 +246,7 @@ void FrmYasak2::deleteFile() {
 
 void FrmYasak2::showHelp() {
     dialogs().beep();
-    dialogs().show(helpText(), spacedTitle(), DialogIcon::None);
+    dialogs().show(helpText(m_grid->balls()), spacedTitle(), DialogIcon::None);
 }
 
 } // namespace velmorix

@@ -42,8 +42,8 @@ LiveCountPanel::LiveCountPanel(AppState& state, const DataDir& dir, SelectionVie
     QFont bold = m_label->font();
     bold.setBold(true);
     m_label->setFont(bold);
-    m_label->setMinimumWidth(
-        m_label->fontMetrics().horizontalAdvance(QStringLiteral("Tahmini Uygun Kombinasyon =  13983816")));
+    m_label->setMinimumWidth(m_label->fontMetrics().horizontalAdvance(
+        QStringLiteral("Tahmini Uygun Kombinasyon =  ") + qnumber(state.game.columns())));
     layout->addWidget(m_label);
 
     m_table = new QTableWidget(0, 2, this);

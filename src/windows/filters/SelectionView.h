@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/Game.h"
 #include "engine/SelectionControls.h"
 
 #include <QObject>
+#include <algorithm>
 #include <array>
 
 class QAbstractButton;
@@ -34,7 +36,7 @@ struct FilterSelection;
 class SelectionView final : public QObject {
     Q_OBJECT
 public:
-    SelectionView(QWidget* parent, FilterSelection& selection, Dialogs& dialogs);
+    SelectionView(QWidget* parent, FilterSelection& selection, Dialogs& dialogs, const Game& game);
 
     // ShowSelection: every control from the selection.
     void showSelection();
@@ -55,6 +57,8 @@ public:
 
     QLineEdit* text1() const { return Text1; }
     QLineEdit* text2() const { return Text2; }
+    // The decade box of `count` balls (0..6) in `decade`.
+    QCheckBox* decadeBox(int count, int decade) const { return Check5[decadeIndex(count, decade)]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,6 +73,11 @@ private:
     void buildMathRelations(QWidget* parent);
     void buildSums(QWidget* parent);
 
+    std::size_t decadeIndex(int count, int decade) const {
+        return static_cast<std::size_t>(m_game.decades() * count + decade);
+    }
+    // The decade boxes the grid and the model both hold.
+    std::size_t decadeBoxes() const { return std::min(decadeIndex(7, 0), m_controls.Check5.size()); }
     // Widgets -> model, and model -> widgets (without raising any handler).
     void pull();
     void push();
@@ -80,6 +89,7 @@ private:
 
     FilterSelection& m_selection;
     Dialogs& m_dialogs;
+    const Game m_game;
     SelectionControls m_controls;
 
     std::array<QRadioButton*, 29> Option{}; // Option1..Option28; element 0 unused
@@ -89,7 +99,7 @@ private:
     std::array<QCheckBox*, 13> Check2{};
     QCheckBox* Check3 = nullptr;
     QCheckBox* Check4 = nullptr;
-    std::array<QCheckBox*, 35> Check5{};
+    std::array<QCheckBox*, 7 * kMaxDecades> Check5{}; // the first 7 * decades() used
     QCheckBox* Check6 = nullptr;
     QCheckBox* Check7 = nullptr;
     QLineEdit* Text1 = nullptr;
