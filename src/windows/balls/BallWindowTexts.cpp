@@ -24,10 +24,10 @@ QString paragraphs(const QStringList& items) {
 QString chancesText(const Game& game, const QString& allBalls) {
     const int expected = game.scaled(36);
     return QStringLiteral("Tüm toplar ") + allBalls + QStringLiteral("torbaya konursa, ") +
-           qnumber(game.columns()) +
+           QString::number(game.columns()) +
            QStringLiteral(" olasılık ortaya çıkar. Banko top kullanmadan, çıkması beklenen ") +
-           qnumber(expected) + QStringLiteral(" top torbaya konursa, ") +
-           qnumber(CombinationCount(expected, 6)) + QStringLiteral(" olasılık ortaya çıkar...");
+           QString::number(expected) + QStringLiteral(" top torbaya konursa, ") +
+           QString::number(CombinationCount(expected, 6)) + QStringLiteral(" olasılık ortaya çıkar...");
 }
 
 } // namespace
@@ -112,8 +112,9 @@ QString bankoWhatIsText(const Game& game) {
                        "sayısına yaklaşmak için, bir yada iki (yada beş'e kadar) top sonuçlara veya "
                        "sezgiye/isteğe göre 'banko' seçilebilir..."),
         chancesText(game, QStringLiteral("(bankosuz) ")),
-        QStringLiteral("Bir banko top seçilirse ve diğer ") + qnumber(game.balls() - 1) +
-            QStringLiteral(" top torbaya konursa, ") + qnumber(CombinationCount(game.balls() - 1, 5)) +
+        QStringLiteral("Bir banko top seçilirse ve diğer ") + QString::number(game.balls() - 1) +
+            QStringLiteral(" top torbaya konursa, ") +
+            QString::number(CombinationCount(game.balls() - 1, 5)) +
             QStringLiteral(" olasılık ortaya çıkar..."),
         QStringLiteral("Bununla birlikte, banko top (veya toplar) '") + qtext(game.name()) +
             QStringLiteral("' çekilişinde çıkmazsa, doğal olarak, 6 (veya 5) tutturulamaz..."),

@@ -170,7 +170,7 @@ QGroupBox* FrmProhibit::buildStatusFrame(QWidget* parent) {
     m_liveCount = new LiveCountPanel(state(), dir(), *m_view, frame);
     columns->addWidget(m_liveCount, 1);
     layout->setSpacing(2);
-    const QString widest = QStringLiteral("Toplam Kombinasyon =  ") + qnumber(state().game.columns());
+    const QString widest = QStringLiteral("Toplam Kombinasyon =  ") + QString::number(state().game.columns());
     auto makeLabel = [frame, layout, &widest](const char* name, const QString& text) {
         auto* label = new QLabel(text, frame);
         label->setObjectName(QString::fromLatin1(name));

@@ -40,7 +40,8 @@ QString helpText(int balls) {
         QStringLiteral("HOME = 1 numaralı topun yasak ikincileri"),
         QStringLiteral("PAGEUP = Önceki topun yasak ikincileri"),
         QStringLiteral("PAGEDOWN = Sonraki topun yasak ikincileri"),
-        QStringLiteral("END = ") + qnumber(balls) + QStringLiteral(" numaralı topun yasak ikincileri"),
+        QStringLiteral("END = ") + QString::number(balls) +
+            QStringLiteral(" numaralı topun yasak ikincileri"),
         QString(),
         QStringLiteral("ESC = Kapat"),
     }

@@ -43,7 +43,7 @@ LiveCountPanel::LiveCountPanel(AppState& state, const DataDir& dir, SelectionVie
     bold.setBold(true);
     m_label->setFont(bold);
     m_label->setMinimumWidth(m_label->fontMetrics().horizontalAdvance(
-        QStringLiteral("Tahmini Uygun Kombinasyon =  ") + qnumber(state.game.columns())));
+        QStringLiteral("Tahmini Uygun Kombinasyon =  ") + QString::number(state.game.columns())));
     layout->addWidget(m_label);
 
     m_table = new QTableWidget(0, 2, this);

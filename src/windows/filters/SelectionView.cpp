@@ -80,7 +80,7 @@ void SelectionView::buildOtherFilters(QWidget* parent) {
     // The half split moves with the game: "25'le" for 6/49.
     const int half = m_game.scaled(25);
     const std::string halfCaption =
-        Str(half) + "'" + std::string(instrumentalSuffix(half)) + " sınırlı 6'lılar yasak";
+        digits(half) + "'" + std::string(instrumentalSuffix(half)) + " sınırlı 6'lılar yasak";
     const char* const captions[13] = {
         "6 tek ve 6 çift yasağı",     halfCaption.c_str(),           "Son rakam aynı en çok 3",
         "Onluk gurup en az 3 olsun",  "Son 2 hafta ile benzer",      "Son hafta 3'den az benzer",
@@ -213,7 +213,7 @@ void SelectionView::buildSums(QWidget* parent) {
     auto* grid = new QGridLayout(m_sumFrame);
     grid->setVerticalSpacing(4);
     auto makeBox = [this](const char* name, int value) {
-        auto* box = new QLineEdit(qnumber(value), m_sumFrame);
+        auto* box = new QLineEdit(QString::number(value), m_sumFrame);
         box->setObjectName(QString::fromLatin1(name));
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
         box->setAlignment(Qt::AlignRight);

@@ -1,0 +1,147 @@
+// The windows in a game other than 6/49: every window walked with every key,
+// then what the ball and filter windows show of the game's balls and decades.
+#include "core/ColumnFile.h"
+#include "hardening/FolderChecks.h"
+#include "hardening/ProgramEnv.h"
+#include "support/RandomDialogs.h"
+#include "support/ScriptedDialogs.h"
+#include "windows/balls/FrmBalls.h"
+#include "windows/filters/FrmProhibit.h"
+#include "windows/filters/FrmYasak2.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+using namespace velmorix;
+using namespace velmorix::test;
+
+namespace {
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// With VELMORIX_GRAB_DIR set, the window is saved there as a picture to look at.
+void grab(QWidget* window, const char* name) {
+    if (const char* dir = std::getenv("VELMORIX_GRAB_DIR"))
+        window->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(name) +
+                            QStringLiteral(".png"));
+}
+
+ColumnRecord column(std::initializer_list<int16_t> balls) {
+    ColumnRecord r;
+    std::copy(balls.begin(), balls.end(), r.Ball.begin());
+    return r;
+}
+
+// A 6/90 folder: results and played columns reaching ball 90 (and one record
+// with a ball above it), a small bag of high balls and a banker.
+void plantNinetyBallFolder(ProgramEnv& env) {
+    env.state.game = Game::cilginLoto90();
+    const std::vector<ColumnRecord> records{column({3, 17, 45, 61, 78, 90}), column({1, 2, 50, 59, 88, 89}),
+                                            column({10, 20, 30, 40, 60, 91}),
+                                            column({5, 15, 49, 50, 70, 80})};
+    for (const char* name : {files::Results, files::Played, files::List, files::Random, files::Sextets})
+        env.data.writeRecords(name, records);
+    for (int b = 81; b <= 90; ++b)
+        env.state.BagBalls.push(b);
+    env.state.BankoBalls.push(2);
+}
+
+const int WalkKeys[] = {Qt::Key_F1,     Qt::Key_F2,   Qt::Key_F3,     Qt::Key_F4,       Qt::Key_F5,
+                        Qt::Key_F6,     Qt::Key_F7,   Qt::Key_F8,     Qt::Key_F9,       Qt::Key_F10,
+                        Qt::Key_F11,    Qt::Key_F12,  Qt::Key_Home,   Qt::Key_PageDown, Qt::Key_End,
+                        Qt::Key_PageUp, Qt::Key_Down, Qt::Key_Return, Qt::Key_Delete};
+
+// Every window opens on a 6/90 folder and takes every key with random answers:
+// a ball up to 90 must never index past a table.
+TEST(NinetyBallWindows, EveryWindowTakesEveryKey) {
+    RandomDialogs dialogs(0x6090);
+    dialogs.setRefusal([](const QString& text, const QString&) { return isSlowBuildQuestion(text); });
+    ProgramEnv env(dialogs);
+    plantNinetyBallFolder(env);
+    for (int id = 0; env.registry.isRegistered(static_cast<WindowId>(id)); ++id) {
+        SCOPED_TRACE("window " + std::to_string(id));
+        QPointer<QWidget> w = env.registry.open(static_cast<WindowId>(id));
+        settle();
+        for (int key : WalkKeys) {
+            auto* vw = qobject_cast<VelmorixWindow*>(w.data());
+            if (!vw)
+                break;
+            press(vw, key);
+            settle();
+        }
+        env.registry.closeAllExcept(WindowId::Loto);
+        settle();
+    }
+}
+
+class NinetyBallWindow : public ::testing::Test {
+protected:
+    ScriptedDialogs dialogs;
+    ProgramEnv env{dialogs};
+    void SetUp() override { env.state.game = Game::cilginLoto90(); }
+};
+
+TEST_F(NinetyBallWindow, TheBagTakesBallNinetyFromTheKeyboard) {
+    auto* w = env.open<FrmBalls>(WindowId::Balls);
+    activate(w);
+    grab(w, "bag-6-90");
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("6/90 Topları"));
+    ASSERT_EQ(w->findChildren<QCheckBox*>().size(), 90);
+    w->box(90)->setFocus();
+    press(w, Qt::Key_Space);
+    press(w, Qt::Key_F1);
+    ASSERT_EQ(env.state.BagBalls.count(), 1);
+    EXPECT_EQ(env.state.BagBalls[1], 90);
+    // Rows of ten: ball 90 ends the last row, under ball 80.
+    EXPECT_EQ(w->box(90)->x(), w->box(80)->x());
+    EXPECT_EQ(w->box(90)->y(), w->box(81)->y());
+    EXPECT_GT(w->box(90)->y(), w->box(80)->y());
+}
+
+TEST_F(NinetyBallWindow, ThePairsEditorGoesToBallNinetyAndSavesItsPairs) {
+    auto* w = env.open<FrmYasak2>(WindowId::Yasak2);
+    activate(w);
+    grab(w, "pairs-6-90");
+    press(w, Qt::Key_End);
+    EXPECT_EQ(w->currentBall(), 90);
+    EXPECT_FALSE(w->box(90)->isVisibleTo(w));
+    w->box(89)->setChecked(true);
+    EXPECT_TRUE(w->isForbidden(89, 90));
+    press(w, Qt::Key_PageDown);
+    EXPECT_EQ(w->currentBall(), 90);
+}
+
+TEST_F(NinetyBallWindow, TheFiltersWindowHasADecadeRowPerDecadeAndTakesBallNinety) {
+    auto* w = env.open<FrmProhibit>(WindowId::Prohibit);
+    activate(w);
+    grab(w, "filters-6-90");
+    QStringList rows;
+    for (QLabel* label : w->findChildren<QLabel*>())
+        if (label->text().endsWith(QStringLiteral(" :")) && label->text().size() == 7)
+            rows << label->text();
+    rows.sort();
+    EXPECT_EQ(rows.size(), 10);
+    EXPECT_EQ(rows.back(), QStringLiteral("90-90 :"));
+    EXPECT_NE(w->findChild<QCheckBox*>(QStringLiteral("Check5_69")), nullptr);
+    EXPECT_EQ(w->findChild<QCheckBox*>(QStringLiteral("Check5_70")), nullptr);
+    EXPECT_EQ(w->findChild<QCheckBox*>(QStringLiteral("Check2_1"))->text(),
+              QStringLiteral("46'yla sınırlı 6'lılar yasak"));
+    const std::array<int, 6> balls{4, 18, 33, 52, 71, 90};
+    for (int i = 0; i < 6; ++i)
+        w->findChild<QLineEdit*>(QStringLiteral("Text3_") + QString::number(i))
+            ->setText(QString::number(balls[static_cast<std::size_t>(i)]));
+    dialogs.answerNo(); // bag question: the bag is empty
+    press(w, Qt::Key_F9);
+    for (const auto& call : dialogs.messages())
+        EXPECT_FALSE(call.text.contains(QStringLiteral("geçerli değil"))) << call.text.toStdString();
+}
+
+} // namespace
