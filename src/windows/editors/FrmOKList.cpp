@@ -6,6 +6,7 @@
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/ResultsRequest.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QStringList>
@@ -23,7 +24,7 @@ constexpr int16_t EditorHasPlayedFile = 1;
 FrmOKList::FrmOKList(AppContext& context, QWidget* parent)
     : RecordEditorWindow(context,
                          {"frmOKList", files::Played, files::PlayedDelete,
-                          QStringLiteral("6/49 Oynanan Kolonlar"),
+                          qtext(context.state.game.tag()) + QStringLiteral(" Oynanan Kolonlar"),
                           programTitle() + QStringLiteral("  [ F10= Yardım ]"),
                           QStringLiteral("Oynanan Kolonlar Listesi  [ F10 = Yardım ]"),
                           QStringLiteral("Top Tekrar Sayıları")},

@@ -7,6 +7,7 @@
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/ResultsRequest.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QComboBox>
@@ -50,11 +51,12 @@ QComboBox* makeDateBox(QWidget* parent, const char* name, int first, int last, i
 FrmResults::FrmResults(AppContext& context, QWidget* parent)
     : RecordEditorWindow(context,
                          {"frmResults", files::Results, files::ResultsDelete,
-                          QStringLiteral("6/49 Çıkan Kolonlar"),
+                          qtext(context.state.game.tag()) + QStringLiteral(" Çıkan Kolonlar"),
                           programTitle() + QStringLiteral("  [ F10= Yardım ]"),
                           QStringLiteral("Sonuç Listesi  [ F10 = Yardım ]"),
                           QStringLiteral("Çıkan Topların Tekrar Sayıları")},
-                         parent) {
+                         parent),
+      m_tag(qtext(context.state.game.tag())) {
     buildDateBoxes();
     buildImportMenu();
     state().RangeFirst = 1;
@@ -94,7 +96,7 @@ void FrmResults::setDateBoxes(int64_t day, int64_t month, int64_t year) {
 }
 
 QString FrmResults::recordCaption(int32_t k) const {
-    return QStringLiteral("6/49 Sonuçları...  Kolon=") + withSign(k);
+    return m_tag + QStringLiteral(" Sonuçları...  Kolon=") + withSign(k);
 }
 
 QString FrmResults::newCaption(int32_t k) const {

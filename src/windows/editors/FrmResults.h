@@ -47,6 +47,7 @@ private:
     QComboBox* Combo2 = nullptr; // month
     QComboBox* Combo3 = nullptr; // year
     QLabel* Label2 = nullptr;
+    QString m_tag; // the game's, "6/49"
 };
 
 } // namespace velmorix

@@ -276,8 +276,7 @@ void SelectionView::pull() {
         c.Check2[i] = Check2[i]->isChecked();
     c.Check3 = Check3->isChecked();
     c.Check4 = Check4->isChecked();
-    for (std::size_t i = 0; i < decadeBoxes(); ++i)
-        c.Check5[i] = Check5[i]->isChecked();
+    forEachDecadeBox([&](std::size_t i) { c.Check5[i] = Check5[i]->isChecked(); });
     c.Check6 = Check6->isChecked();
     c.Check7 = Check7->isChecked();
     c.Text1 = Text1->text().toStdString();
@@ -316,8 +315,7 @@ void SelectionView::push() {
         set(Check2[i], c.Check2[i]);
     set(Check3, c.Check3);
     set(Check4, c.Check4);
-    for (std::size_t i = 0; i < decadeBoxes(); ++i)
-        set(Check5[i], c.Check5[i]);
+    forEachDecadeBox([&](std::size_t i) { set(Check5[i], c.Check5[i]); });
     set(Check6, c.Check6);
     set(Check7, c.Check7);
     for (auto [box, text, enabled] :

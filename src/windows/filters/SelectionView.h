@@ -4,7 +4,6 @@
 #include "engine/SelectionControls.h"
 
 #include <QObject>
-#include <algorithm>
 #include <array>
 
 class QAbstractButton;
@@ -29,8 +28,9 @@ struct FilterSelection;
 // only copies state between the widgets and the model.
 //
 // Control arrays are found by objectName "<name>_<index>": Check1_0..Check1_22
-// ("n = n+1".."n = n+23"), Check2_0..Check2_12 (other filters), Check5_0..
-// Check5_34 (decade grid, box 5 * count + decade). Single controls keep their
+// ("n = n+1".."n = n+23"), Check2_0..Check2_12 (other filters), Check5_<i>
+// (decade grid of 7 counts by the game's decades: decades 0..4 in box
+// 5 * count + decade, further ones from box 35 on). Single controls keep their
 // own names (Option1..Option28, Check2n, Check3n, Check3, Check4, Check6,
 // Check7, Text1, Text2, Label20).
 class SelectionView final : public QObject {
@@ -73,11 +73,16 @@ private:
     void buildMathRelations(QWidget* parent);
     void buildSums(QWidget* parent);
 
-    std::size_t decadeIndex(int count, int decade) const {
-        return static_cast<std::size_t>(m_game.decades() * count + decade);
+    static std::size_t decadeIndex(int count, int decade) {
+        return static_cast<std::size_t>(decade < 5 ? 5 * count + decade : 35 + 5 * count + (decade - 5));
     }
-    // The decade boxes the grid and the model both hold.
-    std::size_t decadeBoxes() const { return std::min(decadeIndex(7, 0), m_controls.Check5.size()); }
+    // Runs `copy(index)` for every box of the grid that the model holds.
+    template <class F> void forEachDecadeBox(F copy) const {
+        for (int d = 0; d < m_game.decades(); ++d)
+            for (int c = 0; c <= 6; ++c)
+                if (decadeIndex(c, d) < m_controls.Check5.size())
+                    copy(decadeIndex(c, d));
+    }
     // Widgets -> model, and model -> widgets (without raising any handler).
     void pull();
     void push();

@@ -4,6 +4,7 @@
 
 #include "analysis/ListEntryParsing.h"
 #include "analysis/ListPaging.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
 #include "core/Numbers.h"
@@ -226,10 +227,10 @@ PagedListWindow::askSixBalls(const QString& prompt, const QString& title, const 
             six.text = QString::fromStdString(ballListText(*balls));
             return six;
         }
-        answer =
-            dialogs().input(QStringLiteral("Sayıları yanlış girdiniz!\r\rAralarına virgül koyarak, 1 ile 49 "
-                                           "arasında 6 sayı girin."),
-                            title, QString());
+        answer = dialogs().input(
+            QStringLiteral("Sayıları yanlış girdiniz!\r\rAralarına virgül koyarak, 1 ile ") +
+                QString::number(state().game.balls()) + QStringLiteral(" arasında 6 sayı girin."),
+            title, QString());
     }
 }
 

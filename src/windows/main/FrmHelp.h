@@ -10,6 +10,7 @@ class QTimer;
 
 namespace velmorix {
 
+class Game;
 class HelpPicture;
 
 // The about box and key card of the main window.
@@ -26,7 +27,7 @@ public:
     int16_t tickCounter() const { return m_ticks; }
 
     // The main window's keys, one line each.
-    static QString keyListText();
+    static QString keyListText(const Game& game);
     // The product line and the build date (F10).
     static QString buildText();
 

@@ -74,7 +74,7 @@ void FrmKuantum::buildControls() {
     List2 = addReportListBox(central, layout, QStringLiteral("Kuantum Değerleri"), "List2", 190);
 
     auto* right = new QVBoxLayout;
-    auto* table = new QGroupBox(QStringLiteral("6/49 Kuantum Tablosu"), central);
+    auto* table = new QGroupBox(qtext(state().game.tag()) + QStringLiteral(" Kuantum Tablosu"), central);
     auto* grid = new QGridLayout(table);
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(5);
@@ -92,7 +92,7 @@ void FrmKuantum::buildControls() {
         grid->addWidget(rowHead, r + 1, 0);
         m_rowHeads[ix(r)] = rowHead;
         for (int c = 0; c < 3; ++c) {
-            auto* value = makeFigureLabel(table, r, c);
+            auto* value = makeFigureLabel(table, r, c, state().game);
             grid->addWidget(value, r + 1, c + 1);
             m_table[ix(r)][ix(c)] = value;
         }
@@ -109,9 +109,9 @@ void FrmKuantum::buildControls() {
     Option2->setObjectName(QStringLiteral("Option2"));
     Check1 = new QCheckBox(QStringLiteral("Bölümlü :"), filter);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Text1 = new QLineEdit(QStringLiteral("21"), filter);
+    Text1 = new QLineEdit(QString::number(Game::kMinSum), filter);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text2 = new QLineEdit(QStringLiteral("279"), filter);
+    Text2 = new QLineEdit(QString::number(state().game.maxSum()), filter);
     Text2->setObjectName(QStringLiteral("Text2"));
     for (QLineEdit* box : {Text1, Text2})
         box->setFixedWidth(70);

@@ -57,7 +57,8 @@ void FrmTakip::buildControls() {
     List2 = addReportListBox(central, layout, QStringLiteral("Takip Kuantum Değerleri"), "List2", 200);
 
     auto* right = new QVBoxLayout;
-    auto* table = new QGroupBox(QStringLiteral("6/49 Takip Kuantum Tablosu"), central);
+    auto* table =
+        new QGroupBox(qtext(state().game.tag()) + QStringLiteral(" Takip Kuantum Tablosu"), central);
     auto* grid = new QGridLayout(table);
     grid->setHorizontalSpacing(14);
     addFigureHeads(grid, table);
@@ -65,7 +66,7 @@ void FrmTakip::buildControls() {
     for (int r = 0; r < 2; ++r) {
         grid->addWidget(new QLabel(rows[r], table), r + 1, 0);
         for (int c = 0; c < 3; ++c) {
-            auto* value = makeFigureLabel(table, r, c);
+            auto* value = makeFigureLabel(table, r, c, state().game);
             grid->addWidget(value, r + 1, c + 1);
             m_table[ix(r)][ix(c)] = value;
         }
@@ -95,7 +96,7 @@ void FrmTakip::buildControls() {
         return box;
     };
     Text1 = makeBox("Text1", QString());
-    Text2 = makeBox("Text2", QStringLiteral("279"));
+    Text2 = makeBox("Text2", QString::number(state().game.maxSum()));
     Text3 = makeBox("Text3", QString());
     Check1 = new QCheckBox(QStringLiteral("Minimum İsabet ="), filter);
     Check1->setObjectName(QStringLiteral("Check1"));
