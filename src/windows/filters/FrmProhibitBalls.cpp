@@ -49,7 +49,7 @@ void FrmProhibit::resultsToBankers() {
     DrawCounts counts;
     if (!guarded([&] { counts = countDraws(dir()); }))
         return;
-    const BankoList bankers = bankersFromDraws(counts, state().BagBalls.count());
+    const BankoList bankers = bankersFromDraws(counts, state().BagBalls.count(), state().game.balls());
     state().BankoBalls = bankers;
     m_liveCount->scheduleCount();
     if (bankers.count() >= 2) {

@@ -22,8 +22,9 @@ DrawCounts countDraws(const DataDir& dir);
 // as the bag window's automatic choice of them makes it.
 BagList bagFromDraws(const DrawCounts& counts);
 
-// The bankers it makes: the balls of the smallest count that occurs, ascending,
-// at most one of them when the bag holds fewer than 35 balls, else two.
-BankoList bankersFromDraws(const DrawCounts& counts, int bagSize);
+// The bankers it makes among the game's balls 1..`balls`: the balls of the
+// smallest count that occurs, ascending, at most one of them when the bag
+// holds fewer than 35 balls, else two.
+BankoList bankersFromDraws(const DrawCounts& counts, int bagSize, int balls);
 
 } // namespace velmorix

@@ -258,6 +258,9 @@ void FrmKuantum::handOver() {
     q.GKMAX = saturatedWord(boxNumber(Text2));
     q.GKMIN = saturatedWord(boxNumber(Text1));
     auto v = [](int64_t x) { return qtext(Str(x)); };
+    // The entry just past the game's ranking.
+    const std::size_t past = static_cast<std::size_t>(state().game.balls() + 1);
+    const int64_t pastRank = past < q.Rtor.size() ? q.Rtor[past] : 0;
     const QString text =
         QStringLiteral(
             "Kuantum sınırlarına göre rastgele kombinasyon listesi oluşturmak veya mevcut listeyi elemek "
@@ -266,10 +269,10 @@ void FrmKuantum::handOver() {
         QStringLiteral("GKMAX=") + v(q.GKMAX) + QStringLiteral(" , GKMIN=") + v(q.GKMIN) + QLatin1Char('\r') +
         QStringLiteral("gi12kmax=") + v(q.gi12kmax) + QStringLiteral(" , gi12kmin=") + v(q.gi12kmin) +
         QStringLiteral(" , gs12kmax=") + v(q.gs12kmax) + QStringLiteral(" , gs12kmin=") + v(q.gs12kmin) +
-        QLatin1Char('\r') + QStringLiteral("Rtor(0)=") + v(q.Rtor[0]) + QStringLiteral(" , Rtor(50)=") +
-        v(q.Rtor[50]) + QLatin1Char('\r') + QStringLiteral("gi6kmax=") + v(q.gi6kmax) +
-        QStringLiteral(" , gi6kmin=") + v(q.gi6kmin) + QStringLiteral(" , gs6kmax=") + v(q.gs6kmax) +
-        QStringLiteral(" , gs6kmin=") + v(q.gs6kmin);
+        QLatin1Char('\r') + QStringLiteral("Rtor(0)=") + v(q.Rtor[0]) + QStringLiteral(" , Rtor(") +
+        QString::number(past) + QStringLiteral(")=") + v(pastRank) + QLatin1Char('\r') +
+        QStringLiteral("gi6kmax=") + v(q.gi6kmax) + QStringLiteral(" , gi6kmin=") + v(q.gi6kmin) +
+        QStringLiteral(" , gs6kmax=") + v(q.gs6kmax) + QStringLiteral(" , gs6kmin=") + v(q.gs6kmin);
     dialogs().beep();
     if (dialogs().askYesNo(text, handOverTitle()))
         context().windows.open(WindowId::CLFilt);
