@@ -6,6 +6,7 @@
 #include "support/RandomDialogs.h"
 #include "support/ScriptedDialogs.h"
 #include "windows/balls/FrmBalls.h"
+#include "windows/common/Text.h"
 #include "windows/filters/FrmProhibit.h"
 #include "windows/filters/FrmYasak2.h"
 
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QRegularExpression>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -149,29 +151,72 @@ TEST_F(NinetyBallWindow, ThePairsEditorGoesToBallNinetyAndSavesItsPairs) {
     EXPECT_EQ(w->currentBall(), 90);
 }
 
-TEST_F(NinetyBallWindow, TheFiltersWindowHasADecadeRowPerDecadeAndTakesBallNinety) {
+TEST_F(NinetyBallWindow, TheFiltersWindowTestsAColumnReachingNinetyAndRefusesNinetyOne) {
     auto* w = env.open<FrmProhibit>(WindowId::Prohibit);
     activate(w);
     grab(w, "filters-6-90");
+    auto typeColumn = [w](std::array<int, 6> balls) {
+        for (int i = 0; i < 6; ++i)
+            w->findChild<QLineEdit*>(QStringLiteral("Text3_") + QString::number(i))
+                ->setText(QString::number(balls[static_cast<std::size_t>(i)]));
+    };
+    typeColumn({4, 18, 33, 52, 71, 90});
+    dialogs.answerYes(); // go on although the bag is empty
+    press(w, Qt::Key_F9);
+    ASSERT_FALSE(dialogs.messages().empty());
+    EXPECT_TRUE(dialogs.messages().back().title.startsWith(QStringLiteral("! UYGUN")))
+        << dialogs.messages().back().text.toStdString();
+    typeColumn({4, 18, 33, 52, 71, 91});
+    press(w, Qt::Key_F9);
+    EXPECT_EQ(dialogs.messages().back().text,
+              QStringLiteral(" 6. kutudaki sayı geçerli değil! (Doğru girin!)"));
+}
+
+// The decade grid has a row per decade of the game, the last one ending at its
+// last ball, and the half-split filter names the game's half.
+struct GameGrid {
+    Game game;
+    int rows;
+    const char* lastRow;
+    const char* lastBox; // the last count box of the last decade
+    const char* halfCaption;
+};
+
+class FiltersWindowGrid : public ::testing::TestWithParam<GameGrid> {};
+
+TEST_P(FiltersWindowGrid, ShowsTheGamesDecadesAndHalf) {
+    ScriptedDialogs dialogs;
+    ProgramEnv env{dialogs};
+    env.state.game = GetParam().game;
+    auto* w = env.open<FrmProhibit>(WindowId::Prohibit);
     QStringList rows;
     for (QLabel* label : w->findChildren<QLabel*>())
         if (label->text().endsWith(QStringLiteral(" :")) && label->text().size() == 7)
             rows << label->text();
     rows.sort();
-    EXPECT_EQ(rows.size(), 10);
-    EXPECT_EQ(rows.back(), QStringLiteral("90-90 :"));
-    EXPECT_NE(w->findChild<QCheckBox*>(QStringLiteral("Check5_69")), nullptr);
-    EXPECT_EQ(w->findChild<QCheckBox*>(QStringLiteral("Check5_70")), nullptr);
+    EXPECT_EQ(rows.size(), GetParam().rows);
+    EXPECT_EQ(rows.back(), QString::fromLatin1(GetParam().lastRow));
+    EXPECT_EQ(w->findChildren<QCheckBox*>(QRegularExpression(QStringLiteral("^Check5_"))).size(),
+              7 * GetParam().rows);
+    EXPECT_NE(w->findChild<QCheckBox*>(QString::fromLatin1(GetParam().lastBox)), nullptr);
     EXPECT_EQ(w->findChild<QCheckBox*>(QStringLiteral("Check2_1"))->text(),
-              QStringLiteral("46'yla sınırlı 6'lılar yasak"));
-    const std::array<int, 6> balls{4, 18, 33, 52, 71, 90};
-    for (int i = 0; i < 6; ++i)
-        w->findChild<QLineEdit*>(QStringLiteral("Text3_") + QString::number(i))
-            ->setText(QString::number(balls[static_cast<std::size_t>(i)]));
-    dialogs.answerNo(); // bag question: the bag is empty
-    press(w, Qt::Key_F9);
-    for (const auto& call : dialogs.messages())
-        EXPECT_FALSE(call.text.contains(QStringLiteral("geçerli değil"))) << call.text.toStdString();
+              QString::fromUtf8(GetParam().halfCaption));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, FiltersWindowGrid,
+    ::testing::Values(GameGrid{Game::lotto49(), 5, "40-49 :", "Check5_34", "25'le sınırlı 6'lılar yasak"},
+                      GameGrid{Game::superLoto60(), 7, "60-60 :", "Check5_66", "31'le sınırlı 6'lılar yasak"},
+                      GameGrid{Game::cilginLoto90(), 10, "90-90 :", "Check5_69",
+                               "46'yla sınırlı 6'lılar yasak"}),
+    [](const auto& info) { return std::string("Balls") + std::to_string(info.param.game.balls()); });
+
+TEST(TurkishSuffix, FollowsTheLastWordOfTheNumberReadAloud) {
+    const std::pair<int, const char*> cases[] = {{25, "le"}, {31, "le"},  {46, "yla"}, {60, "la"},
+                                                 {30, "la"}, {20, "yle"}, {9, "la"},   {2, "yle"},
+                                                 {0, "la"},  {100, "le"}};
+    for (const auto& [n, suffix] : cases)
+        EXPECT_EQ(instrumentalSuffix(n), suffix) << n;
 }
 
 } // namespace
