@@ -5,6 +5,7 @@
 #include "analysis/ResultsImport.h"
 #include "analysis/WriteListCommand.h"
 #include "core/Clock.h"
+#include "core/GameFolder.h"
 #include "core/SystemFile.h"
 
 #include <filesystem>
@@ -68,8 +69,13 @@ int main(int argc, char** argv) {
     for (const Subcommand& command : Subcommands) {
         if (args.empty() || args[0] != command.name)
             continue;
-        const Outcome outcome =
-            command.run(DataDir(std::filesystem::current_path()), Args(args.begin() + 1, args.end()));
+        const DataDir dir(std::filesystem::current_path());
+        // A damaged marker stops everything before any other file is opened.
+        if (velmorix::readFolderGame(dir).damaged) {
+            std::cerr << velmorix::damagedMarkerText() << '\n';
+            return 1;
+        }
+        const Outcome outcome = command.run(dir, Args(args.begin() + 1, args.end()));
         std::cout << outcome.out << std::flush;
         std::cerr << outcome.err;
         return outcome.exitCode;

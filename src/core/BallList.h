@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Game.h"
 #include "Program.h"
 
 #include <array>
@@ -42,7 +43,7 @@ private:
     std::array<int16_t, Capacity + 1> m_items{};
 };
 
-using BagList = BallList<kBalls>;
+using BagList = BallList<kMaxBalls>; // room for the largest game's balls
 using BankoList = BallList<5>;
 
 } // namespace velmorix

@@ -1,5 +1,7 @@
 #include "FilterSelection.h"
 
+#include <algorithm>
+
 namespace velmorix {
 
 namespace {
@@ -52,6 +54,25 @@ void FilterSelection::fromRecords(const Records& r) {
     forEachStored(*this, [&](int n, int16_t& v) { v = r[static_cast<std::size_t>(n - 1)]; });
 }
 
+std::vector<int16_t> FilterSelection::toRecords(const Game& game) const {
+    const Records first = toRecords();
+    std::vector<int16_t> r(first.begin(), first.end());
+    for (int d = 5; d < game.decades(); ++d)
+        for (int c = 0; c < 7; ++c)
+            r.push_back(DecadeRule[static_cast<std::size_t>(d)][static_cast<std::size_t>(c)]);
+    return r;
+}
+
+void FilterSelection::fromRecords(const std::vector<int16_t>& r, const Game& game) {
+    Records first{};
+    std::copy(r.begin(), r.begin() + RecordCount, first.begin());
+    fromRecords(first);
+    auto at = r.begin() + RecordCount;
+    for (int d = 5; d < game.decades(); ++d)
+        for (int c = 0; c < 7; ++c)
+            DecadeRule[static_cast<std::size_t>(d)][static_cast<std::size_t>(c)] = *at++;
+}
+
 FilterSelection FilterSelection::startup() {
     Records r{};
     for (int n = 3; n <= 27; ++n)
@@ -62,6 +83,10 @@ FilterSelection FilterSelection::startup() {
     for (int n = 47; n <= 81; ++n)
         r[static_cast<std::size_t>(n - 1)] = -1;
     FilterSelection s;
+    // The decades past the fifth of a larger game allow every count, as the first five do.
+    for (std::size_t d = 5; d < s.DecadeRule.size(); ++d)
+        for (std::size_t c = 0; c < 7; ++c)
+            s.DecadeRule[d][c] = -1;
     s.fromRecords(r);
     s.MathRelOff = -1;
     return s;

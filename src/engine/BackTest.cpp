@@ -46,44 +46,29 @@ ResultHistory::ResultHistory(const FilterSelection& s, RunContext& context)
 void ResultHistory::add(const ColumnRecord& r) {
     RunContext& ctx = m_context;
     if (m_results.empty()) {
+        const int balls = ctx.game.balls();
         if (m_similarity)
-            ctx.resultSimilarity = SubsetIndex(sharedBallsForLimit(m_similarityLimit));
+            ctx.resultSimilarity = SubsetIndex(sharedBallsForLimit(m_similarityLimit), balls);
         if (m_shareThree)
-            ctx.resultsShareThree = SubsetIndex(3);
-        if (m_shapes)
-            ctx.decadeShapes.assign((DecadeShapeCodes + 63) / 64, 0);
+            ctx.resultsShareThree = SubsetIndex(3, balls);
         if (m_gaps)
-            ctx.gapPatterns = subsets::SubsetBits(5);
+            ctx.gapPatterns = subsets::SubsetBits(5, balls - 1);
     }
     m_results.push_back(r);
     if (m_similarity)
         ctx.resultSimilarity.add(r.Ball);
     if (m_shareThree)
         ctx.resultsShareThree.add(r.Ball);
-    if (m_shapes) {
-        std::array<int, 5> counts{};
-        for (int16_t v : r.Ball)
-            if (v >= 0 && v <= 49)
-                ++counts[static_cast<std::size_t>(v / 10)];
-        const auto code = static_cast<std::size_t>(decadeShapeCode(counts));
-        ctx.decadeShapes[code / 64] |= uint64_t{1} << (code % 64);
-    }
-    if (m_gaps) {
-        int offsets[5];
-        bool possible = true;
-        for (int t = 0; t < 5; ++t) {
-            offsets[t] = int{r.Ball[static_cast<std::size_t>(t + 1)]} - r.Ball[0];
-            if (offsets[t] < 1 || offsets[t] > 48 || (t > 0 && offsets[t] <= offsets[t - 1]))
-                possible = false;
-        }
-        if (possible)
-            ctx.gapPatterns.set(subsets::rank(offsets, 5));
-    }
+    if (m_shapes)
+        ctx.addDecadeShape(recordShapeCode(r.Ball, ctx.game));
+    uint32_t gaps = 0;
+    if (m_gaps && gapPatternRank(r.Ball, ctx.game, gaps))
+        ctx.gapPatterns.set(gaps);
     if (m_sums) {
         int sum = 0;
         for (int16_t v : r.Ball)
             sum += v;
-        if (sum >= 21 && sum <= 279)
+        if (sum >= Game::kMinSum && sum <= ctx.game.maxSum())
             ctx.resultSums.set(static_cast<std::size_t>(sum));
     }
 }
@@ -127,6 +112,11 @@ FilterSelection ResultHistory::prepare(const FilterSelection& selection) const {
 
 BackTestResult runBackTest(const FilterSelection& selection, const RunData& data,
                            const std::function<void(int32_t, int32_t)>& progress) {
+    return runBackTest(selection, data, Game(), progress);
+}
+
+BackTestResult runBackTest(const FilterSelection& selection, const RunData& data, const Game& game,
+                           const std::function<void(int32_t, int32_t)>& progress) {
     FilterSelection base = selection;
     if (base.ChaosOn != 0)
         base.MathRelOff = True;
@@ -140,7 +130,7 @@ BackTestResult runBackTest(const FilterSelection& selection, const RunData& data
           &withoutResults.GapPatternBan, &withoutResults.SumRepeatBan, &withoutResults.DecadeShapeBan,
           &withoutResults.ResultsMin3Link})
         *f = False;
-    RunContext context = data.prepare(withoutResults);
+    RunContext context = data.prepare(withoutResults, game);
     base.ForbiddenPairsOn = withoutResults.ForbiddenPairsOn;
     base.PlayedLimit = withoutResults.PlayedLimit;
     base.SextetLimit = withoutResults.SextetLimit;
@@ -155,7 +145,7 @@ BackTestResult runBackTest(const FilterSelection& selection, const RunData& data
             progress(history.count() + 1, out.results);
         // A hand-made record that is no column was never a draw to judge; it
         // still counts among the results the later draws are judged against.
-        if (const auto column = SortedColumn::from(result.Ball)) {
+        if (const auto column = SortedColumn::from(result.Ball, game.balls())) {
             const FilterSelection now = history.prepare(base);
             ++out.judged;
             if (!ColumnEvaluator(now, context).passes(*column))

@@ -54,7 +54,7 @@ struct BackTestPart {
 
 struct BackTestResult {
     int32_t results = 0;             // records of VELMORIX.RES
-    int32_t judged = 0;              // results with six distinct balls 1..49
+    int32_t judged = 0;              // results with six distinct balls 1..N
     int32_t thrownOut = 0;           // of those, failing the selection
     std::vector<BackTestPart> parts; // in evaluation order
 };
@@ -64,6 +64,9 @@ struct BackTestResult {
 // against the results before it, with the current played columns, forbidden
 // sextets and forbidden pairs. Bag, bankers and the repetition ban play no part.
 // `progress` hears the result number now judged. Throws FileError.
+BackTestResult runBackTest(const FilterSelection& selection, const RunData& data, const Game& game,
+                           const std::function<void(int32_t done, int32_t total)>& progress = {});
+// The same for 6/49.
 BackTestResult runBackTest(const FilterSelection& selection, const RunData& data,
                            const std::function<void(int32_t done, int32_t total)>& progress = {});
 

@@ -1,100 +1,141 @@
 #include "ChaosRules.h"
 
+#include <algorithm>
+#include <array>
+
 namespace velmorix::chaos {
 
 namespace {
 
-using namespace ballmasks;
+bool isPrime(int v) {
+    if (v < 2)
+        return false;
+    for (int d = 2; d * d <= v; ++d)
+        if (v % d == 0)
+            return false;
+    return true;
+}
 
-bool hasBall(uint64_t m, int v) {
-    return v <= 49 && ((m >> v) & 1u);
+} // namespace
+
+Rules::Rules(const Game& game)
+    : m_masks(GameMasks::of(game)), m_balls(game.balls()), m_lowMax(game.scaled(17)),
+      m_highMin(game.scaled(26)), m_diffMax(game.scaled(16)), m_nearMax(game.scaled(5)),
+      m_farMin(game.scaled(10)), m_farMax(game.scaled(19)) {
+    for (int v = 1; v <= m_balls; ++v)
+        if ((isPrime(v) || v == 1 || v == 12) && v != 13 && v != 43)
+            m_rule2Set |= ballBit(v);
+    for (int factor : {2, 3})
+        for (int y = 1; y * factor * factor <= m_balls; ++y)
+            m_chains.push_back(ballBit(y) | ballBit(y * factor) | ballBit(y * factor * factor));
+    m_lowSet = ballRange(1, m_lowMax);
+    m_highSet = ballRange(m_highMin, m_balls);
+}
+
+const Rules& Rules::of(const Game& game) {
+    static const std::array<Rules, 3> rules{Rules(Game::lotto49()), Rules(Game::superLoto60()),
+                                            Rules(Game::cilginLoto90())};
+    for (const Rules& r : rules)
+        if (r.m_balls == game.balls())
+            return r;
+    return rules[0];
 }
 
 // A ball x among the four smallest with x*f and x*f*f also in the column. The
 // chain's first ball is always one of the four smallest, so every ball is tried.
-bool hasGeometricTriple(const SortedColumn& c, int factor) {
+bool Rules::geometricTriple(const SortedColumn& c, int factor) const {
+    auto has = [&](int v) { return v <= m_balls && ((c.mask >> v) & 1u); };
     for (int i = 0; i < 4; ++i) {
         const int x = c.b[static_cast<std::size_t>(i)];
-        if (hasBall(c.mask, x * factor) && hasBall(c.mask, x * factor * factor))
+        if (has(x * factor) && has(x * factor * factor))
             return true;
     }
     return false;
 }
 
-bool rule1(const SortedColumn& c) {
-    return !(c.b[0] <= 17 && c.b[5] >= 26);
-}
-bool rule2(const SortedColumn& c) {
-    return (c.mask & Rule2Set) == 0;
-}
-bool rule3(const SortedColumn& c) {
-    const uint64_t m = c.mask;
-    return (m & (m >> 1) & (m >> 2)) != 0 || (m & (m >> 2) & (m >> 4)) != 0;
-}
-bool rule4(const SortedColumn& c) {
-    for (int d = 1; d <= 16; ++d)
-        if (moreThanTwo(c.mask & (c.mask >> d)))
-            return true;
-    return false;
-}
-bool rule5(const SortedColumn& c) {
-    return c.b[0] < 13 && hasGeometricTriple(c, 2);
-}
-bool rule6(const SortedColumn& c) {
-    return c.b[0] < 6 && hasGeometricTriple(c, 3);
-}
-// Six balls: "all high last digits" is "no low one", and so on.
-bool rule7(const SortedColumn& c) {
-    return (c.mask & HighLastDigit) == 0 || (c.mask & ~HighLastDigit) == 0;
-}
-bool rule8(const SortedColumn& c) {
-    for (uint64_t d : Decade)
-        if (moreThanTwo((c.mask & d) & ((c.mask & d) - 1)))
-            return true;
-    return false;
-}
-bool rule9(const SortedColumn& c) {
-    int used = 0;
-    for (uint64_t d : Decade)
-        used += (c.mask & d) != 0;
-    return used < 3;
-}
-bool rule10(const SortedColumn& c) {
-    const uint64_t m = c.mask;
-    bool one = false, two = false;
-    for (int d = 1; d <= 5 && !two; ++d) {
-        const uint64_t x = m & (m >> d);
-        two = moreThanOne(x) || (one && x != 0);
-        one = one || x != 0;
+bool Rules::fails(int rule, const SortedColumn& c) const {
+    const ColumnMask m = c.mask;
+    switch (rule) {
+    case 1:
+        return !(c.b[0] <= m_lowMax && c.b[5] >= m_highMin);
+    case 2:
+        return (m & m_rule2Set) == 0;
+    case 3:
+        return (m & (m >> 1) & (m >> 2)) != 0 || (m & (m >> 2) & (m >> 4)) != 0;
+    case 4:
+        for (int d = 1; d <= m_diffMax; ++d)
+            if (moreThanTwo(m & (m >> d)))
+                return true;
+        return false;
+    case 5: // a doubling chain can only start low enough for x*4 to be a ball
+        return 4 * c.b[0] <= m_balls && geometricTriple(c, 2);
+    case 6:
+        return 9 * c.b[0] <= m_balls && geometricTriple(c, 3);
+    case 7: // six balls: "all high last digits" is "no low one", and so on
+        return (m & m_masks.highLastDigit) == 0 || (m & ~m_masks.highLastDigit) == 0;
+    case 8:
+        for (int d = 0; d < m_masks.decades; ++d) {
+            const ColumnMask in = m & m_masks.decade[static_cast<std::size_t>(d)];
+            if (moreThanTwo(in & (in - 1)))
+                return true;
+        }
+        return false;
+    case 9: {
+        int used = 0;
+        for (int d = 0; d < m_masks.decades; ++d)
+            used += (m & m_masks.decade[static_cast<std::size_t>(d)]) != 0;
+        return used < 3;
     }
-    if (!two)
+    case 10: {
+        bool one = false, two = false;
+        for (int d = 1; d <= m_nearMax && !two; ++d) {
+            const ColumnMask x = m & (m >> d);
+            two = moreThanOne(x) || (one && x != 0);
+            one = one || x != 0;
+        }
+        if (!two)
+            return true;
+        for (int d = m_farMin; d <= m_farMax; ++d)
+            if (m & (m >> d))
+                return false;
         return true;
-    for (int d = 10; d <= 19; ++d)
-        if (m & (m >> d))
+    }
+    case 11:
+        return (m & m_masks.even) == 0 || (m & m_masks.odd) == 0;
+    default:
+        return false;
+    }
+}
+
+bool Rules::ruleFails(int rule, const SortedColumn& column) const {
+    return rule >= 1 && rule <= RuleCount && fails(rule, column);
+}
+
+bool Rules::passes(const SortedColumn& column) const {
+    for (int r = 1; r <= RuleCount; ++r)
+        if (fails(r, column))
             return false;
     return true;
 }
-bool rule11(const SortedColumn& c) {
-    return (c.mask & Even) == 0 || (c.mask & Odd) == 0;
-}
 
-using Rule = bool (*)(const SortedColumn&);
-constexpr Rule Rules[RuleCount] = {rule1, rule2, rule3, rule4,  rule5, rule6,
-                                   rule7, rule8, rule9, rule10, rule11};
+bool Rules::passesWithoutRule2(const SortedColumn& column) const {
+    for (int r = 1; r <= RuleCount; ++r)
+        if (r != 2 && fails(r, column))
+            return false;
+    return true;
+}
 
 // Mask of the balls x with x + s in `m` (s may be negative).
-uint64_t shifted(uint64_t m, int s) {
-    return (s >= 0 ? m >> s : m << -s) & All;
+ColumnMask Rules::shifted(ColumnMask m, int s) const {
+    return (s >= 0 ? m >> s : m << -s) & m_masks.all;
 }
 
-// The balls x that complete three balls y, y*f, y*f*f with two of them in `five`.
-// `failed` is set when the five already hold such a chain.
-uint64_t geometricCompletions(uint64_t five, int factor, bool& failed) {
-    uint64_t bad = 0;
-    for (int y = 1; y * factor * factor <= 49; ++y) {
-        const uint64_t chain =
-            (uint64_t{1} << y) | (uint64_t{1} << (y * factor)) | (uint64_t{1} << (y * factor * factor));
-        const uint64_t missing = chain & ~five;
+// The balls x that complete a chain y, y*f, y*f*f (f = 2, 3) with two of
+// its balls in `five`. `failed` is set when the five already hold a chain.
+ColumnMask Rules::geometricCompletions(ColumnMask five, bool& failed) const {
+    ColumnMask bad = 0;
+    for (ColumnMask chain : m_chains) {
+        const ColumnMask missing = chain & ~five;
         if (missing == 0)
             failed = true;
         else if (!moreThanOne(missing))
@@ -103,38 +144,49 @@ uint64_t geometricCompletions(uint64_t five, int factor, bool& failed) {
     return bad;
 }
 
-} // namespace
-
-bool ruleFails(int rule, const SortedColumn& column) {
-    return rule >= 1 && rule <= RuleCount && Rules[rule - 1](column);
-}
-
-bool passes(const SortedColumn& column) {
-    for (Rule r : Rules)
-        if (r(column))
-            return false;
-    return true;
-}
-
-bool passesWithoutRule2(const SortedColumn& column) {
-    for (int i = 0; i < RuleCount; ++i)
-        if (i != 1 && Rules[i](column))
-            return false;
-    return true;
-}
-
-uint64_t passingSixthBalls(uint64_t p) {
-    uint64_t ok = All & ~p;
-    // Rule 1: smallest ball at most 17, largest at least 26.
-    const int low = __builtin_ctzll(p);
-    const int high = 63 - __builtin_clzll(p);
-    if (low > 17)
-        ok &= range(1, 17);
-    if (high < 26)
-        ok &= range(26, 49);
-    // Rule 2: a ball of the fixed set.
-    if ((p & Rule2Set) == 0)
-        ok &= Rule2Set;
+ColumnMask Rules::passingSixthBalls(ColumnMask p, ColumnMask allowed) const {
+    const GameMasks& g = m_masks;
+    // The cheap rules first: most five-ball prefixes have no sixth ball left
+    // after a few of them.
+    ColumnMask ok = allowed & g.all & ~p;
+    // Rule 1: smallest ball at most lowMax, largest at least highMin.
+    if (lowestBall(p) > m_lowMax)
+        ok &= m_lowSet;
+    if (highestBall(p) < m_highMin)
+        ok &= m_highSet;
+    // Rule 2: a ball of the set.
+    if ((p & m_rule2Set) == 0)
+        ok &= m_rule2Set;
+    // Rule 11: neither all even nor all odd.
+    if ((p & g.even) == 0)
+        ok &= g.even;
+    if ((p & g.odd) == 0)
+        ok &= g.odd;
+    // Rule 7: last digits neither all above 4 nor all below 5.
+    if ((p & g.highLastDigit) == 0)
+        ok &= g.highLastDigit;
+    if ((p & ~g.highLastDigit) == 0)
+        ok &= ~g.highLastDigit;
+    if (ok == 0)
+        return 0;
+    // Rules 8 and 9: at most 3 balls a decade, at least 3 decades.
+    int used = 0;
+    ColumnMask unused = 0;
+    for (int d = 0; d < g.decades; ++d) {
+        const ColumnMask dm = g.decade[static_cast<std::size_t>(d)];
+        const ColumnMask in = p & dm;
+        if (moreThanTwo(in & (in - 1)))
+            return 0;
+        if (moreThanTwo(in))
+            ok &= ~dm;
+        used += in != 0;
+        if (in == 0)
+            unused |= dm;
+    }
+    if (used < 2)
+        return 0;
+    if (used == 2)
+        ok &= unused;
     // Rule 3: no three balls in steps of 1 or 2; x may start, split or end a chain.
     for (int d = 1; d <= 2; ++d) {
         if (p & (p >> d) & (p >> (2 * d)))
@@ -142,77 +194,90 @@ uint64_t passingSixthBalls(uint64_t p) {
         ok &= ~((shifted(p, d) & shifted(p, 2 * d)) | (shifted(p, -d) & shifted(p, d)) |
                 (shifted(p, -d) & shifted(p, -2 * d)));
     }
-    // Rule 4: no difference 1..16 three times.
-    for (int d = 1; d <= 16; ++d) {
-        const uint64_t pairs = p & (p >> d);
-        if (moreThanTwo(pairs))
-            return 0;
-        if (moreThanOne(pairs))
-            ok &= ~(shifted(p, -d) | shifted(p, d));
-        else if (pairs)
-            ok &= ~(shifted(p, -d) & shifted(p, d));
-    }
+    if (ok == 0)
+        return 0;
     // Rules 5 and 6: no doubling or tripling chain of three (its first ball is
-    // then below 13 or 6).
+    // then low enough for the rule to look).
     bool failed = false;
-    ok &= ~geometricCompletions(p, 2, failed);
-    ok &= ~geometricCompletions(p, 3, failed);
-    if (failed)
+    ok &= ~geometricCompletions(p, failed);
+    if (failed || ok == 0)
         return 0;
-    // Rule 7: last digits neither all above 4 nor all below 5.
-    if ((p & HighLastDigit) == 0)
-        ok &= HighLastDigit;
-    if ((p & ~HighLastDigit) == 0)
-        ok &= ~HighLastDigit;
-    // Rules 8 and 9: at most 3 balls a decade, at least 3 decades.
-    int used = 0;
-    uint64_t unused = 0;
-    for (uint64_t d : Decade) {
-        const uint64_t in = p & d;
-        if (moreThanTwo(in & (in - 1)))
-            return 0;
-        if (moreThanTwo(in))
-            ok &= ~d;
-        used += in != 0;
-        if (in == 0)
-            unused |= d;
+    // The ten differences of the five balls decide rules 4 and 10.
+    int balls[5];
+    ColumnMask rest = p;
+    for (int& b : balls) {
+        b = lowestBall(rest);
+        rest &= rest - 1;
     }
-    if (used < 2)
-        return 0;
-    if (used == 2)
-        ok &= unused;
-    // Rule 10: at least two differences of at most 5 and one of 10..19.
-    bool one = false, two = false;
-    for (int d = 1; d <= 5; ++d) {
-        const uint64_t x = p & (p >> d);
-        two = two || moreThanOne(x) || (one && x != 0);
-        one = one || x != 0;
+    int diffs[10];
+    int pairs = 0;
+    for (int i = 0; i < 5; ++i)
+        for (int j = i + 1; j < 5; ++j)
+            diffs[pairs++] = balls[j] - balls[i];
+    // Rule 10: at least two differences of at most nearMax and one of farMin..farMax.
+    int near = 0;
+    bool far = false;
+    for (int d : diffs) {
+        near += d <= m_nearMax ? 1 : 0;
+        far = far || (d >= m_farMin && d <= m_farMax);
     }
-    if (!two) {
-        uint64_t near1 = 0, near2 = 0; // x with at least one / two balls within 5
-        for (int d = -5; d <= 5; ++d) {
+    if (near < 2) {
+        ColumnMask near1 = 0, near2 = 0; // x with at least one / two balls within nearMax
+        for (int d = -m_nearMax; d <= m_nearMax; ++d) {
             if (d == 0)
                 continue;
-            const uint64_t t = shifted(p, d);
+            const ColumnMask t = shifted(p, d);
             near2 |= near1 & t;
             near1 |= t;
         }
-        ok &= one ? near1 : near2;
+        ok &= near == 1 ? near1 : near2;
+        if (ok == 0)
+            return 0;
     }
-    bool tens = false;
-    uint64_t tensWith = 0;
-    for (int d = 10; d <= 19; ++d) {
-        tens = tens || (p & (p >> d)) != 0;
-        tensWith |= shifted(p, d) | shifted(p, -d);
+    if (!far) {
+        ColumnMask farWith = 0;
+        for (int d = m_farMin; d <= m_farMax; ++d)
+            farWith |= shifted(p, d) | shifted(p, -d);
+        ok &= farWith;
+        if (ok == 0)
+            return 0;
     }
-    if (!tens)
-        ok &= tensWith;
-    // Rule 11: neither all even nor all odd.
-    if ((p & Even) == 0)
-        ok &= Even;
-    if ((p & Odd) == 0)
-        ok &= Odd;
+    // Rule 4: no difference 1..diffMax three times. A sixth ball adds at most
+    // two pairs of a difference: none to one already there twice, not both to
+    // one there once.
+    for (int i = 0; i < 10; ++i) {
+        const int d = diffs[i];
+        if (d > m_diffMax)
+            continue;
+        int times = 0, first = i;
+        for (int j = 0; j < 10; ++j)
+            if (diffs[j] == d) {
+                ++times;
+                first = std::min(first, j);
+            }
+        if (first != i)
+            continue; // counted at its first place
+        if (times > 2)
+            return 0;
+        if (times == 2)
+            ok &= ~(shifted(p, -d) | shifted(p, d));
+        else
+            ok &= ~(shifted(p, -d) & shifted(p, d));
+    }
     return ok;
+}
+
+bool ruleFails(int rule, const SortedColumn& column) {
+    return Rules::of(Game()).ruleFails(rule, column);
+}
+bool passes(const SortedColumn& column) {
+    return Rules::of(Game()).passes(column);
+}
+bool passesWithoutRule2(const SortedColumn& column) {
+    return Rules::of(Game()).passesWithoutRule2(column);
+}
+ColumnMask passingSixthBalls(ColumnMask fiveBalls) {
+    return Rules::of(Game()).passingSixthBalls(fiveBalls, ~ColumnMask{0});
 }
 
 } // namespace velmorix::chaos

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChaosRules.h"
 #include "RunContext.h"
 #include "SortedColumn.h"
 
@@ -25,7 +26,7 @@ public:
 
     bool passes(const SortedColumn& column) const;
 
-    // The column of a record, its balls in any order. A ball outside 1..49 or a
+    // The column of a record, its balls in any order. A ball outside 1..N or a
     // repeated ball fails it; on a pass the balls are written back ascending
     // (the Tag is left alone).
     bool evaluate(ColumnRecord& record) const;
@@ -34,7 +35,8 @@ public:
     // which the six balls pass the sum, decade, pair, relation and chaos
     // filters. The rest (results, played columns, sextets, other filters) is
     // passesRest, needed only when hasRest().
-    uint64_t sixthBalls(uint64_t fiveBalls) const;
+    // Only the balls of `allowed` are looked at (the rest is 0).
+    ColumnMask sixthBalls(ColumnMask fiveBalls, ColumnMask allowed = ~ColumnMask{0}) const;
     bool hasRest() const {
         return m_resultSimilarity || m_playedSimilarity || m_sextetSimilarity || m_otherOn;
     }
@@ -54,13 +56,17 @@ private:
     };
 
     const RunContext& m_ctx;
+    const GameMasks& m_masks;
+    const chaos::Rules& m_chaos;
+    int m_balls = 49;
+    int m_diffMax = 16; // the repeated-difference ban looks at differences 1..m_diffMax
 
     bool m_sumOn = false;
     int m_sumLeast = 0;
     int m_sumGreatest = 0;
 
     bool m_decadeOn = false;
-    std::array<uint8_t, 5> m_decadeAllowed{}; // bit c: c balls of the decade allowed
+    std::array<uint8_t, kMaxDecades> m_decadeAllowed{}; // bit c: c balls of the decade allowed
     bool m_decadeHitOn = false;
     int m_decadeHitCount = 0;
 
@@ -68,9 +74,9 @@ private:
 
     bool m_mathOn = false;
     std::vector<Relation> m_plus;
-    std::array<uint64_t, 50> m_doubleChain{}; // chain mask starting at a ball, 0 when none
-    std::array<uint64_t, 50> m_tripleChain{};
-    std::vector<uint64_t> m_geometricChains; // every doubling and tripling chain
+    std::array<ColumnMask, kMaxBalls + 1> m_doubleChain{}; // chain mask starting at a ball, 0 when none
+    std::array<ColumnMask, kMaxBalls + 1> m_tripleChain{};
+    std::vector<ColumnMask> m_geometricChains; // every doubling and tripling chain
 
     bool m_chaosOn = false;
 
@@ -85,8 +91,8 @@ private:
     bool m_lastTwoWeeks = false, m_lastWeek = false, m_gapPattern = false, m_sumRepeat = false;
     bool m_resultsMin3 = false;
     int m_span = 0;
-    uint64_t m_lastWeeksMask = 0; // LastWeeks 1..12
-    uint64_t m_lastWeekMask = 0;  // LastWeeks 7..12
+    ColumnMask m_lastWeeksMask = 0; // LastWeeks 1..12
+    ColumnMask m_lastWeekMask = 0;  // LastWeeks 7..12
 };
 
 } // namespace velmorix

@@ -43,7 +43,7 @@ struct OtherFilter {
 };
 constexpr OtherFilter OtherFilters[] = {
     {FilterPart::OddEven, 0, true, "6 tek ve 6 çift yasağı"},
-    {FilterPart::HalfSplit, 1, true, "25'le sınırlı 6'lılar yasak"},
+    {FilterPart::HalfSplit, 1, true, nullptr}, // names the game's half: halfSplitCaption
     {FilterPart::LastDigit, 2, true, "Son rakam aynı en çok 3"},
     {FilterPart::DecadesMin3, 3, true, "Onluk gurup en az 3 olsun"},
     {FilterPart::DecadeShape, 10, true, "Onluk gurup dağılımı farklı"},
@@ -71,7 +71,23 @@ bool takesEffect(const OtherFilter& f, const FilterSelection& s, const RunContex
     }
 }
 
+// The suffix "le/la/yle/yla" after a number read aloud: the vowel of the
+// ablative's suffix, and a "y" after a last word that ends in a vowel.
+std::string instrumentalSuffix(int number) {
+    const std::string_view ablative = ablativeSuffix(number);
+    const bool back = ablative.find('a') != std::string_view::npos;
+    const int ones = number % 10;
+    const int tens = number / 10 % 10;
+    const bool vowel = ones != 0 ? (ones == 2 || ones == 6 || ones == 7) : (tens == 2 || tens == 5);
+    return std::string(vowel ? "y" : "") + (back ? "la" : "le");
+}
+
 } // namespace
+
+std::string halfSplitCaption(const Game& game) {
+    const int half = game.scaled(25);
+    return digits(half) + "'" + instrumentalSuffix(half) + " sınırlı 6'lılar yasak";
+}
 
 std::vector<SelectionPart> selectionParts(const FilterSelection& s, const RunContext& ctx) {
     const FilterSelection none = nothingOn(s);
@@ -111,10 +127,11 @@ std::vector<SelectionPart> selectionParts(const FilterSelection& s, const RunCon
         for (const OtherFilter& f : OtherFilters) {
             if ((f.partA && s.ChaosOn != 0) || !takesEffect(f, s, ctx))
                 continue;
-            add(f.part, f.caption, [&](FilterSelection& a) {
-                a.OtherFiltersOn = s.OtherFiltersOn;
-                a.otherFlag(f.flag) = s.otherFlag(f.flag);
-            });
+            add(f.part, f.caption ? std::string(f.caption) : halfSplitCaption(ctx.game),
+                [&](FilterSelection& a) {
+                    a.OtherFiltersOn = s.OtherFiltersOn;
+                    a.otherFlag(f.flag) = s.otherFlag(f.flag);
+                });
         }
     return parts;
 }

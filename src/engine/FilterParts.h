@@ -48,6 +48,9 @@ struct SelectionPart {
 // chaos).
 std::vector<SelectionPart> selectionParts(const FilterSelection& prepared, const RunContext& context);
 
+// "25'le sınırlı 6'lılar yasak" with the game's half ("46'yla" for 6/90).
+std::string halfSplitCaption(const Game& game);
+
 // The name of the repetition ban of `level` (2..5) for the same lists.
 std::string repetitionBanName(int level);
 

@@ -1,6 +1,6 @@
 #include "ListBuilder.h"
 
-#include "CandidateWalk.h"
+#include "CandidateSlices.h"
 #include "ColumnEvaluator.h"
 #include "ListStream.h"
 #include "ListTexts.h"
@@ -13,6 +13,8 @@
 #include "core/Numbers.h"
 #include "core/SafeFile.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <vector>
 
 namespace velmorix {
@@ -33,7 +35,7 @@ private:
         if (m_cb.labels)
             m_cb.labels(m_result.labels);
     }
-    void enumerate(const std::vector<int>& pool, int slots, const ColumnEvaluator& evaluator);
+    void enumerate(const Candidates& candidates, const ColumnEvaluator& evaluator);
     void banRepetitions(int level);
 
     AppState& m_state;
@@ -52,22 +54,8 @@ BuildResult Build::run() {
         sel.MathRelOff = -1;
 
     // Free balls: the bag without the bankers, in ascending order.
-    std::array<bool, 50> avail{};
-    if (m_state.BagBalls.count() >= 1)
-        for (int i = 1; i <= m_state.BagBalls.count(); ++i) {
-            const int b = m_state.BagBalls[i];
-            if (b >= 1 && b <= 49)
-                avail[static_cast<std::size_t>(b)] = true;
-        }
-    for (int i = 1; i <= m_state.BankoBalls.count(); ++i) {
-        const int k = m_state.BankoBalls[i];
-        if (k >= 1 && k <= 49)
-            avail[static_cast<std::size_t>(k)] = false;
-    }
-    std::vector<int> pool;
-    for (int b = 1; b <= 49; ++b)
-        if (avail[static_cast<std::size_t>(b)])
-            pool.push_back(b);
+    const Candidates candidates = candidatesOf(m_state.BagBalls, m_state.BankoBalls, m_state.game);
+    const std::vector<int>& pool = candidates.pool;
     const int n = static_cast<int>(pool.size());
     const int r = 6 - m_state.BankoBalls.count();
     res.freeBalls = n;
@@ -110,10 +98,11 @@ BuildResult Build::run() {
         res.listNotBuilt = false;
         res.buildStep = 2;
 
-        const RunContext ctx = prepareRunContext(sel, m_dir, [&](int16_t step) { res.buildStep = step; });
+        const RunContext ctx =
+            prepareRunContext(sel, m_dir, m_state.game, [&](int16_t step) { res.buildStep = step; });
 
         res.buildStep = 6;
-        enumerate(pool, r, ColumnEvaluator(sel, ctx));
+        enumerate(candidates, ColumnEvaluator(sel, ctx));
         m_state.RecNo = res.examined;
 
         const int level = sel.RepeatBanLevel;
@@ -138,54 +127,30 @@ BuildResult Build::run() {
     return res;
 }
 
-void Build::enumerate(const std::vector<int>& pool, int slots, const ColumnEvaluator& evaluator) {
+void Build::enumerate(const Candidates& candidates, const ColumnEvaluator& evaluator) {
     // Bankers come first in their order, so the candidates are all the
-    // r-combinations of the free balls in lexicographic order. A banker outside
-    // 1..49 or a repeated one (a hand-made state) makes every candidate fail.
-    uint64_t bankerMask = 0;
-    bool bankersValid = true;
-    for (int i = 1; i <= m_state.BankoBalls.count(); ++i) {
-        const int k = m_state.BankoBalls[i];
-        if (k < 1 || k > 49 || ((bankerMask >> k) & 1u))
-            bankersValid = false;
-        else
-            bankerMask |= uint64_t{1} << k;
-    }
+    // r-combinations of the free balls in lexicographic order.
     const int32_t tag = m_state.BankoBalls.count() > 0 ? 0 : KeepMark;
     const int64_t total = m_result.totalCombinations;
-    const int n = static_cast<int>(pool.size());
 
     ListWriter out(m_dir, files::List, files::Temp);
-    int32_t examined = 0;
-    int32_t accepted = 0;
+    int64_t examined = 0;
+    int64_t accepted = 0;
     m_progress.send(1, 0, total, enumerationTitle(0, 0));
-    if (slots >= 1 && slots <= n) {
-        // The last free position is taken whole: the evaluator gives the mask of
-        // the balls that complete the five others, so only candidates that can
-        // pass are looked at one by one.
-        CandidateWalk walk(pool, slots, bankerMask);
-        const bool rest = evaluator.hasRest();
-        for (;;) {
-            const uint64_t five = walk.five();
-            examined += n - walk.lastFrom();
-            if (bankersValid) {
-                for (uint64_t x = evaluator.sixthBalls(five) & walk.lastBalls(); x; x &= x - 1) {
-                    const SortedColumn column = SortedColumn::fromMask(five | (x & -x));
-                    if (rest && !evaluator.passesRest(column))
-                        continue;
-                    out.write(tag, column.b);
-                    ++accepted;
-                }
-            }
-            if (m_progress.due())
-                m_progress.send(1, examined, total, enumerationTitle(accepted, examined));
-            if (!walk.next())
-                break;
-        }
-    }
+    // The last free position is taken whole: the evaluator gives the mask of
+    // the balls that complete the five others, so only candidates that can
+    // pass are looked at one by one.
+    walkCandidates(candidates, evaluator, true, tag, [&](const SliceOutput& slice) {
+        out.writeRecords(slice.records.data(), slice.records.size());
+        examined += slice.examined;
+        accepted += slice.passed;
+        if (m_progress.dueNow())
+            m_progress.send(1, examined, total, enumerationTitle(accepted, examined));
+        return true;
+    });
     m_progress.send(1, examined, total, enumerationTitle(accepted, examined));
     out.commit();
-    m_result.examined = examined;
+    m_result.examined = static_cast<int32_t>(examined);
 }
 
 // Decides in one reading pass which records survive, then copies the survivors
@@ -199,7 +164,7 @@ void Build::banRepetitions(int level) {
             return;
         m_keep.assign((static_cast<std::size_t>(count) + 63) / 64, 0);
         m_progress.send(2, 0, count, banStartTitle(2));
-        RepetitionBan ban(level, false);
+        RepetitionBan ban(level, false, m_state.game.balls());
         int32_t i = 0;
         while (const unsigned char* r = in.next()) {
             if (ban.offer(ListReader::balls(r)))
@@ -234,6 +199,30 @@ void Build::banRepetitions(int level) {
 BuildResult BuildNewList(AppState& state, const DataDir& dir, const Clock& clock,
                          const RunCallbacks& callbacks) {
     return Build(state, dir, clock, callbacks).run();
+}
+
+ListSpace listSpace(const AppState& state, const DataDir& dir) {
+    constexpr int64_t Mb = int64_t{1} << 20;
+    const Candidates candidates = candidatesOf(state.BagBalls, state.BankoBalls, state.game);
+    const int64_t worst =
+        int64_t{CombinationCount(static_cast<int>(candidates.pool.size()), candidates.slots)} *
+        static_cast<int64_t>(ColumnRecord::Size);
+    ListSpace space;
+    space.worstMb = (worst + Mb - 1) / Mb;
+    std::error_code ec;
+    const std::filesystem::space_info info = std::filesystem::space(dir.root(), ec);
+    if (ec)
+        return space;
+    const auto available = static_cast<int64_t>(std::min<std::uintmax_t>(info.available, INT64_MAX));
+    space.freeMb = available / Mb;
+    space.fits = worst <= available;
+    return space;
+}
+
+Question listSpaceQuestion(const ListSpace& space) {
+    return {"Liste en çok " + digits(space.worstMb) + " MB tutabilir, diskte " + digits(space.freeMb) +
+                " MB boş yer var.\rYine de başlamak istiyormusunuz ?",
+            titles::Warning};
 }
 
 Message fileErrorMessage(const FileError& error) {

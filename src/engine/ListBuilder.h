@@ -48,6 +48,19 @@ struct BuildResult {
 BuildResult BuildNewList(AppState& state, const DataDir& dir, const Clock& clock,
                          const RunCallbacks& callbacks);
 
+// Room for a new list: the worst case (every candidate kept, 16 bytes each)
+// against the free space of the data folder's disk, in MB (1,048,576 bytes).
+struct ListSpace {
+    int64_t worstMb = 0;
+    int64_t freeMb = 0;
+    bool fits = true; // the worst case fits, or the free space is unknown
+};
+ListSpace listSpace(const AppState& state, const DataDir& dir);
+// "Liste en çok N MB tutabilir, diskte M MB boş yer var." + CR + "Yine de
+// başlamak istiyormusunuz ?", title "! DİKKAT !": asked before a build whose
+// worst case does not fit.
+Question listSpaceQuestion(const ListSpace& space);
+
 // What the caller shows once the build has returned (after its closing beep):
 // the count of the new list, or the file error and the "Kademe" message.
 std::vector<Message> buildReport(const BuildResult& result);

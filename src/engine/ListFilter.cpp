@@ -56,7 +56,7 @@ private:
     const RunCallbacks& m_cb;
     ProgressThrottle m_progress;
     FilterResult m_result;
-    std::array<bool, 50> m_avail{};
+    std::array<bool, kMaxBalls + 1> m_avail{};
     int32_t m_count = 0;
 };
 
@@ -77,14 +77,15 @@ FilterResult Filter::run() {
         sel.MathRelOff = -1;
 
     // Available: every ball with an empty bag, else the bag balls and the bankers.
+    const Game& game = m_state.game;
     if (m_state.BagBalls.count() <= 0) {
-        std::fill(m_avail.begin() + 1, m_avail.end(), true);
+        std::fill(m_avail.begin() + 1, m_avail.begin() + game.balls() + 1, true);
     } else {
         for (int i = 1; i <= m_state.BagBalls.count(); ++i)
-            if (m_state.BagBalls[i] >= 1 && m_state.BagBalls[i] <= 49)
+            if (game.isBall(m_state.BagBalls[i]))
                 m_avail[static_cast<std::size_t>(m_state.BagBalls[i])] = true;
         for (int i = 1; i <= m_state.BankoBalls.count(); ++i)
-            if (m_state.BankoBalls[i] >= 1 && m_state.BankoBalls[i] <= 49)
+            if (game.isBall(m_state.BankoBalls[i]))
                 m_avail[static_cast<std::size_t>(m_state.BankoBalls[i])] = true;
     }
 
@@ -97,7 +98,7 @@ FilterResult Filter::run() {
         DropMarks marks(m_count);
         if (asked && (useBag || useBankers))
             dropOutsideBag(marks, useBag, useBankers);
-        const RunContext ctx = prepareRunContext(sel, m_dir);
+        const RunContext ctx = prepareRunContext(sel, m_dir, game);
         const bool oddRecords = evaluate(marks, ColumnEvaluator(sel, ctx));
         const int level = sel.RepeatBanLevel;
         if (level != 0)
@@ -123,7 +124,7 @@ FilterResult Filter::run() {
 bool Filter::askBagQuestion(bool& useBag, bool& useBankers) {
     const int bag = m_state.BagBalls.count();
     const bool bankers = m_state.BankoBalls.count() > 0;
-    const bool wholeBag = bag <= 0 || bag >= 49;
+    const bool wholeBag = bag <= 0 || bag >= m_state.game.balls();
     if (wholeBag && !bankers)
         return false;
     const Question q = wholeBag ? bankersQuestion() : bankers ? bagAndBankersQuestion() : bagQuestion();
@@ -146,7 +147,7 @@ void Filter::dropOutsideBag(DropMarks& marks, bool useBag, bool useBankers) {
                     fits = false;
         if (useBag)
             for (int16_t v : balls)
-                if (v < 1 || v > 49 || !m_avail[static_cast<std::size_t>(v)])
+                if (!m_state.game.isBall(v) || !m_avail[static_cast<std::size_t>(v)])
                     fits = false;
         if (!fits)
             marks.drop(i);
@@ -169,7 +170,7 @@ bool Filter::evaluate(DropMarks& marks, const ColumnEvaluator& evaluator) {
         if (tag == -1) {
             marks.drop(i);
         } else if (!marks[i]) {
-            const auto column = SortedColumn::from(ListReader::balls(bytes));
+            const auto column = SortedColumn::from(ListReader::balls(bytes), m_state.game.balls());
             if (tag >= 0) {
                 if (column && evaluator.passes(*column))
                     ++passed;
@@ -189,7 +190,7 @@ bool Filter::evaluate(DropMarks& marks, const ColumnEvaluator& evaluator) {
 
 void Filter::banRepetitions(DropMarks& marks, int level, bool oddRecords) {
     m_progress.send(3, 0, m_count, banStartTitle(3));
-    RepetitionBan ban(level, oddRecords);
+    RepetitionBan ban(level, oddRecords, m_state.game.balls());
     ListReader in(m_dir, files::List);
     int32_t i = 0;
     while (const unsigned char* bytes = in.next()) {

@@ -65,6 +65,20 @@ const unsigned char* ListReader::next() {
 ListWriter::ListWriter(const DataDir& dir, std::string target, std::string tempName)
     : m_file(dir, std::move(target), std::move(tempName)), m_block(std::size_t{1} << 16) {}
 
+void ListWriter::writeRecords(const unsigned char* records, std::size_t bytes) {
+    if (bytes == 0)
+        return;
+    m_count += static_cast<int32_t>(bytes / ColumnRecord::Size);
+    if (m_used + bytes <= m_block.size()) {
+        std::memcpy(m_block.data() + m_used, records, bytes);
+        m_used += bytes;
+        return;
+    }
+    // A large run goes straight to the file after what is buffered.
+    flush();
+    m_file.write(records, bytes);
+}
+
 void ListWriter::flush() {
     m_file.write(m_block.data(), m_used);
     m_used = 0;

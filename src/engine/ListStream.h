@@ -80,6 +80,8 @@ public:
         }
         write(bytes);
     }
+    // Whole records, `bytes` a multiple of the record size.
+    void writeRecords(const unsigned char* records, std::size_t bytes);
     int32_t count() const { return m_count; }
     void commit();
 

@@ -1,7 +1,7 @@
 #include "LiveCount.h"
 
-#include "CandidateWalk.h"
 #include "ColumnEvaluator.h"
+#include "ListStream.h"
 #include "ListTexts.h"
 #include "RepetitionBan.h"
 #include "SortedColumn.h"
@@ -12,100 +12,55 @@
 
 namespace velmorix {
 
-namespace {
-
-// A cancel request is looked at once per this many five-ball prefixes: often
-// enough to stop within a millisecond, rarely enough to cost nothing.
-constexpr uint32_t PollEvery = 1024;
-
-} // namespace
-
 LiveCounter::LiveCounter(const LiveSelection& request, const RunData& data) : m_selection(request.selection) {
     // As a build: the chaos filters replace the math relations.
     if (m_selection.ChaosOn != 0)
         m_selection.MathRelOff = -1;
 
     // Free balls: the bag without the bankers, ascending, as a build takes them.
-    std::array<bool, 50> avail{};
-    for (int i = 1; i <= request.bag.count(); ++i) {
-        const int b = request.bag[i];
-        if (b >= 1 && b <= 49)
-            avail[static_cast<std::size_t>(b)] = true;
-    }
-    for (int i = 1; i <= request.bankers.count(); ++i) {
-        const int k = request.bankers[i];
-        if (k >= 1 && k <= 49)
-            avail[static_cast<std::size_t>(k)] = false;
-        // A banker outside 1..49 or a repeated one fails every candidate.
-        if (k < 1 || k > 49 || ((m_bankers >> k) & 1u))
-            m_bankersValid = false;
-        else
-            m_bankers |= uint64_t{1} << k;
-    }
-    for (int b = 1; b <= 49; ++b)
-        if (avail[static_cast<std::size_t>(b)])
-            m_pool.push_back(b);
-    m_slots = 6 - request.bankers.count();
-    m_total = CombinationCount(static_cast<int>(m_pool.size()), m_slots);
+    m_candidates = candidatesOf(request.bag, request.bankers, request.game);
+    const std::vector<int>& pool = m_candidates.pool;
+    const int slots = m_candidates.slots;
+    m_total = CombinationCount(static_cast<int>(pool.size()), slots);
     if (m_total == 0) {
-        m_noList = listtexts::nothingToList(static_cast<int>(m_pool.size()), m_slots, m_total).text;
+        m_noList = listtexts::nothingToList(static_cast<int>(pool.size()), slots, m_total).text;
     } else if (m_total == 1) {
         std::string balls;
         for (int i = 1; i <= request.bankers.count(); ++i)
             balls += " " + Str(request.bankers[i]);
-        for (int b : m_pool)
+        for (int b : pool)
             balls += " " + Str(b);
         m_noList = listtexts::singleCombination(balls).text;
     }
 
-    m_context = data.prepare(m_selection);
+    m_context = data.prepare(m_selection, request.game);
 }
 
 std::optional<LiveCounter::Counted> LiveCounter::count(const FilterSelection& selection, bool withBan,
                                                        const CancelCheck& cancelled) const {
     const ColumnEvaluator evaluator(selection, m_context);
-    const int n = static_cast<int>(m_pool.size());
-    const int slots = m_slots;
     Counted counted;
     // A single combination is shown, never listed.
-    if (m_total <= 1 || slots > n || !m_bankersValid)
+    if (m_total <= 1)
         return counted;
 
     std::optional<RepetitionBan> ban;
     const int level = selection.RepeatBanLevel;
     if (withBan && level >= 2 && level <= 5)
-        ban.emplace(level, false);
+        ban.emplace(level, false, m_context.game.balls());
 
-    // The candidates of a build in its order: the first r-1 free positions as
-    // a prefix, the last position taken whole through the evaluator's mask.
-    CandidateWalk walk(m_pool, slots, m_bankers);
-    const bool rest = evaluator.hasRest();
-    uint32_t polls = 0;
-    for (;;) {
-        if (++polls % PollEvery == 0 && cancelled && cancelled())
-            return std::nullopt;
-        const uint64_t five = walk.five();
-        const uint64_t sixth = evaluator.sixthBalls(five) & walk.lastBalls();
-        if (!rest && !ban) {
-            counted.passed += ballCount(sixth);
-        } else {
-            for (uint64_t x = sixth; x; x &= x - 1) {
-                const SortedColumn column = SortedColumn::fromMask(five | (x & -x));
-                if (rest && !evaluator.passesRest(column))
-                    continue;
-                ++counted.passed;
-                if (ban) {
-                    std::array<int16_t, 6> balls{};
-                    for (std::size_t i = 0; i < 6; ++i)
-                        balls[i] = static_cast<int16_t>(column.b[i]);
-                    if (ban->offer(balls))
+    // The candidates of a build in its order; the ban sees the survivors in that order.
+    const bool done =
+        walkCandidates(m_candidates, evaluator, ban.has_value(), 0, [&](const SliceOutput& slice) {
+            counted.passed += static_cast<int32_t>(slice.passed);
+            if (ban)
+                for (std::size_t at = 0; at < slice.records.size(); at += ColumnRecord::Size)
+                    if (ban->offer(ListReader::balls(slice.records.data() + at)))
                         ++counted.kept;
-                }
-            }
-        }
-        if (!walk.next())
-            break;
-    }
+            return !(cancelled && cancelled());
+        });
+    if (!done)
+        return std::nullopt;
     if (!ban)
         counted.kept = counted.passed;
     return counted;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CandidateSlices.h"
 #include "FilterParts.h"
 #include "RunContext.h"
 #include "RunData.h"
@@ -20,6 +21,7 @@ struct LiveSelection {
     FilterSelection selection; // as ReadSelection gives it from the controls
     BagList bag;
     BankoList bankers;
+    Game game;
 };
 
 // How many columns one filter removes from the candidates on its own. The
@@ -76,10 +78,7 @@ private:
 
     FilterSelection m_selection; // prepared
     RunContext m_context;
-    std::vector<int> m_pool; // free balls, ascending
-    uint64_t m_bankers = 0;
-    bool m_bankersValid = true;
-    int m_slots = 0; // free positions r
+    Candidates m_candidates;
     int32_t m_total = 0;
     std::string m_noList;
     mutable std::optional<Counted> m_whole; // the whole selection, once counted

@@ -3,6 +3,8 @@
 #include "core/ColumnFile.h"
 #include "core/SafeFile.h"
 
+#include "SortedColumn.h"
+
 #include <vector>
 
 namespace velmorix {
@@ -17,12 +19,12 @@ int32_t halfEvenCount(int64_t length, int64_t recordSize) {
     return q > INT32_MAX ? INT32_MAX : static_cast<int32_t>(q);
 }
 
-// The records of the file; with `withinLimit` only a file of 1..1176 records
+// The records of the file; with `withinLimit` only a file of 1..C(N, 2) records
 // is read (empty otherwise). Bytes past the end of a trailing half record read
 // as zero.
-std::vector<int16_t> readPairRecords(const DataDir& dir, bool withinLimit) {
+std::vector<int16_t> readPairRecords(const DataDir& dir, bool withinLimit, const Game& game) {
     const int32_t count = pairRecordCount(dir);
-    if (count < 1 || (withinLimit && count > MaxPairRecords))
+    if (count < 1 || (withinLimit && count > game.pairs()))
         return {};
     std::vector<unsigned char> bytes = readWholeFile(dir, files::Pairs);
     bytes.resize(static_cast<std::size_t>(count) * 2, 0);
@@ -32,14 +34,18 @@ std::vector<int16_t> readPairRecords(const DataDir& dir, bool withinLimit) {
     return values;
 }
 
-// a = Int(value / 50), b = value - 50a; only pairs of two balls 1..49 count.
-bool decodePair(int16_t value, int& a, int& b) {
-    a = value >= 0 ? value / 50 : -((-value + 49) / 50);
-    b = value - 50 * a;
-    return a >= 1 && a <= 49 && b >= 1 && b <= 49;
+} // namespace
+
+int32_t pairCode(int a, int b, const Game& game) {
+    return a * (game.balls() + 1) + b;
 }
 
-} // namespace
+bool decodePair(int16_t value, const Game& game, int& a, int& b) {
+    const int base = game.balls() + 1;
+    a = value >= 0 ? value / base : -((-value + base - 1) / base);
+    b = value - base * a;
+    return game.isBall(a) && game.isBall(b);
+}
 
 int32_t pairRecordCount(const DataDir& dir) {
     const int64_t size = dir.fileSize(files::Pairs);
@@ -50,11 +56,11 @@ namespace {
 
 // Both orientations of every decodable record; the number of records that
 // pair two different balls.
-int32_t markPairs(const std::vector<int16_t>& values, PairTable& pairs) {
+int32_t markPairs(const std::vector<int16_t>& values, PairTable& pairs, const Game& game) {
     int32_t decoded = 0;
     for (int16_t v : values) {
         int a = 0, b = 0;
-        if (decodePair(v, a, b)) {
+        if (decodePair(v, game, a, b)) {
             pairs(a, b) = 1;
             pairs(b, a) = 1;
             decoded += a != b ? 1 : 0;
@@ -65,20 +71,20 @@ int32_t markPairs(const std::vector<int16_t>& values, PairTable& pairs) {
 
 } // namespace
 
-bool loadRunPairs(const DataDir& dir, PairTable& pairs) {
+bool loadRunPairs(const DataDir& dir, PairTable& pairs, const Game& game) {
     pairs.clear();
-    const std::vector<int16_t> values = readPairRecords(dir, true);
-    markPairs(values, pairs);
+    const std::vector<int16_t> values = readPairRecords(dir, true, game);
+    markPairs(values, pairs, game);
     return !values.empty();
 }
 
-bool loadEveryPair(const DataDir& dir, PairTable& pairs) {
+bool loadEveryPair(const DataDir& dir, PairTable& pairs, const Game& game) {
     pairs.clear();
-    return pairRecordCount(dir) < 1 || markPairs(readPairRecords(dir, false), pairs) > 0;
+    return pairRecordCount(dir) < 1 || markPairs(readPairRecords(dir, false, game), pairs, game) > 0;
 }
 
-void countPairs(PairTable& counts, const std::array<int16_t, 6>& balls) {
-    if (!isValidColumn(balls))
+void countPairs(PairTable& counts, const std::array<int16_t, 6>& balls, const Game& game) {
+    if (!SortedColumn::from(balls, game.balls()))
         return;
     for (std::size_t i = 0; i < 6; ++i)
         for (std::size_t j = i + 1; j < 6; ++j) {
@@ -87,11 +93,12 @@ void countPairs(PairTable& counts, const std::array<int16_t, 6>& balls) {
         }
 }
 
-int32_t writePairsFromCounts(const DataDir& dir, PairTable& counts, int16_t minCount, bool addToExisting) {
+int32_t writePairsFromCounts(const DataDir& dir, PairTable& counts, int16_t minCount, bool addToExisting,
+                             const Game& game) {
     if (addToExisting) {
-        for (int16_t v : readPairRecords(dir, true)) {
+        for (int16_t v : readPairRecords(dir, true, game)) {
             int a = 0, b = 0;
-            if (decodePair(v, a, b)) {
+            if (decodePair(v, game, a, b)) {
                 counts(a, b) = minCount;
                 counts(b, a) = minCount;
             }
@@ -99,10 +106,10 @@ int32_t writePairsFromCounts(const DataDir& dir, PairTable& counts, int16_t minC
     }
     std::vector<unsigned char> bytes;
     int32_t written = 0;
-    for (int a = 1; a <= 48; ++a)
-        for (int b = a + 1; b <= 49; ++b)
+    for (int a = 1; a < game.balls(); ++a)
+        for (int b = a + 1; b <= game.balls(); ++b)
             if (counts(a, b) >= minCount) {
-                const auto u = static_cast<uint16_t>(a * 50 + b);
+                const auto u = static_cast<uint16_t>(pairCode(a, b, game));
                 bytes.push_back(static_cast<unsigned char>(u & 0xFF));
                 bytes.push_back(static_cast<unsigned char>(u >> 8));
                 ++written;

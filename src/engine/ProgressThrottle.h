@@ -29,6 +29,18 @@ public:
         return true;
     }
 
+    // The same for steps that come rarely (a slice of candidates): every call
+    // reads the clock.
+    bool dueNow() {
+        if (!m_sink)
+            return false;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - m_last < m_interval)
+            return false;
+        m_last = now;
+        return true;
+    }
+
     // Sends unconditionally (first and last texts of a phase).
     void send(int phase, int64_t done, int64_t total, std::string title) {
         if (!m_sink)

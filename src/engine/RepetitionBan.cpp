@@ -9,10 +9,10 @@ namespace velmorix {
 
 namespace {
 
-// The distinct balls 1..49 of a record, ascending, each with how often it occurs.
-int distinctBalls(const std::array<int16_t, 6>& balls, int* ascending, int* repeats) {
+// The distinct balls 1..N of a record, ascending, each with how often it occurs.
+int distinctBalls(const std::array<int16_t, 6>& balls, int highest, int* ascending, int* repeats) {
     int n = 0;
-    for (int v = 1; v <= 49; ++v) {
+    for (int v = 1; v <= highest; ++v) {
         const auto times = static_cast<int>(std::count(balls.begin(), balls.end(), v));
         if (times > 0) {
             ascending[n] = v;
@@ -44,12 +44,13 @@ uint32_t rankOfChoice(const int* ascending, unsigned choice) {
 
 } // namespace
 
-RepetitionBan::RepetitionBan(int level, bool oddRecords) : m_level(level), m_odd(oddRecords) {
+RepetitionBan::RepetitionBan(int level, bool oddRecords, int balls)
+    : m_level(level), m_odd(oddRecords), m_balls(balls) {
     if (m_level < 1 || m_level > 6)
         return;
     m_places = subsets::placeSubsets(m_level);
     for (int t = m_odd ? 1 : m_level; t <= m_level; ++t)
-        m_bits[static_cast<std::size_t>(t)] = subsets::SubsetBits(t);
+        m_bits[static_cast<std::size_t>(t)] = subsets::SubsetBits(t, m_balls);
 }
 
 bool RepetitionBan::droppedValid(const int* b) const {
@@ -69,11 +70,11 @@ bool RepetitionBan::droppedOdd(const std::array<int16_t, 6>& balls) const {
     for (const auto& earlier : m_keptOdd)
         if (literalShared(earlier, balls) >= m_level)
             return true;
-    // Against the other kept records only the balls 1..49 can be shared; any
+    // Against the other kept records only the balls 1..N can be shared; any
     // choice of them that adds up to `level` with its repeats, and that some
     // kept record holds, drops the record.
     int ascending[6], repeats[6];
-    const int n = distinctBalls(balls, ascending, repeats);
+    const int n = distinctBalls(balls, m_balls, ascending, repeats);
     for (unsigned choice = 1; choice < (1u << n); ++choice) {
         const int size = __builtin_popcount(choice);
         if (size > m_level)
@@ -125,7 +126,7 @@ bool RepetitionBan::offer(const std::array<int16_t, 6>& balls) {
         ++m_kept;
         return true;
     }
-    const auto column = SortedColumn::from(balls);
+    const auto column = SortedColumn::from(balls, m_balls);
     if (column) {
         if (droppedValid(column->b.data()))
             return false;
@@ -136,7 +137,7 @@ bool RepetitionBan::offer(const std::array<int16_t, 6>& balls) {
         if (droppedOdd(balls))
             return false;
         int ascending[6], repeats[6];
-        markDistinct(ascending, distinctBalls(balls, ascending, repeats));
+        markDistinct(ascending, distinctBalls(balls, m_balls, ascending, repeats));
         m_keptOdd.push_back(balls);
     }
     ++m_kept;

@@ -23,7 +23,8 @@ namespace velmorix {
 // directly.
 class RepetitionBan {
 public:
-    RepetitionBan(int level, bool oddRecords);
+    // `balls`: the game's greatest ball N; a ball outside 1..N makes a record odd.
+    RepetitionBan(int level, bool oddRecords, int balls = 49);
 
     // True when the record is kept.
     bool offer(const std::array<int16_t, 6>& balls);
@@ -38,6 +39,7 @@ private:
 
     int m_level;
     bool m_odd;
+    int m_balls;
     int32_t m_kept = 0;
     std::array<subsets::SubsetBits, 7> m_bits; // by subset size
     subsets::PlaceSubsets m_places;

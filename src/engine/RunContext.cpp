@@ -32,8 +32,8 @@ int32_t openSimilarityFile(const DataDir& dir, const char* name, int16_t& limit)
     return count;
 }
 
-SubsetIndex indexFile(const DataDir& dir, const char* name, int limit) {
-    SubsetIndex index(sharedBallsForLimit(limit));
+SubsetIndex indexFile(const DataDir& dir, const char* name, int limit, const Game& game) {
+    SubsetIndex index(sharedBallsForLimit(limit), game.balls());
     ColumnReader reader(dir, name);
     ColumnRecord r;
     while (reader.next(r))
@@ -47,15 +47,14 @@ bool usesResults(const FilterSelection& s) {
 }
 
 void indexResults(const DataDir& dir, const FilterSelection& s, RunContext& ctx) {
+    const Game& game = ctx.game;
     const bool similarity = s.ResultLimit >= 0;
     if (similarity)
-        ctx.resultSimilarity = SubsetIndex(sharedBallsForLimit(s.ResultLimit));
+        ctx.resultSimilarity = SubsetIndex(sharedBallsForLimit(s.ResultLimit), game.balls());
     if (s.ResultsMin3Link != 0)
-        ctx.resultsShareThree = SubsetIndex(3);
-    if (s.DecadeShapeBan != 0)
-        ctx.decadeShapes.assign((DecadeShapeCodes + 63) / 64, 0);
+        ctx.resultsShareThree = SubsetIndex(3, game.balls());
     if (s.GapPatternBan != 0)
-        ctx.gapPatterns = subsets::SubsetBits(5);
+        ctx.gapPatterns = subsets::SubsetBits(5, game.balls() - 1);
 
     ColumnReader reader(dir, files::Results);
     ColumnRecord r;
@@ -64,33 +63,16 @@ void indexResults(const DataDir& dir, const FilterSelection& s, RunContext& ctx)
             ctx.resultSimilarity.add(r.Ball);
         if (s.ResultsMin3Link != 0)
             ctx.resultsShareThree.add(r.Ball);
-        if (s.DecadeShapeBan != 0) {
-            // A ball counts in group Int(ball / 10); one outside every group counts nowhere.
-            std::array<int, 5> counts{};
-            for (int16_t v : r.Ball)
-                if (v >= 0 && v <= 49)
-                    ++counts[static_cast<std::size_t>(v / 10)];
-            const auto code = static_cast<std::size_t>(decadeShapeCode(counts));
-            ctx.decadeShapes[code / 64] |= uint64_t{1} << (code % 64);
-        }
-        if (s.GapPatternBan != 0) {
-            // Only a record whose offsets from its first ball rise within 1..48 has
-            // the gaps of some column.
-            int offsets[5];
-            bool possible = true;
-            for (int t = 0; t < 5; ++t) {
-                offsets[t] = int{r.Ball[static_cast<std::size_t>(t + 1)]} - r.Ball[0];
-                if (offsets[t] < 1 || offsets[t] > 48 || (t > 0 && offsets[t] <= offsets[t - 1]))
-                    possible = false;
-            }
-            if (possible)
-                ctx.gapPatterns.set(subsets::rank(offsets, 5));
-        }
+        if (s.DecadeShapeBan != 0)
+            ctx.addDecadeShape(recordShapeCode(r.Ball, game));
+        uint32_t gaps = 0;
+        if (s.GapPatternBan != 0 && gapPatternRank(r.Ball, game, gaps))
+            ctx.gapPatterns.set(gaps);
         if (s.SumRepeatBan != 0) {
             int sum = 0;
             for (int16_t v : r.Ball)
                 sum += v;
-            if (sum >= 21 && sum <= 279)
+            if (sum >= Game::kMinSum && sum <= game.maxSum())
                 ctx.resultSums.set(static_cast<std::size_t>(sum));
         }
     }
@@ -103,9 +85,26 @@ void fillLastWeeks(FilterSelection& s, std::size_t first, const ColumnRecord& r)
 
 } // namespace
 
+bool gapPatternRank(const std::array<int16_t, 6>& balls, const Game& game, uint32_t& rank) {
+    int offsets[5];
+    for (int t = 0; t < 5; ++t) {
+        offsets[t] = int{balls[static_cast<std::size_t>(t + 1)]} - balls[0];
+        if (offsets[t] < 1 || offsets[t] > game.balls() - 1 || (t > 0 && offsets[t] <= offsets[t - 1]))
+            return false;
+    }
+    rank = subsets::rank(offsets, 5);
+    return true;
+}
+
 RunContext prepareRunContext(FilterSelection& s, const DataDir& dir,
                              const std::function<void(int16_t)>& stage) {
+    return prepareRunContext(s, dir, Game(), stage);
+}
+
+RunContext prepareRunContext(FilterSelection& s, const DataDir& dir, const Game& game,
+                             const std::function<void(int16_t)>& stage) {
     RunContext ctx;
+    ctx.game = game;
     auto enter = [&](int16_t step) {
         if (stage)
             stage(step);
@@ -113,22 +112,22 @@ RunContext prepareRunContext(FilterSelection& s, const DataDir& dir,
 
     // A missing or unusable pairs file applies no pairs, but the player's tick
     // stays: the selection is what the filters window shows after the run.
-    if (s.ForbiddenPairsOn != 0 && dir.exists(files::Pairs) && loadRunPairs(dir, ctx.pairs)) {
-        for (int a = 1; a <= 49; ++a)
-            for (int b = 1; b <= 49; ++b)
+    if (s.ForbiddenPairsOn != 0 && dir.exists(files::Pairs) && loadRunPairs(dir, ctx.pairs, game)) {
+        for (int a = 1; a <= game.balls(); ++a)
+            for (int b = 1; b <= game.balls(); ++b)
                 if (a != b && ctx.pairs(a, b) > 0)
-                    ctx.pairMask[static_cast<std::size_t>(a)] |= uint64_t{1} << b;
+                    ctx.pairMask[static_cast<std::size_t>(a)] |= ballBit(b);
     }
 
     enter(3);
     ctx.sextetCount = openSimilarityFile(dir, files::Sextets, s.SextetLimit);
     if (ctx.sextetCount > 0)
-        ctx.sextetSimilarity = indexFile(dir, files::Sextets, s.SextetLimit);
+        ctx.sextetSimilarity = indexFile(dir, files::Sextets, s.SextetLimit, game);
 
     enter(4);
     ctx.playedCount = openSimilarityFile(dir, files::Played, s.PlayedLimit);
     if (ctx.playedCount > 0)
-        ctx.playedSimilarity = indexFile(dir, files::Played, s.PlayedLimit);
+        ctx.playedSimilarity = indexFile(dir, files::Played, s.PlayedLimit, game);
 
     enter(5);
     if (dir.exists(files::Results)) {

@@ -55,8 +55,8 @@ bool RunData::current(const DataDir& source) const {
     return source.root() == m_source && stampsOf(source) == m_stamps;
 }
 
-RunContext RunData::prepare(FilterSelection& selection) const {
-    return prepareRunContext(selection, m_dir);
+RunContext RunData::prepare(FilterSelection& selection, const Game& game) const {
+    return prepareRunContext(selection, m_dir, game);
 }
 
 } // namespace velmorix

@@ -36,7 +36,7 @@ public:
 
     // prepareRunContext on the copy, for the caller's own selection (which it
     // changes as every run does: filters without data off, LastWeeks, the span).
-    RunContext prepare(FilterSelection& selection) const;
+    RunContext prepare(FilterSelection& selection, const Game& game = Game()) const;
 
 private:
     using Stamps = std::array<sysfile::Stamp, 4>;

@@ -119,15 +119,25 @@ void selectOption(SelectionControls& c, int number) {
     mathLengthClicked(c, number);
 }
 
+SelectionControls SelectionControls::forGame(const Game& game) {
+    SelectionControls c;
+    c.game = game;
+    c.Text2 = digits(game.maxSum());
+    return c;
+}
+
 void updateDecadeHitCount(SelectionControls& c, FilterSelection& s) {
-    for (int i = 0; i < 35; ++i)
-        if (c.Check5[static_cast<std::size_t>(i)])
-            s.DecadeHitCount = static_cast<int16_t>(i / 5);
+    int highest = -1;
+    for (int i = 0; i < static_cast<int>(c.Check5.size()); ++i)
+        if (c.Check5[static_cast<std::size_t>(i)] && boxDecade(i) < c.game.decades())
+            highest = std::max(highest, boxCount(i));
+    if (highest >= 0)
+        s.DecadeHitCount = static_cast<int16_t>(highest);
     c.Label20 = "  Zorunlu :" + Str(s.DecadeHitCount);
 }
 
 void setCheck5(SelectionControls& c, FilterSelection& s, int index, bool ticked) {
-    if (index < 0 || index >= 35)
+    if (index < 0 || index >= static_cast<int>(c.Check5.size()) || boxDecade(index) >= c.game.decades())
         return;
     bool& box = c.Check5[static_cast<std::size_t>(index)];
     if (box == ticked)
@@ -144,7 +154,7 @@ void setCheck7(SelectionControls& c, bool ticked) {
 
 bool leaveText1(SelectionControls& c) {
     const double v = Val(c.Text1);
-    if (v < 21 || v > 279) {
+    if (v < Game::kMinSum || v > c.game.maxSum()) {
         c.Text1 = "21";
         return true;
     }
@@ -157,8 +167,8 @@ bool leaveText1(SelectionControls& c) {
 
 bool leaveText2(SelectionControls& c) {
     const double v = Val(c.Text2);
-    if (v < 21 || v > 279) {
-        c.Text2 = "279";
+    if (v < Game::kMinSum || v > c.game.maxSum()) {
+        c.Text2 = digits(c.game.maxSum());
         return true;
     }
     if (v < Val(c.Text1)) {
@@ -187,16 +197,16 @@ void showSelection(FilterSelection& s, SelectionControls& c) {
     selectOption(c, optionFor(s.ResultLimit, ResultChoices, 23));
 
     c.Check6 = s.DecadeFilterOn == 0;
-    for (int i = 0; i < 35; ++i) {
-        const auto count = static_cast<std::size_t>(i / 5);
-        const auto decade = static_cast<std::size_t>(i % 5);
-        setCheck5(c, s, i, s.DecadeRule[decade][count] == True);
+    for (int i = 0; i < static_cast<int>(c.Check5.size()); ++i) {
+        const auto decade = static_cast<std::size_t>(boxDecade(i));
+        if (static_cast<int>(decade) < c.game.decades())
+            setCheck5(c, s, i, s.DecadeRule[decade][static_cast<std::size_t>(boxCount(i))] == True);
     }
 
-    if (s.SumRule[1] < 21)
-        s.SumRule[1] = 21;
-    if (s.SumRule[2] < 21 || s.SumRule[2] > 279)
-        s.SumRule[2] = 279;
+    if (s.SumRule[1] < Game::kMinSum)
+        s.SumRule[1] = Game::kMinSum;
+    if (s.SumRule[2] < Game::kMinSum || s.SumRule[2] > c.game.maxSum())
+        s.SumRule[2] = static_cast<int16_t>(c.game.maxSum());
     c.Text1 = digits(s.SumRule[1]);
     c.Text2 = digits(s.SumRule[2]);
     setCheck7(c, s.SumRule[0] == 0);
@@ -225,9 +235,10 @@ void readSelection(const SelectionControls& c, FilterSelection& s) {
     s.PlayedLimit = static_cast<int16_t>(valueOf(c, PlayedChoices, -1));
     s.ResultLimit = static_cast<int16_t>(valueOf(c, ResultChoices, -1));
     s.DecadeFilterOn = flag(!c.Check6);
-    for (int i = 0; i < 35; ++i)
-        s.DecadeRule[static_cast<std::size_t>(i % 5)][static_cast<std::size_t>(i / 5)] =
-            flag(c.Check5[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < static_cast<int>(c.Check5.size()); ++i)
+        if (boxDecade(i) < c.game.decades())
+            s.DecadeRule[static_cast<std::size_t>(boxDecade(i))][static_cast<std::size_t>(boxCount(i))] =
+                flag(c.Check5[static_cast<std::size_t>(i)]);
     if (!c.Check7) {
         s.SumRule[0] = True;
         s.SumRule[1] = boxValue(c.Text1);
@@ -244,11 +255,18 @@ void showThenRead(FilterSelection& s, SelectionControls& c) {
 }
 
 FilterSelection windowSelection(const FilterSelection::Records* stored) {
+    if (!stored)
+        return windowSelection(nullptr, Game());
+    const std::vector<int16_t> records(stored->begin(), stored->end());
+    return windowSelection(&records, Game());
+}
+
+FilterSelection windowSelection(const std::vector<int16_t>* stored, const Game& game) {
     FilterSelection s = FilterSelection::startup();
-    SelectionControls c;
+    SelectionControls c = SelectionControls::forGame(game);
     showSelection(s, c); // the window shows the start-up values when it opens
     if (stored) {
-        s.fromRecords(*stored);
+        s.fromRecords(*stored, game);
         showSelection(s, c);
     }
     readSelection(c, s);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/FilterSelection.h"
+#include "core/Game.h"
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace velmorix {
 
@@ -12,6 +14,10 @@ namespace velmorix {
 // batch command uses it so that a selection read from VELMORIX.FLT comes out
 // exactly as the window would read it back.
 struct SelectionControls {
+    // The controls of a game's window: the sum boxes end at its greatest sum.
+    static SelectionControls forGame(const Game& game);
+
+    Game game;
     std::array<bool, 29> Option{}; // Option1..Option28 selected; element 0 unused
     std::array<bool, 23> Check1{}; // "n = n+1" .. "n = n+23"
     std::array<bool, 23> Check1Enabled = allTrue<23>();
@@ -22,9 +28,11 @@ struct SelectionControls {
     std::array<bool, 13> Check2{}; // the thirteen other filters
     bool Check3 = false;           // default chaos filters
     bool Check4 = false;           // forbidden pairs
-    std::array<bool, 35> Check5{}; // decade grid, box 5 * count + decade
-    bool Check6 = false;           // decade table off
-    bool Check7 = false;           // sum limits off
+    // Decade grid: decades 0..4 in box 5 * count + decade, decades 5..9 of a
+    // larger game in box 35 + 5 * count + (decade - 5) (decadeBox).
+    std::array<bool, 7 * kMaxDecades> Check5{};
+    bool Check6 = false; // decade table off
+    bool Check7 = false; // sum limits off
     std::string Text1 = "21";
     std::string Text2 = "279";
     bool Text1Enabled = true;
@@ -55,10 +63,21 @@ inline constexpr std::array<int, 2> DecadeHit{12, 13};
 // runs its click handler (the length options enable or clear relation boxes).
 void selectOption(SelectionControls& controls, int number);
 
+// The decade grid's box of `count` balls in `decade`.
+inline int decadeBox(int count, int decade) {
+    return decade < 5 ? 5 * count + decade : 35 + 5 * count + (decade - 5);
+}
+inline int boxCount(int box) {
+    return box < 35 ? box / 5 : (box - 35) / 5;
+}
+inline int boxDecade(int box) {
+    return box < 35 ? box % 5 : 5 + (box - 35) % 5;
+}
+
 // Sets a decade box; a change runs UpdateDecadeHitCount, as a click does.
 void setCheck5(SelectionControls& controls, FilterSelection& selection, int index, bool ticked);
-// DecadeHitCount = the count column of the last ticked decade box; unchanged
-// when none is ticked. Label20 shows it.
+// DecadeHitCount = the highest count column with a ticked decade box over the
+// game's decades; unchanged when none is ticked. Label20 shows it.
 void updateDecadeHitCount(SelectionControls& controls, FilterSelection& selection);
 
 // Sets "Uygulama" of the sum frame: ticked disables both sum boxes.
@@ -83,5 +102,7 @@ void showThenRead(FilterSelection& selection, SelectionControls& controls);
 // filters window, optionally VELMORIX.FLT's values loaded and shown (when
 // `stored` is given), then read back from the controls.
 FilterSelection windowSelection(const FilterSelection::Records* stored);
+// The same for a game, `stored` holding the game's records.
+FilterSelection windowSelection(const std::vector<int16_t>* stored, const Game& game);
 
 } // namespace velmorix

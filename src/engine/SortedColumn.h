@@ -1,40 +1,31 @@
 #pragma once
 
+#include "core/Game.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 
 namespace velmorix {
 
-// Six distinct balls 1..49 in ascending order, with the mask of bit b set for ball b.
-struct SortedColumn {
-    std::array<int, 6> b{};
-    uint64_t mask = 0;
+// A set of balls 0..127: bit b stands for ball b. The largest game has 90
+// balls, so one 64-bit word is not enough; the compiler's 128-bit integer keeps
+// every mask operation a couple of instructions.
+__extension__ typedef unsigned __int128 ColumnMask;
 
-    static SortedColumn fromMask(uint64_t mask) {
-        SortedColumn c;
-        c.mask = mask;
-        uint64_t m = mask;
-        for (int i = 0; i < 6; ++i) {
-            c.b[static_cast<std::size_t>(i)] = __builtin_ctzll(m); // a single instruction
-            m &= m - 1;
-        }
-        return c;
-    }
+inline constexpr ColumnMask ballBit(int ball) {
+    return ColumnMask{1} << ball;
+}
 
-    // Nothing when a ball lies outside 1..49 or repeats.
-    static std::optional<SortedColumn> from(const std::array<int16_t, 6>& balls) {
-        uint64_t mask = 0;
-        for (int16_t v : balls) {
-            if (v < 1 || v > 49 || (mask >> v) & 1u)
-                return std::nullopt;
-            mask |= uint64_t{1} << v;
-        }
-        return fromMask(mask);
-    }
-
-    int sum() const { return b[0] + b[1] + b[2] + b[3] + b[4] + b[5]; }
-};
+// The lowest and highest ball of a non-empty mask.
+inline int lowestBall(ColumnMask m) {
+    const auto low = static_cast<uint64_t>(m);
+    return low != 0 ? __builtin_ctzll(low) : 64 + __builtin_ctzll(static_cast<uint64_t>(m >> 64));
+}
+inline int highestBall(ColumnMask m) {
+    const auto high = static_cast<uint64_t>(m >> 64);
+    return high != 0 ? 127 - __builtin_clzll(high) : 63 - __builtin_clzll(static_cast<uint64_t>(m));
+}
 
 // Bit counts without a library call: the baseline x86-64 has no popcount
 // instruction, and these run for every candidate.
@@ -48,36 +39,68 @@ inline int ballCount(uint64_t x) {
     return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
 #endif
 }
-inline bool moreThanOne(uint64_t x) {
+inline int ballCount(ColumnMask x) {
+    return ballCount(static_cast<uint64_t>(x)) + ballCount(static_cast<uint64_t>(x >> 64));
+}
+inline bool moreThanOne(ColumnMask x) {
     return (x & (x - 1)) != 0;
 }
-inline bool moreThanTwo(uint64_t x) {
+inline bool moreThanTwo(ColumnMask x) {
     x &= x - 1;
     return (x & (x - 1)) != 0;
 }
 
-namespace ballmasks {
-constexpr uint64_t range(int first, int last) {
-    uint64_t m = 0;
+// Six distinct balls of a game in ascending order, with the mask of bit b set for ball b.
+struct SortedColumn {
+    std::array<int, 6> b{};
+    ColumnMask mask = 0;
+
+    static SortedColumn fromMask(ColumnMask mask) {
+        SortedColumn c;
+        c.mask = mask;
+        ColumnMask m = mask;
+        for (int i = 0; i < 6; ++i) {
+            c.b[static_cast<std::size_t>(i)] = lowestBall(m);
+            m &= m - 1;
+        }
+        return c;
+    }
+
+    // Nothing when a ball lies outside 1..balls or repeats.
+    static std::optional<SortedColumn> from(const std::array<int16_t, 6>& balls, int highest = 49) {
+        ColumnMask mask = 0;
+        for (int16_t v : balls) {
+            if (v < 1 || v > highest || (mask >> v) & 1u)
+                return std::nullopt;
+            mask |= ballBit(v);
+        }
+        return fromMask(mask);
+    }
+
+    int sum() const { return b[0] + b[1] + b[2] + b[3] + b[4] + b[5]; }
+};
+
+inline constexpr ColumnMask ballRange(int first, int last) {
+    ColumnMask m = 0;
     for (int v = first; v <= last; ++v)
-        m |= uint64_t{1} << v;
+        m |= ballBit(v);
     return m;
 }
-// The decades 01-09, 10-19, 20-29, 30-39, 40-49.
-inline constexpr std::array<uint64_t, 5> Decade{range(1, 9), range(10, 19), range(20, 29), range(30, 39),
-                                                range(40, 49)};
-inline constexpr uint64_t Even = [] {
-    uint64_t m = 0;
-    for (int v = 2; v <= 49; v += 2)
-        m |= uint64_t{1} << v;
-    return m;
-}();
-inline constexpr uint64_t All = range(1, 49);
-inline constexpr uint64_t Odd = All & ~Even;
-inline constexpr uint64_t AboveHalf = range(26, 49); // greater than 25
-// Balls whose last digit is 5..9.
-inline constexpr uint64_t HighLastDigit =
-    range(5, 9) | range(15, 19) | range(25, 29) | range(35, 39) | range(45, 49);
-} // namespace ballmasks
+
+// The ball sets a game's filters look at.
+struct GameMasks {
+    int balls = 49;
+    int decades = 5;
+    ColumnMask all = 0;
+    ColumnMask even = 0;
+    ColumnMask odd = 0;
+    ColumnMask aboveHalf = 0;     // greater than scaled(25)
+    ColumnMask highLastDigit = 0; // last digit 5..9
+    ColumnMask tens = 0;          // 10, 20, ... below the greatest ball
+    std::array<ColumnMask, kMaxDecades> decade{};
+
+    // The masks of a game, made once per game.
+    static const GameMasks& of(const Game& game);
+};
 
 } // namespace velmorix

@@ -1,21 +1,31 @@
 #include "SubsetIndex.h"
 
+#include <algorithm>
+
 namespace velmorix {
 
-int literalShared(const std::array<int16_t, 6>& record, uint64_t columnMask) {
+namespace {
+// Above this many subsets the marks are kept as a sorted list of ranks.
+constexpr uint32_t DenseLimit = uint32_t{1} << 26;
+} // namespace
+
+int literalShared(const std::array<int16_t, 6>& record, ColumnMask columnMask) {
     int shared = 0;
     for (int16_t v : record)
-        if (v >= 1 && v <= 49 && ((columnMask >> v) & 1u))
+        if (v >= 1 && v <= kMaxBalls && ((columnMask >> v) & 1u))
             ++shared;
     return shared;
 }
 
-SubsetIndex::SubsetIndex(int k) : m_k(k), m_bits(k), m_places(subsets::placeSubsets(k)) {}
+SubsetIndex::SubsetIndex(int k, int balls)
+    : m_k(k), m_balls(balls), m_sparse(k > 0 && subsets::subsetCount(k, balls) > DenseLimit),
+      m_bits(m_sparse ? subsets::SubsetBits() : subsets::SubsetBits(k, balls)),
+      m_places(subsets::placeSubsets(k)) {}
 
 void SubsetIndex::add(const std::array<int16_t, 6>& balls) {
     if (m_k <= 0)
         return;
-    const auto column = SortedColumn::from(balls);
+    const auto column = SortedColumn::from(balls, m_balls);
     if (!column) {
         m_oddRecords.push_back(balls);
         return;
@@ -25,8 +35,20 @@ void SubsetIndex::add(const std::array<int16_t, 6>& balls) {
         uint32_t r = 0;
         for (int t = 0; t < m_k; ++t)
             r += subsets::rankTerm(column->b[p[static_cast<std::size_t>(t)]], t + 1);
-        m_bits.set(r);
+        if (m_sparse) {
+            const auto at = std::lower_bound(m_ranks.begin(), m_ranks.end(), r);
+            if (at == m_ranks.end() || *at != r)
+                m_ranks.insert(at, r);
+        } else {
+            m_bits.set(r);
+        }
     }
+}
+
+bool SubsetIndex::marked(uint32_t rank) const {
+    if (!m_sparse)
+        return m_bits.test(rank);
+    return std::binary_search(m_ranks.begin(), m_ranks.end(), rank);
 }
 
 bool SubsetIndex::sharesWith(const SortedColumn& column) const {
@@ -42,7 +64,7 @@ bool SubsetIndex::sharesWith(const SortedColumn& column) const {
         uint32_t r = 0;
         for (int t = 0; t < m_k; ++t)
             r += term[p[static_cast<std::size_t>(t)]][t];
-        if (m_bits.test(r))
+        if (marked(r))
             return true;
     }
     for (const auto& record : m_oddRecords)

@@ -13,15 +13,16 @@ namespace velmorix {
 // scanning the records: every k-subset of every record is marked in a bitset
 // indexed by its rank, and a column shares k balls with a record exactly when
 // one of its own k-subsets is marked. The cost per column does not depend on
-// the number of records.
+// the number of records. Where the bitset would be large (six of 90 balls:
+// 78 MB) the marked ranks are kept sorted instead.
 //
-// A record with a repeated ball or a ball outside 1..49 (hand-made files) is
+// A record with a repeated ball or a ball outside 1..N (hand-made files) is
 // kept aside and compared the literal way: each of its six balls that is in
 // the column counts, repeats included.
 class SubsetIndex {
 public:
     SubsetIndex() = default;
-    explicit SubsetIndex(int k);
+    explicit SubsetIndex(int k, int balls = 49);
 
     int k() const { return m_k; }
     bool enabled() const { return m_k > 0; }
@@ -31,13 +32,18 @@ public:
     bool sharesWith(const SortedColumn& column) const;
 
 private:
+    bool marked(uint32_t rank) const;
+
     int m_k = 0;
+    int m_balls = 49;
+    bool m_sparse = false;
     subsets::SubsetBits m_bits;
+    std::vector<uint32_t> m_ranks; // sparse: the marked ranks, ascending
     subsets::PlaceSubsets m_places;
     std::vector<std::array<int16_t, 6>> m_oddRecords;
 };
 
 // Balls of a record that are in the column, counted the literal way.
-int literalShared(const std::array<int16_t, 6>& record, uint64_t columnMask);
+int literalShared(const std::array<int16_t, 6>& record, ColumnMask columnMask);
 
 } // namespace velmorix

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "core/Game.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
 
 namespace velmorix::subsets {
 
-// C(n, k) for n 0..49 and k 0..6.
+// C(n, k) for n 0..kMaxBalls and k 0..6.
 struct BinomialTable {
-    std::array<std::array<uint32_t, 7>, 50> c{};
+    std::array<std::array<uint32_t, 7>, kMaxBalls + 1> c{};
     constexpr BinomialTable() {
-        for (int n = 0; n < 50; ++n) {
+        for (int n = 0; n <= kMaxBalls; ++n) {
             c[static_cast<std::size_t>(n)][0] = 1;
             for (int k = 1; k <= 6; ++k)
                 c[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)] =
@@ -26,18 +28,18 @@ struct BinomialTable {
 
 inline constexpr BinomialTable binomial{};
 
-// Number of k-subsets of the 49 balls.
-constexpr uint32_t subsetCount(int k) {
-    return k == 0 ? 1 : binomial(48, k) + binomial(48, k - 1);
+// Number of k-subsets of the balls 1..balls.
+constexpr uint32_t subsetCount(int k, int balls = 49) {
+    return k == 0 ? 1 : binomial(balls - 1, k) + binomial(balls - 1, k - 1);
 }
 
-// Term of ball `ball` (1..49) at place `place` (1..k) of an ascending subset:
+// Term of ball `ball` (1..kMaxBalls) at place `place` (1..k) of an ascending subset:
 // the colex rank is the sum of the terms.
 constexpr uint32_t rankTerm(int ball, int place) {
     return binomial(ball - 1, place);
 }
 
-// Colex rank of ascending balls 1..49, 0 .. C(49, k) - 1.
+// Colex rank of ascending balls 1..N, 0 .. C(N, k) - 1.
 inline uint32_t rank(const int* ascending, int k) {
     uint32_t r = 0;
     for (int t = 0; t < k; ++t)
@@ -65,11 +67,12 @@ constexpr PlaceSubsets placeSubsets(int k) {
     return s;
 }
 
-// A bit per k-subset of the balls.
+// A bit per k-subset of the balls 1..balls.
 class SubsetBits {
 public:
     SubsetBits() = default;
-    explicit SubsetBits(int k) : m_k(k), m_words((subsetCount(k) + 63) / 64, 0) {}
+    explicit SubsetBits(int k, int balls = 49)
+        : m_k(k), m_words((std::size_t{subsetCount(k, balls)} + 63) / 64, 0) {}
     int k() const { return m_k; }
     bool test(uint32_t r) const { return (m_words[r >> 6] >> (r & 63)) & 1u; }
     void set(uint32_t r) { m_words[r >> 6] |= uint64_t{1} << (r & 63); }

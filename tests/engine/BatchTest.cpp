@@ -3,6 +3,8 @@
 #include "LiteralModel.h"
 #include "RandomData.h"
 
+#include "engine/LiveCount.h"
+#include "engine/RunData.h"
 #include "engine/SelectionControls.h"
 #include "engine/SelectionFile.h"
 
@@ -185,4 +187,41 @@ TEST(BatchTest, BadInputAndUsage) {
     EXPECT_NE(run.err.find("Listelenecek herhangi bir kombinasyon yok !\n\nn= 0\nr= 6"), std::string::npos)
         << run.err;
     EXPECT_TRUE(t.fileNames().empty());
+}
+
+TEST(BatchTest, TheFolderMarkerChoosesTheGameOrStopsEverything) {
+    TempDataDir t;
+    std::vector<int16_t> bag{20};
+    for (int b : {1, 2, 3, 4, 5, 6, 7, 20, 21, 22, 23, 24, 25, 26, 44, 45, 46, 47, 48, 49})
+        bag.push_back(static_cast<int16_t>(b));
+    t.writeWords("VELMORIX.DAT", bag);
+    const auto counted = [&](const Game& game) {
+        AppState s;
+        s.game = game;
+        loadBag(s, t.dir(), LoadForm::MainWindow);
+        const auto data = RunData::take(t.dir());
+        return LiveCounter({windowSelection(nullptr, game), s.BagBalls, s.BankoBalls, game}, *data)
+            .survivors();
+    };
+    const std::string marker = "6/90\r\n";
+    t.writeBytes("VELMORIX.OYN", {marker.begin(), marker.end()});
+    BatchRun run = batch(t, "count");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, std::to_string(*counted(Game::cilginLoto90())) + "\n");
+    EXPECT_GT(*counted(Game::cilginLoto90()), 0);
+    EXPECT_NE(*counted(Game::cilginLoto90()), *counted(Game::lotto49()));
+
+    // A damaged marker: the message, and no other file is opened or written.
+    for (const std::string bad : {"6/49\n", "6/90", " 6/90\n",
+                                  "\xEF\xBB\xBF"
+                                  "6/90\n",
+                                  "6/90\n6/90\n", ""}) {
+        t.writeBytes("VELMORIX.OYN", {bad.begin(), bad.end()});
+        for (const char* command : {"build", "count", "chaos-report"}) {
+            run = batch(t, command);
+            EXPECT_EQ(run.code, 1) << command;
+            EXPECT_EQ(run.err, "'VELMORIX.OYN' dosyası bozuk !\n") << command;
+            EXPECT_EQ(t.fileNames(), (std::vector<std::string>{"VELMORIX.DAT", "VELMORIX.OYN"})) << command;
+        }
+    }
 }
