@@ -272,8 +272,8 @@ void FrmRep::makeForbiddenPairs(bool addToExisting) {
         if (!rangeStillValid())
             return;
         RepetitionCounts counts = RepetitionCounts::of(readResultRange(dir(), m_first, m_last));
-        const int32_t written =
-            writePairsFromCounts(dir(), counts.pair, static_cast<int16_t>(minCount), addToExisting);
+        const int32_t written = writePairsFromCounts(dir(), counts.pair, static_cast<int16_t>(minCount),
+                                                     addToExisting, state().game);
         if (addToExisting)
             dialogs().show(qtext(Str(written)) +
                                QStringLiteral(" ikili Yasak İkililer dosyası VELMORIX.YS2'ye kayıtlandı ..."),

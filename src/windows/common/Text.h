@@ -5,7 +5,6 @@
 #include <QString>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace velmorix {
 
@@ -18,9 +17,5 @@ inline QString qtext(const std::string& s) {
 inline QString qnumber(int64_t v) {
     return QString::fromStdString(Str(v));
 }
-
-// The Turkish suffix "le/la/yle/yla" ("with") that follows a number read aloud
-// ("25'le", "46'yla", "60'la"), without the apostrophe.
-std::string_view instrumentalSuffix(int64_t number);
 
 } // namespace velmorix

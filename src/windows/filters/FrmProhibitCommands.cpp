@@ -187,19 +187,19 @@ void FrmProhibit::undoListChange() {
 }
 
 void FrmProhibit::loadSelection() {
-    const SelectionFileState fileState = selectionFileState(dir());
+    const SelectionFileState fileState = selectionFileState(dir(), state().game);
     if (fileState == SelectionFileState::Missing)
         return;
     dialogs().beep();
     if (fileState == SelectionFileState::WrongSize) {
-        dialogs().show(QString::fromUtf8(selectionfile::WrongSizeText), errorTitle(),
+        dialogs().show(QString::fromStdString(selectionfile::wrongSizeText(state().game)), errorTitle(),
                        DialogIcon::Exclamation);
         return;
     }
     if (!dialogs().askYesNo(QString::fromUtf8(selectionfile::LoadQuestion), programTitle()))
         return;
     bool loaded = false;
-    if (!guarded([&] { loaded = loadSelectionFile(dir(), state().Selection); }) || !loaded)
+    if (!guarded([&] { loaded = loadSelectionFile(dir(), state().Selection, state().game); }) || !loaded)
         return;
     showSelection();
 }
@@ -209,7 +209,7 @@ void FrmProhibit::saveSelection() {
     if (!dialogs().askYesNo(QString::fromUtf8(selectionfile::SaveQuestion), programTitle()))
         return;
     readSelection();
-    if (!guarded([this] { saveSelectionFile(dir(), state().Selection); }))
+    if (!guarded([this] { saveSelectionFile(dir(), state().Selection, state().game); }))
         return;
     dialogs().show(QString::fromUtf8(selectionfile::SavedText), programTitle(), DialogIcon::None);
 }
@@ -286,7 +286,7 @@ void FrmProhibit::testColumn() {
     const bool ran = guarded([&] {
         const SpanChoiceKeeper keepSpan(selection);
         const BusyCursor busy;
-        const RunContext ctx = prepareRunContext(selection, dir());
+        const RunContext ctx = prepareRunContext(selection, dir(), state().game);
         ColumnRecord record;
         record.Ball = balls;
         passes = ColumnEvaluator(selection, ctx).evaluate(record);

@@ -58,7 +58,7 @@ FrmYasak2::FrmYasak2(AppContext& context, QWidget* parent) : VelmorixWindow(cont
     placeCentred(this);
     guarded([this] {
         // A file longer than every possible pair cannot be a pair list.
-        if (pairRecordCount(dir()) > MaxPairRecords)
+        if (pairRecordCount(dir()) > state().game.pairs())
             dir().remove(files::Pairs);
         else
             readFile();
@@ -150,7 +150,7 @@ void FrmYasak2::onActivated() {
 
 bool FrmYasak2::readFile() {
     PairTable stored;
-    if (!loadEveryPair(dir(), stored))
+    if (!loadEveryPair(dir(), stored, state().game))
         return false;
     m_pairs.clear();
     // Both orientations: a record written the other way round (b, a) by hand
@@ -224,7 +224,7 @@ void FrmYasak2::save() {
         for (int b = a + 1; b <= n; ++b)
             if (isForbidden(a, b))
                 counts(a, b) = counts(b, a) = 1;
-    if (!guarded([&] { writePairsFromCounts(dir(), counts, 1, false); }))
+    if (!guarded([&] { writePairsFromCounts(dir(), counts, 1, false, state().game); }))
         return;
     setWindowTitle(QStringLiteral("Yasak İkililer 'VELMORIX.YS2' dosyasına kayıtlandı..."));
 }

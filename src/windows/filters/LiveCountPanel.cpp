@@ -118,6 +118,7 @@ void LiveCountPanel::countNow() {
     readSelection(m_view.controls(), request.selection);
     request.bag = m_state.BagBalls;
     request.bankers = m_state.BankoBalls;
+    request.game = m_state.game;
     m_label->setEnabled(false);
     m_table->setEnabled(false);
     m_worker->request({request, m_dir.root()});

@@ -1,6 +1,7 @@
 #include "SelectionView.h"
 
 #include "core/FilterSelection.h"
+#include "engine/FilterParts.h"
 #include "platform/Dialogs.h"
 #include "windows/common/Text.h"
 
@@ -50,7 +51,8 @@ const QString& similarityCaption(int k) {
 } // namespace
 
 SelectionView::SelectionView(QWidget* parent, FilterSelection& selection, Dialogs& dialogs, const Game& game)
-    : QObject(parent), m_selection(selection), m_dialogs(dialogs), m_game(game) {
+    : QObject(parent), m_selection(selection), m_dialogs(dialogs), m_game(game),
+      m_controls(SelectionControls::forGame(game)) {
     buildOtherFilters(parent);
     buildSimilarity(parent);
     buildDecades(parent);
@@ -77,10 +79,7 @@ QButtonGroup* SelectionView::makeGroup(std::initializer_list<int> numbers) {
 }
 
 void SelectionView::buildOtherFilters(QWidget* parent) {
-    // The half split moves with the game: "25'le" for 6/49.
-    const int half = m_game.scaled(25);
-    const std::string halfCaption =
-        digits(half) + "'" + std::string(instrumentalSuffix(half)) + " sınırlı 6'lılar yasak";
+    const std::string halfCaption = halfSplitCaption(m_game);
     const char* const captions[13] = {
         "6 tek ve 6 çift yasağı",     halfCaption.c_str(),           "Son rakam aynı en çok 3",
         "Onluk gurup en az 3 olsun",  "Son 2 hafta ile benzer",      "Son hafta 3'den az benzer",

@@ -74,14 +74,13 @@ private:
     void buildSums(QWidget* parent);
 
     static std::size_t decadeIndex(int count, int decade) {
-        return static_cast<std::size_t>(decade < 5 ? 5 * count + decade : 35 + 5 * count + (decade - 5));
+        return static_cast<std::size_t>(velmorix::decadeBox(count, decade));
     }
-    // Runs `copy(index)` for every box of the grid that the model holds.
+    // Runs `copy(index)` for every box of the game's grid.
     template <class F> void forEachDecadeBox(F copy) const {
         for (int d = 0; d < m_game.decades(); ++d)
             for (int c = 0; c <= 6; ++c)
-                if (decadeIndex(c, d) < m_controls.Check5.size())
-                    copy(decadeIndex(c, d));
+                copy(decadeIndex(c, d));
     }
     // Widgets -> model, and model -> widgets (without raising any handler).
     void pull();

@@ -6,7 +6,6 @@
 #include "support/RandomDialogs.h"
 #include "support/ScriptedDialogs.h"
 #include "windows/balls/FrmBalls.h"
-#include "windows/common/Text.h"
 #include "windows/filters/FrmProhibit.h"
 #include "windows/filters/FrmYasak2.h"
 
@@ -210,13 +209,5 @@ INSTANTIATE_TEST_SUITE_P(
                       GameGrid{Game::cilginLoto90(), 10, "90-90 :", "Check5_69",
                                "46'yla sınırlı 6'lılar yasak"}),
     [](const auto& info) { return std::string("Balls") + std::to_string(info.param.game.balls()); });
-
-TEST(TurkishSuffix, FollowsTheLastWordOfTheNumberReadAloud) {
-    const std::pair<int, const char*> cases[] = {{25, "le"}, {31, "le"},  {46, "yla"}, {60, "la"},
-                                                 {30, "la"}, {20, "yle"}, {9, "la"},   {2, "yle"},
-                                                 {0, "la"},  {100, "le"}};
-    for (const auto& [n, suffix] : cases)
-        EXPECT_EQ(instrumentalSuffix(n), suffix) << n;
-}
 
 } // namespace
