@@ -1,11 +1,11 @@
 #include "ArbitraryGrouping.h"
 
+#include "GameChaos.h"
+
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
 #include "core/Random.h"
 #include "core/SafeFile.h"
-#include "engine/ChaosRules.h"
-#include "engine/SortedColumn.h"
 
 #include <algorithm>
 #include <vector>
@@ -26,14 +26,14 @@ std::size_t at(int group) {
 
 GroupLimits normaliseGroupLimits(const std::array<int64_t, GroupCount>& typedMin,
                                  const std::array<int64_t, GroupCount>& typedMax,
-                                 const GroupMembership& groupOf) {
+                                 const GroupMembership& groupOf, const Game& game) {
     GroupLimits limits;
     for (int g = 1; g <= GroupCount; ++g) {
         int max = clampToSix(typedMax[at(g)]);
         int min = clampToSix(typedMin[at(g)]);
         if (max < min)
             min = max;
-        const int count = __builtin_popcountll(groupMask(groupOf, g));
+        const int count = ballCount(groupMask(groupOf, g, game));
         if (count < min)
             min = max = count;
         else if (count < max)
@@ -44,47 +44,49 @@ GroupLimits normaliseGroupLimits(const std::array<int64_t, GroupCount>& typedMin
     return limits;
 }
 
-uint64_t groupMask(const GroupMembership& groupOf, int group) {
-    uint64_t mask = 0;
-    for (int b = 1; b <= 49; ++b)
+ColumnMask groupMask(const GroupMembership& groupOf, int group, const Game& game) {
+    ColumnMask mask = 0;
+    for (int b = 1; b <= game.balls(); ++b)
         if (groupOf[static_cast<std::size_t>(b)] == group)
-            mask |= uint64_t{1} << b;
+            mask |= ballBit(b);
     return mask;
 }
 
-GroupingTest::GroupingTest(const GroupMembership& groupOf, const GroupLimits& limits, bool chaos)
-    : m_chaos(chaos) {
+GroupingTest::GroupingTest(const GroupMembership& groupOf, const GroupLimits& limits, bool chaos,
+                           const Game& game)
+    : m_game(game), m_chaos(chaos) {
     for (int g = 1; g <= GroupCount; ++g) {
-        const uint64_t mask = groupMask(groupOf, g);
+        const ColumnMask mask = groupMask(groupOf, g, game);
         m_grouped |= mask;
         const int min = limits.min[at(g)];
         const int max = limits.max[at(g)];
         // A group that every column meets anyway costs nothing per column.
-        if (min <= 0 && max >= __builtin_popcountll(mask))
+        if (min <= 0 && max >= ballCount(mask))
             continue;
         m_groups[static_cast<std::size_t>(m_groupCount++)] = {mask, min, max};
     }
 }
 
-bool GroupingTest::passesMask(uint64_t mask) const {
+bool GroupingTest::passesMask(ColumnMask mask) const {
     if ((mask & ~m_grouped) != 0)
         return false;
     for (int i = 0; i < m_groupCount; ++i) {
         const Group& g = m_groups[static_cast<std::size_t>(i)];
-        const int n = __builtin_popcountll(mask & g.mask);
+        const int n = ballCount(mask & g.mask);
         if (n < g.min || n > g.max)
             return false;
     }
-    return !m_chaos || chaos::passesWithoutRule2(SortedColumn::fromMask(mask));
+    return !m_chaos || chaos::passesWithoutRule2For(m_game, mask);
 }
 
 bool GroupingTest::passes(const std::array<int16_t, 6>& balls) const {
-    const uint64_t mask = columnMask(balls);
+    const ColumnMask mask = columnBalls(m_game, balls);
     return mask != 0 && passesMask(mask);
 }
 
 std::optional<std::array<int16_t, 6>> drawGroupedColumn(const GroupMembership& groupOf,
-                                                        const GroupLimits& limits, Random& random) {
+                                                        const GroupLimits& limits, Random& random,
+                                                        const Game& game) {
     std::array<int, GroupCount> max = limits.max; // the drawing lowers these
     std::array<int, 6> slotGroup{};
     int picked = 0;
@@ -115,18 +117,18 @@ std::optional<std::array<int16_t, 6>> drawGroupedColumn(const GroupMembership& g
         return std::nullopt;
 
     std::array<int16_t, 6> column{};
-    uint64_t used = 0;
+    ColumnMask used = 0;
     for (std::size_t s = 0; s < 6; ++s) {
         std::vector<int> free;
-        for (int b = 1; b <= 49; ++b)
-            if (groupOf[static_cast<std::size_t>(b)] == slotGroup[s] && !((used >> b) & 1u))
+        for (int b = 1; b <= game.balls(); ++b)
+            if (groupOf[static_cast<std::size_t>(b)] == slotGroup[s] && !hasBall(used, b))
                 free.push_back(b);
         if (free.empty())
             continue; // the slot stays 0; the limits make this impossible
         auto index = static_cast<std::size_t>(static_cast<double>(free.size()) * random.next());
         index = std::min(index, free.size() - 1);
         column[s] = static_cast<int16_t>(free[index]);
-        used |= uint64_t{1} << free[index];
+        used |= ballBit(free[index]);
     }
     return column;
 }
@@ -134,13 +136,11 @@ std::optional<std::array<int16_t, 6>> drawGroupedColumn(const GroupMembership& g
 GroupingRun buildGroupedList(const DataDir& dir, const GroupingTest& test,
                              const std::function<void(int32_t, int32_t)>& progress) {
     std::vector<int16_t> pool;
-    for (int b = 1; b <= 49; ++b)
-        if ((test.groupedBalls() >> b) & 1u)
-            pool.push_back(static_cast<int16_t>(b));
+    forEachBall(test.groupedBalls(), [&](int b) { pool.push_back(static_cast<int16_t>(b)); });
     const int n = static_cast<int>(pool.size());
-    std::array<uint64_t, 50> bit{};
+    std::array<ColumnMask, kMaxBalls + 1> bit{};
     for (int i = 0; i < n; ++i)
-        bit[static_cast<std::size_t>(i)] = uint64_t{1} << pool[static_cast<std::size_t>(i)];
+        bit[static_cast<std::size_t>(i)] = ballBit(pool[static_cast<std::size_t>(i)]);
 
     const ListUndoPoint undo(dir, "Guruplamaya uyan yeni liste yapma");
     GroupingRun run;
@@ -151,19 +151,19 @@ GroupingRun buildGroupedList(const DataDir& dir, const GroupingTest& test,
     int32_t nextReport = ReportEvery;
     // Plain pointers keep the innermost loop cheap in unoptimised builds too.
     const int16_t* p = pool.data();
-    const uint64_t* m = bit.data();
+    const ColumnMask* m = bit.data();
     for (int a = 0; a + 5 < n; ++a) {
         if (progress)
             progress(run.written, run.total);
-        const uint64_t m1 = m[a];
+        const ColumnMask m1 = m[a];
         for (int b = a + 1; b + 4 < n; ++b) {
-            const uint64_t m2 = m1 | m[b];
+            const ColumnMask m2 = m1 | m[b];
             for (int c = b + 1; c + 3 < n; ++c) {
-                const uint64_t m3 = m2 | m[c];
+                const ColumnMask m3 = m2 | m[c];
                 for (int d = c + 1; d + 2 < n; ++d) {
-                    const uint64_t m4 = m3 | m[d];
+                    const ColumnMask m4 = m3 | m[d];
                     for (int e = d + 1; e + 1 < n; ++e) {
-                        const uint64_t m5 = m4 | m[e];
+                        const ColumnMask m5 = m4 | m[e];
                         for (int f = e + 1; f < n; ++f) {
                             ++run.total;
                             if (!test.passesMask(m5 | m[f]))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/BallMask.h"
+
 #include "core/DataDir.h"
 
 #include <array>
@@ -13,8 +15,9 @@ class Random;
 
 inline constexpr int GroupCount = 10;
 
-// Group number 1..10 of every ball 0..49; 0 = in no group.
-using GroupMembership = std::array<int16_t, 50>;
+// Group number 1..10 of every ball 0..N (sized for the largest game); 0 = in
+// no group.
+using GroupMembership = std::array<int16_t, kMaxBalls + 1>;
 
 // The limits of groups 1..10 (group g at index g - 1) as they are used.
 struct GroupLimits {
@@ -27,35 +30,37 @@ struct GroupLimits {
 // (a group of 2 with minimum 4 gets 2..2).
 GroupLimits normaliseGroupLimits(const std::array<int64_t, GroupCount>& typedMin,
                                  const std::array<int64_t, GroupCount>& typedMax,
-                                 const GroupMembership& groupOf);
+                                 const GroupMembership& groupOf, const Game& game = Game());
 
-// Bit b set for every ball b in group g (1..10).
-uint64_t groupMask(const GroupMembership& groupOf, int group);
+// Bit b set for every ball b of the game in group g (1..10).
+ColumnMask groupMask(const GroupMembership& groupOf, int group, const Game& game = Game());
 
 // Whether a column meets a grouping: every ball in some group, every group's
 // share within its limits, and with `chaos` the grouping window's chaos test
 // (the default chaos rules without the one that asks for a ball of a fixed set).
 class GroupingTest {
 public:
-    GroupingTest(const GroupMembership& groupOf, const GroupLimits& limits, bool chaos);
+    GroupingTest(const GroupMembership& groupOf, const GroupLimits& limits, bool chaos,
+                 const Game& game = Game());
 
     // A valid column's ball mask.
-    bool passesMask(uint64_t mask) const;
-    // Record balls in any order; a column with a ball outside 1..49 or a
+    bool passesMask(ColumnMask mask) const;
+    // Record balls in any order; a column with a ball outside 1..N or a
     // repeated ball fails.
     bool passes(const std::array<int16_t, 6>& balls) const;
 
-    uint64_t groupedBalls() const { return m_grouped; }
+    ColumnMask groupedBalls() const { return m_grouped; }
 
 private:
     struct Group {
-        uint64_t mask;
+        ColumnMask mask;
         int min;
         int max;
     };
+    Game m_game;
     std::array<Group, GroupCount> m_groups{};
     int m_groupCount = 0; // groups that constrain anything
-    uint64_t m_grouped = 0;
+    ColumnMask m_grouped = 0;
     bool m_chaos = false;
 };
 
@@ -63,7 +68,8 @@ private:
 // first, then the groups with room gain balls at random. Nothing when the
 // limits cannot give six balls.
 std::optional<std::array<int16_t, 6>> drawGroupedColumn(const GroupMembership& groupOf,
-                                                        const GroupLimits& limits, Random& random);
+                                                        const GroupLimits& limits, Random& random,
+                                                        const Game& game = Game());
 
 struct GroupingRun {
     int32_t total = 0;   // combinations examined / records read

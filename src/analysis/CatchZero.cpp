@@ -5,7 +5,6 @@
 #include "core/Numbers.h"
 
 #include <algorithm>
-#include <bit>
 #include <climits>
 
 namespace velmorix::catchzero {
@@ -49,32 +48,32 @@ RangeCheck checkRange(std::string_view startText, std::string_view endText, int3
     return check;
 }
 
-Filter::Filter(Rule rule, const std::vector<ColumnRecord>& columns, int32_t fileRecords)
-    : m_rule(rule), m_fileRecords(fileRecords) {
+Filter::Filter(Rule rule, const std::vector<ColumnRecord>& columns, int32_t fileRecords, const Game& game)
+    : m_rule(rule), m_game(game), m_fileRecords(fileRecords) {
     for (const auto& c : columns)
-        if (const uint64_t mask = columnMask(c.Ball))
+        if (const ColumnMask mask = columnBalls(game, c.Ball))
             m_masks.push_back(mask);
 }
 
 bool Filter::keeps(const std::array<int16_t, 6>& balls) const {
-    const uint64_t column = columnMask(balls);
+    const ColumnMask column = columnBalls(m_game, balls);
     if (column == 0)
         return false;
     switch (m_rule) {
     case Rule::AnyZero:
-        for (uint64_t m : m_masks)
+        for (ColumnMask m : m_masks)
             if ((m & column) == 0)
                 return true;
         return false;
     case Rule::AllZero:
-        for (uint64_t m : m_masks)
+        for (ColumnMask m : m_masks)
             if ((m & column) != 0)
                 return false;
         return true;
     case Rule::QuarterLimit: {
         int64_t total = 0;
-        for (uint64_t m : m_masks)
-            total += std::popcount(m & column);
+        for (ColumnMask m : m_masks)
+            total += ballCount(m & column);
         // Dropped at 1.5 shared balls per record of the file, counted exactly.
         return 2 * total < 3 * int64_t{m_fileRecords};
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/BallMask.h"
+
 #include "core/ColumnRecord.h"
 #include "core/DataDir.h"
 
@@ -38,15 +40,17 @@ class Filter {
 public:
     // `columns` are the catch-the-zero columns of the range; `fileRecords` is the
     // number of records of the whole file, the 25 per cent rule's divisor.
-    Filter(Rule rule, const std::vector<ColumnRecord>& columns, int32_t fileRecords);
+    Filter(Rule rule, const std::vector<ColumnRecord>& columns, int32_t fileRecords,
+           const Game& game = Game());
 
-    // A hand-made list column with a ball outside 1..49 or a repeated ball is
+    // A hand-made list column with a ball outside 1..N or a repeated ball is
     // dropped; such a catch-the-zero column is left out of every rule.
     bool keeps(const std::array<int16_t, 6>& balls) const;
 
 private:
     Rule m_rule;
-    std::vector<uint64_t> m_masks;
+    Game m_game;
+    std::vector<ColumnMask> m_masks;
     int32_t m_fileRecords;
 };
 

@@ -1,5 +1,6 @@
 #include "ChaosReport.h"
 
+#include "GameChaos.h"
 #include "ResultsRange.h"
 #include "StatisticsReport.h"
 #include "core/ColumnFile.h"
@@ -7,8 +8,6 @@
 #include "core/FileError.h"
 #include "core/Numbers.h"
 #include "core/SafeFile.h"
-#include "engine/ChaosRules.h"
-#include "engine/SortedColumn.h"
 
 #include <algorithm>
 
@@ -25,7 +24,7 @@ const char* const CrLf = "\r\n";
 constexpr std::array<int, TestCount> FilterRule{1, 3, 4, 5, 6, 7, 9, 8, 10, 11};
 
 const char* const Titles[TestCount] = {
-    "* 17'den küçük en az 1, 25'den büyük en az 1 sayı koşulu:",
+    "", // composed from the game's limits
     "* 3 top 1'er veya 2'şer farkla sıralı olamaz koşulu:",
     "* 3 ikilinin veya 4 topun sayı farkı aynı olamaz koşulu:",
     "* 3 topta 2'ye katlama olamaz koşulu:",
@@ -33,9 +32,16 @@ const char* const Titles[TestCount] = {
     "* Son rakamların tamamı 4'den büyük yada 5'den küçük olamaz koşulu:",
     "* Onluk gurupların sayısı 3'den az olamaz koşulu:",
     "* Her bir onluk guruptan en çok 3 top olabilir koşulu:",
-    "* 5'den az sayı farklı en az 2 ve 10'lu sayı farklı en az 1 ikili koşulu:",
+    "", // composed from the game's limits
     "* 6 tek sayı veya 6 çift sayı olamaz koşulu:",
 };
+
+// A limit followed by its suffix: the 6/49 spelling for the 6/49 limit, the
+// spoken suffix for any other.
+std::string limitText(int value, int legacyValue, const char* legacySuffix) {
+    return digits(value) + "'" +
+           (value == legacyValue ? std::string(legacySuffix) : std::string(ablativeSuffix(value)));
+}
 
 std::string twoDigits(int v) {
     return v >= 0 && v < 10 ? "0" + digits(v) : digits(v);
@@ -58,13 +64,24 @@ std::string failureLine(int number, int width, std::array<int16_t, 6> balls) {
 
 } // namespace
 
-std::string testTitle(int test) {
+std::string testTitle(int test, const Game& game) {
+    if (test == 1)
+        return "* " + limitText(game.scaled(17), 17, "den") + " küçük en az 1, " +
+               limitText(game.scaled(26) - 1, 25, "den") + " büyük en az 1 sayı koşulu:";
+    if (test == 9) {
+        const int least = game.scaled(10);
+        const int most = game.scaled(19);
+        const std::string middle =
+            least == 10 && most == 19 ? "10'lu" : digits(least) + "-" + digits(most) + " arası";
+        return "* " + limitText(game.scaled(5), 5, "den") + " az sayı farklı en az 2 ve " + middle +
+               " sayı farklı en az 1 ikili koşulu:";
+    }
     return Titles[test - 1];
 }
 
-bool failsTest(int test, const std::array<int16_t, 6>& balls) {
-    const std::optional<SortedColumn> column = SortedColumn::from(balls);
-    return !column || chaos::ruleFails(FilterRule[static_cast<std::size_t>(test - 1)], *column);
+bool failsTest(int test, const std::array<int16_t, 6>& balls, const Game& game) {
+    const ColumnMask column = columnBalls(game, balls);
+    return column == 0 || chaos::ruleFailsFor(game, FilterRule[static_cast<std::size_t>(test - 1)], column);
 }
 
 std::string failureShare(int32_t failures, int32_t tested) {
@@ -73,7 +90,7 @@ std::string failureShare(int32_t failures, int32_t tested) {
 }
 
 std::string build(const std::vector<ColumnRecord>& range, int first, int last, const std::string& dateTime,
-                  const Progress& progress) {
+                  const Progress& progress, const Game& game) {
     std::string out;
     auto write = [&](const std::string& utf8) { out += toWindows1254(utf8); };
     auto report = [&](const std::string& caption) {
@@ -93,10 +110,10 @@ std::string build(const std::vector<ColumnRecord>& range, int first, int last, c
     for (int test = 1; test <= TestCount; ++test) {
         const std::string step = "TEST" + Str(test);
         report(step);
-        std::string block = testTitle(test) + CrLf;
+        std::string block = testTitle(test, game) + CrLf;
         int32_t failures = 0;
         for (std::size_t i = 0; i < range.size(); ++i) {
-            if (!failsTest(test, range[i].Ball))
+            if (!failsTest(test, range[i].Ball, game))
                 continue;
             block += failureLine(first + static_cast<int>(i), width, range[i].Ball);
             ++failures;
@@ -118,7 +135,7 @@ std::string build(const std::vector<ColumnRecord>& range, int first, int last, c
 namespace {
 
 ChaosRun testCopy(const DataDir& dir, int32_t first, int32_t last, const std::string& dateTime,
-                  const chaosreport::Progress& progress, std::string& report) {
+                  const chaosreport::Progress& progress, const Game& game, std::string& report) {
     ChaosRun run;
     run.count = recordCount(dir, files::ResultsCopy);
     if (run.count == 0) {
@@ -134,7 +151,7 @@ ChaosRun testCopy(const DataDir& dir, int32_t first, int32_t last, const std::st
         return run;
     }
     const std::vector<ColumnRecord> range = readRecords(dir, files::ResultsCopy, first, last - first + 1);
-    report = chaosreport::build(range, first, last, dateTime, progress);
+    report = chaosreport::build(range, first, last, dateTime, progress, game);
     run.bytes = static_cast<int64_t>(report.size());
     return run;
 }
@@ -142,14 +159,14 @@ ChaosRun testCopy(const DataDir& dir, int32_t first, int32_t last, const std::st
 } // namespace
 
 ChaosRun runChaosReport(const DataDir& dir, int32_t first, int32_t last, const std::string& dateTime,
-                        const chaosreport::Progress& progress) {
+                        const chaosreport::Progress& progress, const Game& game) {
     if (!dir.exists(files::Results))
         return {ChaosRun::Outcome::NoResults, 0, 0};
     copyFileSafe(dir, files::Results, files::ResultsCopy);
     ChaosRun run;
     std::string report;
     try {
-        run = testCopy(dir, first, last, dateTime, progress, report);
+        run = testCopy(dir, first, last, dateTime, progress, game, report);
     } catch (...) {
         // The working copy goes on every path; the first error is the one to
         // report.
@@ -174,14 +191,11 @@ std::string chaosWrittenText(int64_t bytes) {
     return Str(bytes) + " byte 'VELMORIX.TXT' dosyasına kayıtlandı...";
 }
 
-ChaosCommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
-                                       const std::vector<std::string>& args) {
+CommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
+                                  const std::vector<std::string>& args, const Game& game) {
     if (args.size() != 2)
-        return {2, {"Kullanım: velmorix-batch chaos-report İLK SON"}};
-    auto refused = [](std::string text) {
-        std::replace(text.begin(), text.end(), '\r', '\n');
-        return ChaosCommandOutcome{1, {std::move(text)}};
-    };
+        return messageOutcome(2, "Kullanım: velmorix-batch chaos-report İLK SON");
+    auto refused = [](std::string text) { return messageOutcome(1, std::move(text)); };
     const int32_t count = recordCount(dir, files::Results);
     if (count == 0)
         return refused(nothingToEvaluateText(StatisticsSource::Results));
@@ -196,10 +210,10 @@ ChaosCommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
     if (!range.ok())
         return refused(range.message);
     try {
-        const ChaosRun run = runChaosReport(dir, range.first, range.last, reportDateTime(clock));
+        const ChaosRun run = runChaosReport(dir, range.first, range.last, reportDateTime(clock), {}, game);
         switch (run.outcome) {
         case ChaosRun::Outcome::Written:
-            return {0, {chaosWrittenText(run.bytes)}};
+            return messageOutcome(0, chaosWrittenText(run.bytes));
         case ChaosRun::Outcome::NoResults:
             return refused(nothingToEvaluateText(StatisticsSource::Results));
         case ChaosRun::Outcome::TooFewResults:
@@ -210,7 +224,7 @@ ChaosCommandOutcome chaosReportCommand(const DataDir& dir, const Clock& clock,
     } catch (const FileError& e) {
         return refused(e.userText());
     }
-    return {1, {}};
+    return {{}, {}, 1};
 }
 
 } // namespace velmorix

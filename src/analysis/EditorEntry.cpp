@@ -14,9 +14,9 @@ CellValues readCells(const std::array<std::string, 6>& texts) {
     return values;
 }
 
-std::optional<CellProblem> checkCells(const CellValues& values) {
+std::optional<CellProblem> checkCells(const CellValues& values, const Game& game) {
     for (std::size_t i = 0; i < values.size(); ++i)
-        if (!inRange(values[i], 1, 49))
+        if (!game.isBall(values[i]))
             return CellProblem{static_cast<int>(i) + 1,
                                "Kolon GEÇERSİZ değer nedeniyle kayıtlanamadı. Hücre: " +
                                    Str(static_cast<int64_t>(i) + 1) + " (" + Str(values[i]) + " ) !"};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ColumnRecord.h"
+#include "core/Game.h"
 
 #include <array>
 #include <cstdint>
@@ -22,9 +23,9 @@ struct CellProblem {
     int cell = 0;
     std::string message;
 };
-// The first value outside 1..49, then the first repeated ball (for cell i =
-// 1..5 the first later cell j holding the same value).
-std::optional<CellProblem> checkCells(const CellValues& values);
+// The first value outside 1..N of the game, then the first repeated ball (for
+// cell i = 1..5 the first later cell j holding the same value).
+std::optional<CellProblem> checkCells(const CellValues& values, const Game& game = Game());
 
 std::array<int16_t, 6> sortedBalls(const CellValues& values);
 std::array<int16_t, 6> ballsInOrder(const CellValues& values);

@@ -5,6 +5,7 @@
 #include "core/SafeFile.h"
 
 #include <algorithm>
+#include <memory>
 #include <numeric>
 
 namespace velmorix {
@@ -15,26 +16,23 @@ std::size_t ix(int i) {
     return static_cast<std::size_t>(i);
 }
 
-using FollowTable = std::array<std::array<int32_t, 50>, 50>;
-
 // Every ball of `after` followed every ball of `before`.
-void addStep(FollowTable& followedBy, uint64_t before, uint64_t after) {
+void addStep(FollowTable& followedBy, ColumnMask before, ColumnMask after) {
     if (before == 0 || after == 0)
         return;
-    for (uint64_t x = before; x != 0; x &= x - 1)
-        for (uint64_t b = after; b != 0; b &= b - 1)
-            ++followedBy[ix(__builtin_ctzll(x))][ix(__builtin_ctzll(b))];
+    forEachBall(before, [&](int x) { forEachBall(after, [&](int b) { ++followedBy[ix(x)][ix(b)]; }); });
 }
 
-std::array<int, 6> ballsOf(uint64_t mask) {
+std::array<int, 6> ballsOf(ColumnMask mask) {
     std::array<int, 6> balls{};
     for (std::size_t i = 0; i < 6 && mask != 0; ++i, mask &= mask - 1)
-        balls[i] = __builtin_ctzll(mask);
+        balls[i] = lowestBall(mask);
     return balls;
 }
 
 FollowRanking rankFromMatrix(FollowRanking r) {
-    for (int b = 1; b <= 49; ++b) {
+    const int n = r.game.balls();
+    for (int b = 1; b <= n; ++b) {
         auto& m = r.follow[ix(b)];
         m[0] = 0;
         int64_t sum = 0;
@@ -45,11 +43,11 @@ FollowRanking rankFromMatrix(FollowRanking r) {
         r.score[ix(b)] = 1000 * int64_t{m[0]} + sum;
         r.score[0] = std::max(r.score[0], r.score[ix(b)]);
     }
-    std::array<int, 49> order{};
+    std::vector<int> order(ix(n));
     std::iota(order.begin(), order.end(), 1);
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return r.score[ix(a)] > r.score[ix(b)]; });
-    for (int p = 1; p <= 49; ++p) {
+    for (int p = 1; p <= n; ++p) {
         r.order[ix(p)] = order[ix(p - 1)];
         r.rankOf[ix(order[ix(p - 1)])] = p;
     }
@@ -76,76 +74,81 @@ int32_t FollowRanking::followedTimes(int ball) const {
     return m[1] + m[2] + m[3] + m[4] + m[5] + m[6];
 }
 
-uint64_t FollowRanking::bestSix() const {
-    uint64_t mask = 0;
+ColumnMask FollowRanking::bestSix() const {
+    ColumnMask mask = 0;
     for (int p = 1; p <= 6; ++p)
-        mask |= uint64_t{1} << order[ix(p)];
+        mask |= ballBit(order[ix(p)]);
     return mask;
 }
 
-int FollowRanking::rankSum(uint64_t mask) const {
+int FollowRanking::rankSum(ColumnMask mask) const {
     int sum = 0;
-    for (uint64_t m = mask; m != 0; m &= m - 1)
-        sum += rankOf[ix(__builtin_ctzll(m))];
+    forEachBall(mask, [&](int b) { sum += rankOf[ix(b)]; });
     return sum;
 }
 
-FollowRanking rankFollowers(const FollowTable& followedBy, const std::array<int, 6>& reference) {
+FollowRanking rankFollowers(const FollowTable& followedBy, const std::array<int, 6>& reference,
+                            const Game& game) {
     FollowRanking r;
+    r.game = game;
     for (int k = 1; k <= 6; ++k) {
         const int x = reference[ix(k - 1)];
-        if (x < 1 || x > 49)
+        if (!game.isBall(x))
             continue;
-        for (int b = 1; b <= 49; ++b)
+        for (int b = 1; b <= game.balls(); ++b)
             r.follow[ix(b)][ix(k)] = followedBy[ix(x)][ix(b)];
     }
     return rankFromMatrix(r);
 }
 
-FollowReport computeFollowing(const std::vector<ColumnRecord>& results, int first, int last) {
+FollowReport computeFollowing(const std::vector<ColumnRecord>& results, int first, int last,
+                              const Game& game) {
     FollowReport rep;
     rep.first = first;
     rep.last = last;
-    rep.tkuantum = RunFigures::startingAt(279, 21);
+    rep.tkuantum = RunFigures::startingAt(game.maxSum(), Game::kMinSum);
     rep.hits = RunFigures::startingAt(6, 0);
-    auto maskOf = [&](int r) { return columnMask(results[ix(r - 1)].Ball); };
+    auto maskOf = [&](int r) { return columnBalls(game, results[ix(r - 1)].Ball); };
 
     rep.valueLines.push_back(lineFor(first, last, 0));
-    FollowTable followedBy{};
+    // Too large for the stack of a worker thread.
+    auto followedBy = std::make_unique<FollowTable>();
     for (int i = first + 1; i <= last - 1; ++i) {
-        addStep(followedBy, maskOf(i - 1), maskOf(i));
-        const uint64_t reference = maskOf(i);
-        const uint64_t next = maskOf(i + 1);
+        addStep(*followedBy, maskOf(i - 1), maskOf(i));
+        const ColumnMask reference = maskOf(i);
+        const ColumnMask next = maskOf(i + 1);
         int value = 0;
         if (reference != 0 && next != 0) {
             FollowRanking ranking;
+            ranking.game = game;
             if (i == first + 1) {
                 // A single step: every reference ball is followed by the balls
                 // of that one draw, whatever the draw before held.
-                for (uint64_t b = reference; b != 0; b &= b - 1)
+                forEachBall(reference, [&](int b) {
                     for (int k = 1; k <= 6; ++k)
-                        ranking.follow[ix(__builtin_ctzll(b))][ix(k)] = 1;
+                        ranking.follow[ix(b)][ix(k)] = 1;
+                });
                 ranking = rankFromMatrix(ranking);
             } else {
-                ranking = rankFollowers(followedBy, ballsOf(reference));
+                ranking = rankFollowers(*followedBy, ballsOf(reference), game);
             }
             value = ranking.rankSum(next);
             rep.tkuantum.add(value);
-            rep.hits.add(__builtin_popcountll(next & ranking.bestSix()));
+            rep.hits.add(ballCount(next & ranking.bestSix()));
         }
         rep.valueLines.push_back(lineFor(i, last, value));
     }
     rep.valueLines.push_back(lineFor(last, last, 0));
 
-    addStep(followedBy, maskOf(last - 1), maskOf(last));
-    const uint64_t reference = maskOf(last);
+    addStep(*followedBy, maskOf(last - 1), maskOf(last));
+    const ColumnMask reference = maskOf(last);
     rep.referenceValid = reference != 0;
     // A damaged last result names no reference balls: ranking "followers" of
     // nothing would only put 1..6 first by ball number.
     if (!rep.referenceValid)
         return rep;
-    rep.ranking = rankFollowers(followedBy, ballsOf(reference));
-    for (int p = 1; p <= 49; ++p) {
+    rep.ranking = rankFollowers(*followedBy, ballsOf(reference), game);
+    for (int p = 1; p <= game.balls(); ++p) {
         const int ball = rep.ranking.order[ix(p)];
         rep.scoreLines.push_back((ball < 10 ? " 0" : " ") + std::to_string(ball) + " : " +
                                  std::to_string(rep.ranking.follow[ix(ball)][0]) + "." +
@@ -161,17 +164,17 @@ int32_t filterListByFollowing(const DataDir& dir, const FollowRanking& ranking, 
                               const std::function<void(int32_t, int32_t)>& progress) {
     const ListUndoPoint undo(dir, "Takip eden sayılara göre eleme");
     copyFileSafe(dir, files::List, files::OldList);
-    const uint64_t best = ranking.bestSix();
+    const ColumnMask best = ranking.bestSix();
     int32_t record = 0;
     int32_t written = 0;
     rewriteList(dir, files::List, files::Temp, [&](ColumnRecord& r) {
         if (progress)
             progress(written, ++record);
-        const uint64_t mask = columnMask(r.Ball);
+        const ColumnMask mask = columnBalls(ranking.game, r.Ball);
         if (mask == 0)
             return false;
         const int value = ranking.rankSum(mask);
-        if (__builtin_popcountll(mask & best) < minHits || value < minValue || value > maxValue)
+        if (ballCount(mask & best) < minHits || value < minValue || value > maxValue)
             return false;
         r.Tag = value;
         ++written;

@@ -13,26 +13,31 @@
 
 namespace velmorix {
 
-// Which balls followed the balls of a reference draw, and the ranking it gives.
+// Which balls 1..N of the game followed the balls of a reference draw, and the
+// ranking it gives.
 struct FollowRanking {
+    Game game;
     // m(b, k): times ball b was in the draw after a draw holding reference
     // ball k (k = 1..6); m(b, 0): for how many reference balls that is above 0.
-    std::array<std::array<int32_t, 7>, 50> follow{};
-    std::array<int64_t, 50> score{}; // 1000 m(b,0) + m(b,1..6); [0] = the highest
-    std::array<int, 50> order{};     // [1..49] best first, equal scores by ball number
-    std::array<int, 50> rankOf{};    // position 1..49 of each ball
+    std::array<std::array<int32_t, 7>, kMaxBalls + 1> follow{};
+    std::array<int64_t, kMaxBalls + 1> score{}; // 1000 m(b,0) + m(b,1..6); [0] = the highest
+    std::array<int, kMaxBalls + 1> order{};     // [1..N] best first, equal scores by ball number
+    std::array<int, kMaxBalls + 1> rankOf{};    // position 1..N of each ball
 
     int32_t followedTimes(int ball) const; // m(b,1) + ... + m(b,6)
     // The six best-ranked balls as a mask.
-    uint64_t bestSix() const;
-    // Sum of the ranks of a valid column's balls (21..279).
-    int rankSum(uint64_t mask) const;
+    ColumnMask bestSix() const;
+    // Sum of the ranks of a valid column's balls (21..S).
+    int rankSum(ColumnMask mask) const;
 };
+
+// Per ball x, how often each ball followed a draw holding x.
+using FollowTable = std::array<std::array<int32_t, kMaxBalls + 1>, kMaxBalls + 1>;
 
 // The six balls of a valid reference column, and per ball x the draws after a
 // draw holding x: ranks the balls for `reference`.
-FollowRanking rankFollowers(const std::array<std::array<int32_t, 50>, 50>& followedBy,
-                            const std::array<int, 6>& reference);
+FollowRanking rankFollowers(const FollowTable& followedBy, const std::array<int, 6>& reference,
+                            const Game& game = Game());
 
 struct FollowReport {
     int first = 0;
@@ -51,7 +56,8 @@ struct FollowReport {
 // Walks forward through results first..last (1-based record numbers into
 // `results`, first + 3 <= last): each result i in between is the reference for
 // a ranking of the results first..i, against which result i + 1 is measured.
-FollowReport computeFollowing(const std::vector<ColumnRecord>& results, int first, int last);
+FollowReport computeFollowing(const std::vector<ColumnRecord>& results, int first, int last,
+                              const Game& game = Game());
 
 // Keeps the list columns with at least `minHits` of the six best balls whose
 // rank sum in `ranking` lies in minValue..maxValue, in their order, with Tag =

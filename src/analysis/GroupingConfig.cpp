@@ -24,10 +24,14 @@ int16_t wordAt(const std::vector<unsigned char>& in, std::size_t offset) {
 
 } // namespace
 
-std::vector<unsigned char> encodeGroupingConfig(const GroupingConfig& config) {
+int64_t groupingFileSize(const Game& game) {
+    return GroupingFileSize + 2 * (int64_t{game.balls()} - 49);
+}
+
+std::vector<unsigned char> encodeGroupingConfig(const GroupingConfig& config, const Game& game) {
     std::vector<unsigned char> out(Magic, Magic + MagicSize);
-    for (int16_t g : config.GroupOf)
-        putWord(out, g);
+    for (int b = 0; b <= game.balls(); ++b)
+        putWord(out, config.GroupOf[static_cast<std::size_t>(b)]);
     for (int16_t v : config.GroupMin)
         putWord(out, v);
     for (int16_t v : config.GroupMax)
@@ -35,13 +39,14 @@ std::vector<unsigned char> encodeGroupingConfig(const GroupingConfig& config) {
     return out;
 }
 
-std::optional<GroupingConfig> decodeGroupingConfig(const std::vector<unsigned char>& bytes) {
-    if (static_cast<int64_t>(bytes.size()) != GroupingFileSize ||
+std::optional<GroupingConfig> decodeGroupingConfig(const std::vector<unsigned char>& bytes,
+                                                   const Game& game) {
+    if (static_cast<int64_t>(bytes.size()) != groupingFileSize(game) ||
         std::memcmp(bytes.data(), Magic, MagicSize) != 0)
         return std::nullopt;
     GroupingConfig config;
     std::size_t at = MagicSize;
-    for (std::size_t b = 0; b < config.GroupOf.size(); ++b, at += 2) {
+    for (std::size_t b = 0; b <= static_cast<std::size_t>(game.balls()); ++b, at += 2) {
         const int16_t g = wordAt(bytes, at);
         config.GroupOf[b] = (b == 0 || g < 0 || g > 10) ? int16_t{0} : g;
     }
@@ -56,18 +61,18 @@ std::optional<GroupingConfig> decodeGroupingConfig(const std::vector<unsigned ch
     return config;
 }
 
-bool groupingFilePresent(const DataDir& dir) {
-    return dir.fileSize(files::Groups) == GroupingFileSize;
+bool groupingFilePresent(const DataDir& dir, const Game& game) {
+    return dir.fileSize(files::Groups) == groupingFileSize(game);
 }
 
-void saveGroupingConfig(const DataDir& dir, const GroupingConfig& config) {
-    writeWholeFile(dir, files::Groups, encodeGroupingConfig(config));
+void saveGroupingConfig(const DataDir& dir, const GroupingConfig& config, const Game& game) {
+    writeWholeFile(dir, files::Groups, encodeGroupingConfig(config, game));
 }
 
-std::optional<GroupingConfig> loadGroupingConfig(const DataDir& dir) {
-    if (!groupingFilePresent(dir))
+std::optional<GroupingConfig> loadGroupingConfig(const DataDir& dir, const Game& game) {
+    if (!groupingFilePresent(dir, game))
         return std::nullopt;
-    return decodeGroupingConfig(readWholeFile(dir, files::Groups));
+    return decodeGroupingConfig(readWholeFile(dir, files::Groups), game);
 }
 
 } // namespace velmorix

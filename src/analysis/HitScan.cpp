@@ -4,7 +4,6 @@
 #include "core/Numbers.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace velmorix::hits {
 
@@ -32,9 +31,9 @@ std::string columnLine(int32_t number, const ColumnRecord& rec) {
 
 } // namespace
 
-std::optional<int> firstInvalidCell(const std::array<int64_t, 6>& values) {
+std::optional<int> firstInvalidCell(const std::array<int64_t, 6>& values, const Game& game) {
     for (std::size_t i = 0; i < values.size(); ++i)
-        if (!inRange(values[i], 1, 49))
+        if (!game.isBall(values[i]))
             return static_cast<int>(i) + 1;
     return std::nullopt;
 }
@@ -43,32 +42,33 @@ std::string invalidCellMessage(int cell) {
     return Str(cell) + ". hücredeki top numarası GEÇERSİZ !... Düzeltin...";
 }
 
-uint64_t resultMask(const std::array<int64_t, 6>& values) {
-    uint64_t mask = 0;
+ColumnMask resultMask(const std::array<int64_t, 6>& values, const Game& game) {
+    ColumnMask mask = 0;
     for (int64_t v : values)
-        if (inRange(v, 1, 49))
-            mask |= uint64_t{1} << v;
+        if (game.isBall(v))
+            mask |= ballBit(static_cast<int>(v));
     return mask;
 }
 
-std::vector<uint8_t> countHits(uint64_t mask, const std::vector<ColumnRecord>& played) {
+std::vector<uint8_t> countHits(ColumnMask mask, const std::vector<ColumnRecord>& played, const Game& game) {
     std::vector<uint8_t> out(played.size());
     for (std::size_t i = 0; i < played.size(); ++i)
-        out[i] = static_cast<uint8_t>(std::popcount(columnMask(played[i].Ball) & mask));
+        out[i] = static_cast<uint8_t>(ballCount(columnBalls(game, played[i].Ball) & mask));
     return out;
 }
 
 std::string reportText(const std::vector<ColumnRecord>& played, const std::vector<uint8_t>& hitCounts,
-                       const Progress& progress) {
+                       const Progress& progress, const Game& game) {
+    const int lowest = game.lowestPrize();
     const auto m = static_cast<int32_t>(std::min(played.size(), hitCounts.size()));
     const int highest = m > 0 ? *std::max_element(hitCounts.begin(), hitCounts.begin() + m) : 0;
-    if (highest < PrizeLevel)
+    if (highest < lowest)
         return std::string(CrLf) + " Hiç bir kolona ikramiye isabet etmedi...";
 
     std::string text;
     int32_t total = 0;
     int phase = 2;
-    for (int level = highest; level >= PrizeLevel; --level, ++phase) {
+    for (int level = highest; level >= lowest; --level, ++phase) {
         int32_t atLevel = 0;
         for (int32_t k = 1; k <= m; ++k) {
             report(progress, phase, k, m);
@@ -83,19 +83,20 @@ std::string reportText(const std::vector<ColumnRecord>& played, const std::vecto
     return text + CrLf + Str(total) + " kolona ikramiye isabet etti...";
 }
 
-Scan scanPlayedColumns(const DataDir& dir, const std::array<int64_t, 6>& result, const Progress& progress) {
+Scan scanPlayedColumns(const DataDir& dir, const std::array<int64_t, 6>& result, const Progress& progress,
+                       const Game& game) {
     Scan scan;
     std::vector<ColumnRecord> played = readAllRecords(dir, files::Played);
     scan.columns = static_cast<int32_t>(played.size());
     if (played.empty())
         return scan;
-    const std::vector<uint8_t> counts = countHits(resultMask(result), played);
+    const std::vector<uint8_t> counts = countHits(resultMask(result, game), played, game);
     if (progress)
         progress(1, scan.columns);
     scan.scanned = true;
     scan.prizeColumns = static_cast<int32_t>(
-        std::count_if(counts.begin(), counts.end(), [](uint8_t c) { return c >= PrizeLevel; }));
-    scan.report = reportText(played, counts, progress);
+        std::count_if(counts.begin(), counts.end(), [&](uint8_t c) { return c >= game.lowestPrize(); }));
+    scan.report = reportText(played, counts, progress, game);
     return scan;
 }
 

@@ -10,38 +10,38 @@ namespace velmorix {
 namespace {
 
 // Mask of a valid column, or nothing.
-bool maskOf(const ColumnRecord& column, BallMask& mask) {
-    mask = columnMask(column.Ball);
+bool maskOf(const Game& game, const ColumnRecord& column, ColumnMask& mask) {
+    mask = columnBalls(game, column.Ball);
     return mask != 0;
 }
 
 } // namespace
 
-ColumnTest holdsNoneOf(BallMask balls) {
-    return [balls](const ColumnRecord& c) {
-        BallMask m;
-        return maskOf(c, m) && (m & balls) == 0;
+ColumnTest holdsNoneOf(ColumnMask balls, const Game& game) {
+    return [balls, game](const ColumnRecord& c) {
+        ColumnMask m;
+        return maskOf(game, c, m) && (m & balls) == 0;
     };
 }
 
-ColumnTest holdsAnyOf(BallMask balls) {
-    return [balls](const ColumnRecord& c) {
-        BallMask m;
-        return maskOf(c, m) && (m & balls) != 0;
+ColumnTest holdsAnyOf(ColumnMask balls, const Game& game) {
+    return [balls, game](const ColumnRecord& c) {
+        ColumnMask m;
+        return maskOf(game, c, m) && (m & balls) != 0;
     };
 }
 
-ColumnTest holdsAtMostOneOf(BallMask balls) {
-    return [balls](const ColumnRecord& c) {
-        BallMask m;
-        return maskOf(c, m) && __builtin_popcountll(m & balls) <= 1;
+ColumnTest holdsAtMostOneOf(ColumnMask balls, const Game& game) {
+    return [balls, game](const ColumnRecord& c) {
+        ColumnMask m;
+        return maskOf(game, c, m) && ballCount(m & balls) <= 1;
     };
 }
 
-ColumnTest holdsAnyPair(const PairMarks& pairs) {
-    return [pairs](const ColumnRecord& c) {
-        BallMask m;
-        if (!maskOf(c, m))
+ColumnTest holdsAnyPair(const PairMarks& pairs, const Game& game) {
+    return [pairs, game](const ColumnRecord& c) {
+        ColumnMask m;
+        if (!maskOf(game, c, m))
             return false;
         for (int i = 0; i < 6; ++i)
             if (pairs.row[static_cast<std::size_t>(c.Ball[static_cast<std::size_t>(i)])] & m)
@@ -50,17 +50,20 @@ ColumnTest holdsAnyPair(const PairMarks& pairs) {
     };
 }
 
-bool passesPairDifferences(const ColumnRecord& column) {
-    if (!isValidColumn(column.Ball))
+bool passesPairDifferences(const ColumnRecord& column, const Game& game) {
+    if (!isGameColumn(game, column.Ball))
         return false;
+    const int smallMost = game.scaled(5);
+    const int middleLeast = game.scaled(10);
+    const int middleMost = game.scaled(19);
     int small = 0;
     int middle = 0;
     for (std::size_t i = 0; i < 6; ++i)
         for (std::size_t j = i + 1; j < 6; ++j) {
             const int d = std::abs(column.Ball[j] - column.Ball[i]);
-            if (d <= 5)
+            if (d <= smallMost)
                 ++small;
-            else if (d >= 10 && d <= 19)
+            else if (d >= middleLeast && d <= middleMost)
                 ++middle;
         }
     return small >= 2 && middle >= 1;

@@ -12,17 +12,18 @@
 namespace velmorix {
 
 // Whether a list column survives a thinning command. A column with a ball
-// outside 1..49 or a repeated ball survives none of them.
+// outside 1..N of the game or a repeated ball survives none of them.
 using ColumnTest = std::function<bool(const ColumnRecord&)>;
 
-ColumnTest holdsNoneOf(BallMask balls);      // unwanted numbers
-ColumnTest holdsAnyOf(BallMask balls);       // wanted numbers
-ColumnTest holdsAtMostOneOf(BallMask balls); // unwanted pair
-ColumnTest holdsAnyPair(const PairMarks& pairs);
+ColumnTest holdsNoneOf(ColumnMask balls, const Game& game = Game());      // unwanted numbers
+ColumnTest holdsAnyOf(ColumnMask balls, const Game& game = Game());       // wanted numbers
+ColumnTest holdsAtMostOneOf(ColumnMask balls, const Game& game = Game()); // unwanted pair
+ColumnTest holdsAnyPair(const PairMarks& pairs, const Game& game = Game());
 
 // The automatic pair-differences rule: of the 15 differences between the
-// column's balls at least two are at most 5 and at least one lies in 10..19.
-bool passesPairDifferences(const ColumnRecord& column);
+// column's balls at least two are at most 5 and at least one lies in 10..19
+// (for 6/49; the game's scaled limits otherwise).
+bool passesPairDifferences(const ColumnRecord& column, const Game& game = Game());
 
 struct EliminationProgress {
     // Phase 1: columns still in the list, and the column being judged.

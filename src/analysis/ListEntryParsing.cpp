@@ -6,12 +6,8 @@ namespace velmorix {
 
 namespace {
 
-bool isBall(int64_t v) {
-    return v >= 1 && v <= 49;
-}
-
-BallMask bit(int64_t ball) {
-    return BallMask{1} << ball;
+ColumnMask bit(int64_t ball) {
+    return ballBit(static_cast<int>(ball));
 }
 
 } // namespace
@@ -30,46 +26,44 @@ std::string foldToAscii(std::string_view utf8) {
     return out;
 }
 
-std::optional<BallMask> parseBallEntry(std::string_view text) {
+std::optional<ColumnMask> parseBallEntry(std::string_view text, const Game& game) {
     const int64_t first = ValWhole(text);
-    if (!isBall(first))
+    if (!game.isBall(first))
         return std::nullopt;
-    BallMask balls = bit(first);
+    ColumnMask balls = bit(first);
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
         if (text[i] != ',')
             continue;
         const int64_t v = ValWhole(text.substr(i + 1));
-        if (isBall(v))
+        if (game.isBall(v))
             balls |= bit(v);
     }
     return balls;
 }
 
-std::string ballListText(BallMask balls) {
+std::string ballListText(ColumnMask balls) {
     std::string out;
-    for (int b = 1; b <= 49; ++b) {
-        if (!((balls >> b) & 1U))
-            continue;
+    forEachBall(balls & ~ColumnMask{1}, [&](int b) {
         if (!out.empty())
             out += ',';
         out += digits(b);
-    }
+    });
     return out;
 }
 
-int ballCount(BallMask balls) {
-    return __builtin_popcountll(balls & ((BallMask{1} << 50) - 2));
+int entryBallCount(ColumnMask balls) {
+    return ballCount(balls & ~ColumnMask{1});
 }
 
-std::optional<UnwantedPair> parseUnwantedPair(std::string_view text) {
+std::optional<UnwantedPair> parseUnwantedPair(std::string_view text, const Game& game) {
     const int64_t a = ValWhole(text);
-    if (!isBall(a))
+    if (!game.isBall(a))
         return std::nullopt;
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
         if (text[i] != '-')
             continue;
         const int64_t b = ValWhole(text.substr(i + 1));
-        if (!isBall(b))
+        if (!game.isBall(b))
             continue; // a dash before an impossible number is passed over
         UnwantedPair pair;
         pair.balls = bit(a) | bit(b);
@@ -82,7 +76,7 @@ std::optional<UnwantedPair> parseUnwantedPair(std::string_view text) {
     return std::nullopt;
 }
 
-std::optional<WantedPairs> parseWantedPairs(std::string_view text) {
+std::optional<WantedPairs> parseWantedPairs(std::string_view text, const Game& game) {
     std::string s = foldToAscii(text);
     WantedPairs pairs;
     bool any = false;
@@ -96,7 +90,7 @@ std::optional<WantedPairs> parseWantedPairs(std::string_view text) {
         const int64_t b = ValWhole(std::string_view(s).substr(dash + 1));
         // A pair of one ball can never be held by a column: it would empty the
         // list, so it ends the entry like an impossible pair.
-        if (!isBall(a) || !isBall(b) || a == b)
+        if (!game.isBall(a) || !game.isBall(b) || a == b)
             break;
         pairs.marks.mark(static_cast<int>(a), static_cast<int>(b));
         any = true;
@@ -111,8 +105,8 @@ std::optional<WantedPairs> parseWantedPairs(std::string_view text) {
     }
     if (!any)
         return std::nullopt;
-    for (int a = 1; a <= 49; ++a)
-        for (int b = a + 1; b <= 49; ++b)
+    for (int a = 1; a <= game.balls(); ++a)
+        for (int b = a + 1; b <= game.balls(); ++b)
             if (pairs.marks.has(a, b)) {
                 if (!pairs.shown.empty())
                     pairs.shown += ", ";

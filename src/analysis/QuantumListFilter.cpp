@@ -1,5 +1,7 @@
 #include "QuantumListFilter.h"
 
+#include "core/BallMask.h"
+
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
 #include "core/Random.h"
@@ -18,32 +20,33 @@ std::size_t ix(int i) {
 
 } // namespace
 
-QuantumColumnTest::QuantumColumnTest(const QuantumSettings& s)
-    : m_min(s.GKMIN), m_max(s.GKMAX), m_groups(s.GB0 != 0), m_topEnd(s.GB1 != 0 ? s.Rtor[0] : 12),
-      m_bottomFrom(s.GB1 != 0 ? 50 - s.Rtor[50] : 38), m_topMin(s.GB1 != 0 ? s.gi6kmin : s.gi12kmin),
-      m_topMax(s.GB1 != 0 ? s.gi6kmax : s.gi12kmax), m_bottomMin(s.GB1 != 0 ? s.gs6kmin : s.gs12kmin),
-      m_bottomMax(s.GB1 != 0 ? s.gs6kmax : s.gs12kmax) {
+QuantumColumnTest::QuantumColumnTest(const QuantumSettings& s, const Game& game)
+    : m_game(game), m_min(s.GKMIN), m_max(s.GKMAX), m_groups(s.GB0 != 0),
+      m_topEnd(s.GB1 != 0 ? s.Rtor[0] : 12),
+      m_bottomFrom(game.balls() + 1 - (s.GB1 != 0 ? s.Rtor[ix(game.balls() + 1)] : 12)),
+      m_topMin(s.GB1 != 0 ? s.gi6kmin : s.gi12kmin), m_topMax(s.GB1 != 0 ? s.gi6kmax : s.gi12kmax),
+      m_bottomMin(s.GB1 != 0 ? s.gs6kmin : s.gs12kmin), m_bottomMax(s.GB1 != 0 ? s.gs6kmax : s.gs12kmax) {
     // The first rank a ball appears at; a ball missing from the ranking adds nothing.
-    for (int p = 49; p >= 1; --p) {
+    for (int p = game.balls(); p >= 1; --p) {
         const int ball = s.Rtor[ix(p)];
-        if (ball >= 1 && ball <= 49)
+        if (game.isBall(ball))
             m_rankOf[ix(ball)] = p;
     }
 }
 
 int QuantumColumnTest::kuantum(const std::array<int16_t, 6>& balls) const {
-    uint64_t seen = 0;
+    ColumnMask seen = 0;
     int k = 0;
     for (int16_t b : balls)
-        if (b >= 1 && b <= 49 && !((seen >> b) & 1u)) {
-            seen |= uint64_t{1} << b;
+        if (m_game.isBall(b) && !hasBall(seen, b)) {
+            seen |= ballBit(b);
             k += m_rankOf[ix(b)];
         }
     return k;
 }
 
 std::optional<int> QuantumColumnTest::passes(const std::array<int16_t, 6>& balls) const {
-    if (!isValidColumn(balls))
+    if (!isGameColumn(m_game, balls))
         return std::nullopt;
     const int k = kuantum(balls);
     if (k > m_max || k < m_min)
@@ -54,7 +57,7 @@ std::optional<int> QuantumColumnTest::passes(const std::array<int16_t, 6>& balls
         for (int16_t b : balls) {
             const int rank = m_rankOf[ix(b)];
             top += rank >= 1 && rank <= m_topEnd;
-            bottom += rank >= m_bottomFrom && rank <= 49;
+            bottom += rank >= m_bottomFrom && rank <= m_game.balls();
         }
         if (top < m_topMin || top > m_topMax || bottom < m_bottomMin || bottom > m_bottomMax)
             return std::nullopt;
@@ -64,8 +67,9 @@ std::optional<int> QuantumColumnTest::passes(const std::array<int16_t, 6>& balls
 
 QuantumRandomRun buildRandomQuantumList(const DataDir& dir, const QuantumSettings& settings, int32_t target,
                                         int32_t maxTries, Random& random,
-                                        const std::function<void(int32_t, int32_t)>& progress) {
-    const QuantumColumnTest test(settings);
+                                        const std::function<void(int32_t, int32_t)>& progress,
+                                        const Game& game) {
+    const QuantumColumnTest test(settings, game);
     const ListUndoPoint undo(dir, "Kuantum listesi yapma");
     if (dir.exists(files::List))
         copyFileSafe(dir, files::List, files::OldList);
@@ -75,7 +79,7 @@ QuantumRandomRun buildRandomQuantumList(const DataDir& dir, const QuantumSetting
         if (progress)
             progress(run.written, run.tries);
         // Six draws without replacement from the balls in rank order.
-        std::vector<int16_t> pool(settings.Rtor.begin() + 1, settings.Rtor.begin() + 50);
+        std::vector<int16_t> pool(settings.Rtor.begin() + 1, settings.Rtor.begin() + game.balls() + 1);
         std::array<int16_t, 6> balls{};
         for (auto& b : balls) {
             auto index = static_cast<std::size_t>(random.next() * static_cast<double>(pool.size()));
@@ -98,8 +102,8 @@ QuantumRandomRun buildRandomQuantumList(const DataDir& dir, const QuantumSetting
 }
 
 int32_t eliminateByQuantum(const DataDir& dir, const QuantumSettings& settings,
-                           const std::function<void(int32_t, int32_t)>& progress) {
-    const QuantumColumnTest test(settings);
+                           const std::function<void(int32_t, int32_t)>& progress, const Game& game) {
+    const QuantumColumnTest test(settings, game);
     const ListUndoPoint undo(dir, "Kuantum elemesi");
     copyFileSafe(dir, files::List, files::OldList);
     if (recordCount(dir, files::List) < 1) {
@@ -124,10 +128,10 @@ int32_t eliminateByQuantum(const DataDir& dir, const QuantumSettings& settings,
 
 int32_t eliminateByKuantum(const DataDir& dir, const QuantumSettings& settings,
                            const std::function<bool(int)>& survives,
-                           const KuantumEliminationProgress& progress) {
-    const QuantumColumnTest test(settings);
+                           const KuantumEliminationProgress& progress, const Game& game) {
+    const QuantumColumnTest test(settings, game);
     auto judge = [&](const ColumnRecord& r) -> std::optional<int> {
-        if (!isValidColumn(r.Ball))
+        if (!isGameColumn(game, r.Ball))
             return std::nullopt;
         const int k = test.kuantum(r.Ball);
         return survives(k) ? std::optional<int>(k) : std::nullopt;

@@ -19,16 +19,18 @@ class Random;
 // last 12 ranks without).
 class QuantumColumnTest {
 public:
-    explicit QuantumColumnTest(const QuantumSettings& settings);
+    // The ranking in `settings` ranks the balls 1..B of `game`.
+    explicit QuantumColumnTest(const QuantumSettings& settings, const Game& game = Game());
 
-    // Sum of the ranks of the column's balls; a ball not ranked (outside 1..49)
+    // Sum of the ranks of the column's balls; a ball not ranked (outside 1..B)
     // adds nothing and a repeated ball counts once, so any record has a value.
     int kuantum(const std::array<int16_t, 6>& balls) const;
     // The Kuantum of a passing column; nothing for a failing or damaged one.
     std::optional<int> passes(const std::array<int16_t, 6>& balls) const;
 
 private:
-    std::array<int, 50> m_rankOf{};
+    Game m_game;
+    std::array<int, kMaxBalls + 1> m_rankOf{};
     int m_min, m_max;
     bool m_groups;
     int m_topEnd, m_bottomFrom;
@@ -46,13 +48,15 @@ struct QuantumRandomRun {
 // looked for. `progress` gets (written, tries) before every draw.
 QuantumRandomRun buildRandomQuantumList(const DataDir& dir, const QuantumSettings& settings, int32_t target,
                                         int32_t maxTries, Random& random,
-                                        const std::function<void(int32_t, int32_t)>& progress = {});
+                                        const std::function<void(int32_t, int32_t)>& progress = {},
+                                        const Game& game = Game());
 
 // Keeps the columns of VELMORIX.LST that pass, in their order, sorted, with
 // Tag = their Kuantum; the old list stays in VELMORIX.OLD. An empty list leaves
 // no list. `progress` gets (record, written). Returns the columns kept.
 int32_t eliminateByQuantum(const DataDir& dir, const QuantumSettings& settings,
-                           const std::function<void(int32_t, int32_t)>& progress = {});
+                           const std::function<void(int32_t, int32_t)>& progress = {},
+                           const Game& game = Game());
 
 // The quantum list window's thinning: copies the list to VELMORIX.OLD, then
 // keeps the columns whose Kuantum (in the ranking of `settings`) satisfies
@@ -65,6 +69,6 @@ struct KuantumEliminationProgress {
 };
 int32_t eliminateByKuantum(const DataDir& dir, const QuantumSettings& settings,
                            const std::function<bool(int)>& survives,
-                           const KuantumEliminationProgress& progress = {});
+                           const KuantumEliminationProgress& progress = {}, const Game& game = Game());
 
 } // namespace velmorix

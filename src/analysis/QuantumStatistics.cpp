@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <vector>
 
 namespace velmorix {
 
@@ -13,9 +14,8 @@ std::size_t ix(int i) {
     return static_cast<std::size_t>(i);
 }
 
-void addColumn(std::array<int32_t, 50>& counts, uint64_t mask) {
-    for (uint64_t m = mask; m != 0; m &= m - 1)
-        ++counts[ix(__builtin_ctzll(m))];
+void addColumn(std::array<int32_t, kMaxBalls + 1>& counts, ColumnMask mask) {
+    forEachBall(mask, [&](int b) { ++counts[ix(b)]; });
 }
 
 // " 0012" style: no pad when r has as many digits as the last result number,
@@ -53,13 +53,15 @@ std::string RunFigures::averageText(int decimals) const {
     return s;
 }
 
-QuantumRanking rankByRepetitions(const std::array<int32_t, 50>& counts, int32_t threshold) {
+QuantumRanking rankByRepetitions(std::span<const int32_t> counts, int32_t threshold, const Game& game) {
     QuantumRanking r;
-    std::array<int, 49> order{};
+    r.game = game;
+    const int n = std::min(game.balls(), static_cast<int>(counts.size()) - 1);
+    std::vector<int> order(ix(n));
     std::iota(order.begin(), order.end(), 1);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return counts[ix(a)] > counts[ix(b)]; });
     int32_t highest = 0;
-    for (int b = 1; b <= 49; ++b) {
+    for (int b = 1; b <= n; ++b) {
         r.count[ix(b)] = counts[ix(b)];
         highest = std::max(highest, counts[ix(b)]);
     }
@@ -68,14 +70,14 @@ QuantumRanking rankByRepetitions(const std::array<int32_t, 50>& counts, int32_t 
     // Top part: whole count levels, until their running total passes the threshold.
     int64_t total = 0;
     bool topDone = false;
-    for (int p = 1; p <= 49; ++p) {
+    for (int p = 1; p <= n; ++p) {
         const int ball = order[ix(p - 1)];
         r.rtor[ix(p)] = static_cast<int16_t>(ball);
         r.rankOf[ix(ball)] = static_cast<int8_t>(p);
         if (topDone)
             continue;
         total += counts[ix(ball)];
-        const bool levelEnds = p == 49 || counts[ix(order[ix(p)])] != counts[ix(ball)];
+        const bool levelEnds = p == n || counts[ix(order[ix(p)])] != counts[ix(ball)];
         if (levelEnds && total > threshold) {
             r.rtor[0] = static_cast<int16_t>(p);
             topDone = true;
@@ -86,7 +88,7 @@ QuantumRanking rankByRepetitions(const std::array<int32_t, 50>& counts, int32_t 
     int m = 0;
     int64_t bottomTotal = 0;
     for (int32_t level = 0; level <= highest; ++level) {
-        for (int b = 49; b >= 1; --b)
+        for (int b = n; b >= 1; --b)
             if (counts[ix(b)] == level) {
                 ++m;
                 bottomTotal += level;
@@ -94,47 +96,48 @@ QuantumRanking rankByRepetitions(const std::array<int32_t, 50>& counts, int32_t 
         if (level + 1 + bottomTotal > threshold)
             break;
     }
-    r.rtor[50] = static_cast<int16_t>(m);
+    r.rtor[ix(game.balls() + 1)] = static_cast<int16_t>(m);
     return r;
 }
 
-int kuantumOfMask(const QuantumRanking& ranking, uint64_t mask) {
+int kuantumOfMask(const QuantumRanking& ranking, ColumnMask mask) {
     int k = 0;
-    for (uint64_t m = mask; m != 0; m &= m - 1)
-        k += ranking.rankOf[ix(__builtin_ctzll(m))];
+    forEachBall(mask, [&](int b) { k += ranking.rankOf[ix(b)]; });
     return k;
 }
 
-RankGroupCounts rankGroupsOfMask(const QuantumRanking& ranking, uint64_t mask) {
+RankGroupCounts rankGroupsOfMask(const QuantumRanking& ranking, ColumnMask mask) {
     RankGroupCounts g;
     const int n = ranking.topSize();
-    const int bottomFrom = 50 - ranking.bottomSize();
-    for (uint64_t m = mask; m != 0; m &= m - 1) {
-        const int rank = ranking.rankOf[ix(__builtin_ctzll(m))];
+    const int balls = ranking.game.balls();
+    const int bottomFrom = balls + 1 - ranking.bottomSize();
+    forEachBall(mask, [&](int b) {
+        const int rank = ranking.rankOf[ix(b)];
         g.first12 += rank <= 12;
-        g.last12 += rank >= 38;
+        g.last12 += rank >= balls - 11;
         g.top += rank <= n;
         g.bottom += rank >= bottomFrom;
-    }
+    });
     return g;
 }
 
-QuantumReport computeQuantum(const std::vector<ColumnRecord>& results, int first, int last) {
+QuantumReport computeQuantum(const std::vector<ColumnRecord>& results, int first, int last,
+                             const Game& game) {
     QuantumReport rep;
     rep.first = first;
     rep.last = last;
     rep.values.assign(ix(last - first + 1), 0);
-    rep.overall = RunFigures::startingAt(279, 21);
+    rep.overall = RunFigures::startingAt(game.maxSum(), Game::kMinSum);
     rep.groups.fill(RunFigures::startingAt(6, 0));
     rep.valueLines.push_back(valueLine(first, last, 0));
 
-    auto maskOf = [&](int r) { return columnMask(results[ix(r - 1)].Ball); };
-    std::array<int32_t, 50> counts{};
+    auto maskOf = [&](int r) { return columnBalls(game, results[ix(r - 1)].Ball); };
+    std::array<int32_t, kMaxBalls + 1> counts{};
     for (int i = first; i < last; ++i) {
         // A damaged result counts nothing and is not measured.
         addColumn(counts, maskOf(i));
-        const QuantumRanking ranking = rankByRepetitions(counts, i - first + 1);
-        const uint64_t next = maskOf(i + 1);
+        const QuantumRanking ranking = rankByRepetitions(counts, i - first + 1, game);
+        const ColumnMask next = maskOf(i + 1);
         int value = 0;
         if (next != 0) {
             value = kuantumOfMask(ranking, next);
@@ -149,7 +152,7 @@ QuantumReport computeQuantum(const std::vector<ColumnRecord>& results, int first
         rep.valueLines.push_back(valueLine(i + 1, last, value));
     }
 
-    rep.reduced = RunFigures::startingAt(279, 21);
+    rep.reduced = RunFigures::startingAt(game.maxSum(), Game::kMinSum);
     for (std::size_t k = 1; k < rep.values.size(); ++k) {
         const int v = rep.values[k];
         if (v != 0 && v > rep.overall.min && v < rep.overall.max)
@@ -164,8 +167,8 @@ QuantumReport computeQuantum(const std::vector<ColumnRecord>& results, int first
     rep.defaultMax = rep.reduced.max;
 
     addColumn(counts, maskOf(last));
-    rep.ranking = rankByRepetitions(counts, last - first + 1);
-    for (int p = 1; p <= 49; ++p) {
+    rep.ranking = rankByRepetitions(counts, last - first + 1, game);
+    for (int p = 1; p <= game.balls(); ++p) {
         const int ball = rep.ranking.rtor[ix(p)];
         const int32_t count = rep.ranking.count[ix(ball)];
         std::string line = (ball < 10 ? " 0" : " ") + std::to_string(ball);
@@ -212,12 +215,13 @@ CoverageLimits coverageLimits(const std::vector<int16_t>& values, int overallMin
 
 GroupingConfig rankGroupsConfig(const QuantumRanking& ranking, const RankGroupLimits& limits, bool twelve) {
     GroupingConfig cfg;
+    const Game& game = ranking.game;
     const int top = twelve ? 12 : ranking.topSize();
-    const int bottomFrom = twelve ? 38 : 50 - ranking.bottomSize();
+    const int bottomFrom = game.balls() + 1 - (twelve ? 12 : ranking.bottomSize());
     // Where the two parts would overlap, the top part keeps its balls.
-    for (int p = 49; p >= 1; --p) {
+    for (int p = game.balls(); p >= 1; --p) {
         const int ball = ranking.rtor[ix(p)];
-        if (ball < 1 || ball > 49)
+        if (!game.isBall(ball))
             continue;
         cfg.GroupOf[ix(ball)] = p <= top ? 1 : p >= bottomFrom ? 2 : 3;
     }

@@ -1,44 +1,49 @@
 #pragma once
 
 #include "GroupingConfig.h"
+#include "core/BallMask.h"
 
 #include "core/ColumnRecord.h"
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace velmorix {
 
-// The balls ranked by how often they were drawn in a run of results.
+// The balls 1..B of the game ranked by how often they were drawn in a run of
+// results.
 struct QuantumRanking {
-    // [1..49] the balls, most drawn first, equal counts in ascending ball order;
-    // [0] = N, the size of the top part; [50] = M, the size of the bottom part.
-    std::array<int16_t, 51> rtor{};
-    std::array<int32_t, 50> count{}; // times each ball was drawn; [0] = the highest
-    std::array<int8_t, 50> rankOf{}; // position 1..49 of each ball
+    Game game;
+    // [1..B] the balls, most drawn first, equal counts in ascending ball order;
+    // [0] = N, the size of the top part; [B + 1] = M, the size of the bottom part.
+    std::array<int16_t, kMaxBalls + 2> rtor{};
+    std::array<int32_t, kMaxBalls + 1> count{}; // times each ball was drawn; [0] = the highest
+    std::array<int8_t, kMaxBalls + 1> rankOf{}; // position 1..B of each ball
 
     int topSize() const { return rtor[0]; }
-    int bottomSize() const { return rtor[50]; }
+    int bottomSize() const { return rtor[static_cast<std::size_t>(game.balls() + 1)]; }
 };
 
-// Ranks the balls by their counts. The top part ends after the first count
-// level at which the running total of counts exceeds `threshold`; the bottom
-// part gathers the rarest balls (higher numbers first within a level) until
-// level + 1 + their total exceeds it.
-QuantumRanking rankByRepetitions(const std::array<int32_t, 50>& counts, int32_t threshold);
+// Ranks the balls by their counts (indexed by ball, at least B + 1 of them).
+// The top part ends after the first count level at which the running total of
+// counts exceeds `threshold`; the bottom part gathers the rarest balls (higher
+// numbers first within a level) until level + 1 + their total exceeds it.
+QuantumRanking rankByRepetitions(std::span<const int32_t> counts, int32_t threshold,
+                                 const Game& game = Game());
 
 // How many balls of a column fall in each rank group.
 struct RankGroupCounts {
     int first12 = 0; // ranks 1..12
-    int last12 = 0;  // ranks 38..49
+    int last12 = 0;  // ranks B-11..B
     int top = 0;     // ranks 1..N
-    int bottom = 0;  // ranks 50-M..49
+    int bottom = 0;  // ranks B+1-M..B
 };
-// Sum of the ranks of a valid column's balls (21..279).
-int kuantumOfMask(const QuantumRanking& ranking, uint64_t mask);
-RankGroupCounts rankGroupsOfMask(const QuantumRanking& ranking, uint64_t mask);
+// Sum of the ranks of a valid column's balls (21..S).
+int kuantumOfMask(const QuantumRanking& ranking, ColumnMask mask);
+RankGroupCounts rankGroupsOfMask(const QuantumRanking& ranking, ColumnMask mask);
 
 // Maximum, minimum and sum of a run of figures.
 struct RunFigures {
@@ -84,7 +89,8 @@ struct QuantumReport {
 // `results`): each result after the first is measured against the ranking of
 // the results before it, ranked with the number of results taken as the
 // threshold. `first` >= 1, `last` <= results.size(), first < last.
-QuantumReport computeQuantum(const std::vector<ColumnRecord>& results, int first, int last);
+QuantumReport computeQuantum(const std::vector<ColumnRecord>& results, int first, int last,
+                             const Game& game = Game());
 
 // The narrowest limits that still hold 80-85% of the values (values of 0 are
 // not measured and do not count).

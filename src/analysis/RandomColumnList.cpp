@@ -1,37 +1,41 @@
 #include "RandomColumnList.h"
 
+#include "core/BallMask.h"
+
 #include "core/ColumnFile.h"
 #include "core/ColumnRecord.h"
+#include "engine/ChaosRules.h"
+#include "engine/SortedColumn.h"
 
 #include <algorithm>
 
 namespace velmorix {
 
-std::array<int16_t, 6> drawRandomColumn(const BagList& bag, const BankoList& bankers, Random& random) {
+std::array<int16_t, 6> drawRandomColumn(const BagList& bag, const BankoList& bankers, Random& random,
+                                        const Game& game) {
     std::array<int16_t, 6> column{};
-    uint64_t taken = 0;
+    ColumnMask taken = 0;
     int position = 0;
     for (int i = 1; i <= bankers.count() && position < 6; ++i) {
         column[static_cast<std::size_t>(position++)] = bankers[i];
-        if (bankers[i] >= 1 && bankers[i] <= 49)
-            taken |= uint64_t{1} << bankers[i];
+        if (game.isBall(bankers[i]))
+            taken |= ballBit(bankers[i]);
     }
     // The pool: the bag's balls (every ball when the bag is empty) that are not
     // bankers, ascending, each once.
-    uint64_t poolMask = 0;
+    ColumnMask poolMask = 0;
     if (bag.count() < 1) {
-        poolMask = (uint64_t{1} << 50) - 2;
+        poolMask = gameBalls(game);
     } else {
         for (int i = 1; i <= bag.count(); ++i)
-            if (bag[i] >= 1 && bag[i] <= 49)
-                poolMask |= uint64_t{1} << bag[i];
+            if (game.isBall(bag[i]))
+                poolMask |= ballBit(bag[i]);
     }
     poolMask &= ~taken;
-    std::array<int16_t, 49> pool{};
+    std::array<int16_t, kMaxBalls> pool{};
     int poolCount = 0;
-    for (int b = 1; b <= 49; ++b)
-        if ((poolMask >> b) & 1U)
-            pool[static_cast<std::size_t>(poolCount++)] = static_cast<int16_t>(b);
+    forEachBall(poolMask,
+                [&](int b) { pool[static_cast<std::size_t>(poolCount++)] = static_cast<int16_t>(b); });
 
     for (; position < 6 && poolCount > 0; ++position) {
         int k = static_cast<int>(random.next() * poolCount); // 0-based index of the drawn ball
@@ -46,21 +50,23 @@ std::array<int16_t, 6> drawRandomColumn(const BagList& bag, const BankoList& ban
 }
 
 void writeNewRandomList(const DataDir& dir, const BagList& bag, const BankoList& bankers, Random& random,
-                        int32_t count, const std::function<void(int32_t record)>& progress) {
+                        int32_t count, const std::function<void(int32_t record)>& progress,
+                        const Game& game) {
     ColumnWriter out(dir, files::Random, defaultTempName(files::Random));
     for (int32_t k = 1; k <= count; ++k) {
         if (progress)
             progress(k);
         ColumnRecord r;
         r.Tag = k;
-        r.Ball = drawRandomColumn(bag, bankers, random);
+        r.Ball = drawRandomColumn(bag, bankers, random, game);
         out.write(r);
     }
     out.commit();
 }
 
 int32_t appendRandomList(const DataDir& dir, const BagList& bag, const BankoList& bankers, Random& random,
-                         int32_t count, const std::function<void(int32_t record, int32_t added)>& progress) {
+                         int32_t count, const std::function<void(int32_t record, int32_t added)>& progress,
+                         const Game& game) {
     ColumnWriter out(dir, files::Random, defaultTempName(files::Random));
     int32_t existing = 0;
     {
@@ -76,7 +82,7 @@ int32_t appendRandomList(const DataDir& dir, const BagList& bag, const BankoList
             progress(record, added);
         ColumnRecord r;
         r.Tag = record;
-        r.Ball = drawRandomColumn(bag, bankers, random);
+        r.Ball = drawRandomColumn(bag, bankers, random, game);
         out.write(r);
     }
     out.commit();
@@ -84,7 +90,7 @@ int32_t appendRandomList(const DataDir& dir, const BagList& bag, const BankoList
 }
 
 int32_t eliminateRandomListByChaos(const DataDir& dir, const ChaosRule& passes,
-                                   const ChaosPassProgress& progress) {
+                                   const ChaosPassProgress& progress, const Game& game) {
     // Phase 1: the marked list is kept as VELMORIX.TMP; the list itself is not touched yet.
     int32_t kept = 0;
     {
@@ -94,7 +100,7 @@ int32_t eliminateRandomListByChaos(const DataDir& dir, const ChaosRule& passes,
         while (in.next(r)) {
             auto sorted = r.Ball;
             std::sort(sorted.begin(), sorted.end());
-            const bool pass = isValidColumn(sorted) && passes(sorted);
+            const bool pass = isGameColumn(game, sorted) && passes(sorted);
             r.Tag = pass ? KeepMark : 0;
             if (pass)
                 ++kept;
@@ -120,6 +126,13 @@ int32_t eliminateRandomListByChaos(const DataDir& dir, const ChaosRule& passes,
         }
     out.commit();
     return out.count();
+}
+
+ChaosRule randomListChaosRule() {
+    return [](const std::array<int16_t, 6>& sortedBalls) {
+        const auto column = SortedColumn::from(sortedBalls);
+        return column && chaos::passes(*column);
+    };
 }
 
 } // namespace velmorix

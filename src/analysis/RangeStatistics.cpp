@@ -1,5 +1,7 @@
 #include "RangeStatistics.h"
 
+#include "core/BallMask.h"
+
 #include "core/Numbers.h"
 
 #include <algorithm>
@@ -19,8 +21,8 @@ std::size_t at(int g) {
 
 } // namespace
 
-int similarity(const std::array<int16_t, 6>& a, const std::array<int16_t, 6>& b) {
-    return __builtin_popcountll(columnMask(a) & columnMask(b));
+int similarity(const std::array<int16_t, 6>& a, const std::array<int16_t, 6>& b, const Game& game) {
+    return ballCount(columnBalls(game, a) & columnBalls(game, b));
 }
 
 std::string RangeStatistics::sumHighText() const {
@@ -62,14 +64,14 @@ std::array<std::string, 6> SimilarityFigures::texts() const {
             Str(highest)};
 }
 
-SimilarityFigures computeSimilarity(const std::vector<ColumnRecord>& range) {
+SimilarityFigures computeSimilarity(const std::vector<ColumnRecord>& range, const Game& game) {
     SimilarityFigures s;
-    std::vector<uint64_t> masks;
+    std::vector<ColumnMask> masks;
     masks.reserve(range.size());
     for (const ColumnRecord& r : range)
-        masks.push_back(columnMask(r.Ball));
+        masks.push_back(columnBalls(game, r.Ball));
     const std::size_t n = masks.size();
-    auto common = [&](std::size_t i, std::size_t j) { return __builtin_popcountll(masks[i] & masks[j]); };
+    auto common = [&](std::size_t i, std::size_t j) { return ballCount(masks[i] & masks[j]); };
     for (std::size_t k = 0; k + 1 < n; ++k) {
         s.lastWithPrevious = common(k, k + 1);
         s.previousTotal += s.lastWithPrevious;
@@ -93,14 +95,18 @@ SimilarityFigures computeSimilarity(const std::vector<ColumnRecord>& range) {
     return s;
 }
 
-RangeStatistics computeRangeStatistics(const std::vector<ColumnRecord>& range, bool withSimilarity) {
+RangeStatistics computeRangeStatistics(const std::vector<ColumnRecord>& range, bool withSimilarity,
+                                       const Game& game) {
     RangeStatistics st;
+    st.counts.game = game;
+    st.figures = StatisticsFigures::startup(game);
     StatisticsFigures& f = st.figures;
+    const int decades = game.decades();
     for (const ColumnRecord& r : range) {
-        if (!isValidColumn(r.Ball))
+        if (!isGameColumn(game, r.Ball))
             continue;
         st.counts.add(r.Ball);
-        std::array<int16_t, 5> groups{};
+        std::array<int16_t, kMaxDecades> groups{};
         int sum = 0;
         for (int16_t b : r.Ball) {
             ++groups[at(b / 10)];
@@ -110,7 +116,7 @@ RangeStatistics computeRangeStatistics(const std::vector<ColumnRecord>& range, b
         f.SumHigh = static_cast<int16_t>(std::max<int>(f.SumHigh, sum));
         ++f.SumCount;
         f.SumTotal += sum;
-        for (int g = 0; g < 5; ++g) {
+        for (int g = 0; g < decades; ++g) {
             f.GroupLow[at(g)] = std::min(f.GroupLow[at(g)], groups[at(g)]);
             f.GroupHigh[at(g)] = std::max(f.GroupHigh[at(g)], groups[at(g)]);
             f.GroupTotal[at(g)] += groups[at(g)];
@@ -118,11 +124,11 @@ RangeStatistics computeRangeStatistics(const std::vector<ColumnRecord>& range, b
     }
     if (f.SumCount > 0) {
         f.SumMean = static_cast<float>(f.SumTotal) / static_cast<float>(f.SumCount);
-        for (int g = 0; g < 5; ++g)
+        for (int g = 0; g < decades; ++g)
             f.GroupMean[at(g)] = static_cast<float>(f.GroupTotal[at(g)]) / static_cast<float>(f.SumCount);
     }
     if (withSimilarity)
-        st.similarity = computeSimilarity(range);
+        st.similarity = computeSimilarity(range, game);
     return st;
 }
 

@@ -42,13 +42,15 @@ struct RangeStatistics {
     std::array<std::string, 6> similarityTexts() const;
 };
 
-// Columns of one range in file order. Columns with a ball outside 1..49 or a
-// repeated ball are not counted; they share no ball with any other column.
-RangeStatistics computeRangeStatistics(const std::vector<ColumnRecord>& range, bool withSimilarity);
+// Columns of one range in file order, over the game's balls and decades.
+// Columns with a ball outside 1..N or a repeated ball are not counted; they
+// share no ball with any other column.
+RangeStatistics computeRangeStatistics(const std::vector<ColumnRecord>& range, bool withSimilarity,
+                                       const Game& game = Game());
 
-SimilarityFigures computeSimilarity(const std::vector<ColumnRecord>& range);
+SimilarityFigures computeSimilarity(const std::vector<ColumnRecord>& range, const Game& game = Game());
 
 // Balls two columns have in common; 0 when either is not a valid column.
-int similarity(const std::array<int16_t, 6>& a, const std::array<int16_t, 6>& b);
+int similarity(const std::array<int16_t, 6>& a, const std::array<int16_t, 6>& b, const Game& game = Game());
 
 } // namespace velmorix

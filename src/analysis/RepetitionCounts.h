@@ -10,15 +10,16 @@
 
 namespace velmorix {
 
-// How often each ball and each pair of balls occurs in a run of columns. A
-// column with a ball outside 1..49 or a repeated ball counts nothing.
+// How often each ball and each pair of balls of the game occurs in a run of
+// columns. A column with a ball outside 1..N or a repeated ball counts nothing.
 struct RepetitionCounts {
-    std::array<int32_t, 50> ball{}; // index = ball, 0 unused
-    PairTable pair;                 // both orientations
+    Game game;
+    std::array<int32_t, kMaxBalls + 1> ball{}; // index = ball, 0 unused
+    PairTable pair;                            // both orientations
 
     void add(const std::array<int16_t, 6>& balls);
     // Counts every record of `records`.
-    static RepetitionCounts of(const std::vector<ColumnRecord>& records);
+    static RepetitionCounts of(const std::vector<ColumnRecord>& records, const Game& game = Game());
 
     int32_t highestBallCount() const;
 };

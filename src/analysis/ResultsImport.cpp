@@ -1,5 +1,7 @@
 #include "ResultsImport.h"
 
+#include "core/BallMask.h"
+
 #include "core/ColumnFile.h"
 #include "core/DateCode.h"
 #include "core/Encoding.h"
@@ -364,18 +366,18 @@ void parseLine(std::string_view line, int32_t number, Parsed& out, std::optional
     }
     ImportedDraw draw;
     draw.line = number;
-    uint64_t seen = 0;
+    ColumnMask seen = 0;
     for (std::size_t i = 0; i < 6; ++i) {
         const int64_t v = numbers[i];
-        if (v < 1 || v > 49) {
+        if (!out.game.isBall(v)) {
             out.bad.push_back({number, LineProblem::BallOutOfRange, v});
             return;
         }
-        if ((seen >> v) & 1u) {
+        if (hasBall(seen, static_cast<int>(v))) {
             out.bad.push_back({number, LineProblem::RepeatedBall, v});
             return;
         }
-        seen |= uint64_t{1} << v;
+        seen |= ballBit(static_cast<int>(v));
         draw.balls[i] = static_cast<int16_t>(v);
     }
     if (!date) {
@@ -398,7 +400,7 @@ bool earlier(const CalendarDate& a, const CalendarDate& b) {
 
 } // namespace
 
-Parsed parse(std::string_view raw) {
+Parsed parse(std::string_view raw, const Game& game) {
     std::string decoded;
     std::string_view text = withoutBom(raw);
     if (!validUtf8(text)) {
@@ -406,6 +408,7 @@ Parsed parse(std::string_view raw) {
         text = decoded;
     }
     Parsed out;
+    out.game = game;
     std::optional<LabelColumn> labelColumn;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -454,23 +457,23 @@ std::vector<ImportedDraw> inOrder(const Parsed& parsed, bool& reversed) {
 }
 
 // The same draw: same Tag (the date, or no date the file can hold) and balls.
-using DrawKey = std::pair<int32_t, uint64_t>;
+using DrawKey = std::pair<int32_t, ColumnMask>;
 
 // A draw read from the text, dated for placing even when its Tag holds no date.
-using DatedKey = std::tuple<int, int, int, uint64_t>;
+using DatedKey = std::tuple<int, int, int, ColumnMask>;
 
-DatedKey datedKey(const ImportedDraw& d) {
-    return {d.date.year, d.date.month, d.date.day, columnMask(d.balls)};
+DatedKey datedKey(const Game& game, const ImportedDraw& d) {
+    return {d.date.year, d.date.month, d.date.day, columnBalls(game, d.balls)};
 }
 
 // What the results file holds already: its records, and their balls alone.
 struct Known {
     std::set<DrawKey> records;
-    std::set<uint64_t> balls;
+    std::set<ColumnMask> balls;
 
-    explicit Known(const std::vector<ColumnRecord>& existing) {
+    Known(const Game& game, const std::vector<ColumnRecord>& existing) {
         for (const ColumnRecord& r : existing)
-            if (const uint64_t m = columnMask(r.Ball)) {
+            if (const ColumnMask m = columnBalls(game, r.Ball)) {
                 records.insert({r.Tag, m});
                 balls.insert(m);
             }
@@ -480,13 +483,13 @@ struct Known {
 } // namespace
 
 int32_t countRepeats(const Parsed& parsed, const std::vector<ColumnRecord>& existing) {
-    Known known(existing);
+    Known known(parsed.game, existing);
     auto& [records, balls] = known;
     std::set<DatedKey> draws;
     int32_t repeats = 0;
     for (const ImportedDraw& d : parsed.draws) {
-        const uint64_t m = columnMask(d.balls);
-        if (records.count({d.tag, m}) != 0 || !draws.insert(datedKey(d)).second)
+        const ColumnMask m = columnBalls(parsed.game, d.balls);
+        if (records.count({d.tag, m}) != 0 || !draws.insert(datedKey(parsed.game, d)).second)
             continue; // the same draw again, left out anyway
         if (!balls.insert(m).second)
             ++repeats;
@@ -496,13 +499,13 @@ int32_t countRepeats(const Parsed& parsed, const std::vector<ColumnRecord>& exis
 
 Plan plan(const Parsed& parsed, const std::vector<ColumnRecord>& existing, bool skipRepeats) {
     Plan p;
-    Known known(existing);
+    Known known(parsed.game, existing);
     auto& [records, balls] = known;
     std::set<DatedKey> seen;
     std::vector<ImportedDraw> draws;
     for (const ImportedDraw& d : inOrder(parsed, p.reversed)) {
-        const uint64_t m = columnMask(d.balls);
-        if (records.count({d.tag, m}) != 0 || !seen.insert(datedKey(d)).second) {
+        const ColumnMask m = columnBalls(parsed.game, d.balls);
+        if (records.count({d.tag, m}) != 0 || !seen.insert(datedKey(parsed.game, d)).second) {
             ++p.sameDraws;
             continue;
         }
@@ -541,7 +544,7 @@ int32_t save(const DataDir& dir, const Plan& plan) {
     return static_cast<int32_t>(plan.records.size());
 }
 
-std::string badLineText(const BadLine& bad) {
+std::string badLineText(const BadLine& bad, const Game& game) {
     std::string why;
     switch (bad.problem) {
     case LineProblem::TooFewNumbers:
@@ -551,7 +554,7 @@ std::string badLineText(const BadLine& bad) {
         why = "6'dan çok sayı (" + digits(bad.value) + " sayı), hangilerinin top olduğu belli değil";
         break;
     case LineProblem::BallOutOfRange:
-        why = "1-49 dışında sayı (" + digits(bad.value) + ")";
+        why = "1-" + digits(game.balls()) + " dışında sayı (" + digits(bad.value) + ")";
         break;
     case LineProblem::RepeatedBall:
         why = "top tekrarı (" + digits(bad.value) + ")";
@@ -566,10 +569,10 @@ std::string badLineText(const BadLine& bad) {
     return "Satır" + Str(bad.line) + ": " + why;
 }
 
-std::string badLinesText(const std::vector<BadLine>& bad, std::size_t shown) {
+std::string badLinesText(const std::vector<BadLine>& bad, std::size_t shown, const Game& game) {
     std::string text = "Alınmayan satırlar:";
     for (std::size_t i = 0; i < bad.size() && i < shown; ++i)
-        text += "\r" + badLineText(bad[i]);
+        text += "\r" + badLineText(bad[i], game);
     if (bad.size() > shown)
         text += "\r... ve" + Str(static_cast<int64_t>(bad.size() - shown)) + " satır daha";
     return text;
@@ -602,7 +605,7 @@ std::string appendQuestion(const Plan& plan) {
 std::string nothingValidText(const Parsed& parsed) {
     std::string text = "Dosyada eklenecek geçerli bir sonuç kolonu bulunamadı !";
     if (!parsed.bad.empty())
-        text += "\r\r" + badLinesText(parsed.bad);
+        text += "\r\r" + badLinesText(parsed.bad, 12, parsed.game);
     return text;
 }
 
@@ -610,7 +613,7 @@ std::string nothingNewText(const Parsed& parsed, const Plan& plan) {
     std::string text = "Dosyadaki kolonların hepsi sonuçlarda zaten var; yeni bir kolon eklenmedi.";
     text += "\r\rAtlanan kolon sayısı:" + Str(plan.sameDraws + plan.repeats);
     if (!parsed.bad.empty())
-        text += "\r\r" + badLinesText(parsed.bad);
+        text += "\r\r" + badLinesText(parsed.bad, 12, parsed.game);
     return text;
 }
 
@@ -637,31 +640,28 @@ std::string summaryText(const std::string& fileName, const Parsed& parsed, const
     if (undated > 0)
         text += " (" + digits(undated) + " tanesi 2003-2099 dışında, tarihsiz)";
     if (!parsed.bad.empty())
-        text += "\r\r" + badLinesText(parsed.bad);
+        text += "\r\r" + badLinesText(parsed.bad, 12, parsed.game);
     return text;
 }
 
-CommandOutcome runCommand(const DataDir& dir, const std::vector<std::string>& args) {
+CommandOutcome runCommand(const DataDir& dir, const std::vector<std::string>& args, const Game& game) {
     const bool skipRepeats = args.size() == 2 && args[1] == "--skip-duplicates";
     if (args.empty() || args.size() > 2 || (args.size() == 2 && !skipRepeats))
-        return {2, "Kullanım: velmorix-batch import DOSYA [--skip-duplicates]\n"};
-    const auto lines = [](std::string text) {
-        std::replace(text.begin(), text.end(), '\r', '\n');
-        return text + "\n";
-    };
+        return messageOutcome(2, "Kullanım: velmorix-batch import DOSYA [--skip-duplicates]");
     try {
         const std::filesystem::path path(args[0]);
-        const Parsed parsed = parse(readTextFile(path));
+        const Parsed parsed = parse(readTextFile(path), game);
         if (parsed.draws.empty())
-            return {1, lines(nothingValidText(parsed))};
+            return messageOutcome(1, nothingValidText(parsed));
         const Plan p = plan(parsed, readAllRecords(dir, files::Results), skipRepeats);
         if (p.added == 0)
-            return {1, lines(p.overLimit > 0 ? "Sonuç dosyası en çok 32767 kolon alabilir; kolon eklenemedi."
-                                             : nothingNewText(parsed, p))};
+            return messageOutcome(1, p.overLimit > 0
+                                         ? "Sonuç dosyası en çok 32767 kolon alabilir; kolon eklenemedi."
+                                         : nothingNewText(parsed, p));
         const int32_t count = save(dir, p);
-        return {0, lines(summaryText(path.filename().string(), parsed, p, count))};
+        return messageOutcome(0, summaryText(path.filename().string(), parsed, p, count));
     } catch (const FileError& e) {
-        return {1, lines("! HATA !\r" + e.userText())};
+        return messageOutcome(1, "! HATA !\r" + e.userText());
     }
 }
 

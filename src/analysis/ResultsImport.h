@@ -2,7 +2,9 @@
 
 #include "core/Clock.h"
 #include "core/ColumnRecord.h"
+#include "core/CommandOutcome.h"
 #include "core/DataDir.h"
+#include "core/Game.h"
 
 #include <array>
 #include <cstdint>
@@ -18,7 +20,7 @@ namespace velmorix::resultsimport {
 // what is certain is taken.
 //
 // A line is a draw when it holds a date and, after the date, exactly six
-// different balls 1..49, with any separators: "12.03.2005;3;11;12;14;41;43",
+// different balls 1..N of the game, with any separators: "12.03.2005;3;11;12;14;41;43",
 // "2005-03-12 3 11 12 14 41 43", "\"June 12, 1982\",3,11,12,14,41,43". A date
 // is dd.mm.yyyy, dd/mm/yyyy, dd-mm-yyyy or yyyy-mm-dd (also with dots or
 // slashes), or a day, a month name (Turkish or English, full or short) and a
@@ -52,6 +54,7 @@ struct BadLine {
 };
 
 struct Parsed {
+    Game game; // whose balls the draws hold
     std::vector<ImportedDraw> draws;
     std::vector<BadLine> bad;
     int32_t lines = 0;     // every line of the text
@@ -59,7 +62,7 @@ struct Parsed {
 };
 
 // Reads the text (UTF-8, or Windows-1254 when it is not valid UTF-8).
-Parsed parse(std::string_view text);
+Parsed parse(std::string_view text, const Game& game = Game());
 
 // The text file chosen by the player, read through the file layer; larger
 // files than any results list are refused. Throws FileError naming the file.
@@ -91,9 +94,9 @@ Plan plan(const Parsed& parsed, const std::vector<ColumnRecord>& existing, bool 
 int32_t save(const DataDir& dir, const Plan& plan);
 
 // Texts of the import command.
-std::string badLineText(const BadLine& bad);
+std::string badLineText(const BadLine& bad, const Game& game = Game());
 // The bad lines, at most `shown` of them, then how many more there are.
-std::string badLinesText(const std::vector<BadLine>& bad, std::size_t shown = 12);
+std::string badLinesText(const std::vector<BadLine>& bad, std::size_t shown = 12, const Game& game = Game());
 std::string repeatsQuestion(int32_t repeats);
 std::string appendQuestion(const Plan& plan);
 std::string nothingValidText(const Parsed& parsed);
@@ -101,14 +104,10 @@ std::string nothingNewText(const Parsed& parsed, const Plan& plan);
 std::string summaryText(const std::string& fileName, const Parsed& parsed, const Plan& plan,
                         int32_t resultsNow);
 
-struct CommandOutcome {
-    int exitCode = 0;    // 0 imported, 1 nothing imported (refused lines, a file error), 2 usage error
-    std::string message; // lines end with '\n'
-};
-
-// `import FILE [--skip-duplicates]`: the import without a window, every
+// `import FILE [--skip-duplicates]` (exit code 1: nothing imported): the import without a window, every
 // question answered as the options say (repeats of balls are kept unless
 // --skip-duplicates; the same draw twice is always left out).
-CommandOutcome runCommand(const DataDir& dir, const std::vector<std::string>& args);
+CommandOutcome runCommand(const DataDir& dir, const std::vector<std::string>& args,
+                          const Game& game = Game());
 
 } // namespace velmorix::resultsimport

@@ -1,18 +1,23 @@
 #include "ResultsRange.h"
 
+#include "core/BallMask.h"
+
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
 #include "core/Numbers.h"
 #include "core/SafeFile.h"
 
-#include <unordered_set>
+#include <set>
 
 namespace velmorix {
 
 namespace {
 
 constexpr int64_t FirstTooLarge = 32768;
-constexpr int64_t SelectionFileSize = 170;
+// The selection file: 85 records, then 7 more for every decade past the fifth.
+int64_t selectionFileSize(const Game& game) {
+    return 170 + 14 * (int64_t{game.decades()} - 5);
+}
 constexpr int SumLeastRecord = 83;
 
 std::string invalidText(const char* what, int32_t count) {
@@ -82,19 +87,19 @@ int32_t saveResultsAsSextets(const DataDir& dir, const std::vector<ColumnRecord>
     return static_cast<int32_t>(results.size());
 }
 
-int32_t addResultsToSextets(const DataDir& dir, const std::vector<ColumnRecord>& results) {
+int32_t addResultsToSextets(const DataDir& dir, const std::vector<ColumnRecord>& results, const Game& game) {
     std::vector<ColumnRecord> sextets = readAllRecords(dir, files::Sextets);
     if (sextets.empty())
         return 0;
     // The sextets are read once; a sextet with a repeated or out-of-range
     // ball matches no result.
-    std::unordered_set<uint64_t> present;
+    std::set<ColumnMask> present;
     for (const ColumnRecord& s : sextets)
-        if (const uint64_t m = columnMask(s.Ball))
+        if (const ColumnMask m = columnBalls(game, s.Ball))
             present.insert(m);
     int32_t added = 0;
     for (const ColumnRecord& r : results) {
-        const uint64_t m = columnMask(r.Ball);
+        const ColumnMask m = columnBalls(game, r.Ball);
         if (m != 0 && present.count(m) != 0)
             continue;
         sextets.push_back(r);
@@ -105,15 +110,15 @@ int32_t addResultsToSextets(const DataDir& dir, const std::vector<ColumnRecord>&
     return added;
 }
 
-bool sumLimitsCanBeSaved(const DataDir& dir) {
-    return dir.fileSize(files::Selection) == SelectionFileSize;
+bool sumLimitsCanBeSaved(const DataDir& dir, const Game& game) {
+    return dir.fileSize(files::Selection) == selectionFileSize(game);
 }
 
-bool saveSumLimits(const DataDir& dir, int16_t least, int16_t greatest) {
-    if (!sumLimitsCanBeSaved(dir))
+bool saveSumLimits(const DataDir& dir, int16_t least, int16_t greatest, const Game& game) {
+    if (!sumLimitsCanBeSaved(dir, game))
         return false;
     std::vector<unsigned char> bytes = readWholeFile(dir, files::Selection);
-    if (static_cast<int64_t>(bytes.size()) != SelectionFileSize)
+    if (static_cast<int64_t>(bytes.size()) != selectionFileSize(game))
         return false;
     auto put = [&](int record, int16_t value) {
         const auto at = static_cast<std::size_t>(2 * (record - 1));

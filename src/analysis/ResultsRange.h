@@ -2,6 +2,7 @@
 
 #include "core/ColumnRecord.h"
 #include "core/DataDir.h"
+#include "core/Game.h"
 
 #include <cstdint>
 #include <optional>
@@ -54,12 +55,15 @@ int32_t saveResultsAsSextets(const DataDir& dir, const std::vector<ColumnRecord>
 
 // Adds every result that is not already a forbidden sextet (same six balls in
 // any order). Nothing is added to a missing or empty file. Returns the count added.
-int32_t addResultsToSextets(const DataDir& dir, const std::vector<ColumnRecord>& results);
+int32_t addResultsToSextets(const DataDir& dir, const std::vector<ColumnRecord>& results,
+                            const Game& game = Game());
 
-// VELMORIX.FLT is exactly 170 bytes long, so the sum limits can go into it.
-bool sumLimitsCanBeSaved(const DataDir& dir);
+// VELMORIX.FLT has the game's length (170 bytes for 6/49), so the sum limits
+// can go into it.
+bool sumLimitsCanBeSaved(const DataDir& dir, const Game& game = Game());
 // Writes the least and greatest sum as records 83 and 84 of VELMORIX.FLT and
-// leaves every other byte as it is. False when the file is not 170 bytes long.
-bool saveSumLimits(const DataDir& dir, int16_t least, int16_t greatest);
+// leaves every other byte as it is. False when the file does not have the
+// game's length.
+bool saveSumLimits(const DataDir& dir, int16_t least, int16_t greatest, const Game& game = Game());
 
 } // namespace velmorix

@@ -1,5 +1,7 @@
 #include "StatisticsReport.h"
 
+#include "core/BallMask.h"
+
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 
@@ -167,9 +169,9 @@ std::vector<std::string> figuresPrintout(StatisticsSource source, int first, int
     lines.push_back("En Düşük TOPLAM =" + stats.sumLowText());
     lines.push_back("TOPLAM Ortalaması =" + stats.sumMeanText());
     lines.push_back("");
-    static const char* const groups[5] = {"01-09", "10-19", "20-29", "30-39", "40-49"};
-    for (int g = 0; g < 5; ++g) {
-        const std::string name = groups[g];
+    const Game& game = stats.counts.game;
+    for (int g = 0; g < game.decades(); ++g) {
+        const std::string name = game.decadeRange(g);
         lines.push_back(name + " Arası En Yüksek Çıkma =" + stats.groupHighText(g));
         lines.push_back(name + " Arası En Düşük Çıkma =" + stats.groupLowText(g));
         lines.push_back(name + (g == 0 ? " Arası Çıkma Ortalaması =" : " Çıkma Ortalaması =") +
@@ -190,10 +192,11 @@ std::vector<std::string> figuresPrintout(StatisticsSource source, int first, int
     return lines;
 }
 
-ExtremeFreeSums sumsWithoutExtremes(const std::vector<ColumnRecord>& range, int sumLow, int sumHigh) {
+ExtremeFreeSums sumsWithoutExtremes(const std::vector<ColumnRecord>& range, int sumLow, int sumHigh,
+                                    const Game& game) {
     ExtremeFreeSums s;
     for (const ColumnRecord& r : range) {
-        if (!isValidColumn(r.Ball))
+        if (!isGameColumn(game, r.Ball))
             continue;
         int sum = 0;
         for (int16_t b : r.Ball)
@@ -231,13 +234,13 @@ std::optional<ReportMessage> extremeFreeSumsMessage(const ExtremeFreeSums& sums,
 }
 
 PlayedSimilarity comparePlayedWithResults(const std::vector<ColumnRecord>& played, const ColumnRecord& last,
-                                          const std::optional<ColumnRecord>& secondLast) {
+                                          const std::optional<ColumnRecord>& secondLast, const Game& game) {
     PlayedSimilarity s;
     int bestLast = -1;
     int bestSecond = -1;
     for (std::size_t i = 0; i < played.size(); ++i) {
         const auto column = static_cast<int32_t>(i + 1);
-        const int withLast = similarity(played[i].Ball, last.Ball);
+        const int withLast = similarity(played[i].Ball, last.Ball, game);
         if (withLast > bestLast) {
             bestLast = withLast;
             s.highestWithLast = withLast;
@@ -245,7 +248,7 @@ PlayedSimilarity comparePlayedWithResults(const std::vector<ColumnRecord>& playe
         }
         if (!secondLast)
             continue;
-        const int withSecond = similarity(played[i].Ball, secondLast->Ball);
+        const int withSecond = similarity(played[i].Ball, secondLast->Ball, game);
         if (withSecond > bestSecond) {
             bestSecond = withSecond;
             s.highestWithSecondLast = withSecond;

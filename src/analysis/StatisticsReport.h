@@ -34,7 +34,8 @@ std::string nothingToEvaluateText(StatisticsSource source);
 std::string statisticsCaption(StatisticsSource source, int first, int last);
 std::string statisticsHelpText(StatisticsSource source);
 
-// Print-outs: every line in order, empty lines included.
+// Print-outs: every line in order, empty lines included; balls and decades of
+// the game the statistics were counted for.
 std::vector<std::string> ballCountPrintout(StatisticsSource source, int columns, const RangeStatistics& stats,
                                            const std::string& dateTime);
 std::vector<std::string> pairCountPrintout(StatisticsSource source, int columns, const RangeStatistics& stats,
@@ -50,7 +51,8 @@ struct ExtremeFreeSums {
     int32_t low = 0;
     int32_t high = 0;
 };
-ExtremeFreeSums sumsWithoutExtremes(const std::vector<ColumnRecord>& range, int sumLow, int sumHigh);
+ExtremeFreeSums sumsWithoutExtremes(const std::vector<ColumnRecord>& range, int sumLow, int sumHigh,
+                                    const Game& game = Game());
 // Nothing when no result was counted.
 std::optional<ReportMessage> extremeFreeSumsMessage(const ExtremeFreeSums& sums, const StatisticsFigures& f,
                                                     int first, int last);
@@ -64,7 +66,8 @@ struct PlayedSimilarity {
 };
 // `secondLast` is missing when there is only one result; its figures stay 0.
 PlayedSimilarity comparePlayedWithResults(const std::vector<ColumnRecord>& played, const ColumnRecord& last,
-                                          const std::optional<ColumnRecord>& secondLast);
+                                          const std::optional<ColumnRecord>& secondLast,
+                                          const Game& game = Game());
 ReportMessage playedSimilarityMessage(const PlayedSimilarity& s);
 
 } // namespace velmorix

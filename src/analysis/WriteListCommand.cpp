@@ -22,24 +22,20 @@ std::string bytesWrittenText(int64_t length) {
 
 CommandOutcome runWriteList(const DataDir& dir, const Clock& clock, const std::vector<std::string>& args) {
     if (args.size() != 0 && args.size() != 2)
-        return {2, {"Kullanım: velmorix-batch write-list [BAŞLANGIÇ BİTİŞ]"}};
+        return messageOutcome(2, "Kullanım: velmorix-batch write-list [BAŞLANGIÇ BİTİŞ]");
     const int32_t count = recordCount(dir, files::List);
     // The numbers are read as the dialog reads its boxes.
     const int64_t start = args.empty() ? 1 : ValWhole(args[0]);
     const int64_t end = args.empty() ? count : ValWhole(args[1]);
     if (auto error = listRangeError(start, end, count))
-        return {1, {*error}};
+        return messageOutcome(1, *error);
     try {
         const ListReportRange range{static_cast<int32_t>(start), static_cast<int32_t>(end),
                                     static_cast<int32_t>(end)};
         const int64_t length = writeListReport(dir, ListReportStyle::combinationList(), range, clock.today());
-        return {0, {bytesWrittenText(length)}};
+        return messageOutcome(0, bytesWrittenText(length));
     } catch (const FileError& e) {
-        std::string text = e.userText();
-        for (char& c : text)
-            if (c == '\r')
-                c = '\n'; // the box breaks lines with CR, a terminal with LF
-        return {1, {text}};
+        return messageOutcome(1, e.userText());
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "core/CommandOutcome.h"
 #include "core/DataDir.h"
 
 #include <cstdint>
@@ -18,11 +19,6 @@ inline constexpr const char* BadEndText = "Bitiş Numarası GEÇERSİZ !";
 
 // The message after VELMORIX.TXT was written: " 1234 byte "VELMORIX.TXT" dosyasına yazıldı."
 std::string bytesWrittenText(int64_t length);
-
-struct CommandOutcome {
-    int exitCode = 0; // 0 written, 1 refused or failed, 2 usage error
-    std::vector<std::string> messages;
-};
 
 // `write-list [START END]`: writes the combination list (records START..END,
 // all when no range is given) to VELMORIX.TXT exactly as its print dialog

@@ -11,6 +11,7 @@
 #include "windows/AllWindows.h"
 #include "windows/common/AppContext.h"
 #include "windows/common/Fonts.h"
+#include "windows/common/GameSwitch.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QApplication>
@@ -52,6 +53,13 @@ int main(int argc, char** argv) {
     AppContext context{state, dir, dialogs, printer, clock, random, registry};
     registry.setContext(&context);
     registerAllWindows(registry);
+
+    bool fatal = false;
+    if (const std::string why = enterStartGame(context, fatal); !why.empty()) {
+        dialogs.show(QString::fromStdString(why), errorTitle(), DialogIcon::Critical);
+        if (fatal)
+            return 1;
+    }
 
     QWidget* mainWindow = registry.open(WindowId::Loto);
     if (!mainWindow)

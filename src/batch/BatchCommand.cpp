@@ -11,6 +11,7 @@
 
 #include "core/BallsFile.h"
 #include "core/ColumnFile.h"
+#include "core/CommandOutcome.h"
 #include "core/FileError.h"
 #include "core/GameFolder.h"
 #include "core/Numbers.h"
@@ -33,16 +34,8 @@ const char* const UsageText = "Kullanım: velmorix-batch build [--progress] [--y
                               "          velmorix-batch evaluate\n"
                               "          velmorix-batch count\n";
 
-// Message boxes break lines with a carriage return; a terminal wants line feeds.
-std::string plain(std::string text) {
-    for (char& c : text)
-        if (c == '\r')
-            c = '\n';
-    return text;
-}
-
 void print(std::ostream& err, const Message& m) {
-    err << plain(m.text) << '\n';
+    err << terminalLines(m.text);
 }
 
 struct Options {
@@ -221,7 +214,7 @@ int count(const AppState& state, const DataDir& dir, std::ostream& out, std::ost
     const auto data = RunData::take(dir);
     const LiveCounter counter({state.Selection, state.BagBalls, state.BankoBalls, state.game}, *data);
     if (!counter.noList().empty()) {
-        err << plain(counter.noList()) << '\n';
+        err << terminalLines(counter.noList());
         return Refused;
     }
     out << digits(counter.survivors().value_or(0)) << '\n';
@@ -255,7 +248,7 @@ int runBatch(const std::vector<std::string>& args, const std::filesystem::path& 
             return count(state, dir, out, err);
         return evaluate(state, dir, in, out, err);
     } catch (const FileError& e) {
-        err << plain(e.userText()) << '\n';
+        err << terminalLines(e.userText());
         return Refused;
     }
 }

@@ -17,47 +17,25 @@ namespace {
 using velmorix::DataDir;
 using Args = std::vector<std::string>;
 
-// What a subcommand leaves: its report for standard output, its messages for
-// standard error, and the exit code.
-struct Outcome {
-    std::string out;
-    std::string err;
-    int exitCode = 0;
-};
-
-template <class MessagesOutcome> Outcome fromMessages(const MessagesOutcome& o) {
-    Outcome outcome{{}, {}, o.exitCode};
-    for (const auto& message : o.messages)
-        outcome.err += message + '\n';
-    return outcome;
-}
-
 struct Subcommand {
     std::string_view name;
-    Outcome (*run)(const DataDir& dir, const Args& args);
+    // `game` is the folder's game, read from its marker.
+    velmorix::CommandOutcome (*run)(const DataDir& dir, const velmorix::Game& game, const Args& args);
 };
 
 const Subcommand Subcommands[] = {
     {"write-list",
-     [](const DataDir& dir, const Args& args) {
-         const velmorix::SystemClock clock;
-         return fromMessages(velmorix::runWriteList(dir, clock, args));
+     [](const DataDir& dir, const velmorix::Game&, const Args& args) {
+         return velmorix::runWriteList(dir, velmorix::SystemClock(), args);
      }},
     {"chaos-report",
-     [](const DataDir& dir, const Args& args) {
-         const velmorix::SystemClock clock;
-         return fromMessages(velmorix::chaosReportCommand(dir, clock, args));
+     [](const DataDir& dir, const velmorix::Game& game, const Args& args) {
+         return velmorix::chaosReportCommand(dir, velmorix::SystemClock(), args, game);
      }},
-    {"import",
-     [](const DataDir& dir, const Args& args) {
-         auto o = velmorix::resultsimport::runCommand(dir, args);
-         return Outcome{{}, std::move(o.message), o.exitCode};
-     }},
-    {"hits",
-     [](const DataDir& dir, const Args& args) {
-         auto o = velmorix::hits::runCommand(dir, args);
-         return Outcome{std::move(o.out), std::move(o.err), o.exitCode};
-     }},
+    {"import", [](const DataDir& dir, const velmorix::Game& game,
+                  const Args& args) { return velmorix::resultsimport::runCommand(dir, args, game); }},
+    {"hits", [](const DataDir& dir, const velmorix::Game& game,
+                const Args& args) { return velmorix::hits::runCommand(dir, args, game); }},
 };
 
 } // namespace
@@ -71,11 +49,13 @@ int main(int argc, char** argv) {
             continue;
         const DataDir dir(std::filesystem::current_path());
         // A damaged marker stops everything before any other file is opened.
-        if (velmorix::readFolderGame(dir).damaged) {
+        const velmorix::FolderGame folder = velmorix::readFolderGame(dir);
+        if (folder.damaged) {
             std::cerr << velmorix::damagedMarkerText() << '\n';
             return 1;
         }
-        const Outcome outcome = command.run(dir, Args(args.begin() + 1, args.end()));
+        const velmorix::CommandOutcome outcome =
+            command.run(dir, folder.game, Args(args.begin() + 1, args.end()));
         std::cout << outcome.out << std::flush;
         std::cerr << outcome.err;
         return outcome.exitCode;

@@ -2,6 +2,7 @@
 
 #include "Random.h"
 
+#include <bitset>
 #include <cmath>
 
 namespace velmorix {
@@ -18,7 +19,7 @@ void removeBankersFromBag(AppState& state) {
 
 int16_t GetBall(AppState& state, Random& random, int position) {
     if (state.BagBalls.count() == 0) {
-        for (int b = 1; b <= 49; ++b)
+        for (int b = 1; b <= state.game.balls(); ++b)
             if (!state.BankoBalls.contains(b))
                 state.BagBalls.push(b);
     }
@@ -50,23 +51,25 @@ int32_t CombinationCount(int n, int k) {
 }
 
 bool canDrawColumn(const AppState& state) {
-    uint64_t bankers = 0;
+    const int n = state.game.balls();
+    std::bitset<kMaxBalls + 1> bankers;
     for (int i = 1; i <= state.BankoBalls.count(); ++i) {
         const int16_t b = state.BankoBalls[i];
-        if (b < 1 || b > 49 || (bankers & (uint64_t{1} << b)))
+        if (b < 1 || b > n || bankers.test(static_cast<std::size_t>(b)))
             return false; // a repeated or impossible banker could never give six distinct balls
-        bankers |= uint64_t{1} << b;
+        bankers.set(static_cast<std::size_t>(b));
     }
-    uint64_t bag = 0;
+    std::bitset<kMaxBalls + 1> bag;
     if (state.BagBalls.count() < 1) {
-        bag = ((uint64_t{1} << 50) - 2) & ~bankers; // GetBall fills an empty bag with every other ball
+        for (int b = 1; b <= n; ++b) // GetBall fills an empty bag with every other ball
+            bag.set(static_cast<std::size_t>(b));
     } else {
         for (int i = 1; i <= state.BagBalls.count(); ++i)
-            if (state.BagBalls[i] >= 1 && state.BagBalls[i] <= 49)
-                bag |= uint64_t{1} << state.BagBalls[i];
-        bag &= ~bankers; // draws past the bankers take bag balls that are not bankers
+            if (state.BagBalls[i] >= 1 && state.BagBalls[i] <= n)
+                bag.set(static_cast<std::size_t>(state.BagBalls[i]));
     }
-    return __builtin_popcountll(bag) + __builtin_popcountll(bankers) >= 6;
+    bag &= ~bankers; // draws past the bankers take bag balls that are not bankers
+    return bag.count() + bankers.count() >= 6;
 }
 
 } // namespace velmorix

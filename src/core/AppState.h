@@ -26,7 +26,9 @@ struct PairTable {
 // The quantum method's ranking and limits, shared by the quantum windows and
 // the list filter dialog.
 struct QuantumSettings {
-    std::array<int16_t, 51> Rtor{};
+    // [1..N] the ranked balls, [0] the size of the top part, [N + 1] the size
+    // of the bottom part; sized for the largest game.
+    std::array<int16_t, kMaxBalls + 2> Rtor{};
     int16_t KuantumValue = 0; // the last record number computed (element 0 of KuantumValues)
     // The Kuantum value of every result record number 0..32767; element 0 holds
     // the last record number computed.
@@ -38,14 +40,22 @@ struct QuantumSettings {
     int16_t gi6kmin = 0, gi6kmax = 0, gs6kmin = 0, gs6kmax = 0;
 };
 
-// Sum and decade figures of the statistics window.
+// Sum and decade figures of the statistics window; decades 0..D-1 of the game
+// are used.
 struct StatisticsFigures {
     int16_t SumHigh = 21, SumLow = 279, SumCount = 0;
     int32_t SumTotal = 0;
     float SumMean = 0;
-    std::array<int16_t, 5> GroupHigh{}, GroupLow{6, 6, 6, 6, 6};
-    std::array<int32_t, 5> GroupTotal{};
-    std::array<float, 5> GroupMean{};
+    std::array<int16_t, kMaxDecades> GroupHigh{}, GroupLow{6, 6, 6, 6, 6, 6, 6, 6, 6, 6};
+    std::array<int32_t, kMaxDecades> GroupTotal{};
+    std::array<float, kMaxDecades> GroupMean{};
+
+    // The start-up figures: the lowest sum starts at the game's greatest one.
+    static StatisticsFigures startup(const Game& game) {
+        StatisticsFigures f;
+        f.SumLow = static_cast<int16_t>(game.maxSum());
+        return f;
+    }
 };
 
 // Results range dialog requests and answers.
@@ -64,6 +74,10 @@ inline constexpr int16_t Closed = 1000;
 // Every program-wide variable. The application owns one; each window gets it
 // by reference.
 struct AppState {
+    AppState() = default;
+    // The start-up state of `game`.
+    explicit AppState(const Game& g) : game(g), Statistics(StatisticsFigures::startup(g)) {}
+
     // The game being played; its files live in the data folder's game folder.
     Game game;
     ColumnRecord ColRec;
@@ -91,13 +105,13 @@ void removeBankersFromBag(AppState& state);
 
 // A ball for `position` (1..6) of a column: the banker at that position, or a
 // random bag ball. An empty bag is first filled for good with every ball
-// 1..49 that is not a banker.
+// 1..N of the game that is not a banker.
 int16_t GetBall(AppState& state, Random& random, int position);
 
 // C(n, k) as the program computes it: 0 when n < 1, k < 1 or k > n; 1 when k = n.
 int32_t CombinationCount(int n, int k);
 
-// Bag and bankers together hold at least six distinct balls 1..49.
+// Bag and bankers together hold at least six distinct balls 1..N of the game.
 bool canDrawColumn(const AppState& state);
 
 } // namespace velmorix

@@ -10,9 +10,16 @@ namespace velmorix {
 
 namespace {
 
-// Records past the last banker (51 + 5) are never looked at, so a file of any
-// size is read only that far.
-constexpr std::size_t UsedBytes = 2 * 56;
+// The record of the banker count: right after the bag's count and its N balls.
+int bankerCountRecord(const Game& game) {
+    return game.balls() + 2;
+}
+
+// Records past the last banker are never looked at, so a file of any size is
+// read only that far.
+std::size_t usedBytes(const Game& game) {
+    return 2 * static_cast<std::size_t>(bankerCountRecord(game) + 5);
+}
 
 struct Words {
     std::vector<unsigned char> bytes; // the used part of the file at most
@@ -36,8 +43,8 @@ struct Words {
     }
 };
 
-Words readWords(const DataDir& dir) {
-    Words w{readFileStart(dir, files::Balls, UsedBytes), 0};
+Words readWords(const DataDir& dir, const Game& game) {
+    Words w{readFileStart(dir, files::Balls, usedBytes(game)), 0};
     w.size = std::max(dir.fileSize(files::Balls), static_cast<int64_t>(w.bytes.size()));
     return w;
 }
@@ -47,7 +54,7 @@ Words readWords(const DataDir& dir) {
 BallsLoad loadBag(AppState& state, const DataDir& dir, LoadForm form) {
     if (!dir.exists(files::Balls))
         return BallsLoad::Missing;
-    const Words w = readWords(dir);
+    const Words w = readWords(dir, state.game);
     if (w.length() < 3)
         return BallsLoad::TooShort;
     const int n = w.get(1);
@@ -55,7 +62,7 @@ BallsLoad loadBag(AppState& state, const DataDir& dir, LoadForm form) {
         return BallsLoad::GaveUp;
     if (form == LoadForm::Window && w.length() < 2 * int64_t{n})
         return BallsLoad::Corrupt;
-    if (n >= 50 || n < 1) {
+    if (n > state.game.balls() || n < 1) {
         state.BagBalls.clear();
         removeBankersFromBag(state);
         return BallsLoad::Emptied;
@@ -63,7 +70,7 @@ BallsLoad loadBag(AppState& state, const DataDir& dir, LoadForm form) {
     BagList bag;
     for (int i = 1; i <= n; ++i) {
         const int16_t ball = w.get(i + 1);
-        if (ball < 1 || ball > 49)
+        if (!state.game.isBall(ball))
             break;
         if (!bag.contains(ball)) // a hand-made file may repeat a ball; the first one counts
             bag.push(ball);
@@ -77,19 +84,20 @@ BallsLoad loadBankers(AppState& state, const DataDir& dir, LoadForm form) {
     const int64_t size = dir.fileSize(files::Balls);
     if (size < 0)
         return BallsLoad::Missing;
-    if (size <= 101)
+    const int countRecord = bankerCountRecord(state.game);
+    if (size <= 2 * int64_t{countRecord - 1} + 1)
         return BallsLoad::TooShort;
-    const Words w = readWords(dir);
-    const int m = w.get(51);
+    const Words w = readWords(dir, state.game);
+    const int m = w.get(countRecord);
     const BallsLoad damaged = form == LoadForm::Window ? BallsLoad::Corrupt : BallsLoad::GaveUp;
-    if (w.length() < 2 * (int64_t{m} + 51))
+    if (w.length() < 2 * (int64_t{m} + countRecord))
         return damaged;
     BankoList bankers;
     if (m >= 1 && m <= 5) {
         for (int i = 1; i <= m; ++i) {
-            const int16_t ball = w.get(51 + i);
+            const int16_t ball = w.get(countRecord + i);
             // An impossible or repeated banker would make every draw loop: treat as damage.
-            if (ball < 1 || ball > 49 || bankers.contains(ball))
+            if (!state.game.isBall(ball) || bankers.contains(ball))
                 return damaged;
             bankers.push(ball);
         }
@@ -106,39 +114,40 @@ void putBag(const AppState& state, Words& w) {
     w.set(1, static_cast<int16_t>(n));
     for (int i = 1; i <= n; ++i)
         w.set(i + 1, state.BagBalls[i]);
-    for (int r = n + 2; r <= 50; ++r)
+    for (int r = n + 2; r < bankerCountRecord(state.game); ++r)
         w.set(r, 0);
 }
 
 void putBankers(const AppState& state, Words& w) {
+    const int countRecord = bankerCountRecord(state.game);
     if (w.length() < 2) {
         w.bytes.clear();
         w.size = 0;
-        for (int r = 1; r <= 50; ++r)
+        for (int r = 1; r < countRecord; ++r)
             w.set(r, 0);
     }
     const int m = state.BankoBalls.count();
-    w.set(51, static_cast<int16_t>(m));
+    w.set(countRecord, static_cast<int16_t>(m));
     for (int i = 1; i <= m; ++i)
-        w.set(51 + i, state.BankoBalls[i]);
+        w.set(countRecord + i, state.BankoBalls[i]);
 }
 
 } // namespace
 
 void saveBag(const AppState& state, const DataDir& dir) {
-    Words w = readWords(dir);
+    Words w = readWords(dir, state.game);
     putBag(state, w);
     writeWholeFile(dir, files::Balls, w.bytes);
 }
 
 void saveBankers(const AppState& state, const DataDir& dir) {
-    Words w = readWords(dir);
+    Words w = readWords(dir, state.game);
     putBankers(state, w);
     writeWholeFile(dir, files::Balls, w.bytes);
 }
 
 void saveBagAndBankers(const AppState& state, const DataDir& dir) {
-    Words w = readWords(dir);
+    Words w = readWords(dir, state.game);
     putBag(state, w);
     putBankers(state, w);
     writeWholeFile(dir, files::Balls, w.bytes);

@@ -5,8 +5,10 @@
 
 namespace velmorix {
 
-// VELMORIX.DAT: 16-bit records; record 1 the bag size N, records 2..N+1 the
-// bag, record 51 the banker count M, records 52..51+M the bankers.
+// VELMORIX.DAT: 16-bit records laid out for the state's game of N balls:
+// record 1 the bag size, then the bag up to record N + 1, record N + 2 the
+// banker count M, then the M bankers. A file laid out for another game is read
+// with this layout.
 
 // Which window loads: the main window gives up silently where the bag and
 // banker windows report a damaged file.

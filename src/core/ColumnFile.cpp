@@ -22,36 +22,15 @@ int32_t recordCount(const DataDir& dir, const std::string& name) {
     return recordCountForLength(dir.fileSize(name));
 }
 
-namespace {
-
-// A closed file when it is missing.
-sysfile::File openForReading(const DataDir& dir, const std::string& name) {
-    sysfile::File file;
-    const int err = file.open(dir.path(name), sysfile::File::Mode::Read);
-    if (err != 0 && err != ENOENT)
-        throw FileError(name, "okunamadı", err);
-    return file;
-}
-
-// Reads up to `size` bytes at `offset`; the rest stays zero.
-void readFully(sysfile::File& file, const std::string& name, unsigned char* out, std::size_t size,
-               int64_t offset) {
-    std::size_t done = 0;
-    if (int err = file.readAt(out, size, offset, done))
-        throw FileError(name, "okunamadı", err);
-}
-
-} // namespace
-
 ColumnRecord readRecord(const DataDir& dir, const std::string& name, int32_t n) {
     ColumnRecord rec;
     if (n < 1)
         return rec;
-    sysfile::File f = openForReading(dir, name);
+    FileReader f(dir, name);
     if (!f.isOpen())
         return rec;
     unsigned char b[ColumnRecord::Size] = {};
-    readFully(f, name, b, sizeof b, static_cast<int64_t>(n - 1) * 16);
+    f.readAt(b, sizeof b, static_cast<int64_t>(n - 1) * 16);
     return ColumnRecord::decode(b);
 }
 
@@ -64,12 +43,12 @@ std::vector<ColumnRecord> readRecords(const DataDir& dir, const std::string& nam
     if (count <= 0 || first > total)
         return out;
     const int32_t last = static_cast<int32_t>(std::min<int64_t>(int64_t{first} + count - 1, total));
-    sysfile::File f = openForReading(dir, name);
+    FileReader f(dir, name);
     if (!f.isOpen())
         return out;
     const auto n = static_cast<std::size_t>(last - first + 1);
     std::vector<unsigned char> buf(n * ColumnRecord::Size, 0);
-    readFully(f, name, buf.data(), buf.size(), static_cast<int64_t>(first - 1) * 16);
+    f.readAt(buf.data(), buf.size(), static_cast<int64_t>(first - 1) * 16); // the rest stays zero
     out.reserve(n);
     for (std::size_t i = 0; i < n; ++i)
         out.push_back(ColumnRecord::decode(buf.data() + i * ColumnRecord::Size));
@@ -81,11 +60,9 @@ std::vector<ColumnRecord> readAllRecords(const DataDir& dir, const std::string& 
 }
 
 ColumnReader::ColumnReader(const DataDir& dir, std::string name) : m_name(std::move(name)) {
-    m_file = openForReading(dir, m_name);
+    m_file = FileReader(dir, m_name);
     if (m_file.isOpen()) {
-        int64_t size = 0;
-        if (int err = m_file.size(size))
-            throw FileError(m_name, "okunamadı", err);
+        const int64_t size = m_file.size();
         m_count = recordCountForLength(size);
         m_fileBytesLeft = size;
     }
@@ -103,16 +80,8 @@ void ColumnReader::fill() {
         static_cast<std::size_t>(std::clamp<int64_t>(m_fileBytesLeft, ColumnRecord::Size, int64_t{1} << 20));
     const std::size_t old = m_buffer.size();
     m_buffer.resize(old + want);
-    std::size_t got = 0;
-    while (got < want && m_fileBytesLeft > 0) {
-        std::size_t n = 0;
-        if (int err = m_file.read(m_buffer.data() + old + got, want - got, n))
-            throw FileError(m_name, "okunamadı", err);
-        if (n == 0)
-            break;
-        got += n;
-        m_fileBytesLeft -= static_cast<int64_t>(n);
-    }
+    const std::size_t got = m_fileBytesLeft > 0 ? m_file.read(m_buffer.data() + old, want) : 0;
+    m_fileBytesLeft -= static_cast<int64_t>(got);
     m_buffer.resize(old + got);
 }
 

@@ -3,7 +3,6 @@
 #include "ColumnRecord.h"
 #include "DataDir.h"
 #include "SafeFile.h"
-#include "SystemFile.h"
 
 #include <cstdint>
 #include <functional>
@@ -68,7 +67,7 @@ public:
 private:
     void fill();
     std::string m_name;
-    sysfile::File m_file;
+    FileReader m_file;
     int32_t m_count = 0;
     int32_t m_position = 0;
     int64_t m_fileBytesLeft = 0;

@@ -67,6 +67,10 @@ const char* Game::folder() const {
     return kGames[static_cast<std::size_t>(m_index)].folder;
 }
 
+std::string Game::captionSuffix() const {
+    return folder()[0] == '\0' ? std::string() : std::string("  [ ") + tag() + " ]";
+}
+
 std::string Game::decadeRange(int decade) const {
     const int first = decade == 0 ? 1 : 10 * decade;
     const int last = decade == decades() - 1 ? m_balls : 10 * decade + 9;

@@ -33,6 +33,9 @@ public:
     const char* tag() const;
     // The subfolder of the data folder this game lives in; empty for 6/49.
     const char* folder() const;
+    // What the main window's caption adds: "  [ 6/90 ]" for a game in its own
+    // folder, nothing for 6/49.
+    std::string captionSuffix() const;
 
     // Decade d holds the balls 10d..10d+9 (decade 0: 1..9; the last one ends at N).
     int decades() const { return m_balls / 10 + 1; }

@@ -56,11 +56,11 @@ FolderGame readFolderGame(const DataDir& dir) {
     if (ec || status.type() == std::filesystem::file_type::not_found)
         return {};
     if (!std::filesystem::is_regular_file(std::filesystem::status(dir.path(kGameMarker), ec)))
-        return {true, Game()};
+        return {true, false, Game()};
     bool readable = false;
     const std::string bytes = markerBytes(dir, readable);
     if (!readable)
-        return {true, Game()};
+        return {true, false, Game()};
     int count = 0;
     const Game* games = Game::all(count);
     for (int i = 0; i < count; ++i) {
@@ -68,9 +68,9 @@ FolderGame readFolderGame(const DataDir& dir) {
         if (games[i].folder()[0] == '\0')
             continue; // 6/49 is the folder without a marker
         if (bytes == tag + "\r\n" || bytes == tag + "\n")
-            return {false, games[i]};
+            return {false, true, games[i]};
     }
-    return {true, Game()};
+    return {true, false, Game()};
 }
 
 std::string damagedMarkerText() {

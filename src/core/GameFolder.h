@@ -15,6 +15,7 @@ inline constexpr const char* kGameMarker = "VELMORIX.OYN";
 
 struct FolderGame {
     bool damaged = false; // the marker is there but is not exactly a game line
+    bool marked = false;  // a sound marker names the game
     Game game;            // the folder's game when not damaged
 };
 

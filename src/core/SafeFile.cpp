@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <functional>
 
 namespace velmorix {
 
@@ -111,20 +110,38 @@ void writeWholeFile(const DataDir& dir, const std::string& target, const std::ve
     w.commit();
 }
 
-namespace {
-void readAll(sysfile::File& file, const std::string& name,
-             const std::function<void(const unsigned char*, std::size_t)>& sink) {
-    std::vector<unsigned char> buf(BufferSize);
-    for (;;) {
-        std::size_t n = 0;
-        if (int err = file.read(buf.data(), buf.size(), n))
-            throw FileError(name, "okunamadı", err);
-        if (n == 0)
-            return;
-        sink(buf.data(), n);
-    }
+FileReader::FileReader(const DataDir& dir, std::string name) : m_name(std::move(name)) {
+    const int err = m_file.open(dir.path(m_name), sysfile::File::Mode::Read);
+    if (err != 0 && err != ENOENT)
+        throw FileError(m_name, "okunamadı", err);
 }
-} // namespace
+
+int64_t FileReader::size() const {
+    int64_t bytes = 0;
+    if (int err = m_file.size(bytes))
+        throw FileError(m_name, "okunamadı", err);
+    return bytes;
+}
+
+std::size_t FileReader::read(void* data, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        std::size_t n = 0;
+        if (int err = m_file.read(static_cast<unsigned char*>(data) + done, size - done, n))
+            throw FileError(m_name, "okunamadı", err);
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+std::size_t FileReader::readAt(void* data, std::size_t size, int64_t offset) {
+    std::size_t done = 0;
+    if (int err = m_file.readAt(data, size, offset, done))
+        throw FileError(m_name, "okunamadı", err);
+    return done;
+}
 
 std::vector<unsigned char> readWholeFile(const DataDir& dir, const std::string& name) {
     return readFileStart(dir, name, SIZE_MAX);
@@ -132,20 +149,16 @@ std::vector<unsigned char> readWholeFile(const DataDir& dir, const std::string& 
 
 std::vector<unsigned char> readFileStart(const DataDir& dir, const std::string& name, std::size_t maxBytes) {
     std::vector<unsigned char> out;
-    sysfile::File file;
-    if (int err = file.open(dir.path(name), sysfile::File::Mode::Read)) {
-        if (err == ENOENT)
-            return out;
-        throw FileError(name, "okunamadı", err);
-    }
+    FileReader file(dir, name);
+    if (!file.isOpen())
+        return out;
     std::vector<unsigned char> buf(std::min<std::size_t>(BufferSize, maxBytes));
     while (out.size() < maxBytes) {
-        std::size_t n = 0;
-        if (int err = file.read(buf.data(), std::min(buf.size(), maxBytes - out.size()), n))
-            throw FileError(name, "okunamadı", err);
-        if (n == 0)
-            break;
+        const std::size_t want = std::min(buf.size(), maxBytes - out.size());
+        const std::size_t n = file.read(buf.data(), want);
         out.insert(out.end(), buf.data(), buf.data() + n);
+        if (n < want)
+            break;
     }
     return out;
 }
@@ -154,14 +167,18 @@ namespace {
 // False when the source is missing and `missingOk`.
 bool copyFile(const DataDir& from, const std::string& source, const DataDir& to, const std::string& target,
               bool missingOk) {
-    sysfile::File file;
-    if (int err = file.open(from.path(source), sysfile::File::Mode::Read)) {
-        if (missingOk && err == ENOENT)
+    FileReader file(from, source);
+    if (!file.isOpen()) {
+        if (missingOk)
             return false;
-        throw FileError(source, "okunamadı", err);
+        throw FileError(source, "okunamadı", ENOENT);
     }
     SafeFileWriter w(to, target, defaultTempName(target));
-    readAll(file, source, [&](const unsigned char* data, std::size_t size) { w.write(data, size); });
+    std::vector<unsigned char> buf(BufferSize);
+    for (std::size_t n = buf.size(); n == buf.size();) {
+        n = file.read(buf.data(), buf.size());
+        w.write(buf.data(), n);
+    }
     file.close(); // Windows refuses to replace a file that is still open
     w.commit();
     return true;

@@ -46,6 +46,27 @@ private:
     bool m_done = false;
 };
 
+// A data file opened for reading by its name. A missing file is no error:
+// nothing is open then. Every other failure throws FileError naming the file.
+class FileReader {
+public:
+    FileReader() = default;
+    FileReader(const DataDir& dir, std::string name);
+
+    bool isOpen() const { return m_file.isOpen(); }
+    int64_t size() const;
+    // Reads until `size` bytes are in or the file ends; returns the bytes read.
+    std::size_t read(void* data, std::size_t size);
+    // Reads what the file holds of [offset, offset + size); returns the bytes read.
+    std::size_t readAt(void* data, std::size_t size, int64_t offset);
+    // Lets go of the file before it is replaced (Windows refuses to replace an open file).
+    void close() { m_file.close(); }
+
+private:
+    std::string m_name;
+    sysfile::File m_file;
+};
+
 // Default temporary for files that have no established temporary name.
 std::string defaultTempName(const std::string& target);
 

@@ -2,6 +2,7 @@
 
 #include "CandidateWalk.h"
 #include "ColumnEvaluator.h"
+#include "ListStream.h"
 
 #include "core/AppState.h"
 #include "core/ColumnRecord.h"
@@ -46,8 +47,8 @@ int64_t choose(int n, int k) {
 Plan plan(const Candidates& c) {
     Plan p;
     const int n = static_cast<int>(c.pool.size());
-    p.depth = std::min(3, c.slots - 1);
-    const int rest = c.slots - p.depth;
+    p.depth = std::min(3, c.freeSlots - 1);
+    const int rest = c.freeSlots - p.depth;
     std::array<int, 3> idx{};
     int64_t inSlice = 0;
     p.sliceStart.push_back(0);
@@ -67,7 +68,7 @@ Plan plan(const Candidates& c) {
             inSlice += choose(left, rest);
             return;
         }
-        for (int i = from; i <= n - (c.slots - level); ++i) {
+        for (int i = from; i <= n - (c.freeSlots - level); ++i) {
             idx[static_cast<std::size_t>(level)] = i;
             self(self, level + 1, i + 1);
         }
@@ -75,18 +76,6 @@ Plan plan(const Candidates& c) {
     visit(visit, 0, 0);
     p.sliceStart.push_back(p.prefixes.size());
     return p;
-}
-
-// A list record of six ascending balls into `out`.
-void putRecord(unsigned char* out, int32_t tag, const int* balls) {
-    const auto t = static_cast<uint32_t>(tag);
-    for (std::size_t i = 0; i < 4; ++i)
-        out[i] = static_cast<unsigned char>(t >> (8 * i));
-    for (std::size_t i = 0; i < 6; ++i) {
-        const auto v = static_cast<uint16_t>(balls[i]);
-        out[4 + 2 * i] = static_cast<unsigned char>(v & 0xFF);
-        out[5 + 2 * i] = static_cast<unsigned char>(v >> 8);
-    }
 }
 
 void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const ColumnEvaluator& evaluator,
@@ -105,7 +94,7 @@ void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const Colum
             fixed |= ballBit(c.pool[static_cast<std::size_t>(i)]);
             from = i + 1;
         }
-        CandidateWalk walk(c.pool.data() + from, n - from, c.slots - p.depth, fixed);
+        CandidateWalk walk(c.pool.data() + from, n - from, c.freeSlots - p.depth, fixed);
         for (;;) {
             out.examined += walk.lastCount();
             const ColumnMask sixth = c.bankersValid ? evaluator.sixthBalls(walk.five(), walk.lastBalls()) : 0;
@@ -139,7 +128,7 @@ void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const Colum
                     if (records) {
                         const std::size_t end = out.records.size();
                         out.records.resize(end + ColumnRecord::Size);
-                        putRecord(out.records.data() + end, tag, column.b.data());
+                        ListWriter::encode(out.records.data() + end, tag, column.b.data());
                     }
                 }
             }
@@ -169,7 +158,7 @@ Candidates candidatesOf(const BagList& bag, const BankoList& bankers, const Game
     for (int b = 1; b <= game.balls(); ++b)
         if (avail[static_cast<std::size_t>(b)])
             c.pool.push_back(b);
-    c.slots = 6 - bankers.count();
+    c.freeSlots = 6 - bankers.count();
     return c;
 }
 
@@ -184,9 +173,25 @@ int engineWorkers() {
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
+void forEachPart(std::size_t count, const std::function<void(std::size_t, std::size_t)>& fn) {
+    const auto workers = std::min<std::size_t>(static_cast<std::size_t>(engineWorkers()), count);
+    if (workers <= 1) {
+        fn(0, count);
+        return;
+    }
+    std::vector<std::thread> threads;
+    threads.reserve(workers - 1);
+    const std::size_t part = (count + workers - 1) / workers;
+    for (std::size_t w = 1; w < workers; ++w)
+        threads.emplace_back(fn, std::min(count, w * part), std::min(count, (w + 1) * part));
+    fn(0, std::min(count, part));
+    for (std::thread& t : threads)
+        t.join();
+}
+
 bool walkCandidates(const Candidates& c, const ColumnEvaluator& evaluator, bool records, int32_t tag,
                     const std::function<bool(const SliceOutput&)>& take) {
-    if (c.slots < 1 || c.slots > static_cast<int>(c.pool.size()))
+    if (c.freeSlots < 1 || c.freeSlots > static_cast<int>(c.pool.size()))
         return true;
     const Plan p = plan(c);
     const std::size_t slices = p.sliceStart.size() - 1;

@@ -18,11 +18,15 @@ class ColumnEvaluator;
 void setEngineWorkers(int count);
 int engineWorkers();
 
+// Runs fn(begin, end) over 0..count split into one contiguous part per
+// worker, and returns when every part is done.
+void forEachPart(std::size_t count, const std::function<void(std::size_t begin, std::size_t end)>& fn);
+
 // The candidates of a build: every `slots`-combination of the free balls,
 // after the bankers, in lexicographic order.
 struct Candidates {
     std::vector<int> pool; // the free balls, ascending
-    int slots = 0;
+    int freeSlots = 0;     // r: the positions left after the bankers
     ColumnMask bankers = 0;
     bool bankersValid = true; // else every candidate fails
 };

@@ -205,7 +205,7 @@ ListSpace listSpace(const AppState& state, const DataDir& dir) {
     constexpr int64_t Mb = int64_t{1} << 20;
     const Candidates candidates = candidatesOf(state.BagBalls, state.BankoBalls, state.game);
     const int64_t worst =
-        int64_t{CombinationCount(static_cast<int>(candidates.pool.size()), candidates.slots)} *
+        int64_t{CombinationCount(static_cast<int>(candidates.pool.size()), candidates.freeSlots)} *
         static_cast<int64_t>(ColumnRecord::Size);
     ListSpace space;
     space.worstMb = (worst + Mb - 1) / Mb;

@@ -1,5 +1,6 @@
 #include "ListFilter.h"
 
+#include "CandidateSlices.h"
 #include "ColumnEvaluator.h"
 #include "ListBuilder.h"
 #include "ListStream.h"
@@ -13,6 +14,7 @@
 #include "core/SafeFile.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace velmorix {
 
@@ -160,28 +162,50 @@ void Filter::dropOutsideBag(DropMarks& marks, bool useBag, bool useBankers) {
 // Returns whether a record with a repeated or out-of-range ball is still in the
 // list (it can only be one whose negative Tag kept it from being evaluated).
 bool Filter::evaluate(DropMarks& marks, const ColumnEvaluator& evaluator) {
+    // Blocks of records are read in order; the columns of a block are judged
+    // by every worker at once, and their verdicts applied in order.
+    constexpr std::size_t Block = std::size_t{1} << 16;
+    const int balls = m_state.game.balls();
     ListReader in(m_dir, files::List);
+    std::vector<unsigned char> block(Block * ColumnRecord::Size);
+    std::vector<uint8_t> fails(Block);
     bool oddLeft = false;
     int32_t passed = 0;
     int32_t i = 0;
-    while (const unsigned char* bytes = in.next()) {
-        ++i;
-        const int32_t tag = ListReader::tag(bytes);
-        if (tag == -1) {
-            marks.drop(i);
-        } else if (!marks[i]) {
-            const auto column = SortedColumn::from(ListReader::balls(bytes), m_state.game.balls());
-            if (tag >= 0) {
-                if (column && evaluator.passes(*column))
-                    ++passed;
-                else
-                    marks.drop(i);
-            } else if (!column) {
-                oddLeft = true;
+    for (;;) {
+        std::size_t n = 0;
+        for (const unsigned char* bytes = nullptr; n < Block && (bytes = in.next()) != nullptr; ++n)
+            std::memcpy(block.data() + n * ColumnRecord::Size, bytes, ColumnRecord::Size);
+        if (n == 0)
+            break;
+        const int32_t first = i + 1;
+        forEachPart(n, [&](std::size_t begin, std::size_t end) {
+            for (std::size_t k = begin; k < end; ++k) {
+                const unsigned char* bytes = block.data() + k * ColumnRecord::Size;
+                const auto column = SortedColumn::from(ListReader::balls(bytes), balls);
+                fails[k] = !column || !evaluator.passes(*column);
             }
+        });
+        for (std::size_t k = 0; k < n; ++k) {
+            const unsigned char* bytes = block.data() + k * ColumnRecord::Size;
+            const int32_t at = first + static_cast<int32_t>(k);
+            const int32_t tag = ListReader::tag(bytes);
+            if (tag == -1) {
+                marks.drop(at);
+            } else if (!marks[at]) {
+                if (tag >= 0) {
+                    if (!fails[k])
+                        ++passed;
+                    else
+                        marks.drop(at);
+                } else if (!SortedColumn::from(ListReader::balls(bytes), balls)) {
+                    oddLeft = true;
+                }
+            }
+            if (m_progress.due())
+                m_progress.send(2, at, m_count, recordTitle(2, passed, at));
         }
-        if (m_progress.due())
-            m_progress.send(2, i, m_count, recordTitle(2, passed, i));
+        i += static_cast<int32_t>(n);
     }
     m_progress.send(2, m_count, m_count, recordTitle(2, passed, m_count));
     m_result.passed = passed;

@@ -1,9 +1,7 @@
 #include "ListStream.h"
 
 #include "core/ColumnFile.h"
-#include "core/FileError.h"
 
-#include <cerrno>
 #include <cstring>
 
 namespace velmorix {
@@ -13,15 +11,10 @@ constexpr std::size_t BlockSize = std::size_t{1} << 20; // a multiple of the rec
 }
 
 ListReader::ListReader(const DataDir& dir, std::string name) : m_name(std::move(name)) {
-    if (int err = m_file.open(dir.path(m_name), sysfile::File::Mode::Read)) {
-        if (err != ENOENT)
-            throw FileError(m_name, "okunamadı", err);
+    m_file = FileReader(dir, m_name);
+    if (!m_file.isOpen())
         return;
-    }
-    int64_t size = 0;
-    if (int err = m_file.size(size))
-        throw FileError(m_name, "okunamadı", err);
-    m_count = recordCountForLength(size);
+    m_count = recordCountForLength(m_file.size());
     m_buffer.resize(BlockSize);
 }
 
@@ -29,15 +22,7 @@ ListReader::~ListReader() = default;
 
 void ListReader::fill() {
     m_pos = 0;
-    m_end = 0;
-    while (m_end < m_buffer.size()) {
-        std::size_t n = 0;
-        if (int err = m_file.read(m_buffer.data() + m_end, m_buffer.size() - m_end, n))
-            throw FileError(m_name, "okunamadı", err);
-        if (n == 0)
-            break;
-        m_end += n;
-    }
+    m_end = m_file.read(m_buffer.data(), m_buffer.size());
 }
 
 const unsigned char* ListReader::next() {

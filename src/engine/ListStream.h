@@ -3,7 +3,6 @@
 #include "core/ColumnRecord.h"
 #include "core/DataDir.h"
 #include "core/SafeFile.h"
-#include "core/SystemFile.h"
 
 #include <array>
 #include <cstdint>
@@ -46,7 +45,7 @@ private:
     void fill();
 
     std::string m_name;
-    sysfile::File m_file;
+    FileReader m_file;
     int32_t m_count = 0;
     int32_t m_given = 0;
     std::vector<unsigned char> m_buffer;
@@ -70,15 +69,19 @@ public:
     }
     void write(int32_t tag, const std::array<int, 6>& balls) {
         unsigned char bytes[ColumnRecord::Size];
+        encode(bytes, tag, balls.data());
+        write(bytes);
+    }
+    // The stored bytes of a record: the Tag, then six balls, little-endian.
+    static void encode(unsigned char* out, int32_t tag, const int* balls) {
         const auto t = static_cast<uint32_t>(tag);
         for (std::size_t i = 0; i < 4; ++i)
-            bytes[i] = static_cast<unsigned char>(t >> (8 * i));
+            out[i] = static_cast<unsigned char>(t >> (8 * i));
         for (std::size_t i = 0; i < 6; ++i) {
             const auto v = static_cast<uint16_t>(balls[i]);
-            bytes[4 + 2 * i] = static_cast<unsigned char>(v & 0xFF);
-            bytes[5 + 2 * i] = static_cast<unsigned char>(v >> 8);
+            out[4 + 2 * i] = static_cast<unsigned char>(v & 0xFF);
+            out[5 + 2 * i] = static_cast<unsigned char>(v >> 8);
         }
-        write(bytes);
     }
     // Whole records, `bytes` a multiple of the record size.
     void writeRecords(const unsigned char* records, std::size_t bytes);

@@ -20,7 +20,7 @@ LiveCounter::LiveCounter(const LiveSelection& request, const RunData& data) : m_
     // Free balls: the bag without the bankers, ascending, as a build takes them.
     m_candidates = candidatesOf(request.bag, request.bankers, request.game);
     const std::vector<int>& pool = m_candidates.pool;
-    const int slots = m_candidates.slots;
+    const int slots = m_candidates.freeSlots;
     m_total = CombinationCount(static_cast<int>(pool.size()), slots);
     if (m_total == 0) {
         m_noList = listtexts::nothingToList(static_cast<int>(pool.size()), slots, m_total).text;

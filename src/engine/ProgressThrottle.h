@@ -19,15 +19,7 @@ public:
     bool active() const { return static_cast<bool>(m_sink); }
 
     // True when a report should be sent now.
-    bool due() {
-        if (!m_sink || (++m_calls & 1023u) != 0)
-            return false;
-        const auto now = std::chrono::steady_clock::now();
-        if (now - m_last < m_interval)
-            return false;
-        m_last = now;
-        return true;
-    }
+    bool due() { return (++m_calls & 1023u) == 0 && dueNow(); }
 
     // The same for steps that come rarely (a slice of candidates): every call
     // reads the clock.

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -76,6 +77,28 @@ QString enterDataFolder(const QString& folder) {
     if (ec)
         return failure("veri klasörüne girilemedi", ec);
     return {};
+}
+
+} // namespace velmorix
+
+namespace velmorix {
+
+namespace {
+QSettings settingsStore() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VELMORIX"),
+                     QStringLiteral("Dizimci"));
+}
+} // namespace
+
+int rememberedGameBalls() {
+    bool ok = false;
+    const int balls = settingsStore().value(QStringLiteral("game/balls")).toInt(&ok);
+    return ok ? balls : 0;
+}
+
+void rememberGameBalls(int balls) {
+    QSettings store = settingsStore();
+    store.setValue(QStringLiteral("game/balls"), balls);
 }
 
 } // namespace velmorix

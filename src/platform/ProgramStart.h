@@ -28,3 +28,12 @@ QString dataFolderUsageText();
 QString enterDataFolder(const QString& folder);
 
 } // namespace velmorix
+
+namespace velmorix {
+
+// The number of balls of the game played last (the platform's settings
+// store), 0 when none is remembered.
+int rememberedGameBalls();
+void rememberGameBalls(int balls);
+
+} // namespace velmorix

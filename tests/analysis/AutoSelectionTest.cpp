@@ -1,4 +1,6 @@
 #include "analysis/AutoSelection.h"
+#include "analysis/ResultsToBalls.h"
+#include "support/TempDataDir.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +21,7 @@ std::array<int32_t, 50> counts(std::initializer_list<std::array<int, 3>> runs) {
     return c;
 }
 
-std::vector<int> balls(const BagList& bag) {
+template <class List> std::vector<int> balls(const List& bag) {
     std::vector<int> v;
     for (int i = 1; i <= bag.count(); ++i)
         v.push_back(bag[i]);
@@ -77,4 +79,31 @@ TEST(AutoSelectionTest, BankerRules) {
     const auto e = counts({{1, 9, 6}, {10, 49, 2}, {17, 17, 10}});
     EXPECT_EQ(middleDrawnBanker(e), 1);
     EXPECT_EQ(middleDrawnBanker(counts({{1, 49, 3}})), 1);
+}
+
+TEST(AutoSelectionTest, BallsFromTheResultsFile) {
+    test::TempDataDir t;
+    // 1..12 drawn twice, 13..48 once, 49 never; a broken record counts nothing.
+    std::vector<ColumnRecord> results;
+    for (int r = 0; r < 8; ++r)
+        results.push_back(test::rec(1, {6 * r + 1, 6 * r + 2, 6 * r + 3, 6 * r + 4, 6 * r + 5, 6 * r + 6}));
+    results.push_back(test::rec(1, {1, 2, 3, 4, 5, 6}));
+    results.push_back(test::rec(1, {7, 8, 9, 10, 11, 12}));
+    results.push_back(test::rec(1, {7, 7, 8, 9, 10, 50}));
+    t.writeRecords("VELMORIX.RES", results);
+    const DrawCounts c = countDraws(t.dir());
+    EXPECT_EQ(c.results, 11);
+    EXPECT_EQ(c.ball[1], 2);
+    EXPECT_EQ(c.ball[13], 1);
+    EXPECT_EQ(c.ball[49], 0);
+    // Never drawn, then the least drawn ascending until 36 balls.
+    std::vector<int> bag = range(13, 47);
+    bag.push_back(49);
+    EXPECT_EQ(balls(bagFromDraws(c)), bag);
+    // One banker below 35 bag balls, two from 35 on, from the smallest count that occurs.
+    EXPECT_EQ(balls(bankersFromDraws(c, 35)), std::vector<int>{49});
+    auto noZero = c;
+    noZero.ball[49] = 1;
+    EXPECT_EQ(balls(bankersFromDraws(noZero, 34)), std::vector<int>{13});
+    EXPECT_EQ(balls(bankersFromDraws(noZero, 35)), (std::vector<int>{13, 14}));
 }

@@ -11,10 +11,10 @@ using velmorix::test::rec;
 using velmorix::test::TempDataDir;
 
 namespace {
-BallMask balls(std::initializer_list<int> list) {
-    BallMask m = 0;
+ColumnMask balls(std::initializer_list<int> list) {
+    ColumnMask m = 0;
     for (int b : list)
-        m |= BallMask{1} << b;
+        m |= ColumnMask{1} << b;
     return m;
 }
 } // namespace

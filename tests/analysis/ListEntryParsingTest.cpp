@@ -5,10 +5,10 @@
 using namespace velmorix;
 
 namespace {
-BallMask balls(std::initializer_list<int> list) {
-    BallMask m = 0;
+ColumnMask balls(std::initializer_list<int> list) {
+    ColumnMask m = 0;
     for (int b : list)
-        m |= BallMask{1} << b;
+        m |= ColumnMask{1} << b;
     return m;
 }
 } // namespace
@@ -18,7 +18,7 @@ TEST(ListEntryParsingTest, NumberEntryKeepsTheValidBallsAfterEachComma) {
     ASSERT_TRUE(marked);
     EXPECT_EQ(*marked, balls({5, 12, 49}));
     EXPECT_EQ(ballListText(*marked), "5,12,49");
-    EXPECT_EQ(ballCount(*marked), 3);
+    EXPECT_EQ(entryBallCount(*marked), 3);
 
     EXPECT_FALSE(parseBallEntry("0,5"));   // the first number must be a ball
     EXPECT_FALSE(parseBallEntry(""));      // a cancelled or empty box

@@ -1,8 +1,10 @@
 #include "analysis/QuantumStatistics.h"
+#include "analysis/QuantumRange.h"
 #include "support/TempDataDir.h"
 
 #include <gtest/gtest.h>
 #include <set>
+#include <tuple>
 
 using namespace velmorix;
 using velmorix::test::rec;
@@ -160,4 +162,14 @@ TEST(QuantumGroupingTest, TwelveTwelveAndTheRest) {
     for (int b = 1; b <= 49; ++b)
         top += parts.GroupOf[static_cast<std::size_t>(b)] == 1;
     EXPECT_EQ(top, rep.ranking.topSize());
+}
+
+TEST(QuantumRangeTest, FourToNineHundredNinetyNineResultsOfTheFile) {
+    const std::string few = "Kuantum işlemleri için en az 4 sonuç gerekmektedir !";
+    const std::string many = "Kuantum işlemleri için en çok 999 sonuç kullanılabilir !";
+    const std::tuple<std::size_t, int64_t, int64_t, std::string> cases[] = {
+        {4, 1, 4, ""},      {3, 1, 4, few},        {10, 2, 4, few}, {10, 0, 4, few},
+        {2000, 1, 999, ""}, {2000, 1, 1000, many}, {10, 5, 1, few}};
+    for (const auto& [count, first, last, refusal] : cases)
+        EXPECT_EQ(quantumRangeRefusal(count, first, last), refusal) << count << ' ' << first << ' ' << last;
 }

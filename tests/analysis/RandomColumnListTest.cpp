@@ -97,3 +97,10 @@ TEST(RandomColumnListTest, ChaosPassKeepsPassingColumnsInOrderAndLeavesTheMarked
         (std::vector<ColumnRecord>{rec(KeepMark, {40, 3, 17, 9, 22, 1}), rec(0, {1, 2, 3, 4, 5, 6}),
                                    rec(KeepMark, {5, 10, 20, 30, 40, 49}), rec(0, {7, 7, 8, 9, 10, 11})}));
 }
+
+TEST(RandomColumnListTest, TheWindowsRuleIsTheDefaultChaosFilters) {
+    const ChaosRule rule = randomListChaosRule();
+    EXPECT_TRUE(rule({3, 7, 15, 24, 36, 40}));
+    EXPECT_FALSE(rule({1, 2, 3, 4, 5, 6}));
+    EXPECT_FALSE(rule({3, 7, 15, 24, 36, 50})); // never indexes past the balls
+}

@@ -32,21 +32,18 @@ TEST_F(WriteListTest, ARangeIsReadAsTheDialogReadsItsBoxes) {
 
 TEST_F(WriteListTest, RefusedRangesLeaveTheTextFileUntouched) {
     t.writeBytes("VELMORIX.TXT", {'k', 'e', 'e', 'p'});
-    auto out = runWriteList(t.dir(), clock, {"0", "5"});
-    EXPECT_EQ(out.exitCode, 1);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Başlangıç numarası GEÇERSİZ !"});
-    out = runWriteList(t.dir(), clock, {"121", "121"});
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Başlangıç numarası GEÇERSİZ !"});
-    out = runWriteList(t.dir(), clock, {"10", "9"});
-    EXPECT_EQ(out.exitCode, 1);
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Bitiş Numarası GEÇERSİZ !"});
-    out = runWriteList(t.dir(), clock, {"10", "121"});
-    EXPECT_EQ(out.messages, std::vector<std::string>{"Bitiş Numarası GEÇERSİZ !"});
-    EXPECT_EQ(text(), "keep");
-
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"0", "5"}, "Başlangıç numarası GEÇERSİZ !\n"},
+        {{"121", "121"}, "Başlangıç numarası GEÇERSİZ !\n"},
+        {{"10", "9"}, "Bitiş Numarası GEÇERSİZ !\n"},
+        {{"10", "121"}, "Bitiş Numarası GEÇERSİZ !\n"}};
+    for (const auto& [args, message] : refused) {
+        const CommandOutcome out = runWriteList(t.dir(), clock, args);
+        EXPECT_EQ(out.exitCode, 1);
+        EXPECT_EQ(out.err, message);
+    }
     EXPECT_EQ(runWriteList(t.dir(), clock, {"5"}).exitCode, 2);
     t.dir().remove("VELMORIX.LST");
-    out = runWriteList(t.dir(), clock, {});
-    EXPECT_EQ(out.exitCode, 1);
+    EXPECT_EQ(runWriteList(t.dir(), clock, {}).exitCode, 1);
     EXPECT_EQ(text(), "keep");
 }

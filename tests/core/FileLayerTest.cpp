@@ -1,4 +1,5 @@
 #include "core/ColumnFile.h"
+#include "core/EditorFile.h"
 #include "core/Encoding.h"
 #include "core/FileError.h"
 #include "core/SafeFile.h"
@@ -50,6 +51,31 @@ TEST(FileLayerTest, StampChangesWithEveryReplacementEvenOfTheSameSize) {
     EXPECT_EQ(first, t.dir().stamp("VELMORIX.RES"));
     writeWholeFile(t.dir(), "VELMORIX.RES", bytesOf("hgfedcba"));
     EXPECT_NE(first, t.dir().stamp("VELMORIX.RES"));
+}
+
+// Other windows write the editor's file while it is open.
+TEST(FileLayerTest, EditorViewReadsAgainOnlyWhenTheFileChanged) {
+    TempDataDir t;
+    EditorFile file(t.dir(), "VELMORIX.RES", files::Temp);
+    file.open();
+    EXPECT_TRUE(t.dir().exists("VELMORIX.RES"));
+    EXPECT_FALSE(file.refresh());
+    appendRecord(t.dir(), "VELMORIX.RES", rec(1, {1, 2, 3, 4, 5, 6}));
+    EXPECT_TRUE(file.refresh());
+    EXPECT_FALSE(file.refresh());
+    EXPECT_EQ(file.append(rec(2, {7, 8, 9, 10, 11, 12})), 2);
+    EXPECT_FALSE(file.refresh()); // its own change is already read
+    writeAllRecords(t.dir(), "VELMORIX.RES", {rec(3, {2, 3, 4, 5, 6, 7}), rec(4, {1, 3, 4, 5, 6, 7})},
+                    files::Temp); // the same length, another file
+    EXPECT_TRUE(file.refresh());
+    EXPECT_EQ(file.record(1), rec(3, {2, 3, 4, 5, 6, 7}));
+
+    // A failed change throws its own error; the view is what the file still holds.
+    t.writeRecords("VELMORIX.RES", {rec(5, {1, 2, 3, 4, 5, 6})});
+    t.dir().setFaultHook(
+        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Rename ? EACCES : 0; });
+    EXPECT_THROW(file.remove(1), FileError);
+    EXPECT_EQ(file.records(), std::vector<ColumnRecord>{rec(5, {1, 2, 3, 4, 5, 6})});
 }
 
 // A data folder copied from another system may name files in other letter case.

@@ -186,10 +186,35 @@ TEST(GamesTest, OneWorkerAndTwoWriteTheSameListAndCount) {
     std::vector<unsigned char> one, two;
     const int32_t keptOne = build(1, one);
     const int32_t keptTwo = build(2, two);
-    setEngineWorkers(0);
     EXPECT_GT(keptOne, 100);
     EXPECT_EQ(keptOne, keptTwo);
     EXPECT_TRUE(one == two);
+
+    // Filtering a list of random columns, some marked, a few beyond the game's balls.
+    Rng rng(62);
+    std::vector<ColumnRecord> list;
+    for (int n = 0; n < 150'000; ++n) {
+        ColumnRecord r;
+        r.Tag = chance(rng, 0.05) ? -1 : 0;
+        r.Ball = randomColumn(rng, chance(rng, 0.01) ? 70 : 60);
+        list.push_back(r);
+    }
+    const auto filter = [&](int workers) {
+        setEngineWorkers(workers);
+        TempDataDir t;
+        t.writeRecords(files::List, list);
+        AppState state;
+        state.game = G60;
+        state.Selection = windowSelection(nullptr, G60);
+        const FixedClock clock;
+        EXPECT_EQ(FilterExistingList(state, t.dir(), clock, yes()).outcome, FilterOutcome::Filtered);
+        return t.readBytes(files::List);
+    };
+    const std::vector<unsigned char> filteredOne = filter(1);
+    EXPECT_TRUE(filteredOne == filter(2));
+    EXPECT_GT(filteredOne.size(), 16u * 10'000);
+    EXPECT_LT(filteredOne.size(), 16u * 140'000);
+    setEngineWorkers(0);
 }
 
 TEST(GamesTest, BallsAboveTheGameFailEveryFilter) {

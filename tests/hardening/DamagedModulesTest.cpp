@@ -5,11 +5,8 @@
 // that judges columns, and counts skip it.
 #include "DamagedFiles.h"
 
-#include "analysis/ArbitraryGrouping.h"
-#include "analysis/CatchZero.h"
 #include "analysis/ChaosReport.h"
 #include "analysis/FollowingNumbers.h"
-#include "analysis/GroupingConfig.h"
 #include "analysis/HitScan.h"
 #include "analysis/ListElimination.h"
 #include "analysis/ListPaging.h"
@@ -137,27 +134,6 @@ TEST_P(DamagedListTest, EliminationsDropDamagedColumnsAndKeepTheRestInOrder) {
     }
     // The old list is the list as it was, bytes and all.
     EXPECT_EQ(data.readBytes(files::OldList), GetParam().bytes);
-
-    data.writeBytes(files::List, GetParam().bytes);
-    const catchzero::Filter zero(catchzero::Rule::AnyZero, stored, static_cast<int32_t>(stored.size()));
-    catchzero::filterList(data.dir(), zero);
-    expectWholeValidList(data, files::List, GetParam().name + " catch-the-zero");
-
-    data.writeBytes(files::List, GetParam().bytes);
-    GroupMembership everyBall{};
-    for (int b = 1; b <= 49; ++b)
-        everyBall[static_cast<std::size_t>(b)] = 1;
-    GroupLimits limits;
-    limits.min[0] = 0;
-    limits.max[0] = 6;
-    const GroupingRun run = filterListByGrouping(data.dir(), GroupingTest(everyBall, limits, false));
-    EXPECT_EQ(run.written, validCount(stored));
-    expectWholeValidList(data, files::List, GetParam().name + " grouping");
-
-    data.writeBytes(files::List, GetParam().bytes);
-    const auto ranking = rankFollowers({}, {1, 2, 3, 4, 5, 6});
-    filterListByFollowing(data.dir(), ranking, 0, 0, 1000);
-    expectWholeValidList(data, files::List, GetParam().name + " following");
 }
 
 TEST_P(DamagedListTest, DeletingAppendingAndWritingTheTextKeepWholeRecords) {
@@ -197,23 +173,10 @@ TEST_P(DamagedListTest, AsResultsTheReportsCountOnlyValidDraws) {
 
     const int32_t n = static_cast<int32_t>(stored.size());
     const ChaosRun chaos = runChaosReport(data.dir(), 1, std::max(n, 1), "06.12.2026 12:34:56");
-    if (n >= 2) {
-        EXPECT_EQ(chaos.outcome, ChaosRun::Outcome::Written);
-        EXPECT_EQ(chaos.bytes, data.dir().fileSize(files::Text));
-        // A damaged result breaks every test, so each shows under all ten.
-        const auto bad = std::count_if(stored.begin(), stored.end(),
-                                       [](const ColumnRecord& r) { return !isValidColumn(r.Ball); });
-        for (int test = 1; test <= chaosreport::TestCount; ++test) {
-            int failing = 0;
-            for (const auto& r : stored)
-                failing += chaosreport::failsTest(test, r.Ball);
-            EXPECT_GE(failing, bad);
-        }
-    } else {
-        EXPECT_NE(chaos.outcome, ChaosRun::Outcome::Written);
-    }
     EXPECT_FALSE(data.dir().exists(files::ResultsCopy));
+    EXPECT_EQ(chaos.outcome == ChaosRun::Outcome::Written, n >= 2);
     if (n >= 2) {
+        EXPECT_EQ(chaos.bytes, data.dir().fileSize(files::Text));
         const QuantumReport q = computeQuantum(stored, 1, n);
         for (std::size_t i = 0; i < q.values.size(); ++i)
             if (!isValidColumn(stored[i].Ball)) {
@@ -329,12 +292,6 @@ TEST(DamagedPairsFile, OnlyAReadableFileForbidsPairsAndNoRunDeletesIt) {
         if (file.name == "pairs-1177") {
             EXPECT_EQ(marked, 0) << "more pairs than there are means no forbidden pairs";
         }
-        if (file.name == "out-of-range") {
-            EXPECT_EQ(marked, 2) << "only 3-9 is a pair of two different balls";
-        }
-        if (file.name == "reversed-pair") {
-            EXPECT_TRUE(pairs(7, 23) && pairs(23, 7));
-        }
 
         AppState s = smallBag();
         s.Selection.ForbiddenPairsOn = -1;
@@ -348,33 +305,6 @@ TEST(DamagedPairsFile, OnlyAReadableFileForbidsPairsAndNoRunDeletesIt) {
                         EXPECT_EQ(pairs(column.Ball[i], column.Ball[j]), 0);
                     }
         EXPECT_EQ(data.readBytes(files::Pairs), file.bytes) << "only the pairs editor deletes the file";
-    }
-}
-
-TEST(DamagedGroupingFile, OnlyAWholeFileWithTheMagicLoadsAndGroupsStayInRange) {
-    for (const auto& file : damagedGroupingFiles()) {
-        SCOPED_TRACE(file.name);
-        TempDataDir data;
-        data.writeBytes(files::Groups, file.bytes);
-        const auto config = loadGroupingConfig(data.dir());
-        EXPECT_EQ(config.has_value(), file.name == "bad-groups" || file.name == "wild-limits");
-        if (!config)
-            continue;
-        EXPECT_EQ(config->GroupOf[0], 0);
-        for (int16_t g : config->GroupOf) {
-            EXPECT_TRUE(g >= 0 && g <= GroupCount);
-        }
-        std::array<int64_t, GroupCount> min{}, max{};
-        for (std::size_t g = 0; g < GroupCount; ++g) {
-            min[g] = config->GroupMin[g];
-            max[g] = config->GroupMax[g];
-        }
-        const GroupLimits limits = normaliseGroupLimits(min, max, config->GroupOf);
-        for (std::size_t g = 0; g < GroupCount; ++g) {
-            EXPECT_GE(limits.min[g], 0);
-            EXPECT_LE(limits.min[g], limits.max[g]);
-            EXPECT_LE(limits.max[g], 6);
-        }
     }
 }
 

@@ -5,19 +5,13 @@
 #include "FolderChecks.h"
 #include "ProgramEnv.h"
 
-#include "core/BallsFile.h"
 #include "core/ColumnFile.h"
 #include "engine/SelectionFile.h"
 #include "support/RandomDialogs.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StateRanges.h"
-#include "windows/balls/FrmBalls.h"
-#include "windows/balls/FrmBanko.h"
-#include "windows/editors/FrmScores.h"
 #include "windows/editors/RecordEditorWindow.h"
 #include "windows/filters/FrmProhibit.h"
-#include "windows/filters/FrmYasak2.h"
-#include "windows/lists/FrmComLst.h"
 #include "windows/methods/FrmArbitGrp.h"
 
 #include <QCoreApplication>
@@ -116,16 +110,6 @@ protected:
     }
 };
 
-// A damaged column is shown as it is stored, so the player sees what to mend.
-TEST_F(DamagedWindows, TheListWindowShowsDamagedColumnsAsStored) {
-    env.data.writeBytes(files::List, damagedLists()[0].bytes);
-    auto* w = env.open<FrmComLst>(WindowId::ComLst);
-    ASSERT_EQ(w->pageLines().size(), 25U);
-    const auto& line = w->pageLines()[10]; // the fourth damaged record of "mixed"
-    EXPECT_EQ(line.balls[0], QStringLiteral(" 32767  "));
-    EXPECT_TRUE(errors().empty());
-}
-
 // The results editor shows a damaged record and refuses to save it unchanged:
 // the cell check names the cell that is not a ball.
 TEST_F(DamagedWindows, TheResultsEditorShowsADamagedResultAndWillNotSaveItUnmended) {
@@ -142,26 +126,6 @@ TEST_F(DamagedWindows, TheResultsEditorShowsADamagedResultAndWillNotSaveItUnmend
     for (int i = 0; i < static_cast<int>(damagedColumns().size()); ++i)
         w->nextRecord(); // every record can be shown
     EXPECT_TRUE(stateRangeProblems(env.state).empty());
-}
-
-// The hit evaluation scans damaged played columns without counting them as winners.
-TEST_F(DamagedWindows, TheHitEvaluationPassesOverDamagedColumns) {
-    std::vector<ColumnRecord> played = damagedColumns();
-    ColumnRecord winner;
-    winner.Tag = KeepMark;
-    winner.Ball = {7, 13, 22, 31, 40, 49};
-    played.push_back(winner);
-    env.data.writeRecords(files::Played, played);
-    auto* w = env.open<FrmScores>(WindowId::Scores);
-    const int result[] = {7, 13, 22, 31, 40, 49};
-    for (int i = 0; i < 6; ++i)
-        w->findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i))->setText(QString::number(result[i]));
-    w->scan();
-    EXPECT_TRUE(errors().empty());
-    // Only the true column has six hits; "7,7,7,7,7,7" does not win anything.
-    EXPECT_TRUE(w->reportText().contains(QStringLiteral("49")));
-    EXPECT_EQ(w->reportText().count(QStringLiteral("\r\n")) > 0, true);
-    EXPECT_EQ(env.data.readRecords(files::Played), played) << "the scan does not write";
 }
 
 // A selection file of the wrong size is refused with its message; one of wild

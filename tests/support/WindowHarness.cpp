@@ -154,11 +154,10 @@ std::vector<int16_t> WindowEnv::words(const std::string& name) const {
     return w;
 }
 
-std::vector<QString> WindowEnv::messageTexts() const {
-    std::vector<QString> v;
-    for (const auto& c : dialogs.messages())
-        v.push_back(c.text);
-    return v;
+ScriptedDialogs::Call WindowEnv::onlyMessage() const {
+    const auto m = dialogs.messages();
+    EXPECT_EQ(m.size(), 1u);
+    return m.empty() ? ScriptedDialogs::Call{} : m.back();
 }
 
 std::vector<ColumnRecord> WindowEnv::columns(int count) {

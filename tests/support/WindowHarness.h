@@ -11,14 +11,19 @@
 #include "windows/common/WindowId.h"
 #include "windows/common/WindowRegistry.h"
 
+#include <QAction>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <map>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace velmorix::test {
@@ -36,6 +41,33 @@ bool activate(QWidget* window);
 void comeBackToFront(QWidget* window);
 // Runs the deletions closed windows queued.
 void flushDeletes();
+
+// Every caption a window shows, in order.
+class TitleLog final : public QObject {
+public:
+    explicit TitleLog(QWidget* window) : m_window(window) { window->installEventFilter(this); }
+    std::vector<QString> titles;
+    bool saw(const QString& title) const {
+        return std::find(titles.begin(), titles.end(), title) != titles.end();
+    }
+    // The caption shown just before the last showing of `title`, or empty.
+    QString before(const QString& title) const {
+        for (std::size_t i = titles.size(); i-- > 1;)
+            if (titles[i] == title)
+                return titles[i - 1];
+        return {};
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window && event->type() == QEvent::WindowTitleChange)
+            titles.push_back(m_window->windowTitle());
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
 
 // What the command-line program did when run in a data folder.
 struct BatchRun {
@@ -77,7 +109,18 @@ struct WindowEnv {
     std::vector<int> bankers() const;
     // The 16-bit words of a file.
     std::vector<int16_t> words(const std::string& name) const;
-    std::vector<QString> messageTexts() const;
+    // The only message shown so far (fails when there is not exactly one).
+    ScriptedDialogs::Call onlyMessage() const;
+    // The window's control of that name (fails when there is none).
+    template <class T> static T* child(QWidget* w, const QString& name) {
+        T* c = w->findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+    // Chooses the window's menu entry of that name.
+    static void trigger(QWidget* w, const char* entry) {
+        child<QAction>(w, QString::fromLatin1(entry))->trigger();
+    }
     // `count` distinct columns; column i holds ball i % 44 + 1 first.
     static std::vector<ColumnRecord> columns(int count);
 
@@ -96,6 +139,28 @@ struct WindowEnv {
 class WindowTest : public ::testing::Test, public WindowEnv {
 protected:
     explicit WindowTest(uint64_t seed = 653) : WindowEnv(seed) {}
+};
+
+// One list window of type W over its list file, made afresh for each test.
+template <class W> class ListWindowTest : public ::testing::Test {
+protected:
+    explicit ListWindowTest(std::string file) : m_file(std::move(file)) {}
+
+    // Writes the list and shows it as on activation; the dialogs start empty.
+    void open(std::vector<ColumnRecord> records) {
+        list = std::move(records);
+        t.data.writeRecords(m_file, list);
+        w->onActivated();
+        t.dialogs.clear();
+    }
+    std::vector<ColumnRecord> stored() const { return t.data.readRecords(m_file); }
+
+    WindowEnv t{11};
+    std::unique_ptr<W> w = std::make_unique<W>(t.context);
+    std::vector<ColumnRecord> list;
+
+private:
+    std::string m_file;
 };
 
 } // namespace velmorix::test

@@ -53,6 +53,26 @@ FrmRep::FrmRep(AppContext& context, QWidget* parent) : VelmorixWindow(context, p
     placeCentred(this);
     BusyCursor busy;
     guarded([this] { load(); });
+    const std::function<void()> beep = [this] { dialogs().beep(); };
+    // A command of another source only beeps.
+    const auto when = [&beep](bool available, std::function<void()> command) {
+        return available ? command : beep;
+    };
+    const bool results = m_source == StatisticsSource::Results;
+    setKeyCommands(
+        {{Qt::Key_F1, when(results, [this] { makeForbiddenPairs(false); })},
+         {Qt::Key_F2, when(results, [this] { makeForbiddenPairs(true); })},
+         {Qt::Key_F3, when(results, [this] { showSumsWithoutExtremes(); })},
+         {Qt::Key_F4, [this] { saveSumLimits(); }},
+         {Qt::Key_F5, when(m_source == StatisticsSource::Played, [this] { comparePlayedWithResults(); })},
+         {Qt::Key_F6, beep},
+         {Qt::Key_F7, beep},
+         {Qt::Key_F8, beep},
+         {Qt::Key_F9, [this] { printBallCounts(); }},
+         {Qt::Key_F10, [this] { showHelp(); }},
+         {Qt::Key_F11, [this] { printPairCounts(); }},
+         {Qt::Key_F12, [this] { printFigures(); }},
+         {Qt::Key_Escape, [this] { close(); }}});
 }
 
 QLabel* FrmRep::figureLabel(int number, QWidget* parent) {
@@ -155,7 +175,7 @@ void FrmRep::load() {
         const int32_t columns = m_last >= m_first ? m_last - m_first + 1 : 0;
         const std::vector<ColumnRecord> range =
             readRecords(dir(), statisticsSourceFile(m_source), m_first, columns);
-        m_stats = computeRangeStatistics(range, m_source == StatisticsSource::Results);
+        m_stats = computeRangeStatistics(range, m_source == StatisticsSource::Results, state().game);
         state().Statistics = m_stats.figures;
         m_computed = true;
         showFigures();
@@ -191,56 +211,6 @@ void FrmRep::onActivated() {
         dialogs().beep();
 }
 
-bool FrmRep::handleKey(QKeyEvent* event) {
-    const bool results = m_source == StatisticsSource::Results;
-    switch (event->key()) {
-    case Qt::Key_F1:
-    case Qt::Key_F2:
-        if (results)
-            makeForbiddenPairs(event->key() == Qt::Key_F2);
-        else
-            dialogs().beep();
-        return true;
-    case Qt::Key_F3:
-        if (results)
-            showSumsWithoutExtremes();
-        else
-            dialogs().beep();
-        return true;
-    case Qt::Key_F4:
-        saveSumLimits();
-        return true;
-    case Qt::Key_F5:
-        if (m_source == StatisticsSource::Played)
-            comparePlayedWithResults();
-        else
-            dialogs().beep();
-        return true;
-    case Qt::Key_F6:
-    case Qt::Key_F7:
-    case Qt::Key_F8:
-        dialogs().beep();
-        return true;
-    case Qt::Key_F9:
-        printBallCounts();
-        return true;
-    case Qt::Key_F10:
-        showHelp();
-        return true;
-    case Qt::Key_F11:
-        printPairCounts();
-        return true;
-    case Qt::Key_F12:
-        printFigures();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool FrmRep::rangeStillValid() {
     const int32_t count = recordCount(dir(), files::Results);
     return m_first >= 1 && m_first <= m_last && m_last <= count;
@@ -271,7 +241,7 @@ void FrmRep::makeForbiddenPairs(bool addToExisting) {
     guarded([&] {
         if (!rangeStillValid())
             return;
-        RepetitionCounts counts = RepetitionCounts::of(readResultRange(dir(), m_first, m_last));
+        RepetitionCounts counts = RepetitionCounts::of(readResultRange(dir(), m_first, m_last), state().game);
         const int32_t written = writePairsFromCounts(dir(), counts.pair, static_cast<int16_t>(minCount),
                                                      addToExisting, state().game);
         if (addToExisting)
@@ -289,8 +259,9 @@ void FrmRep::showSumsWithoutExtremes() {
     guarded([this] {
         if (recordCount(dir(), files::Results) < 4 || !rangeStillValid())
             return;
-        const ExtremeFreeSums sums = sumsWithoutExtremes(readResultRange(dir(), m_first, m_last),
-                                                         m_stats.figures.SumLow, m_stats.figures.SumHigh);
+        const ExtremeFreeSums sums =
+            sumsWithoutExtremes(readResultRange(dir(), m_first, m_last), m_stats.figures.SumLow,
+                                m_stats.figures.SumHigh, state().game);
         dialogs().beep();
         if (const auto message = extremeFreeSumsMessage(sums, m_stats.figures, m_first, m_last))
             dialogs().show(qtext(message->text), qtext(message->title), DialogIcon::None);
@@ -300,7 +271,7 @@ void FrmRep::showSumsWithoutExtremes() {
 void FrmRep::saveSumLimits() {
     dialogs().beep();
     if (m_source != StatisticsSource::Results || !m_computed || recordCount(dir(), files::Results) <= 2 ||
-        !sumLimitsCanBeSaved(dir()))
+        !sumLimitsCanBeSaved(dir(), state().game))
         return;
     if (!dialogs().askYesNo(
             QStringLiteral(
@@ -310,7 +281,7 @@ void FrmRep::saveSumLimits() {
     guarded([this] {
         const int16_t low = m_stats.figures.SumLow;
         const int16_t high = m_stats.figures.SumHigh;
-        if (!velmorix::saveSumLimits(dir(), low, high))
+        if (!velmorix::saveSumLimits(dir(), low, high, state().game))
             return;
         state().Selection.SumRule[1] = low;
         state().Selection.SumRule[2] = high;
@@ -329,8 +300,8 @@ void FrmRep::comparePlayedWithResults() {
         std::optional<ColumnRecord> secondLast;
         if (results >= 2)
             secondLast = readRecord(dir(), files::Results, results - 1);
-        const PlayedSimilarity s =
-            velmorix::comparePlayedWithResults(readAllRecords(dir(), files::Played), last, secondLast);
+        const PlayedSimilarity s = velmorix::comparePlayedWithResults(readAllRecords(dir(), files::Played),
+                                                                      last, secondLast, state().game);
         const ReportMessage m = playedSimilarityMessage(s);
         dialogs().show(qtext(m.text), qtext(m.title), DialogIcon::None);
     });

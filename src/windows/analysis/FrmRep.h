@@ -24,7 +24,6 @@ class FrmRep final : public VelmorixWindow {
 public:
     explicit FrmRep(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
     void onActivated() override;
 
     // F1 (new list) and F2 (added to the list).

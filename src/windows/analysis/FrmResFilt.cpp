@@ -183,18 +183,7 @@ void FrmResFilt::closeEvent(QCloseEvent* event) {
 }
 
 bool FrmResFilt::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_F1:
-        apply();
-        return true;
-    case Qt::Key_F10:
-        showHelp();
-        return true;
-    case Qt::Key_Escape:
-        closeDialog();
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         QWidget* focus = focusWidget();
         if (focus == Text1) {
             Text2->setFocus();
@@ -214,14 +203,13 @@ bool FrmResFilt::handleKey(QKeyEvent* event) {
         }
         return true;
     }
-    default:
-        return false;
-    }
+    return runKeyCommand(event, {{Qt::Key_F1, [this] { apply(); }},
+                                 {Qt::Key_F10, [this] { showHelp(); }},
+                                 {Qt::Key_Escape, [this] { closeDialog(); }}});
 }
 
 void FrmResFilt::showHelp() {
-    dialogs().show(QStringLiteral("F1= Uygula\r\rESC= İptal/Kapat"), QStringLiteral(" FONKSİYON TUŞLARI"),
-                   DialogIcon::None);
+    showKeysBox(QStringLiteral("F1= Uygula\r\rESC= İptal/Kapat"));
 }
 
 void FrmResFilt::rewriteAsNumber(QLineEdit* box) {
@@ -294,8 +282,9 @@ void FrmResFilt::runChaosTest() {
     ChaosRun run;
     {
         BusyCursor busy;
-        run = runChaosReport(dir(), state().RangeFirst, state().RangeLast, reportDateTime(context().clock),
-                             [this](const std::string& c) { showProgressTitle(qtext(c)); });
+        run = runChaosReport(
+            dir(), state().RangeFirst, state().RangeLast, reportDateTime(context().clock),
+            [this](const std::string& c) { showProgressTitle(qtext(c)); }, state().game);
     }
     setWindowTitle(caption());
     switch (run.outcome) {
@@ -337,23 +326,23 @@ void FrmResFilt::runResultsOperation(int16_t mode) {
     }
     const std::vector<ColumnRecord> results = readResultRange(dir(), state().RangeFirst, state().RangeLast);
     const RepetitionCounts counts =
-        mode >= 8 && mode <= 10 ? RepetitionCounts{} : RepetitionCounts::of(results);
+        mode >= 8 && mode <= 10 ? RepetitionCounts{} : RepetitionCounts::of(results, state().game);
     AppState& s = state();
     switch (mode) {
     case dialogmode::MostDrawn:
     case dialogmode::LeastDrawn:
     case dialogmode::MiddleDrawn:
-        s.BagBalls = mode == dialogmode::MostDrawn    ? mostDrawnBag(counts.ball, draws)
-                     : mode == dialogmode::LeastDrawn ? leastDrawnBag(counts.ball, draws)
-                                                      : averageDrawnBag(counts.ball, draws);
+        s.BagBalls = mode == dialogmode::MostDrawn    ? mostDrawnBag(counts.ball, draws, counts.game)
+                     : mode == dialogmode::LeastDrawn ? leastDrawnBag(counts.ball, draws, counts.game)
+                                                      : averageDrawnBag(counts.ball, draws, counts.game);
         ResultsRequest::answer(s, dialogmode::Done);
         break;
     case dialogmode::MostBanko:
     case dialogmode::LeastBanko:
     case dialogmode::MiddleBanko: {
-        const int banker = mode == dialogmode::MostBanko    ? mostDrawnBanker(counts.ball)
-                           : mode == dialogmode::LeastBanko ? leastDrawnBanker(counts.ball)
-                                                            : middleDrawnBanker(counts.ball);
+        const int banker = mode == dialogmode::MostBanko    ? mostDrawnBanker(counts.ball, counts.game)
+                           : mode == dialogmode::LeastBanko ? leastDrawnBanker(counts.ball, counts.game)
+                                                            : middleDrawnBanker(counts.ball, counts.game);
         s.BankoBalls.clear();
         s.BankoBalls.push(banker);
         ResultsRequest::answer(s, dialogmode::Done);
@@ -373,8 +362,8 @@ void FrmResFilt::runResultsOperation(int16_t mode) {
     }
     case 8:
     case 9: {
-        const int32_t added =
-            mode == 8 ? saveResultsAsSextets(dir(), results) : addResultsToSextets(dir(), results);
+        const int32_t added = mode == 8 ? saveResultsAsSextets(dir(), results)
+                                        : addResultsToSextets(dir(), results, state().game);
         setWindowTitle(qtext(Str(added)) + QStringLiteral(" sonuç kayıtlandı..."));
         if (added > 0)
             dialogs().show(qtext(Str(added)) +

@@ -33,6 +33,20 @@ FrmBalls::FrmBalls(AppContext& context, QWidget* parent) : BallChoiceWindow(cont
     setFixedSize(sizeHint());
     // Beside the main window, its six balls in sight.
     placeBeside(this, context.windows.find(WindowId::Loto));
+    setKeyCommands({{Qt::Key_Escape, [this] { close(); }},
+                    {Qt::Key_F1, [this] { apply(); }},
+                    {Qt::Key_F2, [this] { load(); }},
+                    {Qt::Key_F3, [this] { save(); }},
+                    {Qt::Key_F4, [this] { tickAll(); }},
+                    {Qt::Key_F5, [this] { tickNone(); }},
+                    {Qt::Key_F6, [this] { automaticSelection(dialogmode::LeastDrawn); }},
+                    {Qt::Key_F7, [this] { automaticSelection(dialogmode::MiddleDrawn); }},
+                    {Qt::Key_F8, [this] { automaticSelection(dialogmode::MostDrawn); }},
+                    {Qt::Key_F9, [] {}},
+                    {Qt::Key_F10, [this] { showFunctionKeys(); }},
+                    {Qt::Key_F11, [this] { showHowAndWhy(); }},
+                    {Qt::Key_F12, [this] { showAdvice(); }}},
+                   true);
 }
 
 void FrmBalls::buildControls() {
@@ -48,22 +62,11 @@ void FrmBalls::buildControls() {
     m_grid = new BallGrid(central, state().game.balls());
     layout->addWidget(m_grid);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(6);
-    Command1 = makeNamedButton(central, "Command1", QStringLiteral("Uygula"));
-    Command3 = makeNamedButton(central, "Command3", QStringLiteral("Yükle"));
-    Command4 = makeNamedButton(central, "Command4", QStringLiteral("Kayıtla"));
-    Command2 = makeNamedButton(central, "Command2", QStringLiteral("Kapat"));
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command3);
-    buttons->addWidget(Command4);
-    buttons->addStretch(1);
-    buttons->addWidget(Command2);
-    layout->addLayout(buttons);
-    connect(Command1, &QPushButton::clicked, this, &FrmBalls::apply);
-    connect(Command2, &QPushButton::clicked, this, &FrmBalls::close);
-    connect(Command3, &QPushButton::clicked, this, &FrmBalls::load);
-    connect(Command4, &QPushButton::clicked, this, &FrmBalls::save);
+    addButtonRow(central, layout,
+                 {{"Command1", QStringLiteral("Uygula"), [this] { apply(); }},
+                  {"Command3", QStringLiteral("Yükle"), [this] { load(); }},
+                  {"Command4", QStringLiteral("Kayıtla"), [this] { save(); }},
+                  {"Command2", QStringLiteral("Kapat"), [this] { close(); }}});
 
     awaitResultsWith([this] {
         untickAll();
@@ -77,86 +80,34 @@ void FrmBalls::buildMenus() {
     const MenuBuilder menus(this);
 
     QMenu* choice = menus.menu("mnuSecim", QStringLiteral("Seçim"));
-    mnuUygula =
-        menus.entry(choice, "mnuUygula", QStringLiteral("Seçimi Uygula"), Qt::Key_F1, &FrmBalls::apply);
+    menus.entry(choice, "mnuUygula", QStringLiteral("Seçimi Uygula"), Qt::Key_F1, &FrmBalls::apply);
     choice->addSeparator();
-    mnuHepsi = menus.entry(choice, "mnuHepsi", QStringLiteral("Hepsini Seç"), Qt::Key_F4, &FrmBalls::tickAll);
-    mnuHicbiri =
-        menus.entry(choice, "mnuHicbiri", QStringLiteral("Hiçbirini Seçme"), Qt::Key_F5, &FrmBalls::tickNone);
+    menus.entry(choice, "mnuHepsi", QStringLiteral("Hepsini Seç"), Qt::Key_F4, &FrmBalls::tickAll);
+    menus.entry(choice, "mnuHicbiri", QStringLiteral("Hiçbirini Seçme"), Qt::Key_F5, &FrmBalls::tickNone);
     choice->addSeparator();
-    mnuKapat = menus.entry(choice, "mnuKapat", QStringLiteral("Kapat"), QKeySequence(), &FrmBalls::close);
+    menus.entry(choice, "mnuKapat", QStringLiteral("Kapat"), QKeySequence(), &FrmBalls::close);
 
     QMenu* file = menus.menu("mnuDosya", QStringLiteral("Dosya"));
-    mnuYukle = menus.entry(file, "mnuYukle", QStringLiteral("Dosyadan Yükle"), Qt::Key_F2, &FrmBalls::load);
-    mnuKayitla =
-        menus.entry(file, "mnuKayitla", QStringLiteral("Dosyaya Kayıtla"), Qt::Key_F3, &FrmBalls::save);
+    menus.entry(file, "mnuYukle", QStringLiteral("Dosyadan Yükle"), Qt::Key_F2, &FrmBalls::load);
+    menus.entry(file, "mnuKayitla", QStringLiteral("Dosyaya Kayıtla"), Qt::Key_F3, &FrmBalls::save);
 
     QMenu* automatic = menus.menu("mnuOtomatik", QStringLiteral("Otomatik"));
-    mnuEnazlar = menus.entry(automatic, "mnuEnazlar", QStringLiteral("En Az Çıkanları Yükle"), Qt::Key_F6,
-                             [this] { automaticSelection(dialogmode::LeastDrawn); });
-    mnuOrtalamalar = menus.entry(automatic, "mnuOrtalamalar",
-                                 QStringLiteral("En Az ve En Çok Çıkanlar Dışındakileri Yükle"), Qt::Key_F7,
-                                 [this] { automaticSelection(dialogmode::MiddleDrawn); });
-    mnuEnCoklar = menus.entry(automatic, "mnuEnCoklar", QStringLiteral("En Çok Çıkanları Yükle"), Qt::Key_F8,
-                              [this] { automaticSelection(dialogmode::MostDrawn); });
+    menus.entry(automatic, "mnuEnazlar", QStringLiteral("En Az Çıkanları Yükle"), Qt::Key_F6,
+                [this] { automaticSelection(dialogmode::LeastDrawn); });
+    menus.entry(automatic, "mnuOrtalamalar", QStringLiteral("En Az ve En Çok Çıkanlar Dışındakileri Yükle"),
+                Qt::Key_F7, [this] { automaticSelection(dialogmode::MiddleDrawn); });
+    menus.entry(automatic, "mnuEnCoklar", QStringLiteral("En Çok Çıkanları Yükle"), Qt::Key_F8,
+                [this] { automaticSelection(dialogmode::MostDrawn); });
     automatic->addSeparator();
-    mnuCTGoster = menus.entry(automatic, "mnuCTGoster", QStringLiteral("Çıkan Topları Göster"),
-                              QKeySequence(), &FrmBalls::showDrawnBalls);
+    menus.entry(automatic, "mnuCTGoster", QStringLiteral("Çıkan Topları Göster"), QKeySequence(),
+                &FrmBalls::showDrawnBalls);
 
     QMenu* help = menus.menu("mnuYardim", QStringLiteral("Yardım"));
-    mnuFunctionKeys = menus.entry(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10,
-                                  &FrmBalls::showFunctionKeys);
-    mnuNasil = menus.entry(help, "mnuNasil", QStringLiteral("Bu Seçim Niçin ve Nasıl Uygulanır"), Qt::Key_F11,
-                           &FrmBalls::showHowAndWhy);
-    mnuTavsiye =
-        menus.entry(help, "mnuTavsiye", QStringLiteral("Tavsiyeler"), Qt::Key_F12, &FrmBalls::showAdvice);
-}
-
-bool FrmBalls::handleKey(QKeyEvent* event) {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_F1:
-        apply();
-        return true;
-    case Qt::Key_F2:
-        load();
-        return true;
-    case Qt::Key_F3:
-        save();
-        return true;
-    case Qt::Key_F4:
-        tickAll();
-        return true;
-    case Qt::Key_F5:
-        tickNone();
-        return true;
-    case Qt::Key_F6:
-        automaticSelection(dialogmode::LeastDrawn);
-        return true;
-    case Qt::Key_F7:
-        automaticSelection(dialogmode::MiddleDrawn);
-        return true;
-    case Qt::Key_F8:
-        automaticSelection(dialogmode::MostDrawn);
-        return true;
-    case Qt::Key_F9:
-        return true;
-    case Qt::Key_F10:
-        showFunctionKeys();
-        return true;
-    case Qt::Key_F11:
-        showHowAndWhy();
-        return true;
-    case Qt::Key_F12:
-        showAdvice();
-        return true;
-    default:
-        return false;
-    }
+    menus.entry(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10,
+                &FrmBalls::showFunctionKeys);
+    menus.entry(help, "mnuNasil", QStringLiteral("Bu Seçim Niçin ve Nasıl Uygulanır"), Qt::Key_F11,
+                &FrmBalls::showHowAndWhy);
+    menus.entry(help, "mnuTavsiye", QStringLiteral("Tavsiyeler"), Qt::Key_F12, &FrmBalls::showAdvice);
 }
 
 void FrmBalls::onActivated() {

@@ -2,10 +2,8 @@
 
 #include "BallChoiceWindow.h"
 
-class QAction;
 class QCheckBox;
 class QLabel;
-class QPushButton;
 
 namespace velmorix {
 
@@ -20,7 +18,6 @@ class FrmBalls final : public BallChoiceWindow {
 public:
     explicit FrmBalls(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
     void onActivated() override;
 
     // The commands behind the buttons, menus and keys.
@@ -46,24 +43,6 @@ private:
     BallGrid* m_grid = nullptr; // the boxes Check1
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-
-    QAction* mnuUygula = nullptr;
-    QAction* mnuHepsi = nullptr;
-    QAction* mnuHicbiri = nullptr;
-    QAction* mnuKapat = nullptr;
-    QAction* mnuYukle = nullptr;
-    QAction* mnuKayitla = nullptr;
-    QAction* mnuEnazlar = nullptr;
-    QAction* mnuOrtalamalar = nullptr;
-    QAction* mnuEnCoklar = nullptr;
-    QAction* mnuCTGoster = nullptr;
-    QAction* mnuFunctionKeys = nullptr;
-    QAction* mnuNasil = nullptr;
-    QAction* mnuTavsiye = nullptr;
 };
 
 } // namespace velmorix

@@ -34,6 +34,17 @@ FrmBanko::FrmBanko(AppContext& context, QWidget* parent) : BallChoiceWindow(cont
     countClicked(0);
     // Beside the main window, its six balls in sight.
     placeBeside(this, context.windows.find(WindowId::Loto));
+    std::vector<KeyCommand> keys{{Qt::Key_Escape, [this] { close(); }},
+                                 {Qt::Key_F1, [this] { apply(); }},
+                                 {Qt::Key_F2, [this] { load(); }},
+                                 {Qt::Key_F3, [this] { save(); }},
+                                 {Qt::Key_F10, [this] { showFunctionKeys(); }},
+                                 {Qt::Key_F11, [this] { showWhatIs(); }},
+                                 {Qt::Key_F12, [this] { showAdvice(); }}};
+    // F4..F9 choose the number of bankers.
+    for (int option = 0; option < 6; ++option)
+        keys.push_back({Qt::Key_F4 + option, [this, option] { selectCount(option); }});
+    setKeyCommands(std::move(keys), true);
 }
 
 int FrmBanko::heightTwips(int count) {
@@ -144,70 +155,32 @@ void FrmBanko::buildMenus() {
     const MenuBuilder menus(this);
 
     QMenu* choice = menus.menu("mnuSecim", QStringLiteral("Seçim"));
-    mnuUygula =
-        menus.entry(choice, "mnuUygula", QStringLiteral("Seçimi Uygula"), Qt::Key_F1, &FrmBanko::apply);
-    mnuSil = menus.entry(choice, "mnuSil", QStringLiteral("Seçimi Sil"), QKeySequence(), &FrmBanko::clear);
+    menus.entry(choice, "mnuUygula", QStringLiteral("Seçimi Uygula"), Qt::Key_F1, &FrmBanko::apply);
+    menus.entry(choice, "mnuSil", QStringLiteral("Seçimi Sil"), QKeySequence(), &FrmBanko::clear);
     choice->addSeparator();
-    mnuKapat = menus.entry(choice, "mnuKapat", QStringLiteral("Kapat"), QKeySequence(), &FrmBanko::close);
+    menus.entry(choice, "mnuKapat", QStringLiteral("Kapat"), QKeySequence(), &FrmBanko::close);
 
     QMenu* file = menus.menu("mnuDosya", QStringLiteral("Dosya"));
-    mnuYukle = menus.entry(file, "mnuYukle", QStringLiteral("Dosyadan Yükle"), Qt::Key_F2, &FrmBanko::load);
-    mnuKayitla =
-        menus.entry(file, "mnuKayitla", QStringLiteral("Dosyaya Kayıtla"), Qt::Key_F3, &FrmBanko::save);
+    menus.entry(file, "mnuYukle", QStringLiteral("Dosyadan Yükle"), Qt::Key_F2, &FrmBanko::load);
+    menus.entry(file, "mnuKayitla", QStringLiteral("Dosyaya Kayıtla"), Qt::Key_F3, &FrmBanko::save);
 
     QMenu* automatic = menus.menu("mnuOtomatik", QStringLiteral("Otomatik"));
-    mnuEnaz = menus.entry(automatic, "mnuEnaz", QStringLiteral("En Az Çıkanı Banko Yap"), QKeySequence(),
-                          [this] { automaticChoice(dialogmode::LeastBanko); });
-    mnuOrta = menus.entry(automatic, "mnuOrta", QStringLiteral("Ortalardan Bir Topu Banko Yap"),
-                          QKeySequence(), [this] { automaticChoice(dialogmode::MiddleBanko); });
-    mnuEncok = menus.entry(automatic, "mnuEncok", QStringLiteral("En Çok Çıkanı Banko Yap"), QKeySequence(),
-                           [this] { automaticChoice(dialogmode::MostBanko); });
+    menus.entry(automatic, "mnuEnaz", QStringLiteral("En Az Çıkanı Banko Yap"), QKeySequence(),
+                [this] { automaticChoice(dialogmode::LeastBanko); });
+    menus.entry(automatic, "mnuOrta", QStringLiteral("Ortalardan Bir Topu Banko Yap"), QKeySequence(),
+                [this] { automaticChoice(dialogmode::MiddleBanko); });
+    menus.entry(automatic, "mnuEncok", QStringLiteral("En Çok Çıkanı Banko Yap"), QKeySequence(),
+                [this] { automaticChoice(dialogmode::MostBanko); });
     automatic->addSeparator();
-    mnuCTGoster = menus.entry(automatic, "mnuCTGoster", QStringLiteral("Çıkan Topları Göster"),
-                              QKeySequence(), &FrmBanko::showDrawnBalls);
+    menus.entry(automatic, "mnuCTGoster", QStringLiteral("Çıkan Topları Göster"), QKeySequence(),
+                &FrmBanko::showDrawnBalls);
 
     QMenu* help = menus.menu("mnuYardim", QStringLiteral("Yardım"));
-    mnuFunctionKeys = menus.entry(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10,
-                                  &FrmBanko::showFunctionKeys);
-    mnuBankoNedir = menus.entry(help, "mnuBankoNedir", QStringLiteral("Banko Nedir ve Niçin Kullanılır"),
-                                Qt::Key_F11, &FrmBanko::showWhatIs);
-    mnuTavsiye =
-        menus.entry(help, "mnuTavsiye", QStringLiteral("Tavsiyeler"), Qt::Key_F12, &FrmBanko::showAdvice);
-}
-
-bool FrmBanko::handleKey(QKeyEvent* event) {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    const int key = event->key();
-    if (key >= Qt::Key_F4 && key <= Qt::Key_F9) {
-        selectCount(key - Qt::Key_F4);
-        return true;
-    }
-    switch (key) {
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_F1:
-        apply();
-        return true;
-    case Qt::Key_F2:
-        load();
-        return true;
-    case Qt::Key_F3:
-        save();
-        return true;
-    case Qt::Key_F10:
-        showFunctionKeys();
-        return true;
-    case Qt::Key_F11:
-        showWhatIs();
-        return true;
-    case Qt::Key_F12:
-        showAdvice();
-        return true;
-    default:
-        return false;
-    }
+    menus.entry(help, "mnuFunctionKeys", QStringLiteral("Fonksiyon Tuşları"), Qt::Key_F10,
+                &FrmBanko::showFunctionKeys);
+    menus.entry(help, "mnuBankoNedir", QStringLiteral("Banko Nedir ve Niçin Kullanılır"), Qt::Key_F11,
+                &FrmBanko::showWhatIs);
+    menus.entry(help, "mnuTavsiye", QStringLiteral("Tavsiyeler"), Qt::Key_F12, &FrmBanko::showAdvice);
 }
 
 void FrmBanko::onActivated() {

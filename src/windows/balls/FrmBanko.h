@@ -5,7 +5,6 @@
 
 #include <array>
 
-class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,7 +22,6 @@ class FrmBanko final : public BallChoiceWindow {
 public:
     explicit FrmBanko(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
     void onActivated() override;
 
     // The commands behind the buttons, menus and keys.
@@ -68,19 +66,6 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QPushButton* Command4 = nullptr;
-
-    QAction* mnuUygula = nullptr;
-    QAction* mnuSil = nullptr;
-    QAction* mnuKapat = nullptr;
-    QAction* mnuYukle = nullptr;
-    QAction* mnuKayitla = nullptr;
-    QAction* mnuEnaz = nullptr;
-    QAction* mnuOrta = nullptr;
-    QAction* mnuEncok = nullptr;
-    QAction* mnuCTGoster = nullptr;
-    QAction* mnuFunctionKeys = nullptr;
-    QAction* mnuBankoNedir = nullptr;
-    QAction* mnuTavsiye = nullptr;
 };
 
 } // namespace velmorix

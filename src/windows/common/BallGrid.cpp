@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <iterator>
+
 namespace velmorix {
 
 int BallGrid::perRow(int balls) {
@@ -76,6 +78,19 @@ QPushButton* makeNamedButton(QWidget* parent, const char* name, const QString& c
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
+}
+
+void addButtonRow(QWidget* parent, QBoxLayout* layout, std::initializer_list<NamedButton> buttons) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    for (const NamedButton& entry : buttons) {
+        QPushButton* button = makeNamedButton(parent, entry.name, entry.caption);
+        QObject::connect(button, &QPushButton::clicked, parent, entry.command);
+        if (&entry == std::prev(buttons.end()))
+            row->addStretch(1);
+        row->addWidget(button);
+    }
+    layout->addLayout(row);
 }
 
 } // namespace velmorix

@@ -2,6 +2,8 @@
 
 #include <QFrame>
 #include <QString>
+#include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QBoxLayout;
@@ -50,5 +52,15 @@ BallWindowHeader addBallWindowHeader(QWidget* parent, QBoxLayout* layout, const 
 
 // A push button under its established name that Return does not press.
 QPushButton* makeNamedButton(QWidget* parent, const char* name, const QString& caption);
+
+// One button of a ball window's row: its established name, caption and command.
+struct NamedButton {
+    const char* name;
+    QString caption;
+    std::function<void()> command;
+};
+// The row of buttons under the balls: all but the last from the left, the
+// last (the one that closes) at the right edge.
+void addButtonRow(QWidget* parent, QBoxLayout* layout, std::initializer_list<NamedButton> buttons);
 
 } // namespace velmorix

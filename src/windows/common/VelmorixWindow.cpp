@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QKeyEvent>
 
+#include <utility>
+
 namespace velmorix {
 
 VelmorixWindow::VelmorixWindow(AppContext& context, QWidget* parent)
@@ -18,8 +20,41 @@ VelmorixWindow::VelmorixWindow(AppContext& context, QWidget* parent)
 
 VelmorixWindow::~VelmorixWindow() = default;
 
-bool VelmorixWindow::handleKey(QKeyEvent*) {
+bool VelmorixWindow::handleKey(QKeyEvent* event) {
+    if (m_plainKeysOnly && withCtrlOrAlt(event))
+        return false;
+    return runKeyCommand(event->key(), m_keyCommands.data(), m_keyCommands.data() + m_keyCommands.size());
+}
+
+bool VelmorixWindow::runKeyCommand(int key, const KeyCommand* first, const KeyCommand* last) {
+    for (const KeyCommand* row = first; row != last; ++row) {
+        if (row->key == key) {
+            row->command();
+            return true;
+        }
+    }
     return false;
+}
+
+bool VelmorixWindow::runKeyCommand(int key, std::initializer_list<KeyCommand> table) {
+    return runKeyCommand(key, table.begin(), table.end());
+}
+
+bool VelmorixWindow::runKeyCommand(const QKeyEvent* event, std::initializer_list<KeyCommand> table) {
+    return runKeyCommand(event->key(), table);
+}
+
+void VelmorixWindow::setKeyCommands(std::vector<KeyCommand> table, bool plainKeysOnly) {
+    m_keyCommands = std::move(table);
+    m_plainKeysOnly = plainKeysOnly;
+}
+
+bool VelmorixWindow::withCtrlOrAlt(const QKeyEvent* event) {
+    return (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+}
+
+void VelmorixWindow::showKeysBox(const QString& text) {
+    dialogs().show(text, QStringLiteral(" FONKSİYON TUŞLARI"), DialogIcon::None);
 }
 
 bool VelmorixWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 class QKeyEvent;
 
@@ -22,7 +24,8 @@ public:
     explicit VelmorixWindow(AppContext& context, QWidget* parent = nullptr);
     ~VelmorixWindow() override;
 
-    // Window-level key handling; return true when the key was taken.
+    // Window-level key handling; return true when the key was taken. By
+    // default the key table the window set runs.
     virtual bool handleKey(QKeyEvent* event);
     // Runs every time the window becomes active.
     virtual void onActivated() {}
@@ -33,6 +36,22 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+
+    // One row of a window's key table: the key and the command it runs.
+    struct KeyCommand {
+        int key;
+        std::function<void()> command;
+    };
+    // Runs the command the table gives the pressed key; false when it gives none.
+    static bool runKeyCommand(int key, std::initializer_list<KeyCommand> table);
+    static bool runKeyCommand(const QKeyEvent* event, std::initializer_list<KeyCommand> table);
+    // The window's key table, set by its constructor. With `plainKeysOnly` a
+    // key held with Ctrl or Alt goes on to the controls.
+    void setKeyCommands(std::vector<KeyCommand> table, bool plainKeysOnly = false);
+    // With Ctrl or Alt held, a key is none of the window's function keys.
+    static bool withCtrlOrAlt(const QKeyEvent* event);
+    // The box that lists a window's function keys.
+    void showKeysBox(const QString& text);
 
     AppState& state() { return m_context.state; }
     // A box after a long command stands over its caption, so the caption
@@ -65,7 +84,11 @@ protected:
     bool returningFromModal() const { return m_returningFromModal; }
 
 private:
+    static bool runKeyCommand(int key, const KeyCommand* first, const KeyCommand* last);
+
     AppContext& m_context;
+    std::vector<KeyCommand> m_keyCommands;
+    bool m_plainKeysOnly = false;
     const QEvent* m_lastKey = nullptr;
     quint64 m_lastKeyStamp = ~quint64{0};
     QPointer<QWidget> m_lastReceiver;

@@ -18,15 +18,8 @@ public:
     void addToSextets();
 
 protected:
-    QString recordCaption(int32_t k) const override;
-    QString newCaption(int32_t k) const override;
-    QString savedCaption(int32_t k) const override;
     bool mayAddRecord(int32_t count) override;
-    bool sortsOnSave() const override { return true; }
     int32_t tagForSave(int32_t) override { return KeepMark; }
-    QString listLine(const ColumnRecord& rec) const override;
-    QString deleteAllQuestion() const override;
-    QString helpText() const override;
     bool functionKey(int key) override;
 };
 

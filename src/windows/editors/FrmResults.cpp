@@ -46,17 +46,38 @@ QComboBox* makeDateBox(QWidget* parent, const char* name, int first, int last, i
     return box;
 }
 
+RecordEditorSetup setup(const Game& game) {
+    return {.objectName = "frmResults",
+            .fileName = files::Results,
+            .deleteTempName = files::ResultsDelete,
+            .caption = qtext(game.tag()) + QStringLiteral(" Çıkan Kolonlar"),
+            .topLabel = programTitle() + QStringLiteral("  [ F10= Yardım ]"),
+            .listFrame = QStringLiteral("Sonuç Listesi  [ F10 = Yardım ]"),
+            .command8ToolTip = QStringLiteral("Çıkan Topların Tekrar Sayıları"),
+            .recordCaption = qtext(game.tag()) + QStringLiteral(" Sonuçları...  Kolon="),
+            .newCaption = QStringLiteral("Yeni Kolon...   Kayıt No="),
+            .savedCaption = QStringLiteral("Kayıtlandı...  Kayıt No="),
+            .sortsOnSave = true,
+            .listsSums = true,
+            .deleteAllQuestion =
+                QStringLiteral("Sonuçlar ('VELMORIX.RES') dosyasını silmek istiyormusunuz ?"),
+            .ownKeys = {QStringLiteral("F1 = Yeni bir Sonuç Ekle"),
+                        QStringLiteral("F2 = Aktif Kolonu Kayıtla"), QStringLiteral("F3 = Aktif Kolonu Sil"),
+                        QStringLiteral("F4 = Tüm Sonuçları/Kolonları Sil"),
+                        QStringLiteral("F5 = Çıkan Kolonları (Tekrar Sayılarını) Göster"),
+                        QStringLiteral("F6 = Sonuçları Kombinasyon Listesi olarak kayıtla"),
+                        QStringLiteral("F7 = Sonuçları Yasak Altılılar Listesi olarak kayıtla"),
+                        QStringLiteral("F8 = Sonuçlardan Yasak İkililer Listesi oluştur"), QString(),
+                        QStringLiteral("F9 = Sonuçları bas (VELMORIX.TXT dosyasına yazdır)"), QString(),
+                        QStringLiteral("F10 = Komut Yardımı"), QString(),
+                        QStringLiteral("F11 = Sonuçları Yasak Altılılar Listesi'ne ekle"),
+                        QStringLiteral("F12 = Sonuçlardan Yasak İkililer Listesi'ne ikililer ekle")}};
+}
+
 } // namespace
 
 FrmResults::FrmResults(AppContext& context, QWidget* parent)
-    : RecordEditorWindow(context,
-                         {"frmResults", files::Results, files::ResultsDelete,
-                          qtext(context.state.game.tag()) + QStringLiteral(" Çıkan Kolonlar"),
-                          programTitle() + QStringLiteral("  [ F10= Yardım ]"),
-                          QStringLiteral("Sonuç Listesi  [ F10 = Yardım ]"),
-                          QStringLiteral("Çıkan Topların Tekrar Sayıları")},
-                         parent),
-      m_tag(qtext(context.state.game.tag())) {
+    : RecordEditorWindow(context, setup(context.state.game), parent) {
     buildDateBoxes();
     buildImportMenu();
     state().RangeFirst = 1;
@@ -95,18 +116,6 @@ void FrmResults::setDateBoxes(int64_t day, int64_t month, int64_t year) {
     Combo3->setCurrentText(QString::number(year));
 }
 
-QString FrmResults::recordCaption(int32_t k) const {
-    return m_tag + QStringLiteral(" Sonuçları...  Kolon=") + withSign(k);
-}
-
-QString FrmResults::newCaption(int32_t k) const {
-    return QStringLiteral("Yeni Kolon...   Kayıt No=") + withSign(k);
-}
-
-QString FrmResults::savedCaption(int32_t k) const {
-    return QStringLiteral("Kayıtlandı...  Kayıt No=") + withSign(k);
-}
-
 bool FrmResults::mayAddRecord(int32_t count) {
     if (count < RecordLimit)
         return true;
@@ -141,44 +150,6 @@ void FrmResults::fileReloaded() {
     state().RangeLast = static_cast<int16_t>(std::min(recordCount(), int32_t{32767}));
 }
 
-QString FrmResults::listLine(const ColumnRecord& rec) const {
-    return QString::fromStdString(entry::listLine(rec, true));
-}
-
-QString FrmResults::deleteAllQuestion() const {
-    return QStringLiteral("Sonuçlar ('VELMORIX.RES') dosyasını silmek istiyormusunuz ?");
-}
-
-QString FrmResults::helpText() const {
-    return QStringList{
-        QStringLiteral("F1 = Yeni bir Sonuç Ekle"),
-        QStringLiteral("F2 = Aktif Kolonu Kayıtla"),
-        QStringLiteral("F3 = Aktif Kolonu Sil"),
-        QStringLiteral("F4 = Tüm Sonuçları/Kolonları Sil"),
-        QStringLiteral("F5 = Çıkan Kolonları (Tekrar Sayılarını) Göster"),
-        QStringLiteral("F6 = Sonuçları Kombinasyon Listesi olarak kayıtla"),
-        QStringLiteral("F7 = Sonuçları Yasak Altılılar Listesi olarak kayıtla"),
-        QStringLiteral("F8 = Sonuçlardan Yasak İkililer Listesi oluştur"),
-        QString(),
-        QStringLiteral("F9 = Sonuçları bas (VELMORIX.TXT dosyasına yazdır)"),
-        QString(),
-        QStringLiteral("F10 = Komut Yardımı"),
-        QString(),
-        QStringLiteral("F11 = Sonuçları Yasak Altılılar Listesi'ne ekle"),
-        QStringLiteral("F12 = Sonuçlardan Yasak İkililer Listesi'ne ikililer ekle"),
-        QString(),
-        QStringLiteral("HOME = İlk Kayıt"),
-        QStringLiteral("PAGEUP = Önceki Kayıt"),
-        QStringLiteral("PAGEDOWN = Sonraki Kayıt"),
-        QStringLiteral("END = Son Kayıt"),
-        QString(),
-        QStringLiteral("ESC = Kapat"),
-        QString(),
-        QStringLiteral("NOT: Yeni bir kayıtı iptal etmek için, 'Sil' butonuna yada 'F3' tuşuna "
-                       "basın...")}
-        .join(QLatin1Char('\r'));
-}
-
 void FrmResults::openRangeDialog(int16_t mode) {
     ResultsRequest::open(context(), ResultsSource::Results, mode);
 }
@@ -201,50 +172,49 @@ bool FrmResults::handleKey(QKeyEvent* event) {
 }
 
 bool FrmResults::functionKey(int key) {
-    switch (key) {
-    case Qt::Key_F5:
-        refreshFile();
-        if (recordCount() >= 1)
-            openRangeDialog(dialogmode::Repetitions);
-        return true;
-    case Qt::Key_F6:
-        askAndOpenRangeDialog(
-            2,
-            QStringLiteral("Sonuç Listesi içeren 'VELMORIX.RES' dosyasını Kombinasyon Listesi "
-                           "içeren 'VELMORIX.LST' olarak kayıtlamak istiyormusunuz ?"),
-            AsListMode);
-        return true;
-    case Qt::Key_F7:
-        askAndOpenRangeDialog(
-            2, QStringLiteral("Sonuçları Yasak Kombinasyonlar olarak kayıtlamak istiyormusunuz ?"),
-            NewSextetsMode);
-        return true;
-    case Qt::Key_F8:
-        askAndOpenRangeDialog(
-            0, QStringLiteral("Sonuçlardan Yasak İkililer Listesi oluşturmak istiyormusunuz ?"),
-            NewPairsMode);
-        return true;
-    case Qt::Key_F9:
-        dialogs().beep();
-        refreshFile();
-        if (recordCount() >= 1)
-            context().windows.open(WindowId::ResPrint);
-        return true;
-    case Qt::Key_F11:
-        askAndOpenRangeDialog(
-            2, QStringLiteral("Sonuçları Yasak Kombinasyonlar Listesi'ne eklemek istiyormusunuz ?"),
-            AddSextetsMode);
-        return true;
-    case Qt::Key_F12:
-        dialogs().beep();
-        if (dir().fileSize(files::Pairs) >= 2 &&
-            dialogs().askYesNo(QStringLiteral("Sonuçları Yasak İkililer Listesi'ne eklemek istiyormusunuz ?"),
-                               programTitle()))
-            openRangeDialog(AddPairsMode);
-        return true;
-    default:
-        return false;
-    }
+    return runKeyCommand(
+        key, {{Qt::Key_F5,
+               [this] {
+                   refreshFile();
+                   if (recordCount() >= 1)
+                       openRangeDialog(dialogmode::Repetitions);
+               }},
+              {Qt::Key_F6,
+               [this] {
+                   askAndOpenRangeDialog(
+                       2,
+                       QStringLiteral("Sonuç Listesi içeren 'VELMORIX.RES' dosyasını Kombinasyon Listesi "
+                                      "içeren 'VELMORIX.LST' olarak kayıtlamak istiyormusunuz ?"),
+                       AsListMode);
+               }},
+              {Qt::Key_F7,
+               [this] {
+                   askAndOpenRangeDialog(
+                       2, QStringLiteral("Sonuçları Yasak Kombinasyonlar olarak kayıtlamak istiyormusunuz ?"),
+                       NewSextetsMode);
+               }},
+              {Qt::Key_F8,
+               [this] {
+                   askAndOpenRangeDialog(
+                       0, QStringLiteral("Sonuçlardan Yasak İkililer Listesi oluşturmak istiyormusunuz ?"),
+                       NewPairsMode);
+               }},
+              {Qt::Key_F9, [this] { openPrintDialog(WindowId::ResPrint); }},
+              {Qt::Key_F11,
+               [this] {
+                   askAndOpenRangeDialog(
+                       2,
+                       QStringLiteral("Sonuçları Yasak Kombinasyonlar Listesi'ne eklemek istiyormusunuz ?"),
+                       AddSextetsMode);
+               }},
+              {Qt::Key_F12, [this] {
+                   dialogs().beep();
+                   if (dir().fileSize(files::Pairs) >= 2 &&
+                       dialogs().askYesNo(
+                           QStringLiteral("Sonuçları Yasak İkililer Listesi'ne eklemek istiyormusunuz ?"),
+                           programTitle()))
+                       openRangeDialog(AddPairsMode);
+               }}});
 }
 
 } // namespace velmorix

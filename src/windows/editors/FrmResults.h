@@ -21,15 +21,8 @@ public:
     static constexpr int32_t RecordLimit = 32767;
 
 protected:
-    QString recordCaption(int32_t k) const override;
-    QString newCaption(int32_t k) const override;
-    QString savedCaption(int32_t k) const override;
     bool mayAddRecord(int32_t count) override;
-    bool sortsOnSave() const override { return true; }
     int32_t tagForSave(int32_t recordNumber) override;
-    QString listLine(const ColumnRecord& rec) const override;
-    QString deleteAllQuestion() const override;
-    QString helpText() const override;
     bool functionKey(int key) override;
     void showTag(int32_t tag) override;
     void startNewRecord() override;
@@ -47,7 +40,6 @@ private:
     QComboBox* Combo2 = nullptr; // month
     QComboBox* Combo3 = nullptr; // year
     QLabel* Label2 = nullptr;
-    QString m_tag; // the game's, "6/49"
 };
 
 } // namespace velmorix

@@ -2,6 +2,7 @@
 #include "FrmResults.h"
 
 #include "analysis/ResultsImport.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
@@ -42,7 +43,7 @@ void FrmResults::importResults() {
     resultsimport::Parsed parsed;
     if (!guarded([&] {
             parsed = resultsimport::parse(
-                resultsimport::readTextFile(std::filesystem::path(path->toStdU16String())));
+                resultsimport::readTextFile(std::filesystem::path(path->toStdU16String())), state().game);
         }))
         return;
     if (parsed.draws.empty()) {

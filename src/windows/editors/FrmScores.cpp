@@ -1,6 +1,7 @@
 #include "FrmScores.h"
 
 #include "analysis/HitScan.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
@@ -168,7 +169,7 @@ void FrmScores::scan() {
     std::array<int64_t, 6> values{};
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = ValWhole(Text2[i]->text().toStdString());
-    if (const auto bad = hits::firstInvalidCell(values)) {
+    if (const auto bad = hits::firstInvalidCell(values, state().game)) {
         dialogs().show(QString::fromStdString(hits::invalidCellMessage(*bad)), errorTitle(),
                        DialogIcon::Exclamation);
         Text2[static_cast<std::size_t>(*bad - 1)]->setFocus();
@@ -179,10 +180,13 @@ void FrmScores::scan() {
     hits::Scan result;
     const bool ok = guarded([&] {
         BusyCursor busy;
-        result = hits::scanPlayedColumns(dir(), values, [this](int phase, int32_t column) {
-            showProgressTitle(QStringLiteral("Faz") + withSign(phase) + QStringLiteral(" - Kolon=") +
-                              withSign(column));
-        });
+        result = hits::scanPlayedColumns(
+            dir(), values,
+            [this](int phase, int32_t column) {
+                showProgressTitle(QStringLiteral("Faz") + withSign(phase) + QStringLiteral(" - Kolon=") +
+                                  withSign(column));
+            },
+            state().game);
     });
     setWindowTitle(ScoresCaption);
     if (!ok || !result.scanned)
@@ -214,31 +218,18 @@ int FrmScores::cellIndex(const QWidget* widget) const {
 }
 
 bool FrmScores::handleKey(QKeyEvent* event) {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    if (withCtrlOrAlt(event))
         return false;
+    if (runKeyCommand(event, {{Qt::Key_F1, [this] { scan(); }},
+                              {Qt::Key_Home, [this] { showResult(1); }},
+                              {Qt::Key_PageUp, [this] { showResult(m_shown - 1); }},
+                              {Qt::Key_PageDown, [this] { showResult(m_shown + 1); }},
+                              {Qt::Key_End, [this] { showResult(INT32_MAX); }},
+                              {Qt::Key_F10, [this] { showHelp(); }},
+                              {Qt::Key_Escape, [this] { close(); }}}))
+        return true;
     QWidget* focus = focusWidget();
     switch (event->key()) {
-    case Qt::Key_F1:
-        scan();
-        return true;
-    case Qt::Key_Home:
-        showResult(1);
-        return true;
-    case Qt::Key_PageUp:
-        showResult(m_shown - 1);
-        return true;
-    case Qt::Key_PageDown:
-        showResult(m_shown + 1);
-        return true;
-    case Qt::Key_End:
-        showResult(INT32_MAX);
-        return true;
-    case Qt::Key_F10:
-        showHelp();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         const int cell = cellIndex(focus);

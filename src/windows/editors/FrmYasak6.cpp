@@ -17,27 +17,31 @@ namespace {
 
 const QString ListCaption = QStringLiteral("Yasak Altılılar [ F10= Yardım ]");
 
+RecordEditorSetup setup() {
+    return {.objectName = "frmYasak6",
+            .fileName = files::Sextets,
+            .deleteTempName = files::SextetsDelete,
+            .caption = QStringLiteral("Yasak Kombinasyonlar"),
+            .topLabel = QStringLiteral("[  F10 = Yardım  ]"),
+            .listFrame = QStringLiteral("Yasak Kombinasyonlar Listesi"),
+            .recordCaption = QStringLiteral("Yasak Altılılar... Kolon="),
+            .newCaption = QStringLiteral("Yeni Kolon... Kayıt No="),
+            .savedCaption = QStringLiteral("Kayıtlandı... Kayıt No="),
+            .deleteAllQuestion =
+                QStringLiteral("Yasak Altılılar ('VELMORIX.YSK') dosyasını silmek istiyormusunuz ?"),
+            .ownKeys = {QStringLiteral("F1 = Yeni bir Yasak Altılı Ekle"),
+                        QStringLiteral("F2 = Aktif Kolonu Kayıtla"), QStringLiteral("F3 = Aktif Kolonu Sil"),
+                        QStringLiteral("F4 = Tüm Yasak Altılıları/Kombinasyonları Sil"), QString(),
+                        QStringLiteral("F5 = Yasak Altılıları Kombinasyon Listesi Olarak Kayıtla"), QString(),
+                        QStringLiteral("F8 = Yasak Altılıları VELMORIX.TXT Dosyasına Yaz"),
+                        QStringLiteral("F9 = Yasak Altılıları Bas"), QString(),
+                        QStringLiteral("F10 = Komut Yardımı")}};
+}
+
 } // namespace
 
-FrmYasak6::FrmYasak6(AppContext& context, QWidget* parent)
-    : RecordEditorWindow(context,
-                         {"frmYasak6", files::Sextets, files::SextetsDelete,
-                          QStringLiteral("Yasak Kombinasyonlar"), QStringLiteral("[  F10 = Yardım  ]"),
-                          QStringLiteral("Yasak Kombinasyonlar Listesi"), QString()},
-                         parent) {
+FrmYasak6::FrmYasak6(AppContext& context, QWidget* parent) : RecordEditorWindow(context, setup(), parent) {
     loadFile();
-}
-
-QString FrmYasak6::recordCaption(int32_t k) const {
-    return QStringLiteral("Yasak Altılılar... Kolon=") + withSign(k);
-}
-
-QString FrmYasak6::newCaption(int32_t k) const {
-    return QStringLiteral("Yeni Kolon... Kayıt No=") + withSign(k);
-}
-
-QString FrmYasak6::savedCaption(int32_t k) const {
-    return QStringLiteral("Kayıtlandı... Kayıt No=") + withSign(k);
 }
 
 bool FrmYasak6::mayAddRecord(int32_t count) {
@@ -46,54 +50,10 @@ bool FrmYasak6::mayAddRecord(int32_t count) {
     return continueInListWindow(QStringLiteral("Yasak Altılılar"), WindowId::Ysk6);
 }
 
-QString FrmYasak6::listLine(const ColumnRecord& rec) const {
-    return QString::fromStdString(entry::listLine(rec, false));
-}
-
-QString FrmYasak6::deleteAllQuestion() const {
-    return QStringLiteral("Yasak Altılılar ('VELMORIX.YSK') dosyasını silmek istiyormusunuz ?");
-}
-
-QString FrmYasak6::helpText() const {
-    return QStringList{
-        QStringLiteral("F1 = Yeni bir Yasak Altılı Ekle"),
-        QStringLiteral("F2 = Aktif Kolonu Kayıtla"),
-        QStringLiteral("F3 = Aktif Kolonu Sil"),
-        QStringLiteral("F4 = Tüm Yasak Altılıları/Kombinasyonları Sil"),
-        QString(),
-        QStringLiteral("F5 = Yasak Altılıları Kombinasyon Listesi Olarak Kayıtla"),
-        QString(),
-        QStringLiteral("F8 = Yasak Altılıları VELMORIX.TXT Dosyasına Yaz"),
-        QStringLiteral("F9 = Yasak Altılıları Bas"),
-        QString(),
-        QStringLiteral("F10 = Komut Yardımı"),
-        QString(),
-        QStringLiteral("HOME = İlk Kayıt"),
-        QStringLiteral("PAGEUP = Önceki Kayıt"),
-        QStringLiteral("PAGEDOWN = Sonraki Kayıt"),
-        QStringLiteral("END = Son Kayıt"),
-        QString(),
-        QStringLiteral("ESC = Kapat"),
-        QString(),
-        QStringLiteral("NOT: Yeni bir kayıtı iptal etmek için, 'Sil' butonuna yada 'F3' tuşuna "
-                       "basın...")}
-        .join(QLatin1Char('\r'));
-}
-
 bool FrmYasak6::functionKey(int key) {
-    switch (key) {
-    case Qt::Key_F5:
-        copyToCombinationList();
-        return true;
-    case Qt::Key_F8:
-        writeTextFile();
-        return true;
-    case Qt::Key_F9:
-        print();
-        return true;
-    default:
-        return false;
-    }
+    return runKeyCommand(key, {{Qt::Key_F5, [this] { copyToCombinationList(); }},
+                               {Qt::Key_F8, [this] { writeTextFile(); }},
+                               {Qt::Key_F9, [this] { print(); }}});
 }
 
 // An empty sextets file would leave an empty combination list; like the

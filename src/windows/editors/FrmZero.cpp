@@ -1,6 +1,7 @@
 #include "FrmZero.h"
 
 #include "analysis/EditorEntry.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
@@ -46,14 +47,36 @@ RuleTexts textsOf(catchzero::Rule rule) {
             QStringLiteral("ABY Faz 2 :")};
 }
 
+RecordEditorSetup setup() {
+    return {.objectName = "frmZero",
+            .fileName = files::Zero,
+            .deleteTempName = files::ZeroDelete,
+            .caption = ZeroCaption,
+            .topLabel = programTitle() + QStringLiteral("  [ F10= Yardım ]"),
+            .listFrame = QStringLiteral("Sıfır Tutturulacak Kolon Listesi"),
+            .recordCaption = QStringLiteral("0 Tutacak Kolonlar - ["),
+            .recordCaptionEnd = QStringLiteral(" ]"),
+            .newCaption = QStringLiteral("Yeni Kolon... Kayıt No="),
+            .savedCaption = QStringLiteral("Kayıtlandı... Kayıt No="),
+            .deleteAllQuestion =
+                QStringLiteral("Sıfır Tutturulacak Kolonlar dosyası VELMORIX.ZMC'yi silmek istiyormusunuz ?"),
+            .ownKeys = {QStringLiteral("F1 = Yeni Bir 'Sıfırı Yakala' Kolonu Ekle"),
+                        QStringLiteral("F2 = Aktif Kolonu Kayıtla"), QStringLiteral("F3 = Aktif Kolonu Sil"),
+                        QStringLiteral("F4 = Tüm 'Sıfırı Yakala' Kolonlarını Sil"),
+                        QStringLiteral("F5 = Sıfırı -VEYA kuralıyla- Yakala (Bir Kolon Sıfır Tutacak) "),
+                        QStringLiteral("F6 = Sıfırı -VE kuralıyla- Yakala (Tüm Kolonlar Sıfır Tutacak)"),
+                        QStringLiteral("F7 = Kombinasyon Listesi'ni %25 Benzerlik Sınırı Yöntemiyle Ele"),
+                        QStringLiteral("F8 = 'Sıfırı Yakala' Dosyasını Oynananlar Dosyası Olarak Kayıtla"),
+                        QStringLiteral("F9 =  Oynananlar Dosyasını 'Sıfırı Yakala' Dosyası Olarak Kayıtla"),
+                        QStringLiteral("F10 = Komut Yardımı")},
+            .helpNote =
+                QStringLiteral("NOT: Yeni bir kayıtı iptal etmek için, 'Sil' butonunu kullanın veya 'F3' "
+                               "tuşuna basın...")};
+}
+
 } // namespace
 
-FrmZero::FrmZero(AppContext& context, QWidget* parent)
-    : RecordEditorWindow(context,
-                         {"frmZero", files::Zero, files::ZeroDelete, ZeroCaption,
-                          programTitle() + QStringLiteral("  [ F10= Yardım ]"),
-                          QStringLiteral("Sıfır Tutturulacak Kolon Listesi"), QString()},
-                         parent) {
+FrmZero::FrmZero(AppContext& context, QWidget* parent) : RecordEditorWindow(context, setup(), parent) {
     buildRangeBoxes();
     loadFile();
 }
@@ -93,28 +116,12 @@ void FrmZero::fileReloaded() {
     Text3->setText(QString::number(recordCount()));
 }
 
-QString FrmZero::recordCaption(int32_t k) const {
-    return QStringLiteral("0 Tutacak Kolonlar - [") + withSign(k) + QStringLiteral(" ]");
-}
-
-QString FrmZero::newCaption(int32_t k) const {
-    return QStringLiteral("Yeni Kolon... Kayıt No=") + withSign(k);
-}
-
-QString FrmZero::savedCaption(int32_t k) const {
-    return QStringLiteral("Kayıtlandı... Kayıt No=") + withSign(k);
-}
-
 bool FrmZero::mayAddRecord(int32_t count) {
     if (count < catchzero::MaxColumns)
         return true;
     dialogs().show(QStringLiteral("'SIFIRI YAKALA' yönteminde kullanılacak kolon sayısı en çok 64 olabilir."),
                    QStringLiteral(" 'SIFIRI YAKALA' Yöntemi ! ÜST SINIR !"), DialogIcon::Exclamation);
     return false;
-}
-
-QString FrmZero::listLine(const ColumnRecord& rec) const {
-    return QString::fromStdString(entry::listLine(rec, false));
 }
 
 QString FrmZero::deleteQuestion(int32_t k) const {
@@ -125,55 +132,12 @@ QString FrmZero::deletedMessage(int32_t k) const {
     return QStringLiteral("Kolon") + withSign(k) + QStringLiteral(" SİLİNDİ ...");
 }
 
-QString FrmZero::deleteAllQuestion() const {
-    return QStringLiteral("Sıfır Tutturulacak Kolonlar dosyası VELMORIX.ZMC'yi silmek istiyormusunuz ?");
-}
-
-QString FrmZero::helpText() const {
-    return QStringList{
-        QStringLiteral("F1 = Yeni Bir 'Sıfırı Yakala' Kolonu Ekle"),
-        QStringLiteral("F2 = Aktif Kolonu Kayıtla"),
-        QStringLiteral("F3 = Aktif Kolonu Sil"),
-        QStringLiteral("F4 = Tüm 'Sıfırı Yakala' Kolonlarını Sil"),
-        QStringLiteral("F5 = Sıfırı -VEYA kuralıyla- Yakala (Bir Kolon Sıfır Tutacak) "),
-        QStringLiteral("F6 = Sıfırı -VE kuralıyla- Yakala (Tüm Kolonlar Sıfır Tutacak)"),
-        QStringLiteral("F7 = Kombinasyon Listesi'ni %25 Benzerlik Sınırı Yöntemiyle Ele"),
-        QStringLiteral("F8 = 'Sıfırı Yakala' Dosyasını Oynananlar Dosyası Olarak Kayıtla"),
-        QStringLiteral("F9 =  Oynananlar Dosyasını 'Sıfırı Yakala' Dosyası Olarak Kayıtla"),
-        QStringLiteral("F10 = Komut Yardımı"),
-        QString(),
-        QStringLiteral("HOME = İlk Kayıt"),
-        QStringLiteral("PAGEUP = Önceki Kayıt"),
-        QStringLiteral("PAGEDOWN = Sonraki Kayıt"),
-        QStringLiteral("END = Son Kayıt"),
-        QString(),
-        QStringLiteral("ESC = Kapat"),
-        QString(),
-        QStringLiteral("NOT: Yeni bir kayıtı iptal etmek için, 'Sil' butonunu kullanın veya 'F3' "
-                       "tuşuna basın...")}
-        .join(QLatin1Char('\r'));
-}
-
 bool FrmZero::functionKey(int key) {
-    switch (key) {
-    case Qt::Key_F5:
-        filterList(catchzero::Rule::AnyZero);
-        return true;
-    case Qt::Key_F6:
-        filterList(catchzero::Rule::AllZero);
-        return true;
-    case Qt::Key_F7:
-        filterList(catchzero::Rule::QuarterLimit);
-        return true;
-    case Qt::Key_F8:
-        copyToPlayed();
-        return true;
-    case Qt::Key_F9:
-        copyFromPlayed();
-        return true;
-    default:
-        return false;
-    }
+    return runKeyCommand(key, {{Qt::Key_F5, [this] { filterList(catchzero::Rule::AnyZero); }},
+                               {Qt::Key_F6, [this] { filterList(catchzero::Rule::AllZero); }},
+                               {Qt::Key_F7, [this] { filterList(catchzero::Rule::QuarterLimit); }},
+                               {Qt::Key_F8, [this] { copyToPlayed(); }},
+                               {Qt::Key_F9, [this] { copyFromPlayed(); }}});
 }
 
 void FrmZero::filterList(catchzero::Rule rule) {
@@ -203,7 +167,7 @@ void FrmZero::filterList(catchzero::Rule rule) {
 
     const auto& all = file().records();
     const std::vector<ColumnRecord> columns(all.begin() + (range.first - 1), all.begin() + range.last);
-    const catchzero::Filter filter(rule, columns, count);
+    const catchzero::Filter filter(rule, columns, count, state().game);
     int32_t kept = 0;
     const bool ok = guarded([&] {
         BusyCursor busy;

@@ -1,6 +1,7 @@
 #include "RecordEditorWindow.h"
 
 #include "analysis/EditorEntry.h"
+#include "core/AppState.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/Text.h"
@@ -29,14 +30,27 @@ QString plainBall(int ball) {
 } // namespace
 
 RecordEditorWindow::RecordEditorWindow(AppContext& context, const RecordEditorSetup& setup, QWidget* parent)
-    : VelmorixWindow(context, parent), m_caption(setup.caption),
+    : VelmorixWindow(context, parent), m_setup(setup),
       m_file(context.dir, setup.fileName, setup.deleteTempName) {
     setObjectName(QString::fromLatin1(setup.objectName));
-    setWindowTitle(m_caption);
-    buildControls(setup);
+    setWindowTitle(m_setup.caption);
+    buildControls();
 }
 
-void RecordEditorWindow::buildControls(const RecordEditorSetup& setup) {
+QString RecordEditorWindow::numberCaption(const QString& caption, int32_t k, const QString& end) const {
+    return caption + withSign(k) + end;
+}
+
+QString RecordEditorWindow::helpText() const {
+    QStringList lines = m_setup.ownKeys;
+    lines << QString() << QStringLiteral("HOME = İlk Kayıt") << QStringLiteral("PAGEUP = Önceki Kayıt")
+          << QStringLiteral("PAGEDOWN = Sonraki Kayıt") << QStringLiteral("END = Son Kayıt") << QString()
+          << QStringLiteral("ESC = Kapat") << QString() << m_setup.helpNote;
+    return lines.join(QLatin1Char('\r'));
+}
+
+void RecordEditorWindow::buildControls() {
+    const RecordEditorSetup& setup = m_setup;
     m_central = new QWidget(this);
     auto* layout = new QVBoxLayout(m_central);
     layout->setContentsMargins(12, 10, 12, 10);
@@ -169,7 +183,7 @@ bool RecordEditorWindow::refreshKeepingTyping(bool saving) {
     if (m_isNew) {
         // The record being typed stays new: it goes after whatever the file holds now.
         m_curRec = count + 1;
-        setWindowTitle(newCaption(m_curRec));
+        setWindowTitle(numberCaption(m_setup.newCaption, m_curRec));
         return true;
     }
     if (typed && dialogs().askYesNo(changedUnderTypingQuestion(saving), programTitle())) {
@@ -177,9 +191,9 @@ bool RecordEditorWindow::refreshKeepingTyping(bool saving) {
             // Its record is gone: what was typed goes after the file's records.
             m_isNew = true;
             m_curRec = count + 1;
-            setWindowTitle(newCaption(m_curRec));
+            setWindowTitle(numberCaption(m_setup.newCaption, m_curRec));
         } else {
-            setWindowTitle(recordCaption(m_curRec));
+            setWindowTitle(numberCaption(m_setup.recordCaption, m_curRec, m_setup.recordCaptionEnd));
             m_syncingList = true;
             List1->setCurrentRow(m_curRec - 1);
             m_syncingList = false;
@@ -192,7 +206,7 @@ bool RecordEditorWindow::refreshKeepingTyping(bool saving) {
             showRecord(count);
         } else {
             clearCells();
-            setWindowTitle(m_caption);
+            setWindowTitle(m_setup.caption);
         }
     } else if (m_curRec >= 1) {
         showRecord(m_curRec);
@@ -216,7 +230,7 @@ void RecordEditorWindow::fillList() {
     QStringList lines;
     lines.reserve(m_file.count());
     for (const auto& rec : m_file.records())
-        lines.push_back(listLine(rec));
+        lines.push_back(qtext(entry::listLine(rec, m_setup.listsSums)));
     List1->clear();
     List1->addItems(lines);
     m_syncingList = false;
@@ -229,7 +243,7 @@ void RecordEditorWindow::showRecord(int32_t k) {
     for (std::size_t i = 0; i < Text1.size(); ++i)
         Text1[i]->setText(plainBall(rec.Ball[i]));
     showTag(rec.Tag);
-    setWindowTitle(recordCaption(k));
+    setWindowTitle(numberCaption(m_setup.recordCaption, k, m_setup.recordCaptionEnd));
     m_syncingList = true;
     List1->setCurrentRow(k - 1);
     m_syncingList = false;
@@ -276,7 +290,7 @@ void RecordEditorWindow::newRecord() {
     startNewRecord();
     m_isNew = true;
     m_curRec = m_file.count() + 1;
-    setWindowTitle(newCaption(m_curRec));
+    setWindowTitle(numberCaption(m_setup.newCaption, m_curRec));
     clearCells();
     Text1[0]->setFocus();
 }
@@ -294,13 +308,13 @@ void RecordEditorWindow::saveRecord() {
     for (std::size_t i = 0; i < Text1.size(); ++i)
         texts[i] = Text1[i]->text().toStdString();
     const entry::CellValues values = entry::readCells(texts);
-    if (const auto problem = entry::checkCells(values)) {
+    if (const auto problem = entry::checkCells(values, state().game)) {
         dialogs().show(QString::fromStdString(problem->message), errorTitle(), DialogIcon::Exclamation);
         Text1[static_cast<std::size_t>(problem->cell - 1)]->setFocus();
         return;
     }
     ColumnRecord rec;
-    if (sortsOnSave()) {
+    if (m_setup.sortsOnSave) {
         rec.Ball = entry::sortedBalls(values);
         for (std::size_t i = 0; i < Text1.size(); ++i)
             Text1[i]->setText(plainBall(rec.Ball[i]));
@@ -327,7 +341,7 @@ void RecordEditorWindow::saveRecord() {
     }
     m_isNew = false;
     m_curRec = saved;
-    setWindowTitle(savedCaption(saved));
+    setWindowTitle(numberCaption(m_setup.savedCaption, saved));
     m_syncingList = true;
     List1->setCurrentRow(saved - 1);
     m_syncingList = false;
@@ -352,7 +366,7 @@ void RecordEditorWindow::deleteRecord() {
             showRecord(m_curRec);
         } else {
             clearCells();
-            setWindowTitle(m_caption);
+            setWindowTitle(m_setup.caption);
         }
         return;
     }
@@ -375,14 +389,14 @@ void RecordEditorWindow::deleteRecord() {
         showRecord(m_curRec);
     } else {
         clearCells();
-        setWindowTitle(m_caption);
+        setWindowTitle(m_setup.caption);
     }
 }
 
 void RecordEditorWindow::deleteAll() {
     dialogs().beep();
     refreshFile();
-    if (!dialogs().askYesNo(deleteAllQuestion(), QStringLiteral(" ") + programTitle()))
+    if (!dialogs().askYesNo(m_setup.deleteAllQuestion, QStringLiteral(" ") + programTitle()))
         return;
     const bool ok = guarded([this] { m_file.clear(); });
     fillList();
@@ -392,12 +406,12 @@ void RecordEditorWindow::deleteAll() {
     m_isNew = false;
     m_curRec = 0;
     clearCells();
-    setWindowTitle(m_caption);
+    setWindowTitle(m_setup.caption);
 }
 
 void RecordEditorWindow::showHelp() {
     dialogs().beep();
-    dialogs().show(helpText(), QStringLiteral(" FONKSİYON TUŞLARI"), DialogIcon::None);
+    showKeysBox(helpText());
 }
 
 bool RecordEditorWindow::cellsDifferFromRecord() const {
@@ -417,7 +431,7 @@ void RecordEditorWindow::escapeInCell() {
         showRecord(m_curRec);
     } else {
         clearCells();
-        setWindowTitle(m_caption);
+        setWindowTitle(m_setup.caption);
     }
 }
 
@@ -434,6 +448,18 @@ int RecordEditorWindow::cellIndex(const QWidget* widget) const {
         if (Text1[i] == widget)
             return static_cast<int>(i);
     return -1;
+}
+
+void RecordEditorWindow::beepAndOpen(WindowId other) {
+    dialogs().beep();
+    context().windows.open(other);
+}
+
+void RecordEditorWindow::openPrintDialog(WindowId printDialog) {
+    dialogs().beep();
+    refreshFile();
+    if (recordCount() >= 1)
+        context().windows.open(printDialog);
 }
 
 void RecordEditorWindow::closeAndOpen(WindowId other) {
@@ -457,38 +483,21 @@ QString RecordEditorWindow::withSign(int64_t n) {
 }
 
 bool RecordEditorWindow::handleKey(QKeyEvent* event) {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    if (withCtrlOrAlt(event))
         return false;
     QWidget* focus = focusWidget();
     const int cell = cellIndex(focus);
+    if (runKeyCommand(event, {{Qt::Key_Home, [this] { firstRecord(); }},
+                              {Qt::Key_PageUp, [this] { previousRecord(); }},
+                              {Qt::Key_PageDown, [this] { nextRecord(); }},
+                              {Qt::Key_End, [this] { lastRecord(); }},
+                              {Qt::Key_F1, [this] { newRecord(); }},
+                              {Qt::Key_F2, [this] { saveRecord(); }},
+                              {Qt::Key_F3, [this] { deleteRecord(); }},
+                              {Qt::Key_F4, [this] { deleteAll(); }},
+                              {Qt::Key_F10, [this] { showHelp(); }}}))
+        return true;
     switch (event->key()) {
-    case Qt::Key_Home:
-        firstRecord();
-        return true;
-    case Qt::Key_PageUp:
-        previousRecord();
-        return true;
-    case Qt::Key_PageDown:
-        nextRecord();
-        return true;
-    case Qt::Key_End:
-        lastRecord();
-        return true;
-    case Qt::Key_F1:
-        newRecord();
-        return true;
-    case Qt::Key_F2:
-        saveRecord();
-        return true;
-    case Qt::Key_F3:
-        deleteRecord();
-        return true;
-    case Qt::Key_F4:
-        deleteAll();
-        return true;
-    case Qt::Key_F10:
-        showHelp();
-        return true;
     case Qt::Key_F5:
     case Qt::Key_F6:
     case Qt::Key_F7:

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "EditorFile.h"
+#include "core/EditorFile.h"
 #include "windows/common/VelmorixWindow.h"
 #include "windows/common/WindowId.h"
+
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -19,13 +21,25 @@ namespace velmorix {
 
 // What sets one record editor apart from the others, fixed when it is built.
 struct RecordEditorSetup {
-    const char* objectName;
-    const char* fileName;
-    const char* deleteTempName;
-    QString caption;         // window caption before a record is shown
-    QString topLabel;        // the label above the cells
-    QString listFrame;       // caption of the list's frame
-    QString command8ToolTip; // empty: the editor has no Command8
+    const char* objectName{};
+    const char* fileName{};
+    const char* deleteTempName{};
+    QString caption{};         // window caption before a record is shown
+    QString topLabel{};        // the label above the cells
+    QString listFrame{};       // caption of the list's frame
+    QString command8ToolTip{}; // empty: the editor has no Command8
+    // Captions around a record number: the record shown, a new one, one saved.
+    QString recordCaption{};
+    QString recordCaptionEnd{};
+    QString newCaption{};
+    QString savedCaption{};
+    bool sortsOnSave = false; // balls saved in ascending order, else as typed
+    bool listsSums = false;   // the list shows each column's sum
+    QString deleteAllQuestion{};
+    // The help: the editor's own keys, then the paging keys, ESC and the note.
+    QStringList ownKeys{};
+    QString helpNote =
+        QStringLiteral("NOT: Yeni bir kayıtı iptal etmek için, 'Sil' butonuna yada 'F3' tuşuna basın...");
 };
 
 // One column file edited a record at a time: six cells, the list of every
@@ -63,20 +77,14 @@ protected:
     // and shows the first record.
     void loadFile();
 
-    // Differences of the concrete editors.
-    virtual QString recordCaption(int32_t k) const = 0;
-    virtual QString newCaption(int32_t k) const = 0;
-    virtual QString savedCaption(int32_t k) const = 0;
+    // Differences of the concrete editors beyond their setup.
     // True when a new record may be started with `count` records in the file;
     // otherwise the editor says why (and may hand over to another window).
     virtual bool mayAddRecord(int32_t count) = 0;
-    virtual bool sortsOnSave() const = 0;
-    virtual int32_t tagForSave(int32_t recordNumber) = 0;
-    virtual QString listLine(const ColumnRecord& rec) const = 0;
+    // The Tag a record is saved with; by default its record number.
+    virtual int32_t tagForSave(int32_t recordNumber) { return recordNumber; }
     virtual QString deleteQuestion(int32_t k) const;
     virtual QString deletedMessage(int32_t k) const;
-    virtual QString deleteAllQuestion() const = 0;
-    virtual QString helpText() const = 0;
     // F5..F9, F11, F12; true when the key was taken.
     virtual bool functionKey(int key) = 0;
     // The Tag of the record shown (the results show its date).
@@ -93,6 +101,10 @@ protected:
     EditorFile& file() { return m_file; }
     QVBoxLayout* extraArea() { return m_extraArea; }
     QWidget* centralArea() { return m_central; }
+    // Beeps and opens another window beside this one.
+    void beepAndOpen(WindowId other);
+    // Beeps and opens the print dialog of this file when it has a record.
+    void openPrintDialog(WindowId printDialog);
     // Hands over to another window: this one closes, the other opens.
     void closeAndOpen(WindowId other);
     // The editor cannot take more records: says that `listName` goes on in
@@ -116,7 +128,9 @@ protected:
     QPushButton* Command9 = nullptr;
 
 private:
-    void buildControls(const RecordEditorSetup& setup);
+    void buildControls();
+    QString numberCaption(const QString& caption, int32_t k, const QString& end = {}) const;
+    QString helpText() const;
     void fillList();
     void showRecord(int32_t k);
     void clearCells();
@@ -130,7 +144,7 @@ private:
     void listRowChosen(int row);
     int cellIndex(const QWidget* widget) const;
 
-    QString m_caption;
+    const RecordEditorSetup m_setup;
     EditorFile m_file;
     QWidget* m_central = nullptr;
     QVBoxLayout* m_extraArea = nullptr;

@@ -30,6 +30,20 @@ FrmProhibit::FrmProhibit(AppContext& context, QWidget* parent) : VelmorixWindow(
     placeCentred(this);
     fillColumnFromMainWindow();
     showSelection();
+    setKeyCommands({{Qt::Key_F1, [this] { applyFilters(false); }},
+                    {Qt::Key_F2, [this] { openWindow(WindowId::ComLst); }},
+                    {Qt::Key_F3, [this] { openWindow(WindowId::Results); }},
+                    {Qt::Key_F4, [this] { showPlayed(); }},
+                    {Qt::Key_F5, [this] { loadSelection(); }},
+                    {Qt::Key_F6, [this] { saveSelection(); }},
+                    {Qt::Key_F7, [this] { openWindow(WindowId::Yasak2); }},
+                    {Qt::Key_F8, [this] { showSextets(); }},
+                    {Qt::Key_F9, [this] { testColumn(); }},
+                    {Qt::Key_F10, [this] { showFunctionKeys(); }},
+                    {Qt::Key_F11, [this] { showPurpose(); }},
+                    {Qt::Key_F12, [this] { showMeanings(); }},
+                    {Qt::Key_Escape, [this] { close(); }}},
+                   true);
 }
 
 FrmProhibit::~FrmProhibit() = default;
@@ -273,51 +287,7 @@ bool FrmProhibit::handleKey(QKeyEvent* event) {
         undoListChange();
         return true;
     }
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    switch (event->key()) {
-    case Qt::Key_F1:
-        applyFilters(false);
-        return true;
-    case Qt::Key_F2:
-        openWindow(WindowId::ComLst);
-        return true;
-    case Qt::Key_F3:
-        openWindow(WindowId::Results);
-        return true;
-    case Qt::Key_F4:
-        showPlayed();
-        return true;
-    case Qt::Key_F5:
-        loadSelection();
-        return true;
-    case Qt::Key_F6:
-        saveSelection();
-        return true;
-    case Qt::Key_F7:
-        openWindow(WindowId::Yasak2);
-        return true;
-    case Qt::Key_F8:
-        showSextets();
-        return true;
-    case Qt::Key_F9:
-        testColumn();
-        return true;
-    case Qt::Key_F10:
-        showFunctionKeys();
-        return true;
-    case Qt::Key_F11:
-        showPurpose();
-        return true;
-    case Qt::Key_F12:
-        showMeanings();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
-    default:
-        return false;
-    }
+    return VelmorixWindow::handleKey(event);
 }
 
 void FrmProhibit::onActivated() {

@@ -4,7 +4,7 @@
 
 #include "LiveCountPanel.h"
 #include "ProhibitTexts.h"
-#include "ResultsToBalls.h"
+#include "analysis/ResultsToBalls.h"
 
 #include "core/AppState.h"
 #include "core/BallsFile.h"
@@ -32,7 +32,7 @@ void FrmProhibit::resultsToBag() {
     if (!dialogs().askYesNo(prohibittexts::resultsToBagQuestion(), programTitle()))
         return;
     DrawCounts counts;
-    if (!guarded([&] { counts = countDraws(dir()); }))
+    if (!guarded([&] { counts = countDraws(dir(), state().game); }))
         return;
     state().BagBalls = bagFromDraws(counts);
     m_liveCount->scheduleCount();
@@ -47,9 +47,9 @@ void FrmProhibit::resultsToBankers() {
     if (!dialogs().askYesNo(prohibittexts::resultsToBankersQuestion(), programTitle()))
         return;
     DrawCounts counts;
-    if (!guarded([&] { counts = countDraws(dir()); }))
+    if (!guarded([&] { counts = countDraws(dir(), state().game); }))
         return;
-    const BankoList bankers = bankersFromDraws(counts, state().BagBalls.count(), state().game.balls());
+    const BankoList bankers = bankersFromDraws(counts, state().BagBalls.count());
     state().BankoBalls = bankers;
     m_liveCount->scheduleCount();
     if (bankers.count() >= 2) {

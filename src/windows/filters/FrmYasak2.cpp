@@ -64,6 +64,17 @@ FrmYasak2::FrmYasak2(AppContext& context, QWidget* parent) : VelmorixWindow(cont
             readFile();
     });
     showBall(1);
+    setKeyCommands({{Qt::Key_PageUp, [this] { previousBall(); }},
+                    {Qt::Key_PageDown, [this] { nextBall(); }},
+                    {Qt::Key_Home, [this] { showBall(1); }},
+                    {Qt::Key_End, [this] { showBall(m_grid->balls()); }},
+                    {Qt::Key_F1, [this] { load(); }},
+                    {Qt::Key_F2, [this] { save(); }},
+                    {Qt::Key_F3, [this] { clearPairs(); }},
+                    {Qt::Key_F4, [this] { deleteFile(); }},
+                    {Qt::Key_F10, [this] { showHelp(); }},
+                    {Qt::Key_Escape, [this] { close(); }}},
+                   true);
 }
 
 void FrmYasak2::buildControls() {
@@ -81,63 +92,13 @@ void FrmYasak2::buildControls() {
     connect(m_grid, &BallGrid::toggled, this, &FrmYasak2::boxToggled);
     layout->addWidget(m_grid);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(6);
-    Command1 = makeNamedButton(central, "Command1", QStringLiteral("Önceki"));
-    Command3 = makeNamedButton(central, "Command3", QStringLiteral("Sonraki"));
-    Command4 = makeNamedButton(central, "Command4", QStringLiteral("Kayıtla"));
-    Command2 = makeNamedButton(central, "Command2", QStringLiteral("Kapat"));
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command3);
-    buttons->addWidget(Command4);
-    buttons->addStretch(1);
-    buttons->addWidget(Command2);
-    layout->addLayout(buttons);
-    connect(Command1, &QPushButton::clicked, this, &FrmYasak2::previousBall);
-    connect(Command2, &QPushButton::clicked, this, &FrmYasak2::close);
-    connect(Command3, &QPushButton::clicked, this, &FrmYasak2::nextBall);
-    connect(Command4, &QPushButton::clicked, this, &FrmYasak2::save);
+    addButtonRow(central, layout,
+                 {{"Command1", QStringLiteral("Önceki"), [this] { previousBall(); }},
+                  {"Command3", QStringLiteral("Sonraki"), [this] { nextBall(); }},
+                  {"Command4", QStringLiteral("Kayıtla"), [this] { save(); }},
+                  {"Command2", QStringLiteral("Kapat"), [this] { close(); }}});
 
     setCentralWidget(central);
-}
-
-bool FrmYasak2::handleKey(QKeyEvent* event) {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    switch (event->key()) {
-    case Qt::Key_PageUp:
-        previousBall();
-        return true;
-    case Qt::Key_PageDown:
-        nextBall();
-        return true;
-    case Qt::Key_Home:
-        showBall(1);
-        return true;
-    case Qt::Key_End:
-        showBall(m_grid->balls());
-        return true;
-    case Qt::Key_F1:
-        load();
-        return true;
-    case Qt::Key_F2:
-        save();
-        return true;
-    case Qt::Key_F3:
-        clearPairs();
-        return true;
-    case Qt::Key_F4:
-        deleteFile();
-        return true;
-    case Qt::Key_F10:
-        showHelp();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
-    default:
-        return false;
-    }
 }
 
 void FrmYasak2::onActivated() {

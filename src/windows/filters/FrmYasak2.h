@@ -5,7 +5,6 @@
 
 class QCheckBox;
 class QLabel;
-class QPushButton;
 
 namespace velmorix {
 
@@ -21,7 +20,6 @@ class FrmYasak2 final : public VelmorixWindow {
 public:
     explicit FrmYasak2(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
     void onActivated() override;
 
     // The commands behind the keys and buttons.
@@ -44,10 +42,6 @@ private:
     bool readFile(); // false: no pair in the file, nothing changed
 
     BallGrid* m_grid = nullptr; // the boxes Check1
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
 

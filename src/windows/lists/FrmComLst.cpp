@@ -54,76 +54,46 @@ void FrmComLst::commandKey(int key) {
     // Every command but the statistics and catch-the-zero keys starts with a beep.
     if (key != Qt::Key_F11 && key != Qt::Key_F12)
         dialogs().beep();
-    switch (key) {
-    case Qt::Key_F1:
-        if (listHasRecord())
-            appendListTo(
-                files::Played,
-                QStringLiteral("Kombinasyon Listesi'ni Oynanan Kolonlar Listesi'ne eklemek istiyormusunuz ?"),
-                randomizerTitle(),
-                QStringLiteral("Kombinasyon Listesi Oynanan Kolonlar Listesi'ne eklendi."));
-        break;
-    case Qt::Key_F2:
-        if (listHasRecord())
-            appendListTo(
-                files::Sextets,
-                QStringLiteral(
-                    "Kombinasyon Listesi'ni Yasak Kombinasyonlar Listesi'ne eklemek istiyormusunuz ?"),
-                randomizerTitle(),
-                QStringLiteral("Kombinasyon Listesi Yasak Kombinasyonlar Listesi'ne eklendi."));
-        break;
-    case Qt::Key_F3:
-        deleteOneColumn();
-        break;
-    case Qt::Key_F4:
-        if (listExists())
-            deleteListFile(randomizerTitle(), true);
-        break;
-    case Qt::Key_F5:
-        eliminateByNumbers(false);
-        break;
-    case Qt::Key_F6:
-        eliminateByNumbers(true);
-        break;
-    case Qt::Key_F7:
-        eliminateByUnwantedPair();
-        break;
-    case Qt::Key_F8:
-        eliminateByPairs();
-        break;
-    case Qt::Key_F9:
-        if (listHasRecord())
-            context().windows.open(WindowId::CLPrint);
-        break;
-    case Qt::Key_F10:
-        showHelp();
-        break;
-    case Qt::Key_F11:
-        showStatistics();
-        break;
-    case Qt::Key_F12:
-        context().windows.open(WindowId::Zero);
-        break;
-    default:
-        break;
-    }
-}
-
-void FrmComLst::deleteOneColumn() {
-    if (listCount() < 1)
-        return;
-    const int64_t k = askColumnNumber();
-    // A number outside the list deletes nothing; the page then starts there.
-    firstShown() = toPosition(k);
-    const int32_t count = listCount();
-    if (k < 1 || k > count)
-        return;
-    guarded([&] {
-        const ListUndoPoint undo(dir(), "Kolon silme (" + std::to_string(k) + ". kolon)");
-        copyFileSafe(dir(), files::List, files::OldList);
-        deleteColumn(static_cast<int32_t>(k), files::ListDelete);
-        firstShown() = static_cast<int32_t>(k - 1);
-    });
+    runKeyCommand(
+        key,
+        {{Qt::Key_F1,
+          [this] {
+              if (listHasRecord())
+                  appendListTo(
+                      files::Played,
+                      QStringLiteral(
+                          "Kombinasyon Listesi'ni Oynanan Kolonlar Listesi'ne eklemek istiyormusunuz ?"),
+                      randomizerTitle(),
+                      QStringLiteral("Kombinasyon Listesi Oynanan Kolonlar Listesi'ne eklendi."));
+          }},
+         {Qt::Key_F2,
+          [this] {
+              if (listHasRecord())
+                  appendListTo(
+                      files::Sextets,
+                      QStringLiteral(
+                          "Kombinasyon Listesi'ni Yasak Kombinasyonlar Listesi'ne eklemek istiyormusunuz ?"),
+                      randomizerTitle(),
+                      QStringLiteral("Kombinasyon Listesi Yasak Kombinasyonlar Listesi'ne eklendi."));
+          }},
+         {Qt::Key_F3, [this] { deleteCombinationListColumn(); }},
+         {Qt::Key_F4,
+          [this] {
+              if (listExists())
+                  deleteListFile(randomizerTitle(), true);
+          }},
+         {Qt::Key_F5, [this] { eliminateByNumbers(false); }},
+         {Qt::Key_F6, [this] { eliminateByNumbers(true); }},
+         {Qt::Key_F7, [this] { eliminateByUnwantedPair(); }},
+         {Qt::Key_F8, [this] { eliminateByPairs(); }},
+         {Qt::Key_F9,
+          [this] {
+              if (listHasRecord())
+                  context().windows.open(WindowId::CLPrint);
+          }},
+         {Qt::Key_F10, [this] { showHelp(); }},
+         {Qt::Key_F11, [this] { showStatistics(); }},
+         {Qt::Key_F12, [this] { context().windows.open(WindowId::Zero); }}});
 }
 
 void FrmComLst::eliminateByNumbers(bool wanted) {
@@ -136,11 +106,11 @@ void FrmComLst::eliminateByNumbers(bool wanted) {
     const auto answer = dialogs().input(prompt, entryTitle(), QString());
     if (!answer)
         return;
-    const auto balls = parseBallEntry(answer->toStdString());
+    const auto balls = parseBallEntry(answer->toStdString(), state().game);
     if (!balls)
         return;
     const QString list = qtext(ballListText(*balls));
-    const bool several = ballCount(*balls) >= 2;
+    const bool several = entryBallCount(*balls) >= 2;
     QString question = QStringLiteral("'") + list;
     if (!wanted)
         question += several
@@ -156,10 +126,10 @@ void FrmComLst::eliminateByNumbers(bool wanted) {
         return;
     const std::string named = " ('" + ballListText(*balls) + "')";
     if (wanted)
-        runElimination("İstenen sayılara göre eleme" + named, holdsAnyOf(*balls),
+        runElimination("İstenen sayılara göre eleme" + named, holdsAnyOf(*balls, state().game),
                        QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("FAZ 2 - Kolon :"));
     else
-        runElimination("İstenmeyen sayılara göre eleme" + named, holdsNoneOf(*balls),
+        runElimination("İstenmeyen sayılara göre eleme" + named, holdsNoneOf(*balls, state().game),
                        QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("Faz 2 - Kolon :"));
 }
 
@@ -171,7 +141,7 @@ void FrmComLst::eliminateByUnwantedPair() {
         entryTitle(), QString());
     if (!answer)
         return;
-    const auto pair = parseUnwantedPair(answer->toStdString());
+    const auto pair = parseUnwantedPair(answer->toStdString(), state().game);
     if (!pair)
         return;
     dialogs().beep();
@@ -181,8 +151,9 @@ void FrmComLst::eliminateByUnwantedPair() {
                                "istiyormusunuz?"),
             blankProgramTitle()))
         return;
-    runElimination("İstenmeyen ikiliye göre eleme ('" + pair->shown + "')", holdsAtMostOneOf(pair->balls),
-                   QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("Faz 2 - Kolon :"));
+    runElimination("İstenmeyen ikiliye göre eleme ('" + pair->shown + "')",
+                   holdsAtMostOneOf(pair->balls, state().game), QStringLiteral("FAZ 1 - Kolon :"),
+                   QStringLiteral("Faz 2 - Kolon :"));
 }
 
 void FrmComLst::eliminateByPairs() {
@@ -193,8 +164,10 @@ void FrmComLst::eliminateByPairs() {
                        "istiyormusunuz ?\r\r(Hayır: istediğiniz ikililere göre elenir.)"),
         blankProgramTitle());
     if (automatic)
-        runElimination("Zorunlu ikili farklarına göre eleme", passesPairDifferences,
-                       QStringLiteral("OiFE FAZ 1 - Kolon :"), QStringLiteral("OiFE Faz 2 - Kolon :"));
+        runElimination(
+            "Zorunlu ikili farklarına göre eleme",
+            [game = state().game](const ColumnRecord& c) { return passesPairDifferences(c, game); },
+            QStringLiteral("OiFE FAZ 1 - Kolon :"), QStringLiteral("OiFE Faz 2 - Kolon :"));
     else
         eliminateByWantedPairs();
 }
@@ -207,7 +180,7 @@ void FrmComLst::eliminateByWantedPairs() {
         entryTitle(), QString());
     if (!answer)
         return;
-    const auto pairs = parseWantedPairs(answer->toStdString());
+    const auto pairs = parseWantedPairs(answer->toStdString(), state().game);
     if (!pairs)
         return;
     dialogs().beep();
@@ -216,8 +189,9 @@ void FrmComLst::eliminateByWantedPairs() {
                 QStringLiteral("'  ikililerinin hiç bulunmadığı kolonları silmek istiyormusunuz?"),
             blankProgramTitle()))
         return;
-    runElimination("İstenen ikililere göre eleme ('" + pairs->shown + "')", holdsAnyPair(pairs->marks),
-                   QStringLiteral("FAZ 1 - Kolon :"), QStringLiteral("Faz 2 - Kolon :"));
+    runElimination("İstenen ikililere göre eleme ('" + pairs->shown + "')",
+                   holdsAnyPair(pairs->marks, state().game), QStringLiteral("FAZ 1 - Kolon :"),
+                   QStringLiteral("Faz 2 - Kolon :"));
 }
 
 void FrmComLst::runElimination(const std::string& undoName, const ColumnTest& survives, const QString& phase1,
@@ -267,32 +241,25 @@ void FrmComLst::showStatistics() {
 }
 
 void FrmComLst::showHelp() {
-    showKeyHelp({
-        QStringLiteral("F1= Kombinasyon Listesi'ni Oynanan Kolonlar'a ekle"),
-        QStringLiteral("F2= Kombinasyon Listesi'ni Yasak Altılılar'a ekle"),
-        QStringLiteral("F3= Bir kolon sil"),
-        QStringLiteral("F4= Kombinasyon Listesi'ni sil"),
-        QStringLiteral("F5= Kombinasyon Listesi'ni istenmeyen sayılar girişine göre ele"),
-        QStringLiteral("F6= Kombinasyon Listesi'ni istenen sayılar girişine göre ele"),
-        QStringLiteral("F7= Kombinasyon Listesi'ni istenmeyen ikililer girişine göre ele"),
-        QStringLiteral("F8= Kombinasyon Listesi'ni otomatik veya istenen ikililere göre ele"),
-        QString(),
-        QStringLiteral("F9= Kombinasyon Listesi'ni bas (Text yap)"),
-        QString(),
-        QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
-        QString(),
-        QStringLiteral("F11= Topların Tekrar Sayıları ve İstatistikler"),
-        QStringLiteral("F12= 'Sıfırı Yakala' yöntemine geç"),
-        QString(),
-        QStringLiteral("HOME= İlk Sayfa"),
-        QStringLiteral("END= Son Sayfa"),
-        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
-        QStringLiteral("PAGEUP= Önceki Sayfa"),
-        QString(),
-        QStringLiteral("CTRL+Z= Kombinasyon Listesi'ndeki son değişikliği geri al (tekrar: yinele)"),
-        QString(),
-        QStringLiteral("ESC= Kapat/Çık"),
-    });
+    showKeyHelp(listKeyHelp(
+        {
+            QStringLiteral("F1= Kombinasyon Listesi'ni Oynanan Kolonlar'a ekle"),
+            QStringLiteral("F2= Kombinasyon Listesi'ni Yasak Altılılar'a ekle"),
+            QStringLiteral("F3= Bir kolon sil"),
+            QStringLiteral("F4= Kombinasyon Listesi'ni sil"),
+            QStringLiteral("F5= Kombinasyon Listesi'ni istenmeyen sayılar girişine göre ele"),
+            QStringLiteral("F6= Kombinasyon Listesi'ni istenen sayılar girişine göre ele"),
+            QStringLiteral("F7= Kombinasyon Listesi'ni istenmeyen ikililer girişine göre ele"),
+            QStringLiteral("F8= Kombinasyon Listesi'ni otomatik veya istenen ikililere göre ele"),
+            QString(),
+            QStringLiteral("F9= Kombinasyon Listesi'ni bas (Text yap)"),
+            QString(),
+            QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
+            QString(),
+            QStringLiteral("F11= Topların Tekrar Sayıları ve İstatistikler"),
+            QStringLiteral("F12= 'Sıfırı Yakala' yöntemine geç"),
+        },
+        {QStringLiteral("CTRL+Z= Kombinasyon Listesi'ndeki son değişikliği geri al (tekrar: yinele)")}));
 }
 
 } // namespace velmorix

@@ -23,7 +23,6 @@ protected:
     void commandKey(int key) override;
 
 private:
-    void deleteOneColumn();
     void eliminateByNumbers(bool wanted);
     void eliminateByUnwantedPair();
     void eliminateByPairs();

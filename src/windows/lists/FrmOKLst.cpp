@@ -30,48 +30,39 @@ void FrmOKLst::commandKey(int key) {
     if (key == Qt::Key_F5 || key == Qt::Key_F11 || key == Qt::Key_F12)
         return;
     dialogs().beep();
-    switch (key) {
-    case Qt::Key_F1:
-        newColumn();
-        break;
-    case Qt::Key_F2:
-        changeColumn();
-        break;
-    case Qt::Key_F3:
-        deleteOne();
-        break;
-    case Qt::Key_F4:
-        if (listExists())
-            deleteListFile(programTitle(), true);
-        break;
-    case Qt::Key_F6:
-        // The generator opens the played columns itself.
-        state().PlayedFileNo = 0;
-        context().windows.open(WindowId::YS2Flt);
-        break;
-    case Qt::Key_F7:
-        context().windows.open(WindowId::Scores);
-        break;
-    case Qt::Key_F8:
-        if (listHasRecord())
-            appendListTo(
-                files::Sextets,
-                QStringLiteral(
-                    "Oynanan Kolonlar Listesi'ni Yasak Kombinasyonlar Listesi'ne eklemek istiyormusunuz ?"),
-                programTitle(), QStringLiteral("Oynanan Kolonlar Yasak Altılılar Listesi'ne eklendi."));
-        break;
-    case Qt::Key_F9:
-        if (listHasRecord()) {
-            state().PlayedFileNo = 0;
-            context().windows.open(WindowId::OKPrint);
-        }
-        break;
-    case Qt::Key_F10:
-        showHelp();
-        break;
-    default:
-        break;
-    }
+    runKeyCommand(key, {{Qt::Key_F1, [this] { newColumn(); }},
+                        {Qt::Key_F2, [this] { changeColumn(); }},
+                        {Qt::Key_F3, [this] { deleteOne(); }},
+                        {Qt::Key_F4,
+                         [this] {
+                             if (listExists())
+                                 deleteListFile(programTitle(), true);
+                         }},
+                        {Qt::Key_F6,
+                         [this] {
+                             // The generator opens the played columns itself.
+                             state().PlayedFileNo = 0;
+                             context().windows.open(WindowId::YS2Flt);
+                         }},
+                        {Qt::Key_F7, [this] { context().windows.open(WindowId::Scores); }},
+                        {Qt::Key_F8,
+                         [this] {
+                             if (listHasRecord())
+                                 appendListTo(
+                                     files::Sextets,
+                                     QStringLiteral("Oynanan Kolonlar Listesi'ni Yasak Kombinasyonlar "
+                                                    "Listesi'ne eklemek istiyormusunuz ?"),
+                                     programTitle(),
+                                     QStringLiteral("Oynanan Kolonlar Yasak Altılılar Listesi'ne eklendi."));
+                         }},
+                        {Qt::Key_F9,
+                         [this] {
+                             if (listHasRecord()) {
+                                 state().PlayedFileNo = 0;
+                                 context().windows.open(WindowId::OKPrint);
+                             }
+                         }},
+                        {Qt::Key_F10, [this] { showHelp(); }}});
 }
 
 void FrmOKLst::deleteOne() {
@@ -80,7 +71,7 @@ void FrmOKLst::deleteOne() {
 }
 
 void FrmOKLst::showHelp() {
-    showKeyHelp({
+    showKeyHelp(listKeyHelp({
         QStringLiteral("F1= Yeni kayıt yap"),
         QStringLiteral("F2= Aktif kayıtı değiştir"),
         QStringLiteral("F3= Bir kolon sil"),
@@ -92,14 +83,7 @@ void FrmOKLst::showHelp() {
         QStringLiteral("F9= Oynanan Kolonlar Listesi'ni bas (VELMORIX.TXT dosyasına yaz)"),
         QString(),
         QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
-        QString(),
-        QStringLiteral("HOME= İlk Sayfa"),
-        QStringLiteral("END= Son Sayfa"),
-        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
-        QStringLiteral("PAGEUP= Önceki Sayfa"),
-        QString(),
-        QStringLiteral("ESC= Kapat/Çık"),
-    });
+    }));
 }
 
 } // namespace velmorix

@@ -68,23 +68,10 @@ FrmRnd::FrmRnd(AppContext& context, QWidget* parent) : VelmorixWindow(context, p
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
 
     guarded([&] { m_existingCount = recordCount(dir(), files::Random); });
-}
-
-bool FrmRnd::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_F1:
-        generate();
-        return true;
-    case Qt::Key_F10:
-        dialogs().show(QStringLiteral("F1= Oluştur\r\rESC= İptal/Kapat"),
-                       QStringLiteral(" FONKSİYON TUŞLARI"), DialogIcon::None);
-        return true;
-    default:
-        return false;
-    }
+    setKeyCommands(
+        {{Qt::Key_Escape, [this] { close(); }},
+         {Qt::Key_F1, [this] { generate(); }},
+         {Qt::Key_F10, [this] { showKeysBox(QStringLiteral("F1= Oluştur\r\rESC= İptal/Kapat")); }}});
 }
 
 void FrmRnd::onActivated() {
@@ -150,10 +137,12 @@ void FrmRnd::generate() {
         const auto count = static_cast<int32_t>(wanted);
         const bool done = guarded([&] {
             appendRandomList(
-                dir(), s.BagBalls, s.BankoBalls, context().random, count, [&](int32_t record, int32_t added) {
+                dir(), s.BagBalls, s.BankoBalls, context().random, count,
+                [&](int32_t record, int32_t added) {
                     showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(record)) + QStringLiteral("  [") +
                                       number(added) + QStringLiteral("]"));
-                });
+                },
+                s.game);
         });
         if (done)
             finish(qtext(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına eklendi."));
@@ -177,9 +166,10 @@ void FrmRnd::generate() {
     BusyCursor busy;
     const auto count = static_cast<int32_t>(wanted);
     const bool done = guarded([&] {
-        writeNewRandomList(dir(), s.BagBalls, s.BankoBalls, context().random, count, [&](int32_t record) {
-            showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(record)));
-        });
+        writeNewRandomList(
+            dir(), s.BagBalls, s.BankoBalls, context().random, count,
+            [&](int32_t record) { showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(record))); },
+            s.game);
     });
     if (done)
         finish(qtext(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."));

@@ -18,7 +18,6 @@ class FrmRnd : public VelmorixWindow {
 public:
     explicit FrmRnd(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
     void onActivated() override;
 
     // Command1 / F1.

@@ -1,9 +1,10 @@
 #include "FrmRndLst.h"
 
-#include "RandomListChaos.h"
+#include "analysis/RandomColumnList.h"
 
 #include "analysis/ProgressGate.h"
 #include "analysis/RandomColumnList.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
 #include "core/Numbers.h"
@@ -43,42 +44,26 @@ void FrmRndLst::resizeEvent(QResizeEvent* event) {
 void FrmRndLst::commandKey(int key) {
     if (key != Qt::Key_F8 && key != Qt::Key_F11 && key != Qt::Key_F12)
         dialogs().beep();
-    switch (key) {
-    case Qt::Key_F1:
-        appendTo(files::Played, QStringLiteral("Oynanan Kolonlar Listesi"));
-        break;
-    case Qt::Key_F2:
-        appendTo(files::Sextets, QStringLiteral("Yasak Kombinasyonlar Listesi"));
-        break;
-    case Qt::Key_F3:
-        appendTo(files::List, QStringLiteral("Kombinasyon Listesi"));
-        break;
-    case Qt::Key_F4:
-        if (listExists())
-            deleteListFile(programTitle(), false);
-        break;
-    case Qt::Key_F5:
-        deleteOne();
-        break;
-    case Qt::Key_F6:
-        context().windows.open(WindowId::Rnd);
-        break;
-    case Qt::Key_F7:
-        eliminateByChaos();
-        break;
-    case Qt::Key_F8:
-        saveAsCombinationList();
-        break;
-    case Qt::Key_F9:
-        if (listHasRecord())
-            context().windows.open(WindowId::RLPrint);
-        break;
-    case Qt::Key_F10:
-        showHelp();
-        break;
-    default:
-        break;
-    }
+    runKeyCommand(
+        key,
+        {{Qt::Key_F1, [this] { appendTo(files::Played, QStringLiteral("Oynanan Kolonlar Listesi")); }},
+         {Qt::Key_F2, [this] { appendTo(files::Sextets, QStringLiteral("Yasak Kombinasyonlar Listesi")); }},
+         {Qt::Key_F3, [this] { appendTo(files::List, QStringLiteral("Kombinasyon Listesi")); }},
+         {Qt::Key_F4,
+          [this] {
+              if (listExists())
+                  deleteListFile(programTitle(), false);
+          }},
+         {Qt::Key_F5, [this] { deleteOne(); }},
+         {Qt::Key_F6, [this] { context().windows.open(WindowId::Rnd); }},
+         {Qt::Key_F7, [this] { eliminateByChaos(); }},
+         {Qt::Key_F8, [this] { saveAsCombinationList(); }},
+         {Qt::Key_F9,
+          [this] {
+              if (listHasRecord())
+                  context().windows.open(WindowId::RLPrint);
+          }},
+         {Qt::Key_F10, [this] { showHelp(); }}});
 }
 
 void FrmRndLst::appendTo(const std::string& destination, const QString& listWords) {
@@ -133,7 +118,9 @@ void FrmRndLst::eliminateByChaos() {
                               last);
     };
     int32_t written = 0;
-    if (!guarded([&] { written = eliminateRandomListByChaos(dir(), randomListChaosRule(), progress); }))
+    if (!guarded([&] {
+            written = eliminateRandomListByChaos(dir(), randomListChaosRule(), progress, state().game);
+        }))
         return;
     dialogs().beep();
     dialogs().show(qtext(Str(written)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."),
@@ -163,7 +150,7 @@ void FrmRndLst::saveAsCombinationList() {
 }
 
 void FrmRndLst::showHelp() {
-    showKeyHelp({
+    showKeyHelp(listKeyHelp({
         QStringLiteral("F1= Rastgele Kolon Listesi'ni Oynanan Kolonlar Listesi'ne (VELMORIX.OKL'ye) ekle"),
         QStringLiteral("F2= Rastgele Kolon Listesi'ni Yasak Altılılar'a (VELMORIX.YSK'ye) ekle"),
         QStringLiteral("F3= Rastgele Kolon Listesi'ni Kombinasyon Listesi'ne (VELMORIX.LST'ye) ekle"),
@@ -175,14 +162,7 @@ void FrmRndLst::showHelp() {
         QStringLiteral("F9= Rastgele Kolon Listesi'ni bas (VELMORIX.TXT dosyasına yaz)"),
         QString(),
         QStringLiteral("F10 = Komut Tuşları (Yardım)"),
-        QString(),
-        QStringLiteral("HOME= İlk Sayfa"),
-        QStringLiteral("END= Son Sayfa"),
-        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
-        QStringLiteral("PAGEUP= Önceki Sayfa"),
-        QString(),
-        QStringLiteral("ESC= Kapat/Çık"),
-    });
+    }));
 }
 
 } // namespace velmorix

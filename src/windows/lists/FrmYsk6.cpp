@@ -36,39 +36,29 @@ void FrmYsk6::commandKey(int key) {
     if (key == Qt::Key_F6 || key == Qt::Key_F7 || key == Qt::Key_F11 || key == Qt::Key_F12)
         return;
     dialogs().beep();
-    switch (key) {
-    case Qt::Key_F1:
-        newColumn();
-        break;
-    case Qt::Key_F2:
-        changeColumn();
-        break;
-    case Qt::Key_F3:
-        if (const auto k = deleteTypedColumn())
-            firstShown() = *k - 1; // the page starts with the column that followed
-        break;
-    case Qt::Key_F4:
-        if (listExists())
-            deleteListFile(programTitle(), true);
-        break;
-    case Qt::Key_F5:
-        if (listHasRecord())
-            saveAsCombinationList();
-        break;
-    case Qt::Key_F8:
-        if (listHasRecord())
-            writeText();
-        break;
-    case Qt::Key_F9:
-        if (listHasRecord())
-            print();
-        break;
-    case Qt::Key_F10:
-        showHelp();
-        break;
-    default:
-        break;
-    }
+    // Each command on the list runs only when the list has a record.
+    const auto onList = [this](void (FrmYsk6::*command)()) {
+        return [this, command] {
+            if (listHasRecord())
+                (this->*command)();
+        };
+    };
+    runKeyCommand(key, {{Qt::Key_F1, [this] { newColumn(); }},
+                        {Qt::Key_F2, [this] { changeColumn(); }},
+                        {Qt::Key_F3,
+                         [this] {
+                             if (const auto k = deleteTypedColumn())
+                                 firstShown() = *k - 1; // the page starts with the column that followed
+                         }},
+                        {Qt::Key_F4,
+                         [this] {
+                             if (listExists())
+                                 deleteListFile(programTitle(), true);
+                         }},
+                        {Qt::Key_F5, onList(&FrmYsk6::saveAsCombinationList)},
+                        {Qt::Key_F8, onList(&FrmYsk6::writeText)},
+                        {Qt::Key_F9, onList(&FrmYsk6::print)},
+                        {Qt::Key_F10, [this] { showHelp(); }}});
 }
 
 void FrmYsk6::saveAsCombinationList() {
@@ -125,7 +115,7 @@ void FrmYsk6::print() {
 }
 
 void FrmYsk6::showHelp() {
-    showKeyHelp({
+    showKeyHelp(listKeyHelp({
         QStringLiteral("F1= Yeni kayıt yap"),
         QStringLiteral("F2= Aktif kayıtı değiştir"),
         QStringLiteral("F3= Bir kolonu sil"),
@@ -137,14 +127,7 @@ void FrmYsk6::showHelp() {
         QStringLiteral("F9= Yasak Altılılar listesini bas"),
         QString(),
         QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
-        QString(),
-        QStringLiteral("HOME= İlk Sayfa"),
-        QStringLiteral("END= Son Sayfa"),
-        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
-        QStringLiteral("PAGEUP= Önceki Sayfa"),
-        QString(),
-        QStringLiteral("ESC= Kapat/Çık"),
-    });
+    }));
 }
 
 } // namespace velmorix

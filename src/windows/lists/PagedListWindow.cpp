@@ -1,10 +1,10 @@
 #include "PagedListWindow.h"
 
+#include "core/AppState.h"
 #include "core/Program.h"
 
 #include "analysis/ListEntryParsing.h"
 #include "analysis/ListPaging.h"
-#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
 #include "core/Numbers.h"
@@ -158,14 +158,41 @@ void PagedListWindow::drawPage() {
     m_canvas->setLines(std::move(lines));
 }
 
+QStringList PagedListWindow::listKeyHelp(const QStringList& ownKeys, const QStringList& otherKeys) {
+    QStringList lines = ownKeys;
+    lines << QString() << QStringLiteral("HOME= İlk Sayfa") << QStringLiteral("END= Son Sayfa")
+          << QStringLiteral("PAGEDOWN= Sonraki Sayfa") << QStringLiteral("PAGEUP= Önceki Sayfa") << QString();
+    if (!otherKeys.isEmpty())
+        lines << otherKeys << QString();
+    lines << QStringLiteral("ESC= Kapat/Çık");
+    return lines;
+}
+
 void PagedListWindow::showKeyHelp(const QStringList& lines) {
-    dialogs().show(lines.join(QLatin1Char('\r')), QStringLiteral(" FONKSİYON TUŞLARI"), DialogIcon::None);
+    showKeysBox(lines.join(QLatin1Char('\r')));
 }
 
 int64_t PagedListWindow::askColumnNumber() {
     const auto answer = dialogs().input(QStringLiteral("Silmek istediğiniz kolon numarasını girin."),
                                         QStringLiteral("Kolon SİLME"), QStringLiteral("0"));
     return answer ? ValWhole(answer->toStdString()) : 0;
+}
+
+void PagedListWindow::deleteCombinationListColumn() {
+    if (listCount() < 1)
+        return;
+    const int64_t k = askColumnNumber();
+    // A number outside the list deletes nothing; the page then starts there.
+    firstShown() = toPosition(k);
+    const int32_t count = listCount();
+    if (k < 1 || k > count)
+        return;
+    guarded([&] {
+        const ListUndoPoint undo(dir(), "Kolon silme (" + std::to_string(k) + ". kolon)");
+        copyFileSafe(dir(), files::List, files::OldList);
+        deleteColumn(static_cast<int32_t>(k), files::ListDelete);
+        firstShown() = static_cast<int32_t>(k - 1);
+    });
 }
 
 void PagedListWindow::deleteColumn(int32_t k, const std::string& tempName) {
@@ -215,10 +242,10 @@ PagedListWindow::askSixBalls(const QString& prompt, const QString& title, const 
     for (;;) {
         if (!answer)
             return std::nullopt;
-        const auto balls = parseBallEntry(answer->toStdString());
+        const auto balls = parseBallEntry(answer->toStdString(), state().game);
         if (!balls)
             return std::nullopt;
-        if (ballCount(*balls) == 6) {
+        if (entryBallCount(*balls) == 6) {
             SixBalls six;
             std::size_t k = 0;
             for (int b = 1; b <= kBalls; ++b)

@@ -69,11 +69,17 @@ protected:
     void clearPage();
 
     // Shared command steps.
+    // The key help of a list: the window's own keys, the paging keys, the
+    // `otherKeys` and ESC.
+    static QStringList listKeyHelp(const QStringList& ownKeys, const QStringList& otherKeys = {});
     void showKeyHelp(const QStringList& lines);
     // The column number of a delete command; an empty or cancelled box is 0.
     int64_t askColumnNumber();
     // Removes column k of the list through `tempName`; a list of one column is removed.
     void deleteColumn(int32_t k, const std::string& tempName);
+    // Asks for a column of the combination list and removes it; the list
+    // before stays in VELMORIX.OLD. The page then starts where the column was.
+    void deleteCombinationListColumn();
     // Asks, then appends the whole list to `destination`; the page then starts
     // where the appended columns begin in the destination.
     void appendListTo(const std::string& destination, const QString& question, const QString& title,

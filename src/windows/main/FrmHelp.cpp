@@ -65,6 +65,15 @@ FrmHelp::FrmHelp(AppContext& context, QWidget* parent) : VelmorixWindow(context,
     Timer1->setInterval(25);
     connect(Timer1, &QTimer::timeout, this, &FrmHelp::animationTick);
     Timer1->start();
+    setKeyCommands(
+        {{Qt::Key_Escape, [this] { close(); }},
+         {Qt::Key_F10, [this] {
+              dialogs().beep();
+              dialogs().show(
+                  buildText() +
+                      QStringLiteral("\r\rBilgi ve destek: VELMORIX 653 Dizimci kullanıcı kılavuzu"),
+                  QStringLiteral("VELMORIX 653 Uyarlama 6.5tr"), DialogIcon::None);
+          }}});
 }
 
 QString FrmHelp::keyListText(const Game& game) {
@@ -175,22 +184,6 @@ void FrmHelp::animationTick() {
         palette.setColor(QPalette::WindowText,
                          paletteColour(static_cast<int>(std::floor(16 * random.next()))));
         Label4->setPalette(palette);
-    }
-}
-
-bool FrmHelp::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_F10:
-        dialogs().beep();
-        dialogs().show(buildText() +
-                           QStringLiteral("\r\rBilgi ve destek: VELMORIX 653 Dizimci kullanıcı kılavuzu"),
-                       QStringLiteral("VELMORIX 653 Uyarlama 6.5tr"), DialogIcon::None);
-        return true;
-    default:
-        return false;
     }
 }
 

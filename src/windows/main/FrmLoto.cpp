@@ -7,6 +7,7 @@
 #include "core/Numbers.h"
 #include "core/Random.h"
 #include "platform/Dialogs.h"
+#include "windows/common/GameSwitch.h"
 #include "windows/common/Placement.h"
 #include "windows/common/ResultsRequest.h"
 #include "windows/common/Text.h"
@@ -14,6 +15,7 @@
 #include "windows/common/WindowRegistry.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -57,11 +59,24 @@ std::array<int16_t, 6> ballsOf(const std::array<int16_t, 7>& column) {
 
 FrmLoto::FrmLoto(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
     setObjectName(QStringLiteral("frmLoto"));
-    setWindowTitle(programTitle());
     buildControls();
     buildMenus();
+    showGame();
     setFixedSize(sizeHint());
     placeCentred(this);
+    setKeyCommands({{Qt::Key_Escape, [this] { endProgram(); }},
+                    {Qt::Key_F1, [this] { drawRandomColumn(); }},
+                    {Qt::Key_F2, [this] { openWindow(WindowId::Balls); }},
+                    {Qt::Key_F3, [this] { openWindow(WindowId::Banko); }},
+                    {Qt::Key_F4, [this] { openWindow(WindowId::RndLst); }},
+                    {Qt::Key_F5, [this] { sortAndShow(); }},
+                    {Qt::Key_F6, [this] { openInsteadOfThis(WindowId::ArbitGrp); }},
+                    {Qt::Key_F7, [this] { openInsteadOfThis(WindowId::Prohibit); }},
+                    {Qt::Key_F8, [this] { openWindow(WindowId::ComLst); }},
+                    {Qt::Key_F9, [this] { saveColumn(); }},
+                    {Qt::Key_F10, [this] { openWindow(WindowId::Help); }},
+                    {Qt::Key_F11, [this] { testResults(); }},
+                    {Qt::Key_F12, [this] { openWindow(WindowId::KuantFlt); }}});
 }
 
 QString FrmLoto::statusText() {
@@ -180,7 +195,7 @@ void FrmLoto::buildMenus() {
     addEntry(list, "ShowPlayingList", QStringLiteral("Oynanan Kolonları Göster"),
              &FrmLoto::showPlayedColumns);
 
-    QMenu* dizimci = menus.menu("mnuDizimci", QStringLiteral("6/49 Dizimci"));
+    QMenu* dizimci = m_dizimciMenu = menus.menu("mnuDizimci", QString());
     menus.entry(dizimci, "OpenFilters", QStringLiteral("Filtreler (Formül) Penceresini Aç"), Qt::Key_F7,
                 [this] { openInsteadOfThis(WindowId::Prohibit); });
     menus.entry(dizimci, "OpenArbitraryGrpWin", QStringLiteral("Keyfi Guruplama Penceresini Aç"), Qt::Key_F6,
@@ -196,52 +211,44 @@ void FrmLoto::buildMenus() {
              &FrmLoto::testResults, Qt::Key_F11);
     results->addSeparator();
     addOpener(results, "mnuBonus", QStringLiteral("İkramiye İsabet Eden Kolonları Göster"), WindowId::Scores);
+
+    QMenu* games = menus.menu("mnuGame", QStringLiteral("Oyun"));
+    auto* choice = new QActionGroup(games);
+    int count = 0;
+    const Game* all = Game::all(count);
+    for (int i = 0; i < count; ++i) {
+        const Game game = all[i];
+        const QByteArray name = "mnuGame" + QByteArray::number(game.balls());
+        QAction* entry =
+            menus.entry(games, name.constData(),
+                        qtext(game.name()) + QStringLiteral(" (") + qtext(game.tag()) + QStringLiteral(")"),
+                        QKeySequence(), [this, game] { chooseGame(game); });
+        entry->setCheckable(true);
+        choice->addAction(entry);
+        m_gameEntries.push_back({entry, game});
+    }
 }
 
-bool FrmLoto::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        endProgram();
-        return true;
-    case Qt::Key_F1:
-        drawRandomColumn();
-        return true;
-    case Qt::Key_F2:
-        openWindow(WindowId::Balls);
-        return true;
-    case Qt::Key_F3:
-        openWindow(WindowId::Banko);
-        return true;
-    case Qt::Key_F4:
-        openWindow(WindowId::RndLst);
-        return true;
-    case Qt::Key_F5:
-        sortAndShow();
-        return true;
-    case Qt::Key_F6:
-        openInsteadOfThis(WindowId::ArbitGrp);
-        return true;
-    case Qt::Key_F7:
-        openInsteadOfThis(WindowId::Prohibit);
-        return true;
-    case Qt::Key_F8:
-        openWindow(WindowId::ComLst);
-        return true;
-    case Qt::Key_F9:
-        saveColumn();
-        return true;
-    case Qt::Key_F10:
-        openWindow(WindowId::Help);
-        return true;
-    case Qt::Key_F11:
-        testResults();
-        return true;
-    case Qt::Key_F12:
-        openWindow(WindowId::KuantFlt);
-        return true;
-    default:
-        return false;
+void FrmLoto::showGame() {
+    const Game& game = state().game;
+    setWindowTitle(programTitle() + qtext(game.captionSuffix()));
+    m_dizimciMenu->setTitle(qtext(game.tag()) + QStringLiteral(" Dizimci"));
+    for (const auto& [entry, entryGame] : m_gameEntries)
+        entry->setChecked(entryGame == game);
+}
+
+void FrmLoto::chooseGame(const Game& game) {
+    if (game == state().game) {
+        showGame();
+        return;
     }
+    closeOtherWindows();
+    if (const std::string why = enterGame(context(), game); !why.empty())
+        dialogs().show(qtext(why), errorTitle(), DialogIcon::Critical);
+    Frame1->setTitle(QString());
+    Label8->setText(statusText());
+    showCurrentColumn();
+    showGame();
 }
 
 void FrmLoto::onActivated() {

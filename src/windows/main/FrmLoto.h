@@ -1,12 +1,15 @@
 #pragma once
 
-#include "ColumnDraw.h"
+#include "analysis/ColumnDraw.h"
+#include "core/Game.h"
 #include "windows/common/VelmorixWindow.h"
 #include "windows/common/WindowId.h"
 
 #include <QKeySequence>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -24,7 +27,6 @@ class FrmLoto final : public VelmorixWindow {
 public:
     explicit FrmLoto(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
     void onActivated() override;
 
     // The commands behind the menus, buttons and keys.
@@ -39,6 +41,9 @@ public:
     void showPlayedColumns();
     void showRepetitions();
     void testResults();
+    // Switches to another game: closes the other windows, moves to the game's
+    // folder and starts the program-wide state afresh.
+    void chooseGame(const Game& game);
     // Closes every window and ends the program; writes and asks nothing.
     void endProgram();
 
@@ -65,6 +70,8 @@ private:
     void showCurrentColumn();
     void refuseDraw();
     void closeOtherWindows();
+    // Caption, menu titles and ticks of the current game.
+    void showGame();
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -79,6 +86,8 @@ private:
     QPushButton* Command3 = nullptr;
     QTimer* Timer1 = nullptr;
 
+    QMenu* m_dizimciMenu = nullptr;
+    std::vector<std::pair<QAction*, Game>> m_gameEntries;
     std::array<QLabel*, 6> m_ballLabels{};
     ColumnDraw m_draw;
     bool m_ending = false;

@@ -68,6 +68,39 @@ FrmArbitGrp::FrmArbitGrp(AppContext& context, QWidget* parent) : VelmorixWindow(
     selectGroup(1);
     setFixedSize(sizeHint());
     placeCentred(this);
+    const auto draw = [this] { drawColumn(); };
+    const auto beep = [this] { dialogs().beep(); };
+    setKeyCommands({{Qt::Key_F1, draw},
+                    {Qt::Key_Return, draw},
+                    {Qt::Key_Enter, draw},
+                    {Qt::Key_F2, [this] { loadGrouping(); }},
+                    {Qt::Key_F3, [this] { saveGrouping(); }},
+                    {Qt::Key_F4, [this] { clearActiveGroup(); }},
+                    {Qt::Key_F5, [this] { combinate(); }},
+                    {Qt::Key_F6, [this] { this->context().windows.open(WindowId::ComLst); }},
+                    {Qt::Key_F7, [this] { saveDrawnColumn(); }},
+                    {Qt::Key_F8,
+                     [this] {
+                         if (recordCount(dir(), files::Random) >= 1)
+                             this->context().windows.open(WindowId::RndLst);
+                     }},
+                    {Qt::Key_F9,
+                     [this] {
+                         dialogs().beep();
+                         chkSort->setChecked(!chkSort->isChecked());
+                     }},
+                    {Qt::Key_F10, [this] { showKeyHelp(); }},
+                    {Qt::Key_F11, [this] { showAbout(); }},
+                    {Qt::Key_F12, [this] { showBuildInfo(); }},
+                    {Qt::Key_Escape, [this] { close(); }},
+                    // Moving keys have nothing to move here.
+                    {Qt::Key_Space, beep},
+                    {Qt::Key_PageDown, beep},
+                    {Qt::Key_PageUp, beep},
+                    {Qt::Key_Home, beep},
+                    {Qt::Key_End, beep},
+                    {Qt::Key_Up, beep},
+                    {Qt::Key_Down, beep}});
 }
 
 int FrmArbitGrp::balls() {
@@ -257,65 +290,6 @@ void FrmArbitGrp::buildMenus() {
     menus.entry(help, "mnuAbout", QStringLiteral("Keyfi Guruplama"), Qt::Key_F11, &FrmArbitGrp::showAbout);
 }
 
-bool FrmArbitGrp::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_F1:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        drawColumn();
-        return true;
-    case Qt::Key_F2:
-        loadGrouping();
-        return true;
-    case Qt::Key_F3:
-        saveGrouping();
-        return true;
-    case Qt::Key_F4:
-        clearActiveGroup();
-        return true;
-    case Qt::Key_F5:
-        combinate();
-        return true;
-    case Qt::Key_F6:
-        context().windows.open(WindowId::ComLst);
-        return true;
-    case Qt::Key_F7:
-        saveDrawnColumn();
-        return true;
-    case Qt::Key_F8:
-        if (recordCount(dir(), files::Random) >= 1)
-            context().windows.open(WindowId::RndLst);
-        return true;
-    case Qt::Key_F9:
-        dialogs().beep();
-        chkSort->setChecked(!chkSort->isChecked());
-        return true;
-    case Qt::Key_F10:
-        showKeyHelp();
-        return true;
-    case Qt::Key_F11:
-        showAbout();
-        return true;
-    case Qt::Key_F12:
-        showBuildInfo();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_Space:
-    case Qt::Key_PageDown:
-    case Qt::Key_PageUp:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        dialogs().beep();
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool FrmArbitGrp::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (type == QEvent::MouseButtonPress || type == QEvent::Move || type == QEvent::Resize)
@@ -379,13 +353,13 @@ void FrmArbitGrp::clearActiveGroup() {
     Combo2[ix(g - 1)]->setEditText(QString());
 }
 
-GroupLimits FrmArbitGrp::readLimits() const {
+GroupLimits FrmArbitGrp::readLimits() {
     std::array<int64_t, GroupCount> min{}, max{};
     for (int i = 0; i < GroupCount; ++i) {
         min[ix(i)] = ValWhole(Combo1[ix(i)]->currentText().toStdString());
         max[ix(i)] = ValWhole(Combo2[ix(i)]->currentText().toStdString());
     }
-    return normaliseGroupLimits(min, max, m_groupOf);
+    return normaliseGroupLimits(min, max, m_groupOf, state().game);
 }
 
 QString FrmArbitGrp::ballsText(const std::array<int16_t, 6>& balls) const {
@@ -399,7 +373,7 @@ void FrmArbitGrp::drawColumn() {
     const GroupLimits limits = readLimits();
     lblDraw->clear();
     m_drawn.reset();
-    auto column = drawGroupedColumn(m_groupOf, limits, context().random);
+    auto column = drawGroupedColumn(m_groupOf, limits, context().random, state().game);
     if (!column) {
         dialogs().beep();
         dialogs().show(QStringLiteral("Görünen guruplama koşullarına uygun kombinasyon yok!"), upperTitle(),
@@ -503,7 +477,7 @@ void FrmArbitGrp::runCombinate(Ask ask) {
 }
 
 void FrmArbitGrp::buildList() {
-    const GroupingTest test(m_groupOf, readLimits(), chkKaos->isChecked());
+    const GroupingTest test(m_groupOf, readLimits(), chkKaos->isChecked(), state().game);
     GroupingRun run;
     bool done = false;
     {
@@ -529,7 +503,7 @@ void FrmArbitGrp::buildList() {
 }
 
 void FrmArbitGrp::filterList() {
-    const GroupingTest test(m_groupOf, readLimits(), chkKaos->isChecked());
+    const GroupingTest test(m_groupOf, readLimits(), chkKaos->isChecked(), state().game);
     GroupingRun run;
     bool done = false;
     {
@@ -576,7 +550,7 @@ void FrmArbitGrp::saveGrouping() {
                             groupingTitle()))
         return;
     const GroupingConfig cfg = currentConfig();
-    if (!guarded([&] { saveGroupingConfig(dir(), cfg); }))
+    if (!guarded([&] { saveGroupingConfig(dir(), cfg, state().game); }))
         return;
     dialogs().beep();
     dialogs().show(QStringLiteral("Görünen koşullar/guruplama GRUPLAR.CFG dosyasına kayıtlandı."),
@@ -585,14 +559,14 @@ void FrmArbitGrp::saveGrouping() {
 
 void FrmArbitGrp::loadGrouping() {
     dialogs().beep();
-    if (!groupingFilePresent(dir()))
+    if (!groupingFilePresent(dir(), state().game))
         return;
     if (!dialogs().askYesNo(
             QStringLiteral("Gurupları ve gurup koşullarını GRUPLAR.CFG dosyasından yüklemek istiyormusunuz?"),
             groupingTitle()))
         return;
     std::optional<GroupingConfig> cfg;
-    if (!guarded([&] { cfg = loadGroupingConfig(dir()); }) || !cfg)
+    if (!guarded([&] { cfg = loadGroupingConfig(dir(), state().game); }) || !cfg)
         return;
     dialogs().beep();
     showGrouping(*cfg);

@@ -27,8 +27,6 @@ class FrmArbitGrp final : public VelmorixWindow {
 public:
     explicit FrmArbitGrp(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
-
     // The commands behind the buttons, menus and keys.
     void addBall(int ball);
     void selectGroup(int group); // 1..10
@@ -61,7 +59,7 @@ private:
     void buildControls();
     void buildMenus();
     void runCombinate(Ask ask);
-    GroupLimits readLimits() const;
+    GroupLimits readLimits();
     GroupingConfig currentConfig() const;
     void showGrouping(const GroupingConfig& config);
     void appendToGroupLabel(int group, int ball);

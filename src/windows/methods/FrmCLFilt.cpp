@@ -37,6 +37,7 @@ QString doneTitle() {
 FrmCLFilt::FrmCLFilt(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
     setObjectName(QStringLiteral("frmCLFilt"));
     setWindowTitle(newListCaption());
+    setKeyCommands({{Qt::Key_Escape, [this] { close(); }}});
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(14, 12, 14, 12);
@@ -76,13 +77,6 @@ FrmCLFilt::FrmCLFilt(AppContext& context, QWidget* parent) : VelmorixWindow(cont
     setFixedSize(sizeHint().expandedTo(QSize(340, 0)));
     placeCentred(this);
     m_listCount = recordCount(dir(), files::List);
-}
-
-bool FrmCLFilt::handleKey(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        return false;
-    close();
-    return true;
 }
 
 void FrmCLFilt::onActivated() {
@@ -155,10 +149,12 @@ void FrmCLFilt::runRandomList(int32_t target, int32_t tries) {
         BusyCursor busy;
         done = guarded([&] {
             run = buildRandomQuantumList(
-                dir(), settings, target, tries, context().random, [this](int32_t written, int32_t tried) {
+                dir(), settings, target, tries, context().random,
+                [this](int32_t written, int32_t tried) {
                     showProgressTitle(QStringLiteral("KOLON=") + qtext(Str(written + 1)) +
                                       QStringLiteral("   DENEME=") + qtext(Str(tried + 1)));
-                });
+                },
+                state().game);
         });
     }
     setWindowTitle(newListCaption());
@@ -183,10 +179,13 @@ void FrmCLFilt::runElimination() {
     {
         BusyCursor busy;
         done = guarded([&] {
-            written = eliminateByQuantum(dir(), settings, [this](int32_t record, int32_t kept) {
-                showProgressTitle(QStringLiteral("ESKİ=") + qtext(Str(record)) + QStringLiteral("   KOLON=") +
-                                  qtext(Str(kept + 1)));
-            });
+            written = eliminateByQuantum(
+                dir(), settings,
+                [this](int32_t record, int32_t kept) {
+                    showProgressTitle(QStringLiteral("ESKİ=") + qtext(Str(record)) +
+                                      QStringLiteral("   KOLON=") + qtext(Str(kept + 1)));
+                },
+                state().game);
         });
     }
     setWindowTitle(eliminationCaption());

@@ -15,7 +15,6 @@ class FrmCLFilt final : public VelmorixWindow {
 public:
     explicit FrmCLFilt(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
     void onActivated() override;
 
     void chooseNewList();   // Option1

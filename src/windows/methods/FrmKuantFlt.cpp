@@ -27,11 +27,8 @@ FrmKuantFlt::FrmKuantFlt(AppContext& context, QWidget* parent)
     : TwoBoxDialog(context, parent, QStringLiteral("F1= Uygula\r\rESC= İptal/Kapat")) {
     setObjectName(QStringLiteral("frmKuantFlt"));
     setWindowTitle(QStringLiteral("Sonuçlar (Kullanılacak Olan)"));
-    auto* central = new QWidget(this);
-    auto* grid = new QGridLayout(central);
-    grid->setContentsMargins(14, 12, 14, 12);
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(6);
+    QGridLayout* grid = makeCentralGrid(10);
+    QWidget* central = grid->parentWidget();
     auto makeBox = [central](const char* name, const QString& value) {
         auto* box = new QLineEdit(value, central);
         box->setObjectName(QString::fromLatin1(name));
@@ -44,15 +41,7 @@ FrmKuantFlt::FrmKuantFlt(AppContext& context, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("Bitiş :"), central), 0, 1);
     grid->addWidget(Text1, 1, 0);
     grid->addWidget(Text2, 1, 1);
-    Command1 = new QPushButton(QStringLiteral("Uygula"), central);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("İptal"), central);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    grid->addWidget(Command1, 2, 0);
-    grid->addWidget(Command2, 2, 1);
-    connect(Command1, &QPushButton::clicked, this, &FrmKuantFlt::apply);
-    connect(Command2, &QPushButton::clicked, this, &FrmKuantFlt::close);
-    setCentralWidget(central);
+    addCommandRow(grid, 2, QStringLiteral("İptal"));
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
     placeCentred(this);
 }

@@ -39,46 +39,16 @@ FrmKuantLst::FrmKuantLst(AppContext& context, QWidget* parent)
 }
 
 int32_t FrmKuantLst::bracketValue(const ColumnRecord& column) const {
-    return QuantumColumnTest(m_state.Quantum).kuantum(column.Ball);
+    return QuantumColumnTest(m_state.Quantum, m_state.game).kuantum(column.Ball);
 }
 
 void FrmKuantLst::commandKey(int key) {
     dialogs().beep();
-    switch (key) {
-    case Qt::Key_F1:
-        deleteOneColumn();
-        break;
-    case Qt::Key_F2:
-        eliminateByLimit(true);
-        break;
-    case Qt::Key_F3:
-        eliminateByLimit(false);
-        break;
-    case Qt::Key_F4:
-        eliminateByResults();
-        break;
-    case Qt::Key_F10:
-        showHelp();
-        break;
-    default:
-        break;
-    }
-}
-
-void FrmKuantLst::deleteOneColumn() {
-    if (listCount() < 1)
-        return;
-    const int64_t k = askColumnNumber();
-    // A number outside the list deletes nothing; the page then starts there.
-    firstShown() = toPosition(k);
-    if (k < 1 || k > listCount())
-        return;
-    guarded([&] {
-        const ListUndoPoint undo(dir(), "Kolon silme (" + std::to_string(k) + ". kolon)");
-        copyFileSafe(dir(), files::List, files::OldList);
-        deleteColumn(static_cast<int32_t>(k), files::ListDelete);
-        firstShown() = static_cast<int32_t>(k - 1);
-    });
+    runKeyCommand(key, {{Qt::Key_F1, [this] { deleteCombinationListColumn(); }},
+                        {Qt::Key_F2, [this] { eliminateByLimit(true); }},
+                        {Qt::Key_F3, [this] { eliminateByLimit(false); }},
+                        {Qt::Key_F4, [this] { eliminateByResults(); }},
+                        {Qt::Key_F10, [this] { showHelp(); }}});
 }
 
 void FrmKuantLst::eliminateByLimit(bool minimum) {
@@ -137,7 +107,7 @@ void FrmKuantLst::runElimination(const std::function<bool(int)>& survives) {
                           written == remaining);
     };
     const QuantumSettings settings = m_state.Quantum;
-    if (!guarded([&] { eliminateByKuantum(dir(), settings, survives, progress); }))
+    if (!guarded([&] { eliminateByKuantum(dir(), settings, survives, progress, m_state.game); }))
         return;
     setWindowTitle(QStringLiteral("KOMBİNASYON LİSTESİ  [ F10= YARDIM ]"));
     // The page drawn next starts with the list's second column.
@@ -145,21 +115,14 @@ void FrmKuantLst::runElimination(const std::function<bool(int)>& survives) {
 }
 
 void FrmKuantLst::showHelp() {
-    const QStringList lines{
+    const QStringList lines = listKeyHelp({
         QStringLiteral("F1= Bir kolon sil"),
         QStringLiteral("F2= Kombinasyon Listesi'ni Kuantum Alt Sınırı'na göre ele"),
         QStringLiteral("F3= Kombinasyon Listesi'ni Kuantum Üst Sınırı'na göre ele"),
         QStringLiteral("F4= Kombinasyon Listesi'ni sonuçlardan farklı Kuantum değerlerine göre ele"),
         QString(),
         QStringLiteral("F10= Fonksiyon Tuşları (Yardım)"),
-        QString(),
-        QStringLiteral("HOME= İlk Sayfa"),
-        QStringLiteral("END= Son Sayfa"),
-        QStringLiteral("PAGEDOWN= Sonraki Sayfa"),
-        QStringLiteral("PAGEUP= Önceki Sayfa"),
-        QString(),
-        QStringLiteral("ESC= Kapat/Çık"),
-    };
+    });
     dialogs().show(lines.join(QLatin1Char('\r')),
                    QStringLiteral(" Kombinasyon Listesi [ KUANTUM ] FONKSİYON TUŞLARI"), DialogIcon::None);
 }

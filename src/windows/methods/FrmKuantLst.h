@@ -20,7 +20,6 @@ protected:
     int32_t bracketValue(const ColumnRecord& column) const override;
 
 private:
-    void deleteOneColumn();
     void eliminateByLimit(bool minimum);
     void eliminateByResults();
     void showHelp();

@@ -50,6 +50,20 @@ FrmKuantum::FrmKuantum(AppContext& context, QWidget* parent) : RangeReportWindow
     startOver();
     setFixedSize(sizeHint());
     placeCentred(this);
+    const auto beep = [this] { dialogs().beep(); };
+    setKeyCommands({{Qt::Key_F1, [this] { handOver(); }},
+                    {Qt::Key_F2, [this] { saveRankGroups(); }},
+                    {Qt::Key_F3, [this] { showCoverage(); }},
+                    {Qt::Key_F4, [this] { openQuantumList(); }},
+                    {Qt::Key_F5, [this] { openFollowing(); }},
+                    {Qt::Key_F10, [this] { showKeyHelp(); }},
+                    {Qt::Key_Escape, [this] { close(); }},
+                    {Qt::Key_F6, beep},
+                    {Qt::Key_F7, beep},
+                    {Qt::Key_F8, beep},
+                    {Qt::Key_F9, beep},
+                    {Qt::Key_F11, beep},
+                    {Qt::Key_F12, beep}});
 }
 
 QString FrmKuantum::rangeText() const {
@@ -65,15 +79,9 @@ void FrmKuantum::startOver() {
 }
 
 void FrmKuantum::buildControls() {
-    auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(10, 8, 10, 10);
-    layout->setSpacing(10);
-
-    List1 = addReportListBox(central, layout, QStringLiteral("Top Tekrarları"), "List1", 170);
-    List2 = addReportListBox(central, layout, QStringLiteral("Kuantum Değerleri"), "List2", 190);
-
-    auto* right = new QVBoxLayout;
+    QVBoxLayout* right =
+        buildReportLists(QStringLiteral("Top Tekrarları"), 170, QStringLiteral("Kuantum Değerleri"), 190);
+    QWidget* central = centralWidget();
     auto* table = new QGroupBox(qtext(state().game.tag()) + QStringLiteral(" Kuantum Tablosu"), central);
     auto* grid = new QGridLayout(table);
     grid->setHorizontalSpacing(14);
@@ -91,11 +99,7 @@ void FrmKuantum::buildControls() {
         rowHead->setObjectName(QStringLiteral("lblRow_") + QString::number(r));
         grid->addWidget(rowHead, r + 1, 0);
         m_rowHeads[ix(r)] = rowHead;
-        for (int c = 0; c < 3; ++c) {
-            auto* value = makeFigureLabel(table, r, c, state().game);
-            grid->addWidget(value, r + 1, c + 1);
-            m_table[ix(r)][ix(c)] = value;
-        }
+        m_table[ix(r)] = addFigureRow(grid, table, r);
     }
     right->addWidget(table);
 
@@ -138,51 +142,10 @@ void FrmKuantum::buildControls() {
     fgrid->addWidget(Command2, 3, 2);
     fgrid->setColumnStretch(3, 1);
     right->addWidget(filter);
-    auto* hint = new QLabel(QStringLiteral("F10 = Komut Tuşları Bilgisi"), central);
-    hint->setAlignment(Qt::AlignRight);
-    right->addWidget(hint);
-    right->addStretch(1);
-    layout->addLayout(right);
+    finishReportColumn(right);
     connect(Command1, &QPushButton::clicked, this, &FrmKuantum::handOver);
     connect(Command2, &QPushButton::clicked, this, &FrmKuantum::close);
     connect(Command3, &QPushButton::clicked, this, &FrmKuantum::openQuantumList);
-    setCentralWidget(central);
-}
-
-bool FrmKuantum::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_F1:
-        handOver();
-        return true;
-    case Qt::Key_F2:
-        saveRankGroups();
-        return true;
-    case Qt::Key_F3:
-        showCoverage();
-        return true;
-    case Qt::Key_F4:
-        openQuantumList();
-        return true;
-    case Qt::Key_F5:
-        openFollowing();
-        return true;
-    case Qt::Key_F10:
-        showKeyHelp();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_F6:
-    case Qt::Key_F7:
-    case Qt::Key_F8:
-    case Qt::Key_F9:
-    case Qt::Key_F11:
-    case Qt::Key_F12:
-        dialogs().beep();
-        return true;
-    default:
-        return false;
-    }
 }
 
 void FrmKuantum::reportReady() {
@@ -196,7 +159,7 @@ bool FrmKuantum::compute() {
     if (!results)
         return false;
     BusyCursor busy;
-    m_report = computeQuantum(*results, m_first, m_last);
+    m_report = computeQuantum(*results, m_first, m_last, state().game);
 
     QuantumSettings& q = state().Quantum;
     const QuantumReport& rep = *m_report;
@@ -291,7 +254,7 @@ void FrmKuantum::saveRankGroups() {
                             quantumTitle() + QStringLiteral(" [ Keyfi Guruplama Dosyasına Kayıt ]")))
         return;
     const GroupingConfig cfg = rankGroupsConfig(m_report->ranking, m_report->limits, twelve);
-    if (!guarded([&] { saveGroupingConfig(dir(), cfg); }))
+    if (!guarded([&] { saveGroupingConfig(dir(), cfg, state().game); }))
         return;
     dialogs().beep();
     dialogs().show(QStringLiteral("Guruplama 'GRUPLAR.CFG' dosyasına kayıtlandı."), quantumTitle(),

@@ -23,8 +23,6 @@ class FrmKuantum final : public RangeReportWindow {
 public:
     explicit FrmKuantum(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
-
     // Takes the program's range again and computes afresh at the next activation.
     void startOver();
 
@@ -45,8 +43,6 @@ private:
     QString rangeText() const;
     void showAgain();
 
-    QListWidget* List1 = nullptr;
-    QListWidget* List2 = nullptr;
     std::array<QLabel*, 6> m_rowHeads{};
     std::array<std::array<QLabel*, 3>, 6> m_table{};
     QRadioButton* Option1 = nullptr;

@@ -40,6 +40,18 @@ FrmTakip::FrmTakip(AppContext& context, QWidget* parent) : RangeReportWindow(con
     buildControls();
     setFixedSize(sizeHint());
     placeCentred(this);
+    std::vector<KeyCommand> keys{
+        {Qt::Key_F1, [this] { apply(); }},
+        {Qt::Key_F10,
+         [this] {
+             dialogs().show(QStringLiteral("F1 = Uygula\r\rF10 = Komut Tuşları Bilgisi\r\rESC = Kapat"),
+                            programTitle(), DialogIcon::None);
+         }},
+        {Qt::Key_Escape, [this] { close(); }}};
+    // The other function keys have no command here.
+    for (int key = Qt::Key_F2; key <= Qt::Key_F12; ++key)
+        keys.push_back({key, [this] { dialogs().beep(); }});
+    setKeyCommands(std::move(keys));
 }
 
 QString FrmTakip::openingCaption() const {
@@ -48,15 +60,9 @@ QString FrmTakip::openingCaption() const {
 }
 
 void FrmTakip::buildControls() {
-    auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(10, 8, 10, 10);
-    layout->setSpacing(10);
-
-    List1 = addReportListBox(central, layout, QStringLiteral("Takip Puan Tablosu"), "List1", 150);
-    List2 = addReportListBox(central, layout, QStringLiteral("Takip Kuantum Değerleri"), "List2", 200);
-
-    auto* right = new QVBoxLayout;
+    QVBoxLayout* right = buildReportLists(QStringLiteral("Takip Puan Tablosu"), 150,
+                                          QStringLiteral("Takip Kuantum Değerleri"), 200);
+    QWidget* central = centralWidget();
     auto* table =
         new QGroupBox(qtext(state().game.tag()) + QStringLiteral(" Takip Kuantum Tablosu"), central);
     auto* grid = new QGridLayout(table);
@@ -65,11 +71,7 @@ void FrmTakip::buildControls() {
     const QStringList rows{QStringLiteral("Kuantum"), QStringLiteral("İsabet")};
     for (int r = 0; r < 2; ++r) {
         grid->addWidget(new QLabel(rows[r], table), r + 1, 0);
-        for (int c = 0; c < 3; ++c) {
-            auto* value = makeFigureLabel(table, r, c, state().game);
-            grid->addWidget(value, r + 1, c + 1);
-            m_table[ix(r)][ix(c)] = value;
-        }
+        m_table[ix(r)] = addFigureRow(grid, table, r);
     }
     right->addWidget(table);
 
@@ -118,36 +120,9 @@ void FrmTakip::buildControls() {
     fgrid->addWidget(Command2, 3, 1);
     fgrid->setColumnStretch(2, 1);
     right->addWidget(filter);
-    auto* hint = new QLabel(QStringLiteral("F10 = Komut Tuşları Bilgisi"), central);
-    hint->setAlignment(Qt::AlignRight);
-    right->addWidget(hint);
-    right->addStretch(1);
-    layout->addLayout(right);
+    finishReportColumn(right);
     connect(Command1, &QPushButton::clicked, this, &FrmTakip::apply);
     connect(Command2, &QPushButton::clicked, this, &FrmTakip::close);
-    setCentralWidget(central);
-}
-
-bool FrmTakip::handleKey(QKeyEvent* event) {
-    const int key = event->key();
-    switch (key) {
-    case Qt::Key_F1:
-        apply();
-        return true;
-    case Qt::Key_F10:
-        dialogs().show(QStringLiteral("F1 = Uygula\r\rF10 = Komut Tuşları Bilgisi\r\rESC = Kapat"),
-                       programTitle(), DialogIcon::None);
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
-    default:
-        if (key >= Qt::Key_F2 && key <= Qt::Key_F12) {
-            dialogs().beep();
-            return true;
-        }
-        return false;
-    }
 }
 
 void FrmTakip::reportReady() {
@@ -168,7 +143,7 @@ bool FrmTakip::compute() {
     if (!results)
         return false;
     BusyCursor busy;
-    m_report = computeFollowing(*results, m_first, m_last);
+    m_report = computeFollowing(*results, m_first, m_last, state().game);
     return true;
 }
 

@@ -22,8 +22,6 @@ class FrmTakip final : public RangeReportWindow {
 public:
     explicit FrmTakip(AppContext& context, QWidget* parent = nullptr);
 
-    bool handleKey(QKeyEvent* event) override;
-
     void apply(); // Command1, F1: thins the combination list
 
     const std::optional<FollowReport>& report() const { return m_report; }
@@ -37,8 +35,6 @@ private:
     void filterList();
     QString openingCaption() const;
 
-    QListWidget* List1 = nullptr;
-    QListWidget* List2 = nullptr;
     std::array<std::array<QLabel*, 3>, 2> m_table{};
     QLabel* Label8 = nullptr;
     QLineEdit* Text1 = nullptr;

@@ -3,6 +3,7 @@
 #include "MethodParts.h"
 
 #include "analysis/PlayedPairs.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "platform/Dialogs.h"
 
@@ -33,11 +34,8 @@ FrmYS2Flt::FrmYS2Flt(AppContext& context, QWidget* parent)
     : TwoBoxDialog(context, parent, QStringLiteral("F1= Uygula\rESC= İptal/Kapat")) {
     setObjectName(QStringLiteral("frmYS2Flt"));
     setWindowTitle(caption());
-    auto* central = new QWidget(this);
-    auto* grid = new QGridLayout(central);
-    grid->setContentsMargins(14, 12, 14, 12);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(6);
+    QGridLayout* grid = makeCentralGrid(12);
+    QWidget* central = grid->parentWidget();
     auto makeBox = [central](const char* name, const QString& tip) {
         auto* box = new QLineEdit(QStringLiteral("1"), central);
         box->setObjectName(QString::fromLatin1(name));
@@ -58,15 +56,7 @@ FrmYS2Flt::FrmYS2Flt(AppContext& context, QWidget* parent)
     Option2->setObjectName(QStringLiteral("Option2"));
     grid->addWidget(Option1, 2, 0);
     grid->addWidget(Option2, 2, 1);
-    Command1 = new QPushButton(QStringLiteral("Uygula"), central);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("İptal"), central);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    grid->addWidget(Command1, 3, 0);
-    grid->addWidget(Command2, 3, 1);
-    connect(Command1, &QPushButton::clicked, this, &FrmYS2Flt::apply);
-    connect(Command2, &QPushButton::clicked, this, &FrmYS2Flt::close);
-    setCentralWidget(central);
+    addCommandRow(grid, 3, QStringLiteral("İptal"));
     setFixedSize(sizeHint());
     placeCentred(this);
 }
@@ -99,10 +89,12 @@ void FrmYS2Flt::apply() {
     {
         BusyCursor busy;
         done = guarded([&] {
-            written =
-                writePairsFromPlayed(dir(), cross, same, Option2->isChecked(), [this](int32_t r, int32_t n) {
+            written = writePairsFromPlayed(
+                dir(), cross, same, Option2->isChecked(),
+                [this](int32_t r, int32_t n) {
                     showProgressTitle(QStringLiteral(" %") + qtext(Str(int64_t{r} * 100 / n)));
-                });
+                },
+                state().game);
         });
     }
     setWindowTitle(caption());

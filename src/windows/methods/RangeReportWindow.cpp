@@ -3,6 +3,7 @@
 #include "MethodParts.h"
 
 #include "analysis/QuantumRange.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "platform/Dialogs.h"
 
@@ -45,14 +46,42 @@ std::optional<std::vector<ColumnRecord>> RangeReportWindow::rangeResults(const Q
     return results;
 }
 
-QListWidget* RangeReportWindow::addReportListBox(QWidget* parent, QBoxLayout* layout, const QString& title,
-                                                 const char* name, int width) {
-    auto* box = new QGroupBox(title, parent);
-    auto* boxLayout = new QVBoxLayout(box);
-    QListWidget* list = methods::makeReportList(box, name, width);
-    boxLayout->addWidget(list);
-    layout->addWidget(box);
-    return list;
+QVBoxLayout* RangeReportWindow::buildReportLists(const QString& title1, int width1, const QString& title2,
+                                                 int width2) {
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(10, 8, 10, 10);
+    layout->setSpacing(10);
+    const auto addListBox = [&](const QString& title, const char* name, int width) {
+        auto* box = new QGroupBox(title, central);
+        auto* boxLayout = new QVBoxLayout(box);
+        QListWidget* list = methods::makeReportList(box, name, width);
+        boxLayout->addWidget(list);
+        layout->addWidget(box);
+        return list;
+    };
+    List1 = addListBox(title1, "List1", width1);
+    List2 = addListBox(title2, "List2", width2);
+    auto* right = new QVBoxLayout;
+    layout->addLayout(right);
+    setCentralWidget(central);
+    return right;
+}
+
+void RangeReportWindow::finishReportColumn(QVBoxLayout* right) {
+    auto* hint = new QLabel(QStringLiteral("F10 = Komut Tuşları Bilgisi"), right->parentWidget());
+    hint->setAlignment(Qt::AlignRight);
+    right->addWidget(hint);
+    right->addStretch(1);
+}
+
+std::array<QLabel*, 3> RangeReportWindow::addFigureRow(QGridLayout* grid, QWidget* table, int row) {
+    std::array<QLabel*, 3> figures{};
+    for (int c = 0; c < 3; ++c) {
+        figures[static_cast<std::size_t>(c)] = methods::makeFigureLabel(table, row, c, state().game);
+        grid->addWidget(figures[static_cast<std::size_t>(c)], row + 1, c + 1);
+    }
+    return figures;
 }
 
 void RangeReportWindow::addFigureHeads(QGridLayout* grid, QWidget* table) {

@@ -3,12 +3,15 @@
 #include "core/ColumnRecord.h"
 #include "windows/common/VelmorixWindow.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
 class QBoxLayout;
 class QGridLayout;
+class QLabel;
 class QListWidget;
+class QVBoxLayout;
 
 namespace velmorix {
 
@@ -32,11 +35,19 @@ protected:
     // a box titled `refusalTitle` said why the range cannot be used.
     std::optional<std::vector<ColumnRecord>> rangeResults(const QString& refusalTitle);
 
-    // A titled box holding one report list, added to `layout`.
-    QListWidget* addReportListBox(QWidget* parent, QBoxLayout* layout, const QString& title, const char* name,
-                                  int width);
+    // The report's lists, List1 and List2 (titled boxes of the given widths),
+    // side by side on a new central widget; returns the column on their right
+    // that the window fills.
+    QVBoxLayout* buildReportLists(const QString& title1, int width1, const QString& title2, int width2);
+    // Ends the right column: the key hint, then the free space.
+    static void finishReportColumn(QVBoxLayout* right);
     // The bold heads Maksimum, Minimum, Ortalama over columns 1..3 of row 0.
     static void addFigureHeads(QGridLayout* grid, QWidget* table);
+    // The three figures of table row `row` (grid row row + 1).
+    std::array<QLabel*, 3> addFigureRow(QGridLayout* grid, QWidget* table, int row);
+
+    QListWidget* List1 = nullptr;
+    QListWidget* List2 = nullptr;
 
     int m_first = 0;
     int m_last = 0;

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -23,6 +24,10 @@ protected:
     TwoBoxDialog(AppContext& context, QWidget* parent, QString keysHelp);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The grid of the dialog's controls, on a new central widget.
+    QGridLayout* makeCentralGrid(int horizontalSpacing);
+    // Command1 ("Uygula": apply) and Command2 (`closeCaption`: close) in `row`.
+    void addCommandRow(QGridLayout* grid, int row, const QString& closeCaption);
     // Return pressed anywhere but the first box; true when handled.
     virtual bool returnPastFirstBox() { return false; }
 

@@ -75,19 +75,7 @@ void ListPrintDialog::focusStart() {
 }
 
 bool ListPrintDialog::handleKey(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        close();
-        return true;
-    case Qt::Key_F1:
-        run();
-        return true;
-    case Qt::Key_F10:
-        dialogs().show(QStringLiteral("F1= Yaz/Bas\r\rESC= Kapat"), QStringLiteral(" FONKSİYON TUŞLARI"),
-                       DialogIcon::None);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         QWidget* focus = focusWidget();
         if (Text1 && focus == Text1) {
             Text2->setFocus();
@@ -104,9 +92,10 @@ bool ListPrintDialog::handleKey(QKeyEvent* event) {
         }
         return false;
     }
-    default:
-        return false;
-    }
+    return runKeyCommand(
+        event, {{Qt::Key_Escape, [this] { close(); }},
+                {Qt::Key_F1, [this] { run(); }},
+                {Qt::Key_F10, [this] { showKeysBox(QStringLiteral("F1= Yaz/Bas\r\rESC= Kapat")); }}});
 }
 
 void ListPrintDialog::onActivated() {

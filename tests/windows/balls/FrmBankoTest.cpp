@@ -1,13 +1,13 @@
-#include "WindowTestContext.h"
+#include "support/WindowHarness.h"
 
+#include "windows/balls/FrmBalls.h"
 #include "windows/balls/FrmBanko.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 using namespace velmorix;
@@ -15,17 +15,18 @@ using namespace velmorix::test;
 
 namespace {
 
-const QString SavedText = QStringLiteral("Seçilen toplar VELMORIX.DAT dosyasına kayıtlandı...");
-
-class FrmBankoTest : public ::testing::Test {
+class FrmBankoTest : public WindowTest {
 protected:
-    WindowTestContext t;
-    std::unique_ptr<FrmBanko> w = std::make_unique<FrmBanko>(t.context);
+    std::unique_ptr<FrmBanko> w = std::make_unique<FrmBanko>(context);
 
     QRadioButton* option(int k) const {
         return w->findChild<QRadioButton*>(QStringLiteral("Option%1").arg(k));
     }
-    void type(int box, const char* text) { w->entry(box)->setText(QString::fromLatin1(text)); }
+    void fill(std::initializer_list<const char*> texts) {
+        int i = 0;
+        for (const char* t : texts)
+            w->entry(i++)->setText(QString::fromLatin1(t));
+    }
     std::vector<QString> texts() const {
         std::vector<QString> v;
         for (int i = 0; i < 5; ++i)
@@ -34,165 +35,159 @@ protected:
     }
 };
 
-TEST_F(FrmBankoTest, CountOptionsShowBoxesAndSetTheWindowHeight) {
-    w->show();
+TEST_F(FrmBankoTest, CountKeysShowBoxesAndSetTheWindowHeight) {
+    ASSERT_TRUE(activate(w.get()));
     press(w.get(), Qt::Key_F7); // three bankers
     EXPECT_TRUE(option(4)->isChecked());
     EXPECT_TRUE(w->entry(2)->isVisible());
     EXPECT_FALSE(w->entry(3)->isVisible());
     EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(3650));
-    press(w.get(), Qt::Key_F9);
-    EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(5300));
-    press(w.get(), Qt::Key_F5);
-    EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(2800));
-    press(w.get(), Qt::Key_F8);
-    EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(4475));
-    press(w.get(), Qt::Key_F4);
+    for (const auto& [key, twips] : {std::pair{Qt::Key_F9, 5300}, std::pair{Qt::Key_F5, 2800},
+                                     std::pair{Qt::Key_F8, 4475}, std::pair{Qt::Key_F4, 2800}}) {
+        press(w.get(), key);
+        EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(twips)) << key;
+    }
     EXPECT_FALSE(w->entry(0)->isVisible());
-    EXPECT_EQ(w->height(), FrmBanko::twipsToPixels(2800));
+
+    // Enter goes to the next visible box, then to the button.
+    w->selectCount(2);
+    w->entry(0)->setFocus();
+    press(w.get(), Qt::Key_Return);
+    EXPECT_TRUE(w->entry(1)->hasFocus());
+    press(w.get(), Qt::Key_Return);
+    EXPECT_TRUE(w->findChild<QPushButton*>(QStringLiteral("Command1"))->hasFocus());
 }
 
 TEST_F(FrmBankoTest, TypingKeepsOnlyBalls) {
     w->selectCount(5);
-    type(0, "50");
-    type(1, "0");
-    type(2, "07");
-    type(3, "x");
-    type(4, "49");
+    fill({"50", "0", "07", "x", "49"});
     EXPECT_EQ(texts(), (std::vector<QString>{{}, {}, QStringLiteral("7"), {}, QStringLiteral("49")}));
-
-    // Typed key by key, as a player does.
-    w->entry(0)->setFocus();
     QTest::keyClicks(w->entry(0), QStringLiteral("4"));
     QTest::keyClicks(w->entry(0), QStringLiteral("0"));
     EXPECT_EQ(w->entry(0)->text(), QStringLiteral("40"));
 }
 
-TEST_F(FrmBankoTest, EnterMovesToTheNextVisibleBoxThenToApply) {
-    w->show();
-    QApplication::setActiveWindow(w.get());
-    w->selectCount(2);
-    w->entry(0)->setFocus();
-    QTest::keyClick(w->entry(0), Qt::Key_Return);
-    EXPECT_TRUE(w->entry(1)->hasFocus());
-    QTest::keyClick(w->entry(1), Qt::Key_Return);
-    EXPECT_TRUE(w->findChild<QPushButton*>(QStringLiteral("Command1"))->hasFocus());
-}
-
 TEST_F(FrmBankoTest, ApplyReadsTheChosenBoxesWithoutRepeats) {
-    t.setBag({5, 6, 9, 10, 17});
+    setBag({5, 6, 9, 10, 17});
     w->selectCount(3);
-    type(0, "5");
-    type(1, "5");
-    type(2, "9");
+    fill({"5", "5", "9"});
     press(w.get(), Qt::Key_F1);
-    EXPECT_EQ(t.bankers(), (std::vector<int>{5, 9}));
-    EXPECT_EQ(t.bag(), (std::vector<int>{6, 10, 17}));
+    EXPECT_EQ(bankers(), (std::vector<int>{5, 9}));
+    EXPECT_EQ(bag(), (std::vector<int>{6, 10, 17}));
     EXPECT_TRUE(option(3)->isChecked());
     EXPECT_EQ(texts(), (std::vector<QString>{QStringLiteral("5"), QStringLiteral("9"), {}, {}, {}}));
 
-    // Count 2, first box empty, second 17.
-    w->selectCount(2);
-    w->entry(0)->clear();
-    type(1, "17");
+    w->selectCount(2); // first box empty
+    fill({"", "17"});
     press(w.get(), Qt::Key_F1);
-    EXPECT_EQ(t.bankers(), std::vector<int>{17});
+    EXPECT_EQ(bankers(), std::vector<int>{17});
 
-    // Three typed, then count 1: only the first box counts.
-    w->selectCount(3);
-    type(0, "21");
-    type(1, "22");
-    type(2, "23");
+    w->selectCount(3); // three typed, then count 1: only the first counts
+    fill({"21", "22", "23"});
     w->selectCount(1);
     press(w.get(), Qt::Key_F1);
-    EXPECT_EQ(t.bankers(), std::vector<int>{21});
+    EXPECT_EQ(bankers(), std::vector<int>{21});
 
     // Count 0 clears the bankers; balls removed earlier do not return to the bag.
     w->selectCount(0);
     press(w.get(), Qt::Key_F1);
-    EXPECT_TRUE(t.bankers().empty());
-    EXPECT_EQ(t.bag(), (std::vector<int>{6, 10}));
+    EXPECT_TRUE(bankers().empty());
+    EXPECT_EQ(bag(), (std::vector<int>{6, 10}));
     EXPECT_TRUE(option(1)->isChecked());
 }
 
 TEST_F(FrmBankoTest, SaveWithNoFileCreatesAnEmptyBagFirst) {
     w->selectCount(2);
-    type(0, "8");
-    type(1, "33");
-    t.dialogs.answerYes();
+    fill({"8", "33"});
+    dialogs.answerYes();
     press(w.get(), Qt::Key_F3);
     std::vector<int16_t> expected(50, 0);
     expected.insert(expected.end(), {2, 8, 33});
-    EXPECT_EQ(t.words("VELMORIX.DAT"), expected);
-    EXPECT_EQ(t.dialogs.calls()[0].text,
-              QStringLiteral("Banko topları (topu) VELMORIX.DAT dosyasına kayıtlamak istiyormusunuz ?"));
-    EXPECT_EQ(t.dialogs.last().text, SavedText);
+    EXPECT_EQ(words("VELMORIX.DAT"), expected);
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("Seçilen toplar VELMORIX.DAT dosyasına kayıtlandı..."));
 
-    // Saving no bankers writes M = 0 and keeps the bag records.
+    // Saving no bankers writes a count of 0 and keeps the bag records.
     w->selectCount(0);
-    t.dialogs.answerYes();
+    dialogs.answerYes();
     press(w.get(), Qt::Key_F3);
-    const auto words = t.words("VELMORIX.DAT");
-    ASSERT_EQ(words.size(), 53u);
-    EXPECT_EQ(words[50], 0);
+    expected.resize(53);
+    expected[50] = 0;
+    EXPECT_EQ(words("VELMORIX.DAT"), expected);
 }
 
 TEST_F(FrmBankoTest, LoadShowsTheStoredBankersOrReportsDamage) {
-    std::vector<int16_t> words(50, 0);
-    words[0] = 3;
-    words[1] = 4;
-    words[2] = 11;
-    words[3] = 20;
-    words.insert(words.end(), {2, 11, 40});
-    t.data.writeWords("VELMORIX.DAT", words);
-    t.setBag({4, 11, 20});
-    t.dialogs.answerYes();
+    std::vector<int16_t> stored(50, 0);
+    stored[0] = 3;
+    stored[1] = 4;
+    stored[2] = 11;
+    stored[3] = 20;
+    stored.insert(stored.end(), {2, 11, 40});
+    data.writeWords("VELMORIX.DAT", stored);
+    setBag({4, 11, 20});
+    dialogs.answerYes();
     press(w.get(), Qt::Key_F2);
-    EXPECT_EQ(t.dialogs.calls()[0].text,
-              QStringLiteral("Banko topları VELMORIX.DAT dosyasından yüklemek istiyormusunuz ?"));
-    EXPECT_EQ(t.bankers(), (std::vector<int>{11, 40}));
-    EXPECT_EQ(t.bag(), (std::vector<int>{4, 20}));
+    EXPECT_EQ(bankers(), (std::vector<int>{11, 40}));
+    EXPECT_EQ(bag(), (std::vector<int>{4, 20}));
     EXPECT_TRUE(option(3)->isChecked());
     EXPECT_EQ(w->entry(1)->text(), QStringLiteral("40"));
 
-    words.resize(53);
-    words[50] = 5; // five bankers claimed, two stored
-    t.data.writeWords("VELMORIX.DAT", words);
-    t.dialogs.answerYes();
+    stored[50] = 5; // five bankers claimed, two stored
+    data.writeWords("VELMORIX.DAT", stored);
+    dialogs.answerYes();
     press(w.get(), Qt::Key_F2);
-    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("'VELMORIX.DAT' dosyası bozuk !"));
-    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! HATA !"));
-    EXPECT_EQ(t.bankers(), (std::vector<int>{11, 40}));
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("'VELMORIX.DAT' dosyası bozuk !"));
+    EXPECT_EQ(bankers(), (std::vector<int>{11, 40}));
 
     // A 100-byte file holds no bankers: nothing is asked.
-    t.data.writeWords("VELMORIX.DAT", std::vector<int16_t>(50, 0));
-    const auto asked = t.dialogs.calls().size();
+    data.writeWords("VELMORIX.DAT", std::vector<int16_t>(50, 0));
+    const auto asked = dialogs.calls().size();
     press(w.get(), Qt::Key_F2);
-    EXPECT_EQ(t.dialogs.calls().size(), asked);
+    EXPECT_EQ(dialogs.calls().size(), asked);
 }
 
 TEST_F(FrmBankoTest, AutomaticChoiceAndClear) {
-    t.data.writeRecords("VELMORIX.RES", {rec(653, {1, 2, 3, 4, 5, 6})});
-    auto* least = w->findChild<QAction*>(QStringLiteral("mnuEnaz"));
-    ASSERT_NE(least, nullptr);
-    t.dialogs.answerYes();
-    least->trigger();
-    EXPECT_EQ(t.dialogs.last().text,
-              QStringLiteral("Önceden çıkan sonuçlara göre banko top seçmek istiyormusunuz ?"));
-    EXPECT_EQ(t.state.ResultsDialogMode, dialogmode::LeastBanko);
-    EXPECT_TRUE(w->isWaiting());
+    data.writeRecords("VELMORIX.RES", {rec(653, {1, 2, 3, 4, 5, 6})});
+    dialogs.answerYes();
+    trigger(w.get(), "mnuEnaz");
+    EXPECT_EQ(state.ResultsDialogMode, dialogmode::LeastBanko);
     w->pollResults();
     EXPECT_TRUE(w->isWaiting());
-    t.setBankers({27});
-    t.state.ResultsDialogMode = dialogmode::Done;
+    setBankers({27});
+    state.ResultsDialogMode = dialogmode::Done;
     w->pollResults();
     EXPECT_FALSE(w->isWaiting());
     EXPECT_TRUE(option(2)->isChecked());
     EXPECT_EQ(w->entry(0)->text(), QStringLiteral("27"));
 
-    w->findChild<QAction*>(QStringLiteral("mnuSil"))->trigger();
-    EXPECT_TRUE(t.bankers().empty());
+    trigger(w.get(), "mnuSil");
+    EXPECT_TRUE(bankers().empty());
     EXPECT_TRUE(option(1)->isChecked());
+}
+
+// The bag and banker windows open beside the main window, its six balls in
+// sight, to its right or, with no room there, to its left.
+TEST(BallWindowsTest, BallWindowsLeaveTheMainWindowInSight) {
+    WindowEnv t;
+    t.registry.registerWindow(WindowId::Loto, [](AppContext&) { return new QWidget; });
+    QWidget* main = t.registry.get(WindowId::Loto);
+    main->resize(200, 150);
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    const QRect area = main->screen()->availableGeometry();
+
+    for (const int mainX : {area.left(), area.right() + 1 - 200}) {
+        main->move(mainX, area.top() + 40);
+        const QRect mainFrame = main->frameGeometry();
+        std::unique_ptr<QWidget> windows[] = {std::make_unique<FrmBalls>(t.context),
+                                              std::make_unique<FrmBanko>(t.context)};
+        for (const auto& w : windows) {
+            ASSERT_LE(w->width() + 200 + 4, area.width()) << "screen too small for the test";
+            const QRect placed(w->pos(), w->size());
+            EXPECT_FALSE(placed.intersects(mainFrame)) << w->objectName().toStdString() << " at " << mainX;
+            EXPECT_TRUE(area.contains(placed)) << w->objectName().toStdString() << " at " << mainX;
+        }
+    }
+    delete main;
 }
 
 } // namespace

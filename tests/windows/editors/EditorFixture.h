@@ -19,7 +19,6 @@ protected:
             standIn(id);
     }
 
-    void registerStub(WindowId id) { standIn(id); }
     template <class W> W* open(WindowId id) { return get<W>(id); }
     static QLineEdit* cell(QWidget* w, int i) {
         return w->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));

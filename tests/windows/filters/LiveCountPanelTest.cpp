@@ -1,22 +1,22 @@
-#include "windows/balls/WindowTestContext.h"
+#include "support/WindowHarness.h"
 
 #include "engine/BackTest.h"
 #include "engine/LiveCount.h"
 #include "engine/RunData.h"
 #include "engine/SelectionControls.h"
+#include "engine/SelectionFile.h"
 #include "windows/filters/FrmProhibit.h"
 #include "windows/filters/LiveCountPanel.h"
 #include "windows/filters/SelectionView.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 using namespace velmorix;
@@ -24,26 +24,28 @@ using namespace velmorix::test;
 
 namespace {
 
-class LiveCountPanelTest : public ::testing::Test {
+// The filters window, shown and active; the windows it opens are stand-ins.
+class LiveCountPanelTest : public WindowTest {
 protected:
-    WindowTestContext t;
-    std::unique_ptr<FrmProhibit> w;
-
-    void open() {
-        w = std::make_unique<FrmProhibit>(t.context);
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    LiveCountPanelTest() {
+        for (WindowId id :
+             {WindowId::ComLst, WindowId::Results, WindowId::OKList, WindowId::Yasak2, WindowId::Yasak6})
+            standIn(id);
     }
-    template <class T> T* child(const QString& name) const {
-        T* c = w->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
+    ~LiveCountPanelTest() override {
+        w.reset();
+        registry.closeAllExcept(WindowId::Loto);
+        flushDeletes();
     }
-    QLabel* label() const { return child<QLabel>(QStringLiteral("LabelLive")); }
-    QTableWidget* table() const { return child<QTableWidget>(QStringLiteral("TableLive")); }
-    QCheckBox* check(const char* name) const { return child<QCheckBox>(QString::fromLatin1(name)); }
-
+    void open(int bagSize) {
+        for (int b = 1; b <= bagSize; ++b)
+            state.BagBalls.push(b);
+        w = std::make_unique<FrmProhibit>(context);
+        EXPECT_TRUE(activate(w.get()));
+    }
+    QLabel* label() const { return child<QLabel>(w.get(), QStringLiteral("LabelLive")); }
+    QTableWidget* table() const { return child<QTableWidget>(w.get(), QStringLiteral("TableLive")); }
+    QCheckBox* check(const char* name) const { return child<QCheckBox>(w.get(), QString::fromLatin1(name)); }
     // Waits for the count the panel is after now, the figures of every part included.
     void settle() {
         LiveCountPanel* panel = w->liveCount();
@@ -55,34 +57,27 @@ protected:
         ASSERT_TRUE(label()->isEnabled());
         ASSERT_TRUE(table()->isEnabled());
     }
-    // What the engine counts for the controls as they stand.
-    LiveCountResult expected() {
-        LiveSelection r;
-        r.selection = t.state.Selection;
-        readSelection(w->selectionView()->controls(), r.selection);
-        r.bag = t.state.BagBalls;
-        r.bankers = t.state.BankoBalls;
-        const auto data = RunData::take(t.data.dir());
-        return countLive(r, *data);
+    FilterSelection shownSelection() const {
+        FilterSelection s = state.Selection;
+        readSelection(w->selectionView()->controls(), s);
+        return s;
     }
-    std::vector<std::pair<QString, QString>> rows() const {
-        std::vector<std::pair<QString, QString>> out;
-        for (int r = 0; r < table()->rowCount(); ++r)
-            out.emplace_back(table()->item(r, 0)->text(), table()->item(r, 1)->text());
-        return out;
+    // The label the engine's count of the controls as they stand would give.
+    QString expectedLabel() {
+        LiveSelection r{shownSelection(), state.BagBalls, state.BankoBalls, state.game};
+        return QString::fromStdString(liveCountLabel(countLive(r, *RunData::take(data.dir())).survivors));
     }
+    QString firstRow() const { return table()->rowCount() ? table()->item(0, 0)->text() : QString(); }
+
+    std::unique_ptr<FrmProhibit> w;
 };
 
 TEST_F(LiveCountPanelTest, ShowsTheEstimateAndFollowsTheFilters) {
-    for (int b = 1; b <= 14; ++b)
-        t.state.BagBalls.push(b);
-    open();
+    open(14);
     settle();
-    const LiveCountResult chaos = expected();
-    EXPECT_EQ(label()->text(), QString::fromStdString(liveCountLabel(chaos.survivors)));
-    EXPECT_EQ(rows(), (std::vector<std::pair<QString, QString>>{
-                          {QStringLiteral("Varsayılan Kaos Filtreleri"),
-                           QString::number(CombinationCount(14, 6) - chaos.survivors)}}));
+    EXPECT_EQ(label()->text(), expectedLabel());
+    ASSERT_EQ(table()->rowCount(), 1);
+    EXPECT_EQ(firstRow(), QStringLiteral("Varsayılan Kaos Filtreleri"));
 
     // Chaos off: every column of the bag stays.
     check("Check3")->click();
@@ -90,37 +85,31 @@ TEST_F(LiveCountPanelTest, ShowsTheEstimateAndFollowsTheFilters) {
     EXPECT_TRUE(w->liveCount()->countPending());
     settle();
     EXPECT_EQ(label()->text(), QStringLiteral("Tahmini Uygun Kombinasyon =  3003"));
-    EXPECT_EQ(rows(),
-              (std::vector<std::pair<QString, QString>>{{QStringLiteral("Seçili filtre yok"), QString()}}));
+    EXPECT_EQ(firstRow(), QStringLiteral("Seçili filtre yok"));
 
     // Sum limits typed: the figure follows the box.
     check("Check7")->click();
     w->selectionView()->text1()->setText(QStringLiteral("40"));
     settle();
-    EXPECT_EQ(label()->text(), QString::fromStdString(liveCountLabel(expected().survivors)));
-    ASSERT_EQ(table()->rowCount(), 1);
-    EXPECT_EQ(table()->item(0, 0)->text(), QStringLiteral("Toplam Filtreleri"));
-    EXPECT_TRUE(t.dialogs.calls().empty());
-    EXPECT_EQ(t.dialogs.beeps(), 0);
+    EXPECT_EQ(label()->text(), expectedLabel());
+    EXPECT_EQ(firstRow(), QStringLiteral("Toplam Filtreleri"));
+    EXPECT_TRUE(dialogs.calls().empty());
+    EXPECT_EQ(dialogs.beeps(), 0);
     // Counting read the controls only: the program's selection is as it was.
-    EXPECT_EQ(t.state.Selection.ChaosOn, -1);
+    EXPECT_EQ(state.Selection.ChaosOn, -1);
 }
 
 TEST_F(LiveCountPanelTest, ResultsOfAnOlderRequestAreDropped) {
-    for (int b = 1; b <= 10; ++b)
-        t.state.BagBalls.push(b);
-    open();
+    open(10);
     settle();
     const QString shown = label()->text();
     LiveCountPanel* panel = w->liveCount();
-    const uint64_t before = panel->latestGeneration();
     const int dropped = panel->droppedResults();
-
     LiveCountResult stale;
     stale.total = 210;
     stale.survivors = 12345;
     stale.partsDone = true;
-    panel->acceptResult(before - 1, stale);
+    panel->acceptResult(panel->latestGeneration() - 1, stale);
     EXPECT_EQ(label()->text(), shown);
     EXPECT_EQ(panel->droppedResults(), dropped + 1);
 
@@ -138,50 +127,84 @@ TEST_F(LiveCountPanelTest, ResultsOfAnOlderRequestAreDropped) {
     EXPECT_GE(panel->droppedResults(), dropped + 2);
 }
 
-TEST_F(LiveCountPanelTest, CountsAgainWhenTheWindowComesBack) {
-    for (int b = 1; b <= 12; ++b)
-        t.state.BagBalls.push(b);
-    t.state.Selection.ChaosOn = 0;
-    open();
+TEST_F(LiveCountPanelTest, CountsAgainWhenTheWindowComesBackOrASelectionIsLoaded) {
+    FilterSelection stored = state.Selection;
+    stored.ChaosOn = 0;
+    saveSelectionFile(data.dir(), stored);
+    open(12);
+    settle();
+    ASSERT_NE(label()->text(), QStringLiteral("Tahmini Uygun Kombinasyon =  924"));
+    dialogs.answerYes();
+    press(w.get(), Qt::Key_F5); // every control changes at once
     settle();
     EXPECT_EQ(label()->text(), QStringLiteral("Tahmini Uygun Kombinasyon =  924"));
     // Another window changed the bag meanwhile.
-    t.state.BagBalls.push(13);
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(w.get(), &activate);
+    state.BagBalls.push(13);
+    comeBackToFront(w.get());
     settle();
     EXPECT_EQ(label()->text(), QStringLiteral("Tahmini Uygun Kombinasyon =  1716"));
 }
 
-TEST_F(LiveCountPanelTest, BackTestFromTheMenuAndCtrlT) {
-    // The start-up choice is the chaos filters: the first and the last break them.
-    t.data.writeRecords("VELMORIX.RES",
-                        {rec(2005001, {1, 2, 3, 4, 5, 6}), rec(2005002, {2, 7, 9, 21, 33, 46}),
-                         rec(2005003, {3, 11, 12, 14, 41, 43})});
-    open();
-    const auto before = t.data.readBytes("VELMORIX.RES");
-    EXPECT_TRUE(press(w.get(), Qt::Key_T, Qt::ControlModifier));
-    ASSERT_EQ(t.dialogs.messages().size(), 1u);
-    FilterSelection selection = t.state.Selection;
-    readSelection(w->selectionView()->controls(), selection);
-    const auto data = RunData::take(t.data.dir());
-    EXPECT_EQ(t.dialogs.last().text, QString::fromStdString(backTestText(runBackTest(selection, *data))));
-    EXPECT_TRUE(t.dialogs.last().text.startsWith(
-        QStringLiteral("Seçiminiz geçmiş 3 sonucun 2 tanesini elerdi (%66.6)")))
-        << t.dialogs.last().text.toStdString();
-    EXPECT_EQ(t.dialogs.last().title, QStringLiteral(" SEÇİMİN GEÇMİŞ SONUÇLARLA TESTİ"));
-    EXPECT_EQ(t.dialogs.beeps(), 2);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("VELMORIX 653 Dizimci u4.5  [ YASAKLAR & ZORUNLULUKLAR ]"));
-    EXPECT_EQ(t.data.readBytes("VELMORIX.RES"), before);
+// Six free balls make one combination, which a build shows instead of listing.
+TEST_F(LiveCountPanelTest, OneCombinationIsNotCountedAsAList) {
+    setBag({3, 9, 17, 25, 33, 41});
+    state.Selection.ChaosOn = 0;
+    open(0);
+    settle();
+    EXPECT_EQ(label()->text(), QString::fromStdString(liveCountLabel(0)));
+    EXPECT_EQ(firstRow(), QStringLiteral("Sadece 1 kombinasyon var !"));
+    EXPECT_EQ(label()->toolTip(),
+              QStringLiteral("Sadece 1 kombinasyon var !\n\nToplar:   3  9  17  25  33  41"));
+}
 
-    QAction* menu = child<QAction>(QStringLiteral("mnuTestBackTest"));
-    EXPECT_EQ(menu->text(), QStringLiteral("Seçimi geçmiş sonuçlarla test et"));
-    t.data.dir().remove("VELMORIX.RES");
-    menu->trigger();
-    EXPECT_EQ(t.dialogs.last().text,
+// Every way to another window takes the ticks along, so coming back shows them.
+TEST_F(LiveCountPanelTest, TicksSurviveAVisitToAnotherWindow) {
+    open(0);
+    const auto viaButton = [this](const char* name) {
+        return [this, name] { w->findChild<QPushButton*>(QString::fromLatin1(name))->click(); };
+    };
+    const auto viaKey = [this](int key) { return [this, key] { press(w.get(), key); }; };
+    const std::vector<std::pair<const char*, std::function<void()>>> ways{
+        {"F2", viaKey(Qt::Key_F2)},
+        {"F3", viaKey(Qt::Key_F3)},
+        {"F4", viaKey(Qt::Key_F4)},
+        {"F7", viaKey(Qt::Key_F7)},
+        {"F8", viaKey(Qt::Key_F8)},
+        {"pairs button", viaButton("Command7")},
+        {"sextets button", viaButton("Command6")}};
+    bool ticked = false;
+    for (const auto& [name, go] : ways) {
+        check("Check4")->click();
+        ticked = !ticked;
+        go();
+        for (int i = 0; i < 100 && QApplication::activeWindow() == w.get(); ++i)
+            QTest::qWait(10);
+        ASSERT_NE(QApplication::activeWindow(), w.get()) << name;
+        EXPECT_TRUE(activate(w.get()));
+        EXPECT_EQ(check("Check4")->isChecked(), ticked) << name;
+        EXPECT_EQ(state.Selection.ForbiddenPairsOn, ticked ? -1 : 0) << name;
+    }
+}
+
+TEST_F(LiveCountPanelTest, BackTestFromCtrlTOrTheMenu) {
+    // The start-up choice is the chaos filters: the first and the last break them.
+    data.writeRecords("VELMORIX.RES", {rec(2005001, {1, 2, 3, 4, 5, 6}), rec(2005002, {2, 7, 9, 21, 33, 46}),
+                                       rec(2005003, {3, 11, 12, 14, 41, 43})});
+    open(0);
+    const auto before = data.readBytes("VELMORIX.RES");
+    EXPECT_TRUE(press(w.get(), Qt::Key_T, Qt::ControlModifier));
+    const auto shown = onlyMessage();
+    EXPECT_EQ(shown.text, QString::fromStdString(
+                              backTestText(runBackTest(shownSelection(), *RunData::take(data.dir())))));
+    EXPECT_TRUE(
+        shown.text.startsWith(QStringLiteral("Seçiminiz geçmiş 3 sonucun 2 tanesini elerdi (%66.6)")));
+    EXPECT_EQ(dialogs.beeps(), 2);
+    EXPECT_EQ(data.readBytes("VELMORIX.RES"), before);
+
+    data.dir().remove("VELMORIX.RES");
+    trigger(w.get(), "mnuTestBackTest");
+    EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Seçimi test etmek için 'VELMORIX.RES' dosyasında en az 1 sonuç olmalı !"));
-    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("! DİKKAT !"));
-    EXPECT_EQ(t.dialogs.last().icon, DialogIcon::Exclamation);
 }
 
 } // namespace

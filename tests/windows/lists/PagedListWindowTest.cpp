@@ -1,13 +1,11 @@
-#include "ListWindowTestContext.h"
+#include "support/WindowHarness.h"
 
 #include "windows/lists/FrmComLst.h"
-#include "windows/lists/ListWindows.h"
 
-#include <QCoreApplication>
+#include <QDialog>
 #include <QPointer>
 #include <QTest>
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <memory>
 
 using namespace velmorix;
@@ -15,28 +13,25 @@ using namespace velmorix::test;
 
 namespace {
 
-class PagedListWindowTest : public ::testing::Test {
+class PagedListWindowTest : public WindowTest {
 protected:
-    ListWindowTestContext t;
-    std::unique_ptr<FrmComLst> w = std::make_unique<FrmComLst>(t.context);
+    std::unique_ptr<FrmComLst> w = std::make_unique<FrmComLst>(context);
 
     void open(int count) {
-        t.data.writeRecords("VELMORIX.LST", ListWindowTestContext::columns(count));
+        data.writeRecords("VELMORIX.LST", WindowEnv::columns(count));
         w->onActivated();
     }
-    QString caption(int page) const {
-        return QStringLiteral("Kombinasyon Listesi - Sayfa ") + QString::number(page) +
-               QStringLiteral("  [ F10= Yardım ]");
+    static QString caption(int page) {
+        return QStringLiteral("Kombinasyon Listesi - Sayfa %1  [ F10= Yardım ]").arg(page);
     }
 };
 
 TEST_F(PagedListWindowTest, APageShowsLabelsBallsAndSumsAtTheirPositions) {
-    auto list = ListWindowTestContext::columns(30);
+    auto list = WindowEnv::columns(30);
     list[0] = rec(0, {1, 2, 3, 4, 5, 6});
     list[1] = rec(0, {5, 10, 15, 20, 22, 28});
-    t.data.writeRecords("VELMORIX.LST", list);
+    data.writeRecords("VELMORIX.LST", list);
     w->onActivated();
-
     EXPECT_EQ(w->windowTitle(), caption(1));
     const auto& lines = w->pageLines();
     ASSERT_EQ(lines.size(), 25u);
@@ -55,39 +50,25 @@ TEST_F(PagedListWindowTest, APageShowsLabelsBallsAndSumsAtTheirPositions) {
     EXPECT_LE(w->canvas()->toPixelsY(lines[24].y + (lines[1].y - lines[0].y)), w->canvas()->height());
 }
 
-TEST_F(PagedListWindowTest, PagingListsOf25And26Columns) {
+TEST_F(PagedListWindowTest, KeysAndClicksPageWithinTheList) {
     open(25);
     press(w.get(), Qt::Key_End);
-    EXPECT_EQ(w->firstShownPosition(), 0);
     press(w.get(), Qt::Key_PageDown);
     EXPECT_EQ(w->firstShownPosition(), 0);
-    EXPECT_EQ(w->windowTitle(), caption(1));
 
     open(26);
-    press(w.get(), Qt::Key_PageDown);
-    EXPECT_EQ(w->pageLines().size(), 1u);
+    const std::pair<int, int> steps[] = {{Qt::Key_PageDown, 25}, {Qt::Key_Home, 0},   {Qt::Key_End, 1},
+                                         {Qt::Key_Up, 0},        {Qt::Key_Up, 0},     {Qt::Key_Down, 1},
+                                         {Qt::Key_Space, 1}, // fewer than 25 below: it stays
+                                         {Qt::Key_PageUp, 0},    {Qt::Key_Return, 25}};
+    for (const auto& [key, first] : steps) {
+        press(w.get(), key);
+        EXPECT_EQ(w->firstShownPosition(), first) << key;
+        EXPECT_EQ(w->windowTitle(), caption(first == 0 ? 1 : 2)) << key;
+    }
     EXPECT_EQ(w->pageLines()[0].label, QStringLiteral("Kolon - 26 : "));
-    EXPECT_EQ(w->windowTitle(), caption(2));
-    press(w.get(), Qt::Key_Home);
-    EXPECT_EQ(w->windowTitle(), caption(1));
-    press(w.get(), Qt::Key_End);
-    EXPECT_EQ(w->firstShownPosition(), 1);
-    EXPECT_EQ(w->windowTitle(), caption(2));
-    press(w.get(), Qt::Key_Up);
-    EXPECT_EQ(w->firstShownPosition(), 0);
-    press(w.get(), Qt::Key_Up);
-    EXPECT_EQ(w->firstShownPosition(), 0);
-    press(w.get(), Qt::Key_Down);
-    EXPECT_EQ(w->pageLines()[0].label, QStringLiteral("Kolon - 2 : "));
-    press(w.get(), Qt::Key_Space);
-    EXPECT_EQ(w->firstShownPosition(), 1); // fewer than 25 below: it stays
-    press(w.get(), Qt::Key_PageUp);
-    EXPECT_EQ(w->firstShownPosition(), 0);
-    press(w.get(), Qt::Key_Return);
-    EXPECT_EQ(w->firstShownPosition(), 25);
-}
 
-TEST_F(PagedListWindowTest, AClickShowsTheNextPageAndPastTheEndTheLastOne) {
+    // A click shows the next page and past the end the last one.
     open(60);
     QTest::mouseClick(w->canvas(), Qt::LeftButton);
     EXPECT_EQ(w->firstShownPosition(), 25);
@@ -98,8 +79,8 @@ TEST_F(PagedListWindowTest, AClickShowsTheNextPageAndPastTheEndTheLastOne) {
 }
 
 TEST_F(PagedListWindowTest, FiveMillionColumnsPageToTheEnd) {
-    t.data.writeRecords("VELMORIX.LST", {});
-    std::filesystem::resize_file(t.data.dir().path("VELMORIX.LST"), 5'000'000LL * 16);
+    data.writeRecords("VELMORIX.LST", {});
+    std::filesystem::resize_file(data.dir().path("VELMORIX.LST"), 5'000'000LL * 16);
     w->onActivated();
     press(w.get(), Qt::Key_End);
     press(w.get(), Qt::Key_PageUp);
@@ -109,46 +90,32 @@ TEST_F(PagedListWindowTest, FiveMillionColumnsPageToTheEnd) {
     EXPECT_GT(w->pageLines()[24].ballsX, 1700); // a long label pushes the balls right
 }
 
-TEST_F(PagedListWindowTest, AMissingListIsSaidAndTheWindowCloses) {
-    registerListWindows(t.registry);
-    QPointer<QWidget> opened = t.registry.get(WindowId::ComLst);
-    ASSERT_TRUE(opened);
+TEST_F(PagedListWindowTest, AMissingListClosesTheWindowAndAnEmptyOneStays) {
+    QPointer<QWidget> opened = registry.get(WindowId::ComLst);
     qobject_cast<FrmComLst*>(opened.data())->onActivated();
-    EXPECT_EQ(t.dialogs.beeps(), 1);
-    ASSERT_EQ(t.dialogs.messages().size(), 1u);
-    EXPECT_EQ(t.dialogs.last().text,
-              QStringLiteral("Kombinasyon listesi dosyası 'VELMORIX.LST' bulunamadı!"));
-    EXPECT_EQ(t.dialogs.last().title, QStringLiteral(" VELMORIX 2005 Randomizer"));
-    EXPECT_EQ(t.dialogs.last().icon, DialogIcon::Exclamation);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(dialogs.beeps(), 1);
+    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kombinasyon listesi dosyası 'VELMORIX.LST' bulunamadı!"));
+    flushDeletes();
     EXPECT_FALSE(opened);
-}
 
-TEST_F(PagedListWindowTest, AnEmptyListIsSaidAndTheWindowStays) {
-    t.data.writeRecords("VELMORIX.LST", {});
+    data.writeRecords("VELMORIX.LST", {});
     w->show();
     w->onActivated();
-    EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Kombinasyon listesi dosyası 'VELMORIX.LST' boş!"));
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("Kombinasyon listesi dosyası 'VELMORIX.LST' boş!"));
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(w->pageLines().empty());
 }
 
-TEST_F(PagedListWindowTest, ReturningFromAMessageBoxKeepsThePage) {
+TEST_F(PagedListWindowTest, ReturningFromAModalBoxKeepsThePage) {
     open(60);
-    w->show();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    ASSERT_TRUE(activate(w.get()));
     press(w.get(), Qt::Key_PageDown);
     ASSERT_EQ(w->firstShownPosition(), 25);
-    // A real modal box takes the activation and gives it back.
-    QWidget box;
-    box.setWindowModality(Qt::ApplicationModal);
-    box.show();
-    box.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    QDialog box(w.get());
+    box.setModal(true);
+    ASSERT_TRUE(activate(&box));
     box.close();
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    ASSERT_TRUE(activate(w.get()));
     EXPECT_EQ(w->firstShownPosition(), 25);
 }
 

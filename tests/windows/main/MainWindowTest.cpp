@@ -1,15 +1,17 @@
-#include "MainFixture.h"
+#include "support/WindowHarness.h"
 
 #include "core/ColumnFile.h"
+#include "windows/main/FrmHelp.h"
+#include "windows/main/FrmLoto.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <set>
 
 using namespace velmorix;
@@ -17,16 +19,16 @@ using namespace velmorix::test;
 
 namespace {
 
-class MainWindowTest : public MainFixture {
+const QString TooFewBalls = QStringLiteral(
+    "En az 6 top seçmeniz gerekir !\r\rTop seçme (Torba) formuna geçmek için F2 tuşuna basın...");
+
+class MainWindowTest : public WindowTest {
 protected:
+    MainWindowTest() : WindowTest(20260612) {}
+    FrmLoto* loto() { return get<FrmLoto>(WindowId::Loto); }
     QLabel* label(int n) { return loto()->findChild<QLabel*>(QStringLiteral("Label") + QString::number(n)); }
     QString status() { return label(8)->text(); }
     QTimer* timer() { return loto()->findChild<QTimer*>(QStringLiteral("Timer1")); }
-    void trigger(const char* entry) {
-        auto* action = loto()->findChild<QAction*>(QString::fromLatin1(entry));
-        ASSERT_NE(action, nullptr) << entry;
-        action->trigger();
-    }
     std::vector<int> shownBalls() {
         std::vector<int> balls;
         for (int p = 1; p <= 6; ++p)
@@ -34,6 +36,10 @@ protected:
         return balls;
     }
     std::vector<int> currentColumn() const { return {state.CurColumn.begin() + 1, state.CurColumn.end()}; }
+    static std::vector<int> sorted(std::vector<int> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    }
     // Runs the animation tick by tick until it stops; returns the ticks it took.
     int finishDraw() {
         int ticks = 0;
@@ -44,14 +50,9 @@ protected:
         EXPECT_FALSE(loto()->isDrawing());
         return ticks;
     }
-    void expectTooFewBallsMessage() {
-        ASSERT_EQ(dialogs.messages().size(), 1u);
-        const auto m = dialogs.messages().front();
-        EXPECT_EQ(m.text,
-                  QStringLiteral("En az 6 top seçmeniz gerekir !\r\rTop seçme (Torba) formuna geçmek için "
-                                 "F2 tuşuna basın..."));
-        EXPECT_EQ(m.title, QStringLiteral("! VELMORIX 653 Dizimci u4.5 !"));
-        EXPECT_EQ(m.icon, DialogIcon::Exclamation);
+    void closeFound(WindowId id) {
+        registry.find(id)->close();
+        flushDeletes();
     }
 };
 
@@ -63,7 +64,6 @@ TEST_F(MainWindowTest, DrawPutsTheBankersFirstAndEndsOnDistinctBallsOfTheBag) {
     EXPECT_TRUE(timer()->isActive());
     EXPECT_EQ(status(), FrmLoto::statusText());
     EXPECT_TRUE(loto()->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title().isEmpty());
-
     int ticks = 0;
     while (loto()->isDrawing() && ticks < 100) {
         loto()->drawTick();
@@ -73,73 +73,64 @@ TEST_F(MainWindowTest, DrawPutsTheBankersFirstAndEndsOnDistinctBallsOfTheBag) {
     }
     ASSERT_FALSE(loto()->isDrawing());
     EXPECT_EQ(dialogs.beeps(), ticks);
-
     const std::vector<int> column = currentColumn();
     EXPECT_EQ(shownBalls(), column);
-    EXPECT_EQ(column[0], 7);
-    EXPECT_EQ(column[1], 12);
-
+    EXPECT_EQ(std::vector<int>(column.begin(), column.begin() + 2), (std::vector<int>{7, 12}));
     press(loto(), Qt::Key_F5);
-    std::vector<int> sorted = column;
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(currentColumn(), sorted);
-    EXPECT_EQ(shownBalls(), sorted);
-}
+    EXPECT_EQ(currentColumn(), sorted(column));
+    EXPECT_EQ(shownBalls(), sorted(column));
 
-TEST_F(MainWindowTest, DrawWithAnEmptyBagFillsItWithEveryBall) {
+    // An empty bag is filled with every ball first.
+    setBankers({});
+    setBag({});
     press(loto(), Qt::Key_F1);
     finishDraw();
     EXPECT_EQ(state.BagBalls.count(), 49);
-    const std::vector<int> column = currentColumn();
-    EXPECT_EQ(std::set<int>(column.begin(), column.end()).size(), 6u);
+    const std::vector<int> drawn = currentColumn();
+    EXPECT_EQ(std::set<int>(drawn.begin(), drawn.end()).size(), 6u);
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
-TEST_F(MainWindowTest, TooFewBallsRefusesTheDrawWithoutStartingTheTimer) {
+TEST_F(MainWindowTest, TooFewBallsRefuseTheDrawAtTheStartOrWhenTheBagShrinks) {
     setBag({1, 2, 3});
     setBankers({10, 11});
     press(loto(), Qt::Key_F1);
     EXPECT_FALSE(timer()->isActive());
-    expectTooFewBallsMessage();
+    EXPECT_EQ(onlyMessage().text, TooFewBalls);
+    EXPECT_EQ(onlyMessage().icon, DialogIcon::Exclamation);
     EXPECT_EQ(dialogs.beeps(), 1);
     EXPECT_EQ(label(1)->text(), QStringLiteral("1. top"));
-}
 
-TEST_F(MainWindowTest, DrawEndsWhenTheBagShrinksWhileItRuns) {
+    dialogs.clear();
+    setBankers({});
     setBag({1, 2, 3, 4, 5, 6, 7});
     press(loto(), Qt::Key_F1);
     ASSERT_TRUE(timer()->isActive());
     setBag({1, 2}); // another window applied a smaller bag meanwhile
     finishDraw();
-    expectTooFewBallsMessage();
+    EXPECT_EQ(onlyMessage().text, TooFewBalls);
     EXPECT_EQ(currentColumn(), std::vector<int>(6, 0));
     EXPECT_EQ(label(3)->text(), QStringLiteral("3. top"));
 }
 
-TEST_F(MainWindowTest, SaveBeforeAnyDrawDoesNothing) {
+TEST_F(MainWindowTest, SaveAppendsTheSortedColumnWithTagZero) {
     loto()->onActivated();
-    press(loto(), Qt::Key_F9);
+    press(loto(), Qt::Key_F9); // before any draw: nothing
     EXPECT_FALSE(data.dir().exists(files::Random));
     EXPECT_EQ(dialogs.beeps(), 0);
-    EXPECT_EQ(status(), FrmLoto::statusText());
-}
 
-TEST_F(MainWindowTest, SaveAppendsTheSortedColumnWithTagZero) {
     data.writeRecords(files::Random, {rec(1, {1, 2, 3, 4, 5, 6}), rec(2, {7, 8, 9, 10, 11, 12})});
     press(loto(), Qt::Key_F1);
     finishDraw();
-    std::vector<int> sorted = currentColumn();
-    std::sort(sorted.begin(), sorted.end());
-
+    const std::vector<int> column = sorted(currentColumn());
     press(loto(), Qt::Key_F9);
     EXPECT_EQ(status(), QStringLiteral("Kolon kayıtlandı... Kayıt No= 3"));
-    EXPECT_EQ(shownBalls(), sorted);
-    EXPECT_EQ(currentColumn(), sorted);
-
+    EXPECT_EQ(shownBalls(), column);
+    EXPECT_EQ(currentColumn(), column);
     const auto records = data.readRecords(files::Random);
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[2].Tag, 0);
-    EXPECT_EQ(std::vector<int>(records[2].Ball.begin(), records[2].Ball.end()), sorted);
+    EXPECT_EQ(std::vector<int>(records[2].Ball.begin(), records[2].Ball.end()), column);
     EXPECT_EQ(data.fileNames(), std::vector<std::string>{files::Random});
 }
 
@@ -154,15 +145,16 @@ TEST_F(MainWindowTest, SaveRefusesAFullListAndADamagedColumn) {
     state.CurColumn = {0, 9, 3, 9, 1, 40, 22}; // a ball twice, as a hand-made list may hold
     press(loto(), Qt::Key_F9);
     EXPECT_FALSE(data.dir().exists(files::Random));
+    EXPECT_EQ(dialogs.beeps(), 2);
 }
 
 TEST_F(MainWindowTest, RandomColumnFromTheListIsSortedAndShown) {
-    trigger("RndComListColumn");
+    trigger(loto(), "RndComListColumn");
     EXPECT_EQ(currentColumn(), std::vector<int>(6, 0));
     EXPECT_EQ(dialogs.beeps(), 0);
 
     data.writeRecords(files::List, {rec(0, {40, 3, 17, 8, 29, 1}), rec(0, {45, 44, 43, 42, 41, 40})});
-    trigger("RndComListColumn");
+    trigger(loto(), "RndComListColumn");
     ASSERT_TRUE(state.RecNo == 1 || state.RecNo == 2);
     const std::vector<int> expected =
         state.RecNo == 1 ? std::vector<int>{1, 3, 8, 17, 29, 40} : std::vector<int>{40, 41, 42, 43, 44, 45};
@@ -172,150 +164,109 @@ TEST_F(MainWindowTest, RandomColumnFromTheListIsSortedAndShown) {
 }
 
 TEST_F(MainWindowTest, PlayedColumnsOpenTheListWindowOnlyForLongFiles) {
-    registerStub(WindowId::OKLst);
-    registerStub(WindowId::OKList);
-    trigger("ShowPlayingList"); // no file: the editor
-    EXPECT_NE(registry.find(WindowId::OKList), nullptr);
-    EXPECT_EQ(registry.find(WindowId::OKLst), nullptr);
-    registry.find(WindowId::OKList)->close();
-    flushDeletes();
-
-    data.writeBytes(files::Played, std::vector<unsigned char>(32766 * 16, 0));
-    trigger("ShowPlayingList");
-    EXPECT_NE(registry.find(WindowId::OKList), nullptr);
-    EXPECT_EQ(registry.find(WindowId::OKLst), nullptr);
-    registry.find(WindowId::OKList)->close();
-    flushDeletes();
-
-    data.writeBytes(files::Played, std::vector<unsigned char>(32767 * 16, 0));
-    trigger("ShowPlayingList");
-    EXPECT_NE(registry.find(WindowId::OKLst), nullptr);
-    EXPECT_EQ(registry.find(WindowId::OKList), nullptr);
+    standIn(WindowId::OKLst);
+    standIn(WindowId::OKList);
+    for (const auto& [bytes, id] : {std::pair{0, WindowId::OKList}, std::pair{32766 * 16, WindowId::OKList},
+                                    std::pair{32767 * 16, WindowId::OKLst}}) {
+        if (bytes > 0)
+            data.writeBytes(files::Played, std::vector<unsigned char>(static_cast<std::size_t>(bytes), 0));
+        trigger(loto(), "ShowPlayingList");
+        EXPECT_EQ(opened[id], 1) << bytes;
+        EXPECT_EQ(opened.size(), 1u) << bytes;
+        closeFound(id);
+        opened.clear();
+    }
 }
 
-TEST_F(MainWindowTest, LoadingTheBagAsksFirstAndBeepsOnceMore) {
-    trigger("LoadBalls"); // no file: one beep, no question
+TEST_F(MainWindowTest, LoadingTheBagAndTheBankersAsksFirst) {
+    trigger(loto(), "LoadBalls"); // no file: one beep, no question
     EXPECT_EQ(dialogs.beeps(), 1);
     EXPECT_TRUE(dialogs.calls().empty());
 
-    data.writeWords(files::Balls, {3, 5, 9, 44});
-    dialogs.answerNo();
-    trigger("LoadBalls");
-    ASSERT_EQ(dialogs.calls().size(), 1u);
-    EXPECT_EQ(dialogs.last().text,
-              QStringLiteral("Topları VELMORIX.DAT dosyasından yüklemek istiyormusunuz ?"));
-    EXPECT_EQ(dialogs.last().title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
-    EXPECT_EQ(dialogs.last().kind, ScriptedDialogs::Kind::Question);
-    EXPECT_TRUE(state.BagBalls.empty());
-    EXPECT_EQ(dialogs.beeps(), 2);
-
-    setBankers({9});
-    dialogs.answerYes();
-    trigger("LoadBalls");
-    ASSERT_EQ(state.BagBalls.count(), 2);
-    EXPECT_EQ(state.BagBalls[1], 5);
-    EXPECT_EQ(state.BagBalls[2], 44);
-    EXPECT_EQ(dialogs.beeps(), 4);
-}
-
-TEST_F(MainWindowTest, LoadingTheBankersNeedsTheirPartOfTheFile) {
     std::vector<int16_t> words(50, 0);
     words[0] = 3;
     words[1] = 5;
     words[2] = 9;
     words[3] = 44;
-    data.writeWords(files::Balls, words); // 100 bytes: no bankers in it
-    trigger("LoadBankoBalls");
-    EXPECT_TRUE(dialogs.calls().empty());
-    EXPECT_EQ(dialogs.beeps(), 1);
+    data.writeWords(files::Balls, words);
+    dialogs.answerNo();
+    trigger(loto(), "LoadBalls");
+    EXPECT_TRUE(state.BagBalls.empty());
+    EXPECT_EQ(dialogs.beeps(), 2);
+
+    trigger(loto(), "LoadBankoBalls"); // 100 bytes: no bankers in it
+    EXPECT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_EQ(dialogs.beeps(), 3);
+
+    setBankers({9});
+    dialogs.answerYes();
+    trigger(loto(), "LoadBalls");
+    EXPECT_EQ(bag(), (std::vector<int>{5, 44}));
+    EXPECT_EQ(dialogs.beeps(), 5);
 
     words.push_back(1);
     words.push_back(9);
     data.writeWords(files::Balls, words);
+    setBankers({});
     setBag({5, 9, 44});
     dialogs.answerYes();
-    trigger("LoadBankoBalls");
-    ASSERT_EQ(dialogs.calls().size(), 1u);
-    EXPECT_EQ(dialogs.last().text,
-              QStringLiteral("Banko seçimini VELMORIX.DAT dosyasından yüklemek istiyormusunuz ?"));
-    EXPECT_EQ(dialogs.last().title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
-    ASSERT_EQ(state.BankoBalls.count(), 1);
-    EXPECT_EQ(state.BankoBalls[1], 9);
-    ASSERT_EQ(state.BagBalls.count(), 2); // the banker left the bag
-    EXPECT_EQ(state.BagBalls[2], 44);
-    EXPECT_EQ(dialogs.beeps(), 3);
+    trigger(loto(), "LoadBankoBalls");
+    EXPECT_EQ(bankers(), std::vector<int>{9});
+    EXPECT_EQ(bag(), (std::vector<int>{5, 44})); // the banker left the bag
 }
 
 TEST_F(MainWindowTest, RandomListNeedsRecordsOrSaysHowToSaveThem) {
-    registerStub(WindowId::RndLst);
-    trigger("mnuShowRndList");
+    standIn(WindowId::RndLst);
+    trigger(loto(), "mnuShowRndList");
     EXPECT_EQ(registry.find(WindowId::RndLst), nullptr);
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.last().text,
+    EXPECT_EQ(onlyMessage().text,
               QStringLiteral("Listelenecek (kayıtlı) Rastgele Kolon yok !\r\rNOT: Rastgele kolonları Kolon "
                              "menüsündeki 'Kolonu VELMORIX.RND dosyasına kayıtla' seçeneği vasıtasıyla "
                              "kayıtlayabilirsiniz..."));
-    EXPECT_EQ(dialogs.last().title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
-    EXPECT_EQ(dialogs.last().icon, DialogIcon::Exclamation);
     EXPECT_EQ(dialogs.beeps(), 1);
-
     press(loto(), Qt::Key_F4); // F4 does not look at the file
     EXPECT_NE(registry.find(WindowId::RndLst), nullptr);
 }
 
-TEST_F(MainWindowTest, RepetitionCountsAskTheResultsDialog) {
-    registerStub(WindowId::ResFilt);
+TEST_F(MainWindowTest, RepetitionCountsAndTheChaosTestAskTheResultsDialog) {
+    standIn(WindowId::ResFilt);
     state.ResultsDialogMode = 1000;
     state.ResultsDialogSubMode = 4;
+    press(loto(), Qt::Key_F11); // no results: a beep and nothing else
     data.writeBytes(files::Results, std::vector<unsigned char>(15, 1));
-    trigger("ShowReps");
+    trigger(loto(), "ShowReps"); // no whole result
     EXPECT_EQ(registry.find(WindowId::ResFilt), nullptr);
     EXPECT_EQ(state.ResultsDialogMode, 1000);
-
-    data.writeRecords(files::Results, {rec(2005360, {1, 2, 3, 4, 5, 6})});
-    trigger("ShowReps");
-    EXPECT_NE(registry.find(WindowId::ResFilt), nullptr);
-    EXPECT_EQ(state.ResultsDialogMode, 2);
-    EXPECT_EQ(state.ResultsDialogSubMode, 0);
-}
-
-TEST_F(MainWindowTest, ChaosTestOfTheResultsAsksAndSetsOnlyTheSubMode) {
-    registerStub(WindowId::ResFilt);
-    press(loto(), Qt::Key_F11); // no results: a beep and nothing else
-    EXPECT_EQ(dialogs.beeps(), 1);
     EXPECT_TRUE(dialogs.calls().empty());
 
     data.writeRecords(files::Results, {rec(2005360, {1, 2, 3, 4, 5, 6})});
+    trigger(loto(), "ShowReps");
+    EXPECT_NE(registry.find(WindowId::ResFilt), nullptr);
+    EXPECT_EQ(state.ResultsDialogMode, 2);
+    EXPECT_EQ(state.ResultsDialogSubMode, 0);
+    closeFound(WindowId::ResFilt);
+
     state.ResultsDialogMode = 1000;
     dialogs.answerNo();
     press(loto(), Qt::Key_F11);
-    ASSERT_EQ(dialogs.calls().size(), 1u);
-    EXPECT_EQ(dialogs.last().text,
-              QStringLiteral("SAYISAL LOTO sonuçlarının DİZİMCİ 4 kaos filtrelerine uygunluğunu test etmek "
-                             "istiyormusunuz?\r\r( Evet cevabı verirseniz, test sonuçları 'VELMORIX.TXT' "
-                             "dosyasına yazılacak. )"));
-    EXPECT_EQ(dialogs.last().title, QStringLiteral("VELMORIX 653 DİZİMCİ Uyarlama 4.5"));
     EXPECT_EQ(registry.find(WindowId::ResFilt), nullptr);
     EXPECT_EQ(state.ResultsDialogSubMode, 0);
-
     dialogs.answerYes();
-    trigger("mnuTestResults");
+    trigger(loto(), "mnuTestResults");
     EXPECT_NE(registry.find(WindowId::ResFilt), nullptr);
     EXPECT_EQ(state.ResultsDialogSubMode, 4);
     EXPECT_EQ(state.ResultsDialogMode, 1000);
 }
 
 TEST_F(MainWindowTest, FiltersWindowTakesTheMainWindowsPlaceUntilItIsGone) {
-    registerStub(WindowId::Prohibit);
+    standIn(WindowId::Prohibit);
     loto()->show();
     press(loto(), Qt::Key_F7);
     QWidget* filters = registry.find(WindowId::Prohibit);
     ASSERT_NE(filters, nullptr);
     EXPECT_TRUE(filters->isVisible());
     EXPECT_FALSE(loto()->isVisible());
-
-    filters->close();
-    flushDeletes();
+    closeFound(WindowId::Prohibit);
     EXPECT_TRUE(loto()->isVisible());
 
     // The same through the button, and a window that does not exist yet leaves the main window alone.
@@ -328,9 +279,9 @@ TEST_F(MainWindowTest, FiltersWindowTakesTheMainWindowsPlaceUntilItIsGone) {
     EXPECT_TRUE(loto()->isVisible());
 }
 
-TEST_F(MainWindowTest, EscapeEndsTheProgramWhateverIsOpen) {
-    registerStub(WindowId::Balls);
-    registerStub(WindowId::Prohibit);
+TEST_F(MainWindowTest, EscapeOrClosingEndsTheProgramWhateverIsOpen) {
+    standIn(WindowId::Balls);
+    standIn(WindowId::Prohibit);
     QPointer<FrmLoto> main = loto();
     main->show();
     press(main, Qt::Key_F2);
@@ -338,25 +289,22 @@ TEST_F(MainWindowTest, EscapeEndsTheProgramWhateverIsOpen) {
     press(main, Qt::Key_F1); // a draw is running too
     QPointer<QWidget> bag = registry.find(WindowId::Balls);
     QPointer<QWidget> help = registry.find(WindowId::Help);
-    ASSERT_TRUE(bag && help);
-    ASSERT_TRUE(bag->isVisible() && help->isVisible());
+    ASSERT_TRUE(bag && help && bag->isVisible() && help->isVisible());
     dialogs.clear();
 
     EXPECT_TRUE(press(main, Qt::Key_Escape));
     EXPECT_FALSE(main->isDrawing());
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(bag->isVisible());
-    EXPECT_FALSE(help->isVisible());
     flushDeletes();
     EXPECT_TRUE(main.isNull()); // its end is what ends the program
     EXPECT_TRUE(bag.isNull());
     EXPECT_TRUE(help.isNull());
     EXPECT_TRUE(dialogs.calls().empty());
     EXPECT_TRUE(data.fileNames().empty());
-}
 
-TEST_F(MainWindowTest, ClosingTheMainWindowClosesTheOthers) {
-    registerStub(WindowId::ComLst);
+    // Closing it ends the others as well.
+    standIn(WindowId::ComLst);
     loto()->show();
     press(loto(), Qt::Key_F8);
     QPointer<QWidget> list = registry.find(WindowId::ComLst);
@@ -364,6 +312,32 @@ TEST_F(MainWindowTest, ClosingTheMainWindowClosesTheOthers) {
     loto()->close();
     flushDeletes();
     EXPECT_TRUE(list.isNull());
+}
+
+// The help window: F10 shows the build; Escape, its button or a double click close it alone.
+TEST_F(MainWindowTest, HelpWindowShowsTheBuildAndClosesAlone) {
+    loto()->show();
+    press(loto(), Qt::Key_F10);
+    auto* help = registry.findAs<FrmHelp>(WindowId::Help);
+    dialogs.clear();
+    EXPECT_TRUE(press(help, Qt::Key_F10));
+    EXPECT_EQ(onlyMessage().icon, DialogIcon::None);
+    EXPECT_EQ(dialogs.beeps(), 1);
+    EXPECT_FALSE(press(help, Qt::Key_F1));
+
+    const std::function<void(FrmHelp*)> closers[] = {
+        [](FrmHelp* h) { press(h, Qt::Key_Escape); },
+        [](FrmHelp* h) { h->findChild<QPushButton*>(QStringLiteral("Command1"))->click(); },
+        [](FrmHelp* h) {
+            QTest::mouseDClick(h->findChild<QLabel*>(QStringLiteral("Label5")), Qt::LeftButton);
+        }};
+    for (const auto& close : closers) {
+        close(help);
+        EXPECT_FALSE(isOpen(WindowId::Help));
+        EXPECT_TRUE(loto()->isVisible());
+        press(loto(), Qt::Key_F10);
+        help = registry.findAs<FrmHelp>(WindowId::Help);
+    }
 }
 
 } // namespace

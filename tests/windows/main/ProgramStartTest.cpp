@@ -1,14 +1,24 @@
 #include "platform/ProgramStart.h"
 #include "support/TempDataDir.h"
+#include "windows/common/Fonts.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <gtest/gtest.h>
 
 using namespace velmorix;
 
 namespace {
+
+// The fonts come from the program's resources, not from the system.
+TEST(ProgramStartTest, BundledFontsLoadAndListsGetTheFixedFont) {
+    EXPECT_EQ(registerBundledFonts(), 4);
+    const QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(QFontInfo(mono).family(), QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_TRUE(QFontInfo(mono).fixedPitch());
+}
 
 TEST(ProgramStartTest, QtsOwnTextsAreTurkish) {
     ASSERT_TRUE(installQtTranslations(*QCoreApplication::instance()));

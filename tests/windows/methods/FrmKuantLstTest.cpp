@@ -1,60 +1,76 @@
 #include "MethodsFixture.h"
 
+#include "windows/methods/FrmCLFilt.h"
 #include "windows/methods/FrmKuantLst.h"
+#include "windows/methods/FrmKuantum.h"
+#include "windows/methods/FrmTakip.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 
 using namespace velmorix;
 using namespace velmorix::test;
 
 namespace {
 
+const QString RangeRefusal = QStringLiteral("Maksimum Kuantum değeri Minimum Kuantum değerinden az olamaz !");
+
+// The Kuantum list and the limits of the windows that filter by Kuantum.
 class FrmKuantLstTest : public MethodsFixture {
 protected:
     FrmKuantLstTest() {
-        // Reversed ranking: ball b has rank 50 - b, so 1..6 measures 279.
+        // Reversed ranking: ball b has rank 50 - b, so 1..6 measures 279 and 44..49 measures 21.
         for (int p = 1; p <= 49; ++p)
             state.Quantum.Rtor[static_cast<std::size_t>(p)] = static_cast<int16_t>(50 - p);
         data.writeRecords(files::List, list);
     }
     FrmKuantLst* open() {
-        auto* w = window<FrmKuantLst>(WindowId::KuantLst);
+        auto* w = get<FrmKuantLst>(WindowId::KuantLst);
         w->onActivated();
         return w;
     }
+    void useResults(int count) {
+        std::vector<ColumnRecord> r;
+        for (int i = 0; i < count; ++i) {
+            const int a = i % 40 + 1;
+            r.push_back(rec(653, {a, a + 2, a + 4, a + 6, a + 8, a + 9}));
+        }
+        data.writeRecords(files::Results, r);
+        state.RangeFirst = 1;
+        state.RangeLast = static_cast<int16_t>(count);
+    }
+    QLineEdit* box(QWidget* w, const char* name) { return child<QLineEdit>(w, QString::fromLatin1(name)); }
+
     const std::vector<ColumnRecord> list{rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {44, 45, 46, 47, 48, 49}),
                                          rec(653, {10, 20, 30, 40, 41, 42})};
+    const std::vector<ColumnRecord> measured{rec(279, {1, 2, 3, 4, 5, 6}), rec(21, {44, 45, 46, 47, 48, 49}),
+                                             rec(117, {10, 20, 30, 40, 41, 42})};
 };
 
-TEST_F(FrmKuantLstTest, BracketsShowTheKuantum) {
+TEST_F(FrmKuantLstTest, LeastValueMayBeAnyKuantumWhileTheGreatestStaysAbove20) {
     FrmKuantLst* w = open();
-    ASSERT_EQ(w->pageLines().size(), 3u);
-    EXPECT_EQ(w->pageLines()[0].bracket, QStringLiteral("[ 279 ]"));
+    ASSERT_TRUE(activate(w));
+    EXPECT_EQ(w->pageLines()[0].bracket, QStringLiteral("[ 279 ]")); // the brackets show the Kuantum
     EXPECT_EQ(w->pageLines()[1].bracket, QStringLiteral("[ 021 ]"));
-    EXPECT_EQ(w->pageLines()[2].bracket, QStringLiteral("[ 117 ]"));
-}
-
-TEST_F(FrmKuantLstTest, LimitsOutsideTheRangeAreIgnoredAndWideOnesKeepEverything) {
-    FrmKuantLst* w = open();
+    // A greatest value below 21 would empty the list: ignored.
     dialogs.answerInput(QStringLiteral("20"));
     press(w, Qt::Key_F3);
     EXPECT_FALSE(data.dir().exists(files::OldList));
-    EXPECT_EQ(dialogs.calls().back().text,
-              QStringLiteral(
-                  "Maksimum Kuantum değerini girin.\r(Kuantum değeri daha çok olan kolonlar silinecek.)"));
-    EXPECT_EQ(dialogs.calls().back().title, QStringLiteral("Kolon SİLME"));
 
-    dialogs.answerInput(QStringLiteral("21"));
+    TitleLog log(w);
+    dialogs.answerInput(QStringLiteral("5"));
     press(w, Qt::Key_F2);
-    EXPECT_EQ(data.readRecords(files::List),
-              (std::vector{rec(279, {1, 2, 3, 4, 5, 6}), rec(21, {44, 45, 46, 47, 48, 49}),
-                           rec(117, {10, 20, 30, 40, 41, 42})}));
+    // Every column measures at least 21: all stay, each with its Kuantum.
+    EXPECT_EQ(data.readRecords(files::List), measured);
     EXPECT_EQ(data.readRecords(files::OldList), list);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Kombinasyon Listesi - Sayfa 1  [ F10= Yardım ]"));
+    EXPECT_TRUE(log.saw(QStringLiteral("FAZ 1 - Kolon : 3 [ 3 ]")));
+    EXPECT_TRUE(log.saw(QStringLiteral("FAZ 2 - Kolon : 3 [ 3 ]")));
     EXPECT_EQ(w->firstShownPosition(), 1); // the page starts at the second column
 
     dialogs.answerInput(QStringLiteral("200"));
     press(w, Qt::Key_F3);
-    EXPECT_EQ(data.readRecords(files::List),
-              (std::vector{rec(21, {44, 45, 46, 47, 48, 49}), rec(117, {10, 20, 30, 40, 41, 42})}));
+    EXPECT_EQ(data.readRecords(files::List), (std::vector{measured[1], measured[2]}));
     EXPECT_EQ(w->pageLines().front().number, 2);
 }
 
@@ -67,21 +83,18 @@ TEST_F(FrmKuantLstTest, ResultValuesDropEqualColumnsAndNothingLeftRemovesTheList
     FrmKuantLst* w = open();
     dialogs.answerNo();
     press(w, Qt::Key_F4);
-    EXPECT_EQ(dialogs.calls().back().text,
-              QStringLiteral(
-                  "Kuantum değerleri seçilmiş sonuçlardan farklı olmayan kolonları silmek istiyormusunuz?"));
     EXPECT_EQ(data.readRecords(files::List), list);
     dialogs.answerYes();
     press(w, Qt::Key_F4);
-    EXPECT_EQ(data.readRecords(files::List), (std::vector{rec(21, {44, 45, 46, 47, 48, 49})}));
+    EXPECT_EQ(data.readRecords(files::List), std::vector{measured[1]});
 
     dialogs.answerInput(QStringLiteral("22"));
     press(w, Qt::Key_F2);
     EXPECT_FALSE(data.dir().exists(files::List));
-    EXPECT_EQ(data.readRecords(files::OldList), (std::vector{rec(21, {44, 45, 46, 47, 48, 49})}));
+    EXPECT_EQ(data.readRecords(files::OldList), std::vector{measured[1]});
 }
 
-TEST_F(FrmKuantLstTest, DeletesOneColumnAndBeepsAtOtherKeys) {
+TEST_F(FrmKuantLstTest, DeletesOneColumnBeepsAtOtherKeysAndClosesWithoutAList) {
     FrmKuantLst* w = open();
     dialogs.answerInput(QStringLiteral("2"));
     press(w, Qt::Key_F1);
@@ -90,15 +103,48 @@ TEST_F(FrmKuantLstTest, DeletesOneColumnAndBeepsAtOtherKeys) {
     const int beeps = dialogs.beeps();
     press(w, Qt::Key_F7);
     EXPECT_EQ(dialogs.beeps(), beeps + 1);
-}
 
-TEST_F(FrmKuantLstTest, MissingListClosesTheWindow) {
+    delete w;
     data.dir().remove(files::List);
+    dialogs.clear();
     open();
     EXPECT_EQ(onlyMessage().text, QStringLiteral("Kombinasyon listesi dosyası 'VELMORIX.LST' bulunamadı!"));
-    EXPECT_EQ(onlyMessage().title, QStringLiteral("VELMORIX 653 Dizimci u4.2"));
-    flushDeletes();
-    EXPECT_EQ(registry.find(WindowId::KuantLst), nullptr);
+    EXPECT_FALSE(isOpen(WindowId::KuantLst));
+}
+
+TEST_F(FrmKuantLstTest, QuantumAndFollowingFiltersRefuseALeastValueAboveTheGreatest) {
+    useResults(11);
+    standIn(WindowId::CLFilt);
+    standIn(WindowId::KuantLst);
+    auto* q = get<FrmKuantum>(WindowId::Kuantum);
+    ASSERT_TRUE(activate(q));
+    ASSERT_TRUE(dialogs.messages().empty());
+    box(q, "Text1")->setText(QStringLiteral("200"));
+    box(q, "Text2")->setText(QStringLiteral("100"));
+    press(q, Qt::Key_F1);
+    EXPECT_EQ(dialogs.last().text, RangeRefusal);
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(QApplication::focusWidget(), box(q, "Text2"));
+
+    useResults(6);
+    auto* f = get<FrmTakip>(WindowId::Takip);
+    ASSERT_TRUE(activate(f));
+    box(f, "Text1")->setText(QStringLiteral("130"));
+    box(f, "Text2")->setText(QStringLiteral("21"));
+    press(f, Qt::Key_F1);
+    EXPECT_EQ(dialogs.last().text, RangeRefusal);
+    EXPECT_EQ(data.readRecords(files::List), list);
+    EXPECT_FALSE(data.dir().exists(files::OldList));
+}
+
+TEST_F(FrmKuantLstTest, EliminationOfAListThatWentMeanwhileSaysItIsMissing) {
+    auto* w = get<FrmCLFilt>(WindowId::CLFilt);
+    ASSERT_TRUE(activate(w));
+    data.dir().remove(files::List);
+    child<QPushButton>(w, QStringLiteral("Command1"))->click();
+    EXPECT_EQ(onlyMessage().text, QStringLiteral("'VELMORIX.LST' dosyası bulunamadı?"));
+    EXPECT_FALSE(data.dir().exists(files::OldList));
 }
 
 } // namespace

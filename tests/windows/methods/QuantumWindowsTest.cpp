@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 using namespace velmorix;
 using namespace velmorix::test;
@@ -30,13 +31,13 @@ protected:
         r.push_back(rec(653, {1, 2, 3, 4, 5, 6}));
         r.push_back(rec(653, {44, 45, 46, 47, 48, 49}));
         data.writeRecords(files::Results, r);
-        registerStub(WindowId::CLFilt);
-        registerStub(WindowId::KuantLst);
+        standIn(WindowId::CLFilt);
+        standIn(WindowId::KuantLst);
     }
     FrmKuantum* quantum(int first, int last) {
         state.RangeFirst = static_cast<int16_t>(first);
         state.RangeLast = static_cast<int16_t>(last);
-        auto* w = window<FrmKuantum>(WindowId::Kuantum);
+        auto* w = get<FrmKuantum>(WindowId::Kuantum);
         w->onActivated();
         return w;
     }
@@ -56,47 +57,67 @@ protected:
     }
 };
 
-TEST_F(QuantumWindowsTest, RangeDialogChecksItsNumbers) {
-    auto* w = window<FrmKuantFlt>(WindowId::KuantFlt);
+TEST_F(QuantumWindowsTest, RangeDialogChecksItsNumbersAndKeepsATypedEnd) {
+    auto* w = get<FrmKuantFlt>(WindowId::KuantFlt);
     auto* first = child<QLineEdit>(w, QStringLiteral("Text1"));
     auto* last = child<QLineEdit>(w, QStringLiteral("Text2"));
-    w->onActivated();
+    w->show();
+    comeBackToFront(w);
     EXPECT_EQ(last->text(), QStringLiteral("11"));
+    // The end box takes the result count again only when the count changed.
+    last->setFocus();
+    last->selectAll();
+    QTest::keyClicks(last, QStringLiteral("3"));
+    comeBackToFront(w);
+    EXPECT_EQ(last->text(), QStringLiteral("3"));
+    appendRecord(data.dir(), files::Results, rec(653, {7, 8, 9, 10, 11, 12}));
+    comeBackToFront(w);
+    EXPECT_EQ(last->text(), QStringLiteral("12"));
+
     first->setText(QStringLiteral("5"));
     last->setText(QStringLiteral("3"));
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Bitiş kolon numarası başlangıç kolon numarasından az olamaz !"));
-    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
     last->setText(QStringLiteral("99999"));
     w->apply();
-    EXPECT_EQ(last->text(), QStringLiteral("11"));
-    // A refused range never reaches the program.
-    EXPECT_EQ(state.RangeFirst, 0);
+    EXPECT_EQ(last->text(), QStringLiteral("12"));
+    EXPECT_EQ(state.RangeFirst, 0); // a refused range never reaches the program
 
     first->setText(QStringLiteral("8xyz"));
     leave(first);
     EXPECT_EQ(first->text(), QStringLiteral("8"));
     w->apply();
     EXPECT_EQ(state.RangeFirst, 8);
-    EXPECT_EQ(state.RangeLast, 11);
+    EXPECT_EQ(state.RangeLast, 12);
+    // The quantum window takes the range and closes the dialog.
     auto* q = registry.findAs<FrmKuantum>(WindowId::Kuantum);
     ASSERT_NE(q, nullptr);
-    // The quantum window takes the range and closes the dialog.
     q->onActivated();
-    flushDeletes();
-    EXPECT_EQ(registry.find(WindowId::KuantFlt), nullptr);
+    EXPECT_FALSE(isOpen(WindowId::KuantFlt));
     EXPECT_TRUE(q->report().has_value());
 }
 
-TEST_F(QuantumWindowsTest, RangeDialogWithoutResultsCloses) {
+TEST_F(QuantumWindowsTest, WindowsWithoutEnoughResultsClose) {
+    quantum(9, 11);
+    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !"));
+    EXPECT_EQ(onlyMessage().title, QuantumTitle);
+    EXPECT_FALSE(isOpen(WindowId::Kuantum));
+    dialogs.clear();
+    get<FrmTakip>(WindowId::Takip)->onActivated();
+    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !"));
+    EXPECT_FALSE(isOpen(WindowId::Takip));
+
+    data.writeRecords(files::Results, std::vector<ColumnRecord>(1200, rec(653, {1, 2, 3, 4, 5, 6})));
+    dialogs.clear();
+    quantum(1, 1000);
+    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !"));
+
     data.dir().remove(files::Results);
-    window<FrmKuantFlt>(WindowId::KuantFlt)->onActivated();
-    const auto m = onlyMessage();
-    EXPECT_EQ(m.text, QStringLiteral("Değerlendirilecek herhangi bir sonuç yok !"));
-    EXPECT_EQ(m.title, QuantumTitle);
-    flushDeletes();
-    EXPECT_EQ(registry.find(WindowId::KuantFlt), nullptr);
+    dialogs.clear();
+    get<FrmKuantFlt>(WindowId::KuantFlt)->onActivated();
+    EXPECT_EQ(onlyMessage().text, QStringLiteral("Değerlendirilecek herhangi bir sonuç yok !"));
+    EXPECT_FALSE(isOpen(WindowId::KuantFlt));
 }
 
 TEST_F(QuantumWindowsTest, QuantumWindowShowsItsTablesAndSetsTheProgramState) {
@@ -114,22 +135,8 @@ TEST_F(QuantumWindowsTest, QuantumWindowShowsItsTablesAndSetsTheProgramState) {
     EXPECT_EQ(state.Quantum.Rtor[0], 6);
     EXPECT_EQ(state.Quantum.KuantumValues[11], 279);
     EXPECT_EQ(state.Quantum.gi12kmax, 6);
-    // Later activations change nothing.
-    w->onActivated();
+    w->onActivated(); // later activations change nothing
     EXPECT_EQ(dialogs.beeps(), 1);
-}
-
-TEST_F(QuantumWindowsTest, QuantumWindowRefusesShortAndLongWindows) {
-    quantum(9, 11);
-    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !"));
-    EXPECT_EQ(onlyMessage().title, QuantumTitle);
-    flushDeletes();
-    EXPECT_EQ(registry.find(WindowId::Kuantum), nullptr);
-
-    data.writeRecords(files::Results, std::vector<ColumnRecord>(1200, rec(653, {1, 2, 3, 4, 5, 6})));
-    dialogs.clear();
-    quantum(1, 1000);
-    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en çok 999 sonuç kullanılabilir !"));
 }
 
 TEST_F(QuantumWindowsTest, HandOverShowsEveryParameter) {
@@ -140,9 +147,7 @@ TEST_F(QuantumWindowsTest, HandOverShowsEveryParameter) {
     child<QLineEdit>(w, QStringLiteral("Text2"))->setText(QStringLiteral("250"));
     dialogs.answerYes();
     press(w, Qt::Key_F1);
-    const auto q = dialogs.calls().back();
-    EXPECT_EQ(q.title, QStringLiteral(" VELMORIX 653 Dizimci u4.5  [ KUANTUM ]"));
-    EXPECT_EQ(q.text,
+    EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Kuantum sınırlarına göre rastgele kombinasyon listesi oluşturmak veya mevcut "
                              "listeyi elemek istiyormusunuz?\r\rGB0=True , GB1=True\rGKMAX= 250 , GKMIN= 30\r"
                              "gi12kmax= 6 , gi12kmin= 2 , gs12kmax= 5 , gs12kmin= 1\r"
@@ -161,12 +166,6 @@ TEST_F(QuantumWindowsTest, RankGroupsAndCoverage) {
     FrmKuantum* w = quantum(8, 11);
     dialogs.answerYes();
     press(w, Qt::Key_F2);
-    EXPECT_EQ(
-        dialogs.calls()[0].text,
-        QStringLiteral("İlk 12, Son 12 ve Diğer (Orta) Toplar guruplarını ve gurup sınırlarını 'GRUPLAR.CFG' "
-                       "dosyasına kayıtlamak istiyormusunuz?"));
-    EXPECT_EQ(dialogs.calls()[0].title,
-              QStringLiteral("VELMORIX 653 Dizimci u4.5 [ KUANTUM ] [ Keyfi Guruplama Dosyasına Kayıt ]"));
     EXPECT_EQ(dialogs.last().text, QStringLiteral("Guruplama 'GRUPLAR.CFG' dosyasına kayıtlandı."));
     const auto cfg = loadGroupingConfig(data.dir());
     ASSERT_TRUE(cfg);
@@ -176,7 +175,6 @@ TEST_F(QuantumWindowsTest, RankGroupsAndCoverage) {
     dialogs.answerNo();
     press(w, Qt::Key_F2);
     EXPECT_TRUE(dialogs.last().text.startsWith(QStringLiteral("İlk 6, Son 43 ve Diğer (Orta)")));
-
     // 21, 57, 279: lo 22 already holds less than 92.5 %, hi falls once.
     press(w, Qt::Key_F3);
     EXPECT_EQ(dialogs.last().text,
@@ -203,7 +201,7 @@ TEST_F(QuantumWindowsTest, FollowingNumbersOnFourResults) {
                                        rec(653, {13, 14, 15, 16, 17, 18}), rec(653, {1, 2, 3, 19, 20, 21})});
     state.RangeFirst = 1;
     state.RangeLast = 4;
-    auto* w = window<FrmTakip>(WindowId::Takip);
+    auto* w = get<FrmTakip>(WindowId::Takip);
     w->onActivated();
     EXPECT_EQ(lines(w, "List2"),
               (QStringList{QStringLiteral("TKuantum(1) = 000"), QStringLiteral("TKuantum(2) = 093"),
@@ -212,7 +210,6 @@ TEST_F(QuantumWindowsTest, FollowingNumbersOnFourResults) {
     EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text1"))->text(), QStringLiteral("66"));
     EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text2"))->text(), QStringLiteral("93"));
     EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text3"))->text(), QStringLiteral("0"));
-
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text, QStringLiteral("'VELMORIX.LST' dosyası bulunamadı?"));
 
@@ -230,18 +227,29 @@ TEST_F(QuantumWindowsTest, FollowingNumbersOnFourResults) {
     EXPECT_EQ(data.readRecords(files::List),
               (std::vector{rec(21, {7, 8, 9, 10, 11, 12}), rec(129, {7, 8, 9, 40, 41, 42})}));
     EXPECT_EQ(recordCount(data.dir(), files::OldList), 3);
-    EXPECT_EQ(w->windowTitle(),
-              QStringLiteral("Son Sonuca Göre Takip Eden Toplar Analizi   SONUÇLAR : 1 - 4"));
 }
 
-TEST_F(QuantumWindowsTest, FollowingNumbersNeedsFourResults) {
-    state.RangeFirst = 9;
-    state.RangeLast = 11;
-    window<FrmTakip>(WindowId::Takip)->onActivated();
-    EXPECT_EQ(onlyMessage().text, QStringLiteral("Kuantum işlemleri için en az 4 sonuç gerekmektedir !"));
-    EXPECT_EQ(onlyMessage().title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
-    flushDeletes();
-    EXPECT_EQ(registry.find(WindowId::Takip), nullptr);
+// A last result with a repeated ball names no reference balls to follow.
+TEST_F(QuantumWindowsTest, FollowingWindowRanksNothingAfterADamagedLastResult) {
+    data.writeRecords(files::Results, {rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {7, 8, 9, 10, 11, 12}),
+                                       rec(653, {13, 14, 15, 16, 17, 18}), rec(653, {1, 2, 3, 19, 19, 21})});
+    const std::vector<ColumnRecord> list{rec(653, {7, 8, 9, 10, 11, 12}), rec(653, {1, 2, 3, 4, 5, 6})};
+    data.writeRecords(files::List, list);
+    state.RangeFirst = 1;
+    state.RangeLast = 4;
+    auto* w = get<FrmTakip>(WindowId::Takip);
+    ASSERT_TRUE(activate(w));
+    const QString damaged = QStringLiteral("Son sonuçta (Kayıt No= 4) geçersiz veya tekrarlanan top var !\r\r"
+                                           "Takip eden toplar sıralanamaz; son sonucu düzeltin.");
+    EXPECT_EQ(onlyMessage().text, damaged);
+    EXPECT_EQ(onlyMessage().title, QStringLiteral("! HATA !"));
+    EXPECT_EQ(child<QListWidget>(w, QStringLiteral("List1"))->count(), 0);
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label8"))->text(), QStringLiteral("00,00,00,00,00,00"));
+    // No ranking, no filter: the list stays as it is.
+    press(w, Qt::Key_F1);
+    EXPECT_EQ(dialogs.last().text, damaged);
+    EXPECT_EQ(data.readRecords(files::List), list);
+    EXPECT_FALSE(data.dir().exists(files::OldList));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "EditorFile.h"
 
-#include "core/ColumnFile.h"
+#include "ColumnFile.h"
 
 namespace velmorix {
 

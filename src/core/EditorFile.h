@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/ColumnRecord.h"
-#include "core/DataDir.h"
+#include "ColumnRecord.h"
+#include "DataDir.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,11 @@
-#include "windows/main/ColumnDraw.h"
+#include "analysis/ColumnDraw.h"
 #include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/Random.h"
 
 #include <gtest/gtest.h>
 #include <set>
+#include <tuple>
 
 using namespace velmorix;
 
@@ -30,22 +31,18 @@ int ticksUntilTheDrawEnds(ColumnDraw& draw, AppState& state, Random& random) {
     return -1;
 }
 
-TEST(ColumnDrawTest, FirstDrawRunsAtLeastThreeTicksLaterDrawsTwo) {
-    AppState state;
-    ColumnDraw draw;
-    ConstantRandom lowest(0.0);
-    EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, lowest), 3);
-    EXPECT_EQ(draw.TickCount, 1);
-    EXPECT_FALSE(draw.StopDraw);
-    EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, lowest), 2);
-}
-
-TEST(ColumnDrawTest, EveryDrawEndsByItsTwentySixthTick) {
-    AppState state;
-    ColumnDraw draw;
-    ConstantRandom highest(0.999999);
-    EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, highest), 26);
-    EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, highest), 25);
+// The first draw runs at least three ticks and at most 26; the tick count
+// carries over, so later draws run one tick less.
+TEST(ColumnDrawTest, DrawsRunFromThreeToTwentySixTicks) {
+    for (const auto& [r, first, second] : {std::tuple{0.0, 3, 2}, std::tuple{0.999999, 26, 25}}) {
+        AppState state;
+        ColumnDraw draw;
+        ConstantRandom random(r);
+        EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, random), first);
+        EXPECT_EQ(draw.TickCount, 1);
+        EXPECT_FALSE(draw.StopDraw);
+        EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, random), second);
+    }
 }
 
 TEST(ColumnDrawTest, RepairEndsEvenWhenTheGeneratorRepeatsItself) {
