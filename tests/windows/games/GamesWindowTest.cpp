@@ -8,6 +8,7 @@
 #include "windows/balls/FrmBalls.h"
 #include "windows/filters/FrmProhibit.h"
 #include "windows/filters/FrmYasak2.h"
+#include "windows/lists/FrmOKLst.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -169,6 +170,16 @@ TEST_F(NinetyBallWindow, TheFiltersWindowTestsAColumnReachingNinetyAndRefusesNin
     press(w, Qt::Key_F9);
     EXPECT_EQ(dialogs.messages().back().text,
               QStringLiteral(" 6. kutudaki sayı geçerli değil! (Doğru girin!)"));
+}
+
+TEST_F(NinetyBallWindow, AListTakesATypedColumnAboveFortyNine) {
+    auto* w = env.open<FrmOKLst>(WindowId::OKLst);
+    dialogs.answerInput(QStringLiteral("90,3,1,61,22,17"));
+    dialogs.answerYes();
+    press(w, Qt::Key_F1);
+    const std::vector<ColumnRecord> stored = env.data.readRecords(files::Played);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].Ball, (std::array<int16_t, 6>{1, 3, 17, 22, 61, 90}));
 }
 
 // The decade grid has a row per decade of the game, the last one ending at its
