@@ -19,7 +19,6 @@ class FrmHelp final : public VelmorixWindow {
 public:
     explicit FrmHelp(AppContext& context, QWidget* parent = nullptr);
 
-
     // One Timer1 tick of the animation.
     void animationTick();
     int pictureTopTwips() const { return m_pictureTop; }
