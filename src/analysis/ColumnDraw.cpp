@@ -33,7 +33,7 @@ void repairFromBag(const AppState& state, std::array<int16_t, 7>& column) {
             continue;
         for (int i = 1; i <= state.BagBalls.count(); ++i) {
             const int16_t candidate = state.BagBalls[i];
-            if (candidate >= 1 && candidate <= kBalls && !state.BankoBalls.contains(candidate) &&
+            if (state.game.isBall(candidate) && !state.BankoBalls.contains(candidate) &&
                 !appearsBefore(column, j, candidate)) {
                 ball = candidate;
                 break;

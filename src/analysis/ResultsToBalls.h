@@ -2,21 +2,22 @@
 
 #include "core/BallList.h"
 #include "core/DataDir.h"
-#include "core/Program.h"
+#include "core/Game.h"
 
 #include <array>
 #include <cstdint>
 
 namespace velmorix {
 
-// How many past results hold each ball (index = ball, 0 unused), and how many
-// results there are. A hand-made record with a ball outside 1..49 or a repeated
-// ball counts nothing.
+// How many past results hold each ball 1..N of the game (index = ball, 0
+// unused), and how many results there are. A hand-made record with a ball
+// outside 1..N or a repeated ball counts nothing.
 struct DrawCounts {
-    std::array<int32_t, kBalls + 1> ball{};
+    Game game;
+    std::array<int32_t, kMaxBalls + 1> ball{};
     int32_t results = 0;
 };
-DrawCounts countDraws(const DataDir& dir);
+DrawCounts countDraws(const DataDir& dir, const Game& game = Game());
 
 // The bag the filters window makes from the results: the least drawn balls,
 // as the bag window's automatic choice of them makes it.

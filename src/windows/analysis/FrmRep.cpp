@@ -120,12 +120,15 @@ void FrmRep::buildControls() {
     grid->addWidget(Label2 = figureLabel(2, sums), 1, 1);
     grid->addWidget(Label3 = figureLabel(3, sums), 1, 2);
     grid->addWidget(Label4 = figureLabel(4, sums), 1, 3);
-    static const char* const groups[5] = {"01-09", "10-19", "20-29", "30-39", "40-49"};
-    for (int g = 0; g < 5; ++g) {
-        grid->addWidget(heading(QString::fromLatin1(groups[g]), sums, Qt::AlignLeft), g + 2, 0);
+    const Game& game = state().game;
+    for (int g = 0; g < game.decades(); ++g) {
+        grid->addWidget(heading(qtext(game.decadeRange(g)), sums, Qt::AlignLeft), g + 2, 0);
         for (int k = 0; k < 3; ++k) {
             const int index = 3 * g + k;
-            m_groupLabels[static_cast<std::size_t>(index)] = figureLabel(21 + index, sums);
+            // Label21..Label35 for the first five decades; the further ones
+            // follow the similarity figures (Label36..Label41).
+            const int number = index < 15 ? 21 + index : 42 + index - 15;
+            m_groupLabels[static_cast<std::size_t>(index)] = figureLabel(number, sums);
             grid->addWidget(m_groupLabels[static_cast<std::size_t>(index)], g + 2, k + 1);
         }
     }
@@ -191,7 +194,9 @@ void FrmRep::showFigures() {
     Label2->setText(qtext(m_stats.sumHighText()));
     Label3->setText(qtext(m_stats.sumLowText()));
     Label4->setText(qtext(m_stats.sumMeanText()));
-    for (int g = 0; g < 5; ++g) {
+    // The decades the figures hold.
+    const int decades = std::min(state().game.decades(), static_cast<int>(m_stats.figures.GroupHigh.size()));
+    for (int g = 0; g < decades; ++g) {
         m_groupLabels[static_cast<std::size_t>(3 * g)]->setText(qtext(m_stats.groupHighText(g)));
         m_groupLabels[static_cast<std::size_t>(3 * g + 1)]->setText(qtext(m_stats.groupLowText(g)));
         m_groupLabels[static_cast<std::size_t>(3 * g + 2)]->setText(qtext(m_stats.groupMeanText(g)));
@@ -237,8 +242,8 @@ void FrmRep::makeForbiddenPairs(bool addToExisting) {
         if (!rangeStillValid())
             return;
         RepetitionCounts counts = RepetitionCounts::of(readResultRange(dir(), m_first, m_last), state().game);
-        const int32_t written =
-            writePairsFromCounts(dir(), counts.pair, static_cast<int16_t>(minCount), addToExisting);
+        const int32_t written = writePairsFromCounts(dir(), counts.pair, static_cast<int16_t>(minCount),
+                                                     addToExisting, state().game);
         if (addToExisting)
             dialogs().show(qtext(Str(written)) +
                                QStringLiteral(" ikili Yasak İkililer dosyası VELMORIX.YS2'ye kayıtlandı ..."),
@@ -323,7 +328,8 @@ void FrmRep::print(const std::vector<std::string>& lines) {
 }
 
 void FrmRep::printBallCounts() {
-    if (!dialogs().askYesNo(QStringLiteral("6/49 Top Tekrar Sayıları'nı basmak/yazdırmak istiyormusunuz ?"),
+    if (!dialogs().askYesNo(qtext(state().game.tag()) +
+                                QStringLiteral(" Top Tekrar Sayıları'nı basmak/yazdırmak istiyormusunuz ?"),
                             programTitle()))
         return;
     print(ballCountPrintout(m_source, m_last - m_first + 1, m_stats, reportDateTime(context().clock)));
@@ -331,7 +337,8 @@ void FrmRep::printBallCounts() {
 
 void FrmRep::printPairCounts() {
     if (!dialogs().askYesNo(
-            QStringLiteral("6/49 İkili Top Tekrar Sayıları'nı basmak/yazdırmak istiyormusunuz ?"),
+            qtext(state().game.tag()) +
+                QStringLiteral(" İkili Top Tekrar Sayıları'nı basmak/yazdırmak istiyormusunuz ?"),
             programTitle()))
         return;
     print(pairCountPrintout(m_source, m_last - m_first + 1, m_stats, reportDateTime(context().clock)));

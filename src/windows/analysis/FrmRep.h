@@ -53,8 +53,8 @@ private:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
-    std::array<QLabel*, 15> m_groupLabels{};     // Label21..Label35
-    std::array<QLabel*, 6> m_similarityLabels{}; // Label36..Label41
+    std::array<QLabel*, 3 * kMaxDecades> m_groupLabels{}; // Label21..Label35, then Label42..
+    std::array<QLabel*, 6> m_similarityLabels{};          // Label36..Label41
 
     StatisticsSource m_source = StatisticsSource::Results;
     int16_t m_first = 0;

@@ -352,7 +352,7 @@ void FrmResFilt::runResultsOperation(int16_t mode) {
     case 7: {
         s.MinPairCount = minCount;
         PairTable pairs = counts.pair;
-        const int32_t written = writePairsFromCounts(dir(), pairs, minCount, mode == 7);
+        const int32_t written = writePairsFromCounts(dir(), pairs, minCount, mode == 7, state().game);
         setWindowTitle(qtext(Str(written)) + QStringLiteral(". ikili kayıtlandı..."));
         dialogs().beep();
         dialogs().show(qtext(Str(written)) +

@@ -1,5 +1,9 @@
 #include "BallWindowTexts.h"
 
+#include "core/AppState.h"
+#include "core/Game.h"
+#include "windows/common/Text.h"
+
 #include <QStringList>
 
 namespace velmorix {
@@ -12,6 +16,18 @@ QString lines(const QStringList& items) {
 
 QString paragraphs(const QStringList& items) {
     return items.join(QStringLiteral("\r\r"));
+}
+
+// "..., 13983816 olasılık ortaya çıkar. Banko top kullanmadan, çıkması beklenen
+// 36 top torbaya konursa, 1947792 olasılık ortaya çıkar...": the game's own
+// figures, the expected balls being 36 of 49 moved to the game.
+QString chancesText(const Game& game, const QString& allBalls) {
+    const int expected = game.scaled(36);
+    return QStringLiteral("Tüm toplar ") + allBalls + QStringLiteral("torbaya konursa, ") +
+           QString::number(game.columns()) +
+           QStringLiteral(" olasılık ortaya çıkar. Banko top kullanmadan, çıkması beklenen ") +
+           QString::number(expected) + QStringLiteral(" top torbaya konursa, ") +
+           QString::number(CombinationCount(expected, 6)) + QStringLiteral(" olasılık ortaya çıkar...");
 }
 
 } // namespace
@@ -41,7 +57,7 @@ QString bagFunctionKeysText() {
     });
 }
 
-QString bagHowAndWhyText() {
+QString bagHowAndWhyText(const Game& game) {
     return paragraphs({
         QStringLiteral("'TORBA' kombinasyonlarda yer alacak topların içine konulduğu sanal bir torbadır; "
                        "gerçekte, kullanılacak toplar kümesidir..."),
@@ -49,10 +65,10 @@ QString bagHowAndWhyText() {
         QStringLiteral(
             "Olası tüm kombinasyonların sayısını düşük tutmak ve dolayısıyla, oynanabilecek kolon "
             "sayısına yaklaşmak için, torbadaki sayılar sonuçlara veya sezgiye/isteğe göre elenir..."),
-        QStringLiteral("Tüm toplar torbaya konursa, 13983816 olasılık ortaya çıkar. Banko top kullanmadan, "
-                       "çıkması beklenen 36 top torbaya konursa, 1947792 olasılık ortaya çıkar..."),
-        QStringLiteral("Bununla birlikte, torbaya konmayan (elenen) toplardan biri ve birkaçı 'Sayısal Loto' "
-                       "çekilişinde çıkarsa, tüm olasılıklar oynansa dahi, 6 tutturulamaz..."),
+        chancesText(game, QString()),
+        QStringLiteral("Bununla birlikte, torbaya konmayan (elenen) toplardan biri ve birkaçı '") +
+            qtext(game.name()) +
+            QStringLiteral("' çekilişinde çıkarsa, tüm olasılıklar oynansa dahi, 6 tutturulamaz..."),
     });
 }
 
@@ -89,19 +105,19 @@ QString bankoFunctionKeysText() {
     });
 }
 
-QString bankoWhatIsText() {
+QString bankoWhatIsText(const Game& game) {
     return paragraphs({
         QStringLiteral("'BANKO TOP' ifadesi tüm kombinasyonlarda mutlaka yer alacak topları belirtir..."),
         QStringLiteral("Olası tüm kombinasyonların sayısını düşük tutmak ve dolayısıyla, oynanabilecek kolon "
                        "sayısına yaklaşmak için, bir yada iki (yada beş'e kadar) top sonuçlara veya "
                        "sezgiye/isteğe göre 'banko' seçilebilir..."),
-        QStringLiteral(
-            "Tüm toplar (bankosuz) torbaya konursa, 13983816 olasılık ortaya çıkar. Banko top "
-            "kullanmadan, çıkması beklenen 36 top torbaya konursa, 1947792 olasılık ortaya çıkar..."),
-        QStringLiteral("Bir banko top seçilirse ve diğer 48 top torbaya konursa, 1712304 olasılık ortaya "
-                       "çıkar..."),
-        QStringLiteral("Bununla birlikte, banko top (veya toplar) 'Sayısal Loto' çekilişinde çıkmazsa, doğal "
-                       "olarak, 6 (veya 5) tutturulamaz..."),
+        chancesText(game, QStringLiteral("(bankosuz) ")),
+        QStringLiteral("Bir banko top seçilirse ve diğer ") + QString::number(game.balls() - 1) +
+            QStringLiteral(" top torbaya konursa, ") +
+            QString::number(CombinationCount(game.balls() - 1, 5)) +
+            QStringLiteral(" olasılık ortaya çıkar..."),
+        QStringLiteral("Bununla birlikte, banko top (veya toplar) '") + qtext(game.name()) +
+            QStringLiteral("' çekilişinde çıkmazsa, doğal olarak, 6 (veya 5) tutturulamaz..."),
     });
 }
 

@@ -4,14 +4,16 @@
 
 namespace velmorix {
 
+class Game;
+
 // The fixed texts of the bag and banker windows. Lines break with a carriage
 // return; paragraphs are separated by one empty line.
 QString ballsSavedText();
 QString bagFunctionKeysText();
-QString bagHowAndWhyText();
+QString bagHowAndWhyText(const Game& game);
 QString bagAdviceText();
 QString bankoFunctionKeysText();
-QString bankoWhatIsText();
+QString bankoWhatIsText(const Game& game);
 QString bankoAdviceText();
 
 } // namespace velmorix

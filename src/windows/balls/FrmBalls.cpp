@@ -1,7 +1,5 @@
 #include "FrmBalls.h"
 
-#include "core/Program.h"
-
 #include "BallWindowTexts.h"
 
 #include "core/AppState.h"
@@ -10,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "windows/common/BallGrid.h"
 #include "windows/common/ResultsRequest.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowParts.h"
 #include "windows/common/WindowRegistry.h"
 
@@ -28,7 +27,7 @@ namespace velmorix {
 
 FrmBalls::FrmBalls(AppContext& context, QWidget* parent) : BallChoiceWindow(context, parent) {
     setObjectName(QStringLiteral("frmBalls"));
-    setWindowTitle(QStringLiteral("6/49 Topları"));
+    setWindowTitle(qtext(context.state.game.tag()) + QStringLiteral(" Topları"));
     buildControls();
     buildMenus();
     setFixedSize(sizeHint());
@@ -60,7 +59,7 @@ void FrmBalls::buildControls() {
     Label1 = header.title;
     Label2 = header.help;
 
-    m_grid = new BallGrid(central);
+    m_grid = new BallGrid(central, state().game.balls());
     layout->addWidget(m_grid);
 
     addButtonRow(central, layout,
@@ -130,14 +129,14 @@ void FrmBalls::showBag() {
     const BagList& bag = state().BagBalls;
     for (int i = 1; i <= bag.count(); ++i) {
         const int ball = bag[i];
-        if (ball >= 1 && ball <= kBalls)
+        if (state().game.isBall(ball))
             box(ball)->setChecked(true);
     }
 }
 
 void FrmBalls::readBagFromBoxes() {
     BagList bag;
-    for (int ball = 1; ball <= kBalls; ++ball)
+    for (int ball = 1; ball <= m_grid->balls(); ++ball)
         if (box(ball)->isChecked())
             bag.push(ball);
     state().BagBalls = bag;
@@ -197,7 +196,7 @@ void FrmBalls::showFunctionKeys() {
 }
 
 void FrmBalls::showHowAndWhy() {
-    showHelpBox(bagHowAndWhyText(), QStringLiteral("TORBA'NIN İŞLEVİ"));
+    showHelpBox(bagHowAndWhyText(state().game), QStringLiteral("TORBA'NIN İŞLEVİ"));
 }
 
 void FrmBalls::showAdvice() {

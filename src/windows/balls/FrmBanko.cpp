@@ -218,7 +218,7 @@ void FrmBanko::entryChanged(int index) {
     QLineEdit* edit = Text1[static_cast<std::size_t>(index)];
     const int64_t v = ValWhole(edit->text().toStdString());
     // A banker is a ball: anything else is not kept in the box at all.
-    const QString wanted = inRange(v, 1, kBalls) ? QString::number(v) : QString();
+    const QString wanted = state().game.isBall(v) ? QString::number(v) : QString();
     if (edit->text() != wanted)
         edit->setText(wanted);
 }
@@ -253,7 +253,7 @@ void FrmBanko::apply() {
     BankoList bankers;
     for (int i = 0; i < c; ++i) {
         const int64_t v = ValWhole(Text1[static_cast<std::size_t>(i)]->text().toStdString());
-        if (inRange(v, 1, kBalls) && !bankers.contains(static_cast<int>(v)))
+        if (state().game.isBall(v) && !bankers.contains(static_cast<int>(v)))
             bankers.push(static_cast<int>(v));
     }
     state().BankoBalls = bankers;
@@ -264,7 +264,8 @@ void FrmBanko::apply() {
 
 void FrmBanko::load() {
     dialogs().beep();
-    if (dir().fileSize(files::Balls) <= 101)
+    // Bankers follow the bag's N + 1 records of two bytes and the count.
+    if (dir().fileSize(files::Balls) <= 2 * (state().game.balls() + 1) + 1)
         return;
     if (!dialogs().askYesNo(
             QStringLiteral("Banko topları VELMORIX.DAT dosyasından yüklemek istiyormusunuz ?"),
@@ -305,7 +306,7 @@ void FrmBanko::showFunctionKeys() {
 }
 
 void FrmBanko::showWhatIs() {
-    showHelpBox(bankoWhatIsText(), QStringLiteral("BANKO'NUN İŞLEVİ"));
+    showHelpBox(bankoWhatIsText(state().game), QStringLiteral("BANKO'NUN İŞLEVİ"));
 }
 
 void FrmBanko::showAdvice() {

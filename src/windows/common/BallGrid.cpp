@@ -12,15 +12,12 @@
 
 namespace velmorix {
 
-namespace {
-
-int columnsFor(int rows, int balls) {
-    return (balls + rows - 1) / rows;
+int BallGrid::perRow(int balls) {
+    // Seven by seven fills the square of 49; larger games read in tens.
+    return balls <= 49 ? 7 : 10;
 }
 
-} // namespace
-
-BallGrid::BallGrid(QWidget* parent, int rows, int balls) : QFrame(parent) {
+BallGrid::BallGrid(QWidget* parent, int balls) : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     auto* grid = new QGridLayout(this);
@@ -40,7 +37,7 @@ BallGrid::BallGrid(QWidget* parent, int rows, int balls) : QFrame(parent) {
             colourByTick(box);
             emit toggled(i + 1, ticked);
         });
-        grid->addWidget(box, rowOf(i, rows, balls), columnOf(i, rows, balls));
+        grid->addWidget(box, rowOf(i, balls), columnOf(i, balls));
         m_boxes.push_back(box);
     }
 }
@@ -56,14 +53,6 @@ void BallGrid::keepCellsWhenHidden() {
         policy.setRetainSizeWhenHidden(true);
         box->setSizePolicy(policy);
     }
-}
-
-int BallGrid::rowOf(int index, int rows, int balls) {
-    return index / columnsFor(rows, balls);
-}
-
-int BallGrid::columnOf(int index, int rows, int balls) {
-    return index % columnsFor(rows, balls);
 }
 
 BallWindowHeader addBallWindowHeader(QWidget* parent, QBoxLayout* layout, const QString& title) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/Program.h"
-
 #include <QFrame>
 #include <QString>
 #include <functional>
@@ -15,13 +13,14 @@ class QPushButton;
 
 namespace velmorix {
 
-// The balls as tick boxes in a sunken frame, filled row by row: a ticked box
-// is written in black, an unticked one in dark grey. The boxes are named
-// "Check1_<index>", index 0 for ball 1.
+// The game's balls as tick boxes in a sunken frame, filled row by row (seven
+// rows of seven for 49 balls, rows of ten for more): a ticked box is written in
+// black, an unticked one in dark grey. The boxes are named "Check1_<index>",
+// index 0 for ball 1.
 class BallGrid final : public QFrame {
     Q_OBJECT
 public:
-    explicit BallGrid(QWidget* parent, int rows = 7, int balls = kBalls);
+    BallGrid(QWidget* parent, int balls);
 
     int balls() const { return static_cast<int>(m_boxes.size()); }
     // Ball 1..balls().
@@ -30,9 +29,11 @@ public:
     // A hidden box keeps its cell, so the grid does not shift as boxes hide.
     void keepCellsWhenHidden();
 
-    // Row and column of the ball at `index` (0 for ball 1) in a grid of `rows` rows.
-    static int rowOf(int index, int rows, int balls);
-    static int columnOf(int index, int rows, int balls);
+    // Balls to a row, and the row and column of the ball at `index` (0 for
+    // ball 1), in every grid of `balls` balls.
+    static int perRow(int balls);
+    static int rowOf(int index, int balls) { return index / perRow(balls); }
+    static int columnOf(int index, int balls) { return index % perRow(balls); }
 
 signals:
     void toggled(int ball, bool ticked);

@@ -6,6 +6,7 @@
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/ResultsRequest.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QStringList>
@@ -18,12 +19,12 @@ namespace {
 // editor has the played columns and read them from the file it keeps current.
 constexpr int16_t EditorHasPlayedFile = 1;
 
-RecordEditorSetup setup() {
+RecordEditorSetup setup(const Game& game) {
     return {
         .objectName = "frmOKList",
         .fileName = files::Played,
         .deleteTempName = files::PlayedDelete,
-        .caption = QStringLiteral("6/49 Oynanan Kolonlar"),
+        .caption = qtext(game.tag()) + QStringLiteral(" Oynanan Kolonlar"),
         .topLabel = programTitle() + QStringLiteral("  [ F10= Yardım ]"),
         .listFrame = QStringLiteral("Oynanan Kolonlar Listesi  [ F10 = Yardım ]"),
         .command8ToolTip = QStringLiteral("Top Tekrar Sayıları"),
@@ -45,7 +46,8 @@ RecordEditorSetup setup() {
 
 } // namespace
 
-FrmOKList::FrmOKList(AppContext& context, QWidget* parent) : RecordEditorWindow(context, setup(), parent) {
+FrmOKList::FrmOKList(AppContext& context, QWidget* parent)
+    : RecordEditorWindow(context, setup(context.state.game), parent) {
     state().PlayedFileNo = EditorHasPlayedFile;
     loadFile();
 }

@@ -7,6 +7,7 @@
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/ResultsRequest.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowRegistry.h"
 
 #include <QComboBox>
@@ -45,15 +46,15 @@ QComboBox* makeDateBox(QWidget* parent, const char* name, int first, int last, i
     return box;
 }
 
-RecordEditorSetup setup() {
+RecordEditorSetup setup(const Game& game) {
     return {.objectName = "frmResults",
             .fileName = files::Results,
             .deleteTempName = files::ResultsDelete,
-            .caption = QStringLiteral("6/49 Çıkan Kolonlar"),
+            .caption = qtext(game.tag()) + QStringLiteral(" Çıkan Kolonlar"),
             .topLabel = programTitle() + QStringLiteral("  [ F10= Yardım ]"),
             .listFrame = QStringLiteral("Sonuç Listesi  [ F10 = Yardım ]"),
             .command8ToolTip = QStringLiteral("Çıkan Topların Tekrar Sayıları"),
-            .recordCaption = QStringLiteral("6/49 Sonuçları...  Kolon="),
+            .recordCaption = qtext(game.tag()) + QStringLiteral(" Sonuçları...  Kolon="),
             .newCaption = QStringLiteral("Yeni Kolon...   Kayıt No="),
             .savedCaption = QStringLiteral("Kayıtlandı...  Kayıt No="),
             .sortsOnSave = true,
@@ -75,7 +76,8 @@ RecordEditorSetup setup() {
 
 } // namespace
 
-FrmResults::FrmResults(AppContext& context, QWidget* parent) : RecordEditorWindow(context, setup(), parent) {
+FrmResults::FrmResults(AppContext& context, QWidget* parent)
+    : RecordEditorWindow(context, setup(context.state.game), parent) {
     buildDateBoxes();
     buildImportMenu();
     state().RangeFirst = 1;

@@ -5,6 +5,7 @@
 #include "SelectionView.h"
 
 #include "core/AppState.h"
+#include "windows/common/Text.h"
 #include "windows/common/WindowParts.h"
 
 #include <QCloseEvent>
@@ -62,7 +63,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 void FrmProhibit::buildControls() {
     auto* central = new QWidget(this);
-    m_view = new SelectionView(central, state().Selection, dialogs());
+    m_view = new SelectionView(central, state().Selection, dialogs(), state().game);
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(10, 6, 10, 8);
@@ -183,12 +184,12 @@ QGroupBox* FrmProhibit::buildStatusFrame(QWidget* parent) {
     m_liveCount = new LiveCountPanel(state(), dir(), *m_view, frame);
     columns->addWidget(m_liveCount, 1);
     layout->setSpacing(2);
-    auto makeLabel = [frame, layout](const char* name, const QString& text) {
+    const QString widest = QStringLiteral("Toplam Kombinasyon =  ") + QString::number(state().game.columns());
+    auto makeLabel = [frame, layout, &widest](const char* name, const QString& text) {
         auto* label = new QLabel(text, frame);
         label->setObjectName(QString::fromLatin1(name));
         // Room for the longest texts the runs put here.
-        label->setMinimumWidth(
-            label->fontMetrics().horizontalAdvance(QStringLiteral("Toplam Kombinasyon =  13983816")));
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest));
         layout->addWidget(label);
         return label;
     };

@@ -28,7 +28,7 @@ void FrmProhibit::backTest() {
         BusyCursor busy;
         ran = guarded([&] {
             const auto data = RunData::take(dir());
-            result = runBackTest(selection, *data, [this](int32_t done, int32_t total) {
+            result = runBackTest(selection, *data, state().game, [this](int32_t done, int32_t total) {
                 showProgressTitle(QString::fromStdString(backTestProgressTitle(done, total)));
             });
         });

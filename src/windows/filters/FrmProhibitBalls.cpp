@@ -32,7 +32,7 @@ void FrmProhibit::resultsToBag() {
     if (!dialogs().askYesNo(prohibittexts::resultsToBagQuestion(), programTitle()))
         return;
     DrawCounts counts;
-    if (!guarded([&] { counts = countDraws(dir()); }))
+    if (!guarded([&] { counts = countDraws(dir(), state().game); }))
         return;
     state().BagBalls = bagFromDraws(counts);
     m_liveCount->scheduleCount();
@@ -47,7 +47,7 @@ void FrmProhibit::resultsToBankers() {
     if (!dialogs().askYesNo(prohibittexts::resultsToBankersQuestion(), programTitle()))
         return;
     DrawCounts counts;
-    if (!guarded([&] { counts = countDraws(dir()); }))
+    if (!guarded([&] { counts = countDraws(dir(), state().game); }))
         return;
     const BankoList bankers = bankersFromDraws(counts, state().BagBalls.count());
     state().BankoBalls = bankers;
@@ -94,15 +94,15 @@ void FrmProhibit::showFunctionKeys() {
 }
 
 void FrmProhibit::showPurpose() {
-    dialogs().show(prohibittexts::purpose(), prohibittexts::purposeTitle(), DialogIcon::None);
+    dialogs().show(prohibittexts::purpose(state().game), prohibittexts::purposeTitle(), DialogIcon::None);
 }
 
 void FrmProhibit::showMeanings() {
-    dialogs().show(prohibittexts::meanings(), prohibittexts::meaningsTitle(), DialogIcon::None);
+    dialogs().show(prohibittexts::meanings(state().game), prohibittexts::meaningsTitle(), DialogIcon::None);
 }
 
 void FrmProhibit::showAbout() {
-    dialogs().show(prohibittexts::about(), programTitle(), DialogIcon::None);
+    dialogs().show(prohibittexts::about(state().game), programTitle(), DialogIcon::None);
 }
 
 void FrmProhibit::showCredits() {

@@ -194,19 +194,19 @@ void FrmProhibit::undoListChange() {
 }
 
 void FrmProhibit::loadSelection() {
-    const SelectionFileState fileState = selectionFileState(dir());
+    const SelectionFileState fileState = selectionFileState(dir(), state().game);
     if (fileState == SelectionFileState::Missing)
         return;
     dialogs().beep();
     if (fileState == SelectionFileState::WrongSize) {
-        dialogs().show(QString::fromUtf8(selectionfile::WrongSizeText), errorTitle(),
+        dialogs().show(QString::fromStdString(selectionfile::wrongSizeText(state().game)), errorTitle(),
                        DialogIcon::Exclamation);
         return;
     }
     if (!dialogs().askYesNo(QString::fromUtf8(selectionfile::LoadQuestion), programTitle()))
         return;
     bool loaded = false;
-    if (!guarded([&] { loaded = loadSelectionFile(dir(), state().Selection); }) || !loaded)
+    if (!guarded([&] { loaded = loadSelectionFile(dir(), state().Selection, state().game); }) || !loaded)
         return;
     showSelection();
 }
@@ -216,7 +216,7 @@ void FrmProhibit::saveSelection() {
     if (!dialogs().askYesNo(QString::fromUtf8(selectionfile::SaveQuestion), programTitle()))
         return;
     readSelection();
-    if (!guarded([this] { saveSelectionFile(dir(), state().Selection); }))
+    if (!guarded([this] { saveSelectionFile(dir(), state().Selection, state().game); }))
         return;
     dialogs().show(QString::fromUtf8(selectionfile::SavedText), programTitle(), DialogIcon::None);
 }
@@ -226,7 +226,7 @@ std::optional<std::array<int16_t, 6>> FrmProhibit::readColumn() {
     for (int k = 1; k <= 6; ++k) {
         // Read wide: 40000 is simply not a ball.
         const int64_t v = ValWhole(Text3[static_cast<std::size_t>(k - 1)]->text().toStdString());
-        if (!inRange(v, 1, kBalls)) {
+        if (!state().game.isBall(v)) {
             dialogs().beep();
             dialogs().show(prohibittexts::invalidBox(k), errorTitle(), DialogIcon::Exclamation);
             Text3[static_cast<std::size_t>(k - 1)]->setFocus();
@@ -293,7 +293,7 @@ void FrmProhibit::testColumn() {
     const bool ran = guarded([&] {
         const SpanChoiceKeeper keepSpan(selection);
         const BusyCursor busy;
-        const RunContext ctx = prepareRunContext(selection, dir());
+        const RunContext ctx = prepareRunContext(selection, dir(), state().game);
         ColumnRecord record;
         record.Ball = balls;
         passes = ColumnEvaluator(selection, ctx).evaluate(record);

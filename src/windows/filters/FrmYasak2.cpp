@@ -1,7 +1,5 @@
 #include "FrmYasak2.h"
 
-#include "core/Program.h"
-
 #include "core/ColumnFile.h"
 #include "core/Numbers.h"
 #include "engine/PairsFile.h"
@@ -30,7 +28,7 @@ QString spacedTitle() {
     return QLatin1Char(' ') + programTitle();
 }
 
-QString helpText() {
+QString helpText(int balls) {
     return QStringList{
         QStringLiteral("F1 = Yasak ikilileri dosyadan yükle"),
         QStringLiteral("F2 = Yasak ikilileri dosyaya kayıtla"),
@@ -42,7 +40,8 @@ QString helpText() {
         QStringLiteral("HOME = 1 numaralı topun yasak ikincileri"),
         QStringLiteral("PAGEUP = Önceki topun yasak ikincileri"),
         QStringLiteral("PAGEDOWN = Sonraki topun yasak ikincileri"),
-        QStringLiteral("END = 49 numaralı topun yasak ikincileri"),
+        QStringLiteral("END = ") + QString::number(balls) +
+            QStringLiteral(" numaralı topun yasak ikincileri"),
         QString(),
         QStringLiteral("ESC = Kapat"),
     }
@@ -59,7 +58,7 @@ FrmYasak2::FrmYasak2(AppContext& context, QWidget* parent) : VelmorixWindow(cont
     placeCentred(this);
     guarded([this] {
         // A file longer than every possible pair cannot be a pair list.
-        if (pairRecordCount(dir()) > MaxPairRecords)
+        if (pairRecordCount(dir()) > state().game.pairs())
             dir().remove(files::Pairs);
         else
             readFile();
@@ -68,7 +67,7 @@ FrmYasak2::FrmYasak2(AppContext& context, QWidget* parent) : VelmorixWindow(cont
     setKeyCommands({{Qt::Key_PageUp, [this] { previousBall(); }},
                     {Qt::Key_PageDown, [this] { nextBall(); }},
                     {Qt::Key_Home, [this] { showBall(1); }},
-                    {Qt::Key_End, [this] { showBall(kBalls); }},
+                    {Qt::Key_End, [this] { showBall(m_grid->balls()); }},
                     {Qt::Key_F1, [this] { load(); }},
                     {Qt::Key_F2, [this] { save(); }},
                     {Qt::Key_F3, [this] { clearPairs(); }},
@@ -88,7 +87,7 @@ void FrmYasak2::buildControls() {
     Label1 = header.title;
     Label2 = header.help;
 
-    m_grid = new BallGrid(central);
+    m_grid = new BallGrid(central, state().game.balls());
     m_grid->keepCellsWhenHidden(); // the grid does not shift from ball to ball
     connect(m_grid, &BallGrid::toggled, this, &FrmYasak2::boxToggled);
     layout->addWidget(m_grid);
@@ -112,24 +111,25 @@ void FrmYasak2::onActivated() {
 
 bool FrmYasak2::readFile() {
     PairTable stored;
-    if (!loadEveryPair(dir(), stored))
+    if (!loadEveryPair(dir(), stored, state().game))
         return false;
     m_pairs.clear();
     // Both orientations: a record written the other way round (b, a) by hand
     // is the same pair and must not be lost on the next save.
-    for (int a = 1; a <= kBalls; ++a)
-        for (int b = 1; b <= kBalls; ++b)
+    const int n = m_grid->balls();
+    for (int a = 1; a <= n; ++a)
+        for (int b = 1; b <= n; ++b)
             if (a != b && stored(a, b) > 0)
                 m_pairs(a, b) = -1;
     return true;
 }
 
 void FrmYasak2::showBall(int ball) {
-    m_current = std::clamp(ball, 1, kBalls);
+    m_current = std::clamp(ball, 1, m_grid->balls());
     const int k = m_current;
     Label1->setText(QStringLiteral("[") + qnumber(k) + QStringLiteral(" ]"));
     setWindowTitle(qnumber(k) + QStringLiteral(" ile yanyana gelmesi yasak olan toplar."));
-    for (int i = 1; i <= kBalls; ++i) {
+    for (int i = 1; i <= m_grid->balls(); ++i) {
         QCheckBox* b = box(i);
         b->setVisible(i != k);
         if (i == k)
@@ -180,11 +180,12 @@ void FrmYasak2::save() {
         return;
     dialogs().beep();
     PairTable counts;
-    for (int a = 1; a <= 48; ++a)
-        for (int b = a + 1; b <= kBalls; ++b)
+    const int n = m_grid->balls();
+    for (int a = 1; a < n; ++a)
+        for (int b = a + 1; b <= n; ++b)
             if (isForbidden(a, b))
                 counts(a, b) = counts(b, a) = 1;
-    if (!guarded([&] { writePairsFromCounts(dir(), counts, 1, false); }))
+    if (!guarded([&] { writePairsFromCounts(dir(), counts, 1, false, state().game); }))
         return;
     setWindowTitle(QStringLiteral("Yasak İkililer 'VELMORIX.YS2' dosyasına kayıtlandı..."));
 }
@@ -207,7 +208,7 @@ void FrmYasak2::deleteFile() {
 
 void FrmYasak2::showHelp() {
     dialogs().beep();
-    dialogs().show(helpText(), spacedTitle(), DialogIcon::None);
+    dialogs().show(helpText(m_grid->balls()), spacedTitle(), DialogIcon::None);
 }
 
 } // namespace velmorix

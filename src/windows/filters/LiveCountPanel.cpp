@@ -42,8 +42,8 @@ LiveCountPanel::LiveCountPanel(AppState& state, const DataDir& dir, SelectionVie
     QFont bold = m_label->font();
     bold.setBold(true);
     m_label->setFont(bold);
-    m_label->setMinimumWidth(
-        m_label->fontMetrics().horizontalAdvance(QStringLiteral("Tahmini Uygun Kombinasyon =  13983816")));
+    m_label->setMinimumWidth(m_label->fontMetrics().horizontalAdvance(
+        QStringLiteral("Tahmini Uygun Kombinasyon =  ") + QString::number(state.game.columns())));
     layout->addWidget(m_label);
 
     m_table = new QTableWidget(0, 2, this);
@@ -118,6 +118,7 @@ void LiveCountPanel::countNow() {
     readSelection(m_view.controls(), request.selection);
     request.bag = m_state.BagBalls;
     request.bankers = m_state.BankoBalls;
+    request.game = m_state.game;
     m_label->setEnabled(false);
     m_table->setEnabled(false);
     m_worker->request({request, m_dir.root()});

@@ -1,5 +1,6 @@
 #include "ProhibitTexts.h"
 
+#include "core/Game.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/Text.h"
@@ -117,7 +118,7 @@ QString purposeTitle() {
     return QStringLiteral(" TESADÜFLER DÜZENLİ OLAMAZ !");
 }
 
-QString purpose() {
+QString purpose(const Game& game) {
     return QStringLiteral(
                "SAYISAL LOTO oyunu yada kumarı rastgele çıkan sayılara dayanır. Loto'nun doğası "
                "tesadüfdür... "
@@ -129,8 +130,10 @@ QString purpose() {
                "oynayanlar kıyameti kopartır...)") +
            QStringLiteral("\r\r") +
            QStringLiteral(
-               "Sonuç olarak, (yukarıda açıklandığı gibi) 'VELMORIX 653 Dizimci' programının amacı 6/49 "
-               "kombinasyonları içerisinde gerçekleşmesi beklenmeyen (beklenmemesi de doğal olan) "
+               "Sonuç olarak, (yukarıda açıklandığı gibi) 'VELMORIX 653 Dizimci' programının amacı ") +
+           qtext(game.tag()) +
+           QStringLiteral(
+               " kombinasyonları içerisinde gerçekleşmesi beklenmeyen (beklenmemesi de doğal olan) "
                "düzenlilikleri "
                "eleyerek, oynanacak kolon sayısını azaltmaktır... Çünkü, bilgisayar desteği olmadan loto "
                "oynayan insanlar, bilinçaltındaki seçme-düzenleme eğilimi nedeniyle, tesadüfen seçtiklerini "
@@ -142,7 +145,7 @@ QString meaningsTitle() {
     return QStringLiteral(" Kullanılan Terimlerin Anlamları");
 }
 
-QString meanings() {
+QString meanings(const Game& game) {
     return QStringList{
         QStringLiteral("KOLON: Loto kuponundaki 6'lı."),
         QStringLiteral("KOMBİNASYON: 'n' elemanlı bir kümenin 'r' elemanlı alt kümelerinin herbiri."),
@@ -152,7 +155,8 @@ QString meanings() {
             "kümesi."),
         QStringLiteral("BANKO: Kullanılacak her bir kombinasyonda mutlaka yer alacak sayılar için kullanılan "
                        "terim."),
-        QStringLiteral("SONUÇ: Daha önceden çıkmış 6/49 sayısal loto kolonu."),
+        QStringLiteral("SONUÇ: Daha önceden çıkmış ") + qtext(game.tag()) +
+            QStringLiteral(" sayısal loto kolonu."),
         QStringLiteral("OYNANAN: Sayısal loto kuponuna yazılan veya yazılacak olan."),
         QStringLiteral("YASAK ALTILI: Benzeri ( 3 benzerden 6 benzere kadar) istenmeyen kombinasyon (6'lı)."),
         QStringLiteral("YASAK İKİLİ: Bir kombinasyonda birlikte yer alması istenmeyen iki sayı (ikili)."),
@@ -164,10 +168,11 @@ QString meanings() {
         .join(QLatin1Char('\r'));
 }
 
-QString about() {
+QString about(const Game& game) {
     return QStringList{
         programTitle(),
-        QStringLiteral("Bu program, 6/49 Sayısal Loto programının filtreleme (dizimci) uyarlamasıdır."),
+        QStringLiteral("Bu program, ") + qtext(game.tag()) + QLatin1Char(' ') + qtext(game.name()) +
+            QStringLiteral(" programının filtreleme (dizimci) uyarlamasıdır."),
         QStringLiteral(
             "Program bir oyun değildir. Rastgele yada formüllü olarak oluşturulan kombinasyon "
             "listelerindeki düzenlilikleri eleyerek, oynanacak kolon sayısını düşük tutmaya yarar..."),

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace velmorix {
+class Game;
+}
+
 namespace velmorix::prohibittexts {
 
 // Titles.
@@ -37,10 +41,10 @@ QString deleteListQuestion();
 // Help texts.
 QString functionKeys();
 QString purposeTitle();
-QString purpose();
+QString purpose(const Game& game);
 QString meaningsTitle();
-QString meanings();
-QString about();
+QString meanings(const Game& game);
+QString about(const Game& game);
 QString credits();
 
 } // namespace velmorix::prohibittexts

@@ -1,7 +1,9 @@
 #include "SelectionView.h"
 
 #include "core/FilterSelection.h"
+#include "engine/FilterParts.h"
 #include "platform/Dialogs.h"
+#include "windows/common/Text.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -48,8 +50,9 @@ const QString& similarityCaption(int k) {
 
 } // namespace
 
-SelectionView::SelectionView(QWidget* parent, FilterSelection& selection, Dialogs& dialogs)
-    : QObject(parent), m_selection(selection), m_dialogs(dialogs) {
+SelectionView::SelectionView(QWidget* parent, FilterSelection& selection, Dialogs& dialogs, const Game& game)
+    : QObject(parent), m_selection(selection), m_dialogs(dialogs), m_game(game),
+      m_controls(SelectionControls::forGame(game)) {
     buildOtherFilters(parent);
     buildSimilarity(parent);
     buildDecades(parent);
@@ -76,8 +79,9 @@ QButtonGroup* SelectionView::makeGroup(std::initializer_list<int> numbers) {
 }
 
 void SelectionView::buildOtherFilters(QWidget* parent) {
-    static const char* const captions[13] = {
-        "6 tek ve 6 çift yasağı",     "25'le sınırlı 6'lılar yasak", "Son rakam aynı en çok 3",
+    const std::string halfCaption = halfSplitCaption(m_game);
+    const char* const captions[13] = {
+        "6 tek ve 6 çift yasağı",     halfCaption.c_str(),           "Son rakam aynı en çok 3",
         "Onluk gurup en az 3 olsun",  "Son 2 hafta ile benzer",      "Son hafta 3'den az benzer",
         "Son hafta sayı farkı yasak", "Sayı aralıkları aynı olamaz", "Sayı toplamı aynı olamaz",
         "Asal sayı zorunluluğu",      "Onluk gurup dağılımı farklı", "İkili farklar en çok 2 aynı",
@@ -131,17 +135,16 @@ void SelectionView::buildDecades(QWidget* parent) {
         head->setAlignment(Qt::AlignCenter);
         grid->addWidget(head, 0, c + 1);
     }
-    static const char* const rows[5] = {"01-09 :", "10-19 :", "20-29 :", "30-39 :", "40-49 :"};
-    for (int d = 0; d < 5; ++d) {
-        grid->addWidget(new QLabel(QString::fromLatin1(rows[d]), m_decadeFrame), d + 1, 0);
+    for (int d = 0; d < m_game.decades(); ++d) {
+        const QString range = qtext(m_game.decadeRange(d));
+        grid->addWidget(new QLabel(range + QStringLiteral(" :"), m_decadeFrame), d + 1, 0);
         for (int c = 0; c <= 6; ++c) {
-            const int index = 5 * c + d;
-            QCheckBox* box = makeCheck(m_decadeFrame, indexed("Check5", index), QString());
-            box->setToolTip(QString::fromLatin1(rows[d]).chopped(2) + QStringLiteral(" : ") +
-                            QString::number(c) + QStringLiteral(" top"));
+            const std::size_t index = decadeIndex(c, d);
+            QCheckBox* box = makeCheck(m_decadeFrame, indexed("Check5", static_cast<int>(index)), QString());
+            box->setToolTip(range + QStringLiteral(" : ") + QString::number(c) + QStringLiteral(" top"));
             connect(box, &QCheckBox::clicked, this, &SelectionView::decadeBoxClicked);
             grid->addWidget(box, d + 1, c + 1, Qt::AlignCenter);
-            Check5[static_cast<std::size_t>(index)] = box;
+            Check5[index] = box;
         }
     }
     grid->setColumnStretch(8, 1);
@@ -208,16 +211,16 @@ void SelectionView::buildSums(QWidget* parent) {
     m_sumFrame = makeFrame(parent, "FrameSums", QStringLiteral("Toplam Filtreleri [ Zorunluluklar ]"));
     auto* grid = new QGridLayout(m_sumFrame);
     grid->setVerticalSpacing(4);
-    auto makeBox = [this](const char* name, const char* text) {
-        auto* box = new QLineEdit(QString::fromLatin1(text), m_sumFrame);
+    auto makeBox = [this](const char* name, int value) {
+        auto* box = new QLineEdit(QString::number(value), m_sumFrame);
         box->setObjectName(QString::fromLatin1(name));
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
         box->setAlignment(Qt::AlignRight);
         box->installEventFilter(this);
         return box;
     };
-    Text1 = makeBox("Text1", "21");
-    Text2 = makeBox("Text2", "279");
+    Text1 = makeBox("Text1", Game::kMinSum);
+    Text2 = makeBox("Text2", m_game.maxSum());
     grid->addWidget(new QLabel(QStringLiteral("Enaz Toplam ="), m_sumFrame), 0, 0);
     grid->addWidget(Text1, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Ençok Toplam ="), m_sumFrame), 1, 0);
@@ -272,8 +275,7 @@ void SelectionView::pull() {
         c.Check2[i] = Check2[i]->isChecked();
     c.Check3 = Check3->isChecked();
     c.Check4 = Check4->isChecked();
-    for (std::size_t i = 0; i < Check5.size(); ++i)
-        c.Check5[i] = Check5[i]->isChecked();
+    forEachDecadeBox([&](std::size_t i) { c.Check5[i] = Check5[i]->isChecked(); });
     c.Check6 = Check6->isChecked();
     c.Check7 = Check7->isChecked();
     c.Text1 = Text1->text().toStdString();
@@ -312,8 +314,7 @@ void SelectionView::push() {
         set(Check2[i], c.Check2[i]);
     set(Check3, c.Check3);
     set(Check4, c.Check4);
-    for (std::size_t i = 0; i < Check5.size(); ++i)
-        set(Check5[i], c.Check5[i]);
+    forEachDecadeBox([&](std::size_t i) { set(Check5[i], c.Check5[i]); });
     set(Check6, c.Check6);
     set(Check7, c.Check7);
     for (auto [box, text, enabled] :

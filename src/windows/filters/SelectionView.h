@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Game.h"
 #include "engine/SelectionControls.h"
 
 #include <QObject>
@@ -27,14 +28,15 @@ struct FilterSelection;
 // only copies state between the widgets and the model.
 //
 // Control arrays are found by objectName "<name>_<index>": Check1_0..Check1_22
-// ("n = n+1".."n = n+23"), Check2_0..Check2_12 (other filters), Check5_0..
-// Check5_34 (decade grid, box 5 * count + decade). Single controls keep their
+// ("n = n+1".."n = n+23"), Check2_0..Check2_12 (other filters), Check5_<i>
+// (decade grid of 7 counts by the game's decades: decades 0..4 in box
+// 5 * count + decade, further ones from box 35 on). Single controls keep their
 // own names (Option1..Option28, Check2n, Check3n, Check3, Check4, Check6,
 // Check7, Text1, Text2, Label20).
 class SelectionView final : public QObject {
     Q_OBJECT
 public:
-    SelectionView(QWidget* parent, FilterSelection& selection, Dialogs& dialogs);
+    SelectionView(QWidget* parent, FilterSelection& selection, Dialogs& dialogs, const Game& game);
 
     // ShowSelection: every control from the selection.
     void showSelection();
@@ -55,6 +57,8 @@ public:
 
     QLineEdit* text1() const { return Text1; }
     QLineEdit* text2() const { return Text2; }
+    // The decade box of `count` balls (0..6) in `decade`.
+    QCheckBox* decadeBox(int count, int decade) const { return Check5[decadeIndex(count, decade)]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,6 +73,15 @@ private:
     void buildMathRelations(QWidget* parent);
     void buildSums(QWidget* parent);
 
+    static std::size_t decadeIndex(int count, int decade) {
+        return static_cast<std::size_t>(velmorix::decadeBox(count, decade));
+    }
+    // Runs `copy(index)` for every box of the game's grid.
+    template <class F> void forEachDecadeBox(F copy) const {
+        for (int d = 0; d < m_game.decades(); ++d)
+            for (int c = 0; c <= 6; ++c)
+                copy(decadeIndex(c, d));
+    }
     // Widgets -> model, and model -> widgets (without raising any handler).
     void pull();
     void push();
@@ -80,6 +93,7 @@ private:
 
     FilterSelection& m_selection;
     Dialogs& m_dialogs;
+    const Game m_game;
     SelectionControls m_controls;
 
     std::array<QRadioButton*, 29> Option{}; // Option1..Option28; element 0 unused
@@ -89,7 +103,7 @@ private:
     std::array<QCheckBox*, 13> Check2{};
     QCheckBox* Check3 = nullptr;
     QCheckBox* Check4 = nullptr;
-    std::array<QCheckBox*, 35> Check5{};
+    std::array<QCheckBox*, 7 * kMaxDecades> Check5{}; // the first 7 * decades() used
     QCheckBox* Check6 = nullptr;
     QCheckBox* Check7 = nullptr;
     QLineEdit* Text1 = nullptr;

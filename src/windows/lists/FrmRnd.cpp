@@ -21,8 +21,8 @@
 namespace velmorix {
 
 namespace {
-QString caption() {
-    return QStringLiteral("6/49 Rastgele Kolon Listesi");
+QString caption(const Game& game) {
+    return qtext(game.tag()) + QStringLiteral(" Rastgele Kolon Listesi");
 }
 QString versionTitle() {
     return QLatin1Char(' ') + programTitleLong();
@@ -34,7 +34,7 @@ QString number(int64_t n) {
 
 FrmRnd::FrmRnd(AppContext& context, QWidget* parent) : VelmorixWindow(context, parent) {
     setObjectName(QStringLiteral("frmRnd"));
-    setWindowTitle(caption());
+    setWindowTitle(caption(state().game));
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
     Label1 = new QLabel(QStringLiteral("Kolon Sayısı:"), central);
@@ -147,7 +147,7 @@ void FrmRnd::generate() {
         if (done)
             finish(qtext(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına eklendi."));
         else
-            setWindowTitle(caption());
+            setWindowTitle(caption(state().game));
         return;
     }
 
@@ -174,13 +174,13 @@ void FrmRnd::generate() {
     if (done)
         finish(qtext(Str(count)) + QStringLiteral(" kolon 'VELMORIX.RND' dosyasına kayıtlandı."));
     else
-        setWindowTitle(caption());
+        setWindowTitle(caption(state().game));
 }
 
 void FrmRnd::finish(const QString& message) {
     dialogs().beep();
     dialogs().show(message, versionTitle(), DialogIcon::None);
-    setWindowTitle(caption());
+    setWindowTitle(caption(state().game));
     context().windows.open(WindowId::RndLst);
     close();
 }

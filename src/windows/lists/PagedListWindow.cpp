@@ -5,6 +5,7 @@
 
 #include "analysis/ListEntryParsing.h"
 #include "analysis/ListPaging.h"
+#include "core/BallMask.h"
 #include "core/ColumnFile.h"
 #include "core/ListUndo.h"
 #include "core/Numbers.h"
@@ -248,16 +249,14 @@ PagedListWindow::askSixBalls(const QString& prompt, const QString& title, const 
         if (entryBallCount(*balls) == 6) {
             SixBalls six;
             std::size_t k = 0;
-            for (int b = 1; b <= kBalls; ++b)
-                if ((*balls >> b) & 1U)
-                    six.balls[k++] = static_cast<int16_t>(b);
+            forEachBall(*balls, [&](int b) { six.balls[k++] = static_cast<int16_t>(b); });
             six.text = QString::fromStdString(ballListText(*balls));
             return six;
         }
-        answer =
-            dialogs().input(QStringLiteral("Sayıları yanlış girdiniz!\r\rAralarına virgül koyarak, 1 ile 49 "
-                                           "arasında 6 sayı girin."),
-                            title, QString());
+        answer = dialogs().input(
+            QStringLiteral("Sayıları yanlış girdiniz!\r\rAralarına virgül koyarak, 1 ile ") +
+                QString::number(state().game.balls()) + QStringLiteral(" arasında 6 sayı girin."),
+            title, QString());
     }
 }
 

@@ -1,10 +1,12 @@
 #include "FrmHelp.h"
 
 #include "HelpPicture.h"
+#include "core/AppState.h"
 #include "core/Program.h"
 #include "core/Random.h"
 #include "platform/Dialogs.h"
 #include "windows/common/Placement.h"
+#include "windows/common/Text.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -74,11 +76,11 @@ FrmHelp::FrmHelp(AppContext& context, QWidget* parent) : VelmorixWindow(context,
           }}});
 }
 
-QString FrmHelp::keyListText() {
+QString FrmHelp::keyListText(const Game& game) {
     const QStringList lines{
         QStringLiteral("FONKSİYON TUŞLARI : "),
         QString(),
-        QStringLiteral("F1=  Yeni 6/49 Kolonu"),
+        QStringLiteral("F1=  Yeni ") + qtext(game.tag()) + QStringLiteral(" Kolonu"),
         QStringLiteral("F2=  Torba (Kolonlarda yer alabilecek toplar)"),
         QStringLiteral("F3=  Banko Toplar (Her kolonda yer alacak toplar)"),
         QStringLiteral("F4=  Rastgele Kolon Listesi"),
@@ -104,7 +106,7 @@ void FrmHelp::buildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    Picture1 = new HelpPicture(HelpPicture::Kind::Emblem, central);
+    Picture1 = new HelpPicture(HelpPicture::Kind::Emblem, state().game, central);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(16, 14, 56, 56);
 
@@ -126,23 +128,24 @@ void FrmHelp::buildControls() {
     Label3->setStyleSheet(QStringLiteral("color: #b03a2e;"));
     Label3->setGeometry(88, 46, 480, 24);
 
-    Label4 = new QLabel(QStringLiteral("6/49 kolon dizimcisi - kaos filtreleriyle kombinasyon listeleri"),
+    Label4 = new QLabel(qtext(state().game.tag()) +
+                            QStringLiteral(" kolon dizimcisi - kaos filtreleriyle kombinasyon listeleri"),
                         central);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setFont(dejaVu(9, true));
     Label4->setGeometry(88, 74, 500, 20);
 
-    Picture3 = new HelpPicture(HelpPicture::Kind::Ticket, central);
+    Picture3 = new HelpPicture(HelpPicture::Kind::Ticket, state().game, central);
     Picture3->setObjectName(QStringLiteral("Picture3"));
     Picture3->setGeometry(16, 110, 172, 214);
 
-    Label5 = new QLabel(keyListText(), central);
+    Label5 = new QLabel(keyListText(state().game), central);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setFont(dejaVu(9, false));
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label5->setGeometry(208, 110, 370, 280);
 
-    Picture2 = new HelpPicture(HelpPicture::Kind::Ball, central);
+    Picture2 = new HelpPicture(HelpPicture::Kind::Ball, state().game, central);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     m_pictureTop = PictureHighest;
     placePicture2();

@@ -10,6 +10,7 @@ class QTimer;
 
 namespace velmorix {
 
+class Game;
 class HelpPicture;
 
 // The about box and key card of the main window.
@@ -18,14 +19,13 @@ class FrmHelp final : public VelmorixWindow {
 public:
     explicit FrmHelp(AppContext& context, QWidget* parent = nullptr);
 
-
     // One Timer1 tick of the animation.
     void animationTick();
     int pictureTopTwips() const { return m_pictureTop; }
     int16_t tickCounter() const { return m_ticks; }
 
     // The main window's keys, one line each.
-    static QString keyListText();
+    static QString keyListText(const Game& game);
     // The product line and the build date (F10).
     static QString buildText();
 

@@ -1,7 +1,9 @@
 #include "HelpPicture.h"
 
-#include "core/Program.h"
+#include "windows/common/BallGrid.h"
+#include "windows/common/Text.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -10,7 +12,8 @@
 
 namespace velmorix {
 
-HelpPicture::HelpPicture(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {
+HelpPicture::HelpPicture(Kind kind, const Game& game, QWidget* parent)
+    : QWidget(parent), m_kind(kind), m_game(game) {
     setAttribute(Qt::WA_TransparentForMouseEvents); // a double click reaches the window
 }
 
@@ -40,7 +43,7 @@ void HelpPicture::paintEmblem(QPainter& painter) const {
     font.setPixelSize(height() / 3);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(area, Qt::AlignCenter, QStringLiteral("6/49"));
+    painter.drawText(area, Qt::AlignCenter, qtext(m_game.tag()));
 }
 
 void HelpPicture::paintBall(QPainter& painter) const {
@@ -76,19 +79,22 @@ void HelpPicture::paintTicket(QPainter& painter) const {
     painter.setFont(title);
     painter.setPen(QColor(0xb0, 0x3a, 0x2e));
     painter.drawText(QRectF(area.left(), area.top() + 2, area.width(), header), Qt::AlignCenter,
-                     QStringLiteral("SAYISAL LOTO"));
+                     QLocale(QLocale::Turkish).toUpper(qtext(m_game.name())));
 
     constexpr std::array<int, 6> marked{4, 11, 23, 30, 38, 47};
     const QRectF grid(area.left() + 6, area.top() + header + 4, area.width() - 12,
                       area.height() - header - 10);
-    const double cellW = grid.width() / 7;
-    const double cellH = grid.height() / 7;
+    const int balls = m_game.balls();
+    const int perRow = BallGrid::perRow(balls);
+    const int rows = (balls + perRow - 1) / perRow;
+    const double cellW = grid.width() / perRow;
+    const double cellH = grid.height() / rows;
     QFont number(QStringLiteral("DejaVu Sans"));
     number.setPixelSize(static_cast<int>(cellH * 0.45));
     painter.setFont(number);
-    for (int ball = 1; ball <= kBalls; ++ball) {
-        const int row = (ball - 1) / 7;
-        const int col = (ball - 1) % 7;
+    for (int ball = 1; ball <= balls; ++ball) {
+        const int row = BallGrid::rowOf(ball - 1, balls);
+        const int col = BallGrid::columnOf(ball - 1, balls);
         const QRectF cell(grid.left() + col * cellW + 1.5, grid.top() + row * cellH + 1.5, cellW - 3,
                           cellH - 3);
         const bool isMarked = std::find(marked.begin(), marked.end(), ball) != marked.end();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Game.h"
+
 #include <QWidget>
 
 namespace velmorix {
@@ -11,10 +13,10 @@ public:
     enum class Kind {
         Emblem, // the product mark
         Ball,   // a lottery ball
-        Ticket, // a 6/49 play slip with six balls marked
+        Ticket, // the game's play slip with six balls marked
     };
 
-    HelpPicture(Kind kind, QWidget* parent);
+    HelpPicture(Kind kind, const Game& game, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +27,7 @@ private:
     void paintTicket(QPainter& painter) const;
 
     Kind m_kind;
+    Game m_game;
 };
 
 } // namespace velmorix

@@ -1,7 +1,5 @@
 #include "FrmArbitGrp.h"
 
-#include "core/Program.h"
-
 #include "MethodParts.h"
 
 #include "core/AppState.h"
@@ -105,6 +103,10 @@ FrmArbitGrp::FrmArbitGrp(AppContext& context, QWidget* parent) : VelmorixWindow(
                     {Qt::Key_Down, beep}});
 }
 
+int FrmArbitGrp::balls() {
+    return std::min(state().game.balls(), static_cast<int>(m_groupOf.size()) - 1);
+}
+
 QString FrmArbitGrp::openingCaption() {
     return programTitle() + QStringLiteral("  [ KEYFİ GURUPLAMA ]");
 }
@@ -129,7 +131,7 @@ void FrmArbitGrp::buildControls() {
     cmdBall[0] = new QPushButton(QStringLiteral("top"), ballFrame);
     cmdBall[0]->setObjectName(QStringLiteral("cmdBall_0"));
     cmdBall[0]->hide();
-    for (int b = 1; b <= kBalls; ++b) {
+    for (int b = 1; b <= balls(); ++b) {
         auto* button = new QPushButton(QString::asprintf("%02d", b), ballFrame);
         button->setObjectName(QStringLiteral("cmdBall_") + QString::number(b));
         button->setFont(ballFont);
@@ -137,7 +139,7 @@ void FrmArbitGrp::buildControls() {
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, b] { addBall(b); });
-        ballGrid->addWidget(button, BallGrid::rowOf(b - 1, 7, kBalls), BallGrid::columnOf(b - 1, 7, kBalls));
+        ballGrid->addWidget(button, BallGrid::rowOf(b - 1, balls()), BallGrid::columnOf(b - 1, balls()));
         cmdBall[ix(b)] = button;
     }
     top->addWidget(ballFrame, 0, Qt::AlignTop);
@@ -330,7 +332,7 @@ void FrmArbitGrp::appendToGroupLabel(int group, int ball) {
 }
 
 void FrmArbitGrp::addBall(int ball) {
-    if (ball < 1 || ball > kBalls || !cmdBall[ix(ball)]->isEnabled())
+    if (ball < 1 || ball > balls() || !cmdBall[ix(ball)]->isEnabled())
         return;
     appendToGroupLabel(m_activeGroup, ball);
     m_groupOf[ix(ball)] = static_cast<int16_t>(m_activeGroup);
@@ -342,7 +344,7 @@ void FrmArbitGrp::clearActiveGroup() {
     const int g = m_activeGroup;
     lblWindow[ix(g - 1)]->clear();
     lblWindow[ix(g - 1)]->setToolTip(QString());
-    for (int b = 1; b <= kBalls; ++b)
+    for (int b = 1; b <= balls(); ++b)
         if (m_groupOf[ix(b)] == g) {
             cmdBall[ix(b)]->setEnabled(true);
             m_groupOf[ix(b)] = 0;
@@ -424,7 +426,7 @@ void FrmArbitGrp::filterOnly() {
 void FrmArbitGrp::runCombinate(Ask ask) {
     std::array<int16_t, 6> six{};
     int grouped = 0;
-    for (int b = 1; b <= kBalls && grouped < 7; ++b)
+    for (int b = 1; b <= balls() && grouped < 7; ++b)
         if (m_groupOf[ix(b)] != 0) {
             if (grouped < 6)
                 six[ix(grouped)] = static_cast<int16_t>(b);
@@ -578,10 +580,10 @@ void FrmArbitGrp::showGrouping(const GroupingConfig& cfg) {
         lblWindow[ix(i)]->clear();
         lblWindow[ix(i)]->setToolTip(QString());
     }
-    for (int b = 1; b <= kBalls; ++b)
+    for (int b = 1; b <= balls(); ++b)
         cmdBall[ix(b)]->setEnabled(true);
     for (int g = 1; g <= GroupCount; ++g)
-        for (int b = 1; b <= kBalls; ++b)
+        for (int b = 1; b <= balls(); ++b)
             if (m_groupOf[ix(b)] == g) {
                 appendToGroupLabel(g, b);
                 cmdBall[ix(b)]->setEnabled(false);

@@ -2,6 +2,7 @@
 
 #include "analysis/ArbitraryGrouping.h"
 #include "analysis/GroupingConfig.h"
+#include "core/Game.h"
 #include "core/Program.h"
 #include "windows/common/VelmorixWindow.h"
 
@@ -67,7 +68,7 @@ private:
     void placeShape();
     QString ballsText(const std::array<int16_t, 6>& balls) const;
 
-    std::array<QPushButton*, kBalls + 1> cmdBall{}; // 1..49; 0 is the hidden "top"
+    std::array<QPushButton*, kMaxBalls + 1> cmdBall{}; // 1..balls(); 0 is the hidden "top"
     std::array<QRadioButton*, 10> Option1{};
     std::array<QLabel*, 10> Label1{};
     std::array<QLabel*, 10> lblWindow{};
@@ -86,6 +87,9 @@ private:
     QPushButton* cmdClose = nullptr;
     QCheckBox* chkKaos = nullptr;
     QCheckBox* chkSort = nullptr;
+
+    // The game's balls, as far as the grouping tables hold them.
+    int balls();
 
     GroupMembership m_groupOf{};
     int m_activeGroup = 1;

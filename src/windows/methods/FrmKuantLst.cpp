@@ -65,7 +65,7 @@ void FrmKuantLst::eliminateByLimit(bool minimum) {
     // A least value below 21 keeps every column; a greatest value below 21 would
     // empty the whole list, which no column's Kuantum can justify.
     const int64_t k = ValWhole(answer->toStdString());
-    if (k < (minimum ? 1 : 21) || k > 279)
+    if (k < (minimum ? 1 : Game::kMinSum) || k > state().game.maxSum())
         return;
     dialogs().beep();
     if (minimum)

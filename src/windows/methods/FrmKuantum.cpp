@@ -82,7 +82,7 @@ void FrmKuantum::buildControls() {
     QVBoxLayout* right =
         buildReportLists(QStringLiteral("Top Tekrarları"), 170, QStringLiteral("Kuantum Değerleri"), 190);
     QWidget* central = centralWidget();
-    auto* table = new QGroupBox(QStringLiteral("6/49 Kuantum Tablosu"), central);
+    auto* table = new QGroupBox(qtext(state().game.tag()) + QStringLiteral(" Kuantum Tablosu"), central);
     auto* grid = new QGridLayout(table);
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(5);
@@ -113,9 +113,9 @@ void FrmKuantum::buildControls() {
     Option2->setObjectName(QStringLiteral("Option2"));
     Check1 = new QCheckBox(QStringLiteral("Bölümlü :"), filter);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Text1 = new QLineEdit(QStringLiteral("21"), filter);
+    Text1 = new QLineEdit(QString::number(Game::kMinSum), filter);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text2 = new QLineEdit(QStringLiteral("279"), filter);
+    Text2 = new QLineEdit(QString::number(state().game.maxSum()), filter);
     Text2->setObjectName(QStringLiteral("Text2"));
     for (QLineEdit* box : {Text1, Text2})
         box->setFixedWidth(70);
@@ -221,6 +221,9 @@ void FrmKuantum::handOver() {
     q.GKMAX = saturatedWord(boxNumber(Text2));
     q.GKMIN = saturatedWord(boxNumber(Text1));
     auto v = [](int64_t x) { return qtext(Str(x)); };
+    // The entry just past the game's ranking.
+    const std::size_t past = static_cast<std::size_t>(state().game.balls() + 1);
+    const int64_t pastRank = past < q.Rtor.size() ? q.Rtor[past] : 0;
     const QString text =
         QStringLiteral(
             "Kuantum sınırlarına göre rastgele kombinasyon listesi oluşturmak veya mevcut listeyi elemek "
@@ -229,10 +232,10 @@ void FrmKuantum::handOver() {
         QStringLiteral("GKMAX=") + v(q.GKMAX) + QStringLiteral(" , GKMIN=") + v(q.GKMIN) + QLatin1Char('\r') +
         QStringLiteral("gi12kmax=") + v(q.gi12kmax) + QStringLiteral(" , gi12kmin=") + v(q.gi12kmin) +
         QStringLiteral(" , gs12kmax=") + v(q.gs12kmax) + QStringLiteral(" , gs12kmin=") + v(q.gs12kmin) +
-        QLatin1Char('\r') + QStringLiteral("Rtor(0)=") + v(q.Rtor[0]) + QStringLiteral(" , Rtor(50)=") +
-        v(q.Rtor[50]) + QLatin1Char('\r') + QStringLiteral("gi6kmax=") + v(q.gi6kmax) +
-        QStringLiteral(" , gi6kmin=") + v(q.gi6kmin) + QStringLiteral(" , gs6kmax=") + v(q.gs6kmax) +
-        QStringLiteral(" , gs6kmin=") + v(q.gs6kmin);
+        QLatin1Char('\r') + QStringLiteral("Rtor(0)=") + v(q.Rtor[0]) + QStringLiteral(" , Rtor(") +
+        QString::number(past) + QStringLiteral(")=") + v(pastRank) + QLatin1Char('\r') +
+        QStringLiteral("gi6kmax=") + v(q.gi6kmax) + QStringLiteral(" , gi6kmin=") + v(q.gi6kmin) +
+        QStringLiteral(" , gs6kmax=") + v(q.gs6kmax) + QStringLiteral(" , gs6kmin=") + v(q.gs6kmin);
     dialogs().beep();
     if (dialogs().askYesNo(text, handOverTitle()))
         context().windows.open(WindowId::CLFilt);

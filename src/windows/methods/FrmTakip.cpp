@@ -63,7 +63,8 @@ void FrmTakip::buildControls() {
     QVBoxLayout* right = buildReportLists(QStringLiteral("Takip Puan Tablosu"), 150,
                                           QStringLiteral("Takip Kuantum Değerleri"), 200);
     QWidget* central = centralWidget();
-    auto* table = new QGroupBox(QStringLiteral("6/49 Takip Kuantum Tablosu"), central);
+    auto* table =
+        new QGroupBox(qtext(state().game.tag()) + QStringLiteral(" Takip Kuantum Tablosu"), central);
     auto* grid = new QGridLayout(table);
     grid->setHorizontalSpacing(14);
     addFigureHeads(grid, table);
@@ -97,7 +98,7 @@ void FrmTakip::buildControls() {
         return box;
     };
     Text1 = makeBox("Text1", QString());
-    Text2 = makeBox("Text2", QStringLiteral("279"));
+    Text2 = makeBox("Text2", QString::number(state().game.maxSum()));
     Text3 = makeBox("Text3", QString());
     Check1 = new QCheckBox(QStringLiteral("Minimum İsabet ="), filter);
     Check1->setObjectName(QStringLiteral("Check1"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Game.h"
 #include "core/Numbers.h"
 #include "platform/Dialogs.h"
 #include "windows/common/Placement.h"
@@ -75,8 +76,10 @@ inline void showLines(QListWidget* list, const std::vector<std::string>& lines) 
 
 // One sunken figure of a report table (maximum, minimum, average), found by
 // objectName "lblValue_<row>_<column>".
-inline QLabel* makeFigureLabel(QWidget* table, int row, int column) {
-    auto* value = new QLabel(column == 0 ? QStringLiteral("279") : QStringLiteral("150"), table);
+// Before the first figures it holds the greatest column sum and the middle one.
+inline QLabel* makeFigureLabel(QWidget* table, int row, int column, const Game& game) {
+    const int shown = column == 0 ? game.maxSum() : (Game::kMinSum + game.maxSum()) / 2;
+    auto* value = new QLabel(QString::number(shown), table);
     value->setObjectName(QStringLiteral("lblValue_") + QString::number(row) + QLatin1Char('_') +
                          QString::number(column));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

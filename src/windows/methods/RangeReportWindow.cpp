@@ -3,6 +3,7 @@
 #include "MethodParts.h"
 
 #include "analysis/QuantumRange.h"
+#include "core/AppState.h"
 #include "core/ColumnFile.h"
 #include "platform/Dialogs.h"
 
@@ -77,7 +78,7 @@ void RangeReportWindow::finishReportColumn(QVBoxLayout* right) {
 std::array<QLabel*, 3> RangeReportWindow::addFigureRow(QGridLayout* grid, QWidget* table, int row) {
     std::array<QLabel*, 3> figures{};
     for (int c = 0; c < 3; ++c) {
-        figures[static_cast<std::size_t>(c)] = methods::makeFigureLabel(table, row, c);
+        figures[static_cast<std::size_t>(c)] = methods::makeFigureLabel(table, row, c, state().game);
         grid->addWidget(figures[static_cast<std::size_t>(c)], row + 1, c + 1);
     }
     return figures;

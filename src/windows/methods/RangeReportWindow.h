@@ -44,7 +44,7 @@ protected:
     // The bold heads Maksimum, Minimum, Ortalama over columns 1..3 of row 0.
     static void addFigureHeads(QGridLayout* grid, QWidget* table);
     // The three figures of table row `row` (grid row row + 1).
-    static std::array<QLabel*, 3> addFigureRow(QGridLayout* grid, QWidget* table, int row);
+    std::array<QLabel*, 3> addFigureRow(QGridLayout* grid, QWidget* table, int row);
 
     QListWidget* List1 = nullptr;
     QListWidget* List2 = nullptr;
