@@ -2,9 +2,9 @@
 // then what the ball and filter windows show of the game's balls and decades.
 #include "core/ColumnFile.h"
 #include "hardening/FolderChecks.h"
-#include "hardening/ProgramEnv.h"
 #include "support/RandomDialogs.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowHarness.h"
 #include "windows/balls/FrmBalls.h"
 #include "windows/filters/FrmProhibit.h"
 #include "windows/filters/FrmYasak2.h"
@@ -26,11 +26,6 @@ using namespace velmorix;
 using namespace velmorix::test;
 
 namespace {
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // With VELMORIX_GRAB_DIR set, the window is saved there as a picture to look at.
 void grab(QWidget* window, const std::string& name) {
