@@ -45,9 +45,7 @@ void SubsetIndex::add(const std::array<int16_t, 6>& balls) {
     }
 }
 
-bool SubsetIndex::marked(uint32_t rank) const {
-    if (!m_sparse)
-        return m_bits.test(rank);
+bool SubsetIndex::markedSparse(uint32_t rank) const {
     return std::binary_search(m_ranks.begin(), m_ranks.end(), rank);
 }
 
@@ -55,10 +53,15 @@ bool SubsetIndex::sharesWith(const SortedColumn& column) const {
     if (m_k <= 0)
         return false;
     // The rank terms of every ball at every place, then each subset is a sum.
+    // All six places of a ball's row, whatever k is: a copy of fixed length
+    // stays in registers, where one of k entries became a library call.
     uint32_t term[6][6];
-    for (int i = 0; i < 6; ++i)
-        for (int t = 0; t < m_k; ++t)
-            term[i][t] = subsets::rankTerm(column.b[static_cast<std::size_t>(i)], t + 1);
+    for (int i = 0; i < 6; ++i) {
+        const auto& row =
+            subsets::binomial.c[static_cast<std::size_t>(column.b[static_cast<std::size_t>(i)] - 1)];
+        for (std::size_t t = 0; t < 6; ++t)
+            term[i][t] = row[t + 1];
+    }
     for (int s = 0; s < m_places.count; ++s) {
         const auto& p = m_places.places[static_cast<std::size_t>(s)];
         uint32_t r = 0;

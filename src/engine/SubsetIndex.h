@@ -32,7 +32,9 @@ public:
     bool sharesWith(const SortedColumn& column) const;
 
 private:
-    bool marked(uint32_t rank) const;
+    // The dense test inline: it runs for every subset of every candidate.
+    bool marked(uint32_t rank) const { return m_sparse ? markedSparse(rank) : m_bits.test(rank); }
+    bool markedSparse(uint32_t rank) const;
 
     int m_k = 0;
     int m_balls = 49;
