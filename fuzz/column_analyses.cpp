@@ -135,12 +135,13 @@ void checkThinning(const std::vector<ColumnRecord>& records, FuzzedDataProvider&
     const auto put = [&] { scratch.put(files::List, bytes); };
 
     put();
-    const BallMask balls = in.ConsumeIntegral<uint64_t>() & (((BallMask{1} << 50) - 1) & ~BallMask{1});
+    const ColumnMask balls = in.ConsumeIntegral<uint64_t>() & (((ColumnMask{1} << 50) - 1) & ~ColumnMask{1});
     const int choice = in.ConsumeIntegralInRange<int>(0, 3);
     const ColumnTest test = choice == 0   ? holdsNoneOf(balls)
                             : choice == 1 ? holdsAnyOf(balls)
-                            : choice == 2 ? holdsAtMostOneOf(balls)
-                                          : ColumnTest(passesPairDifferences);
+                            : choice == 2
+                                ? holdsAtMostOneOf(balls)
+                                : ColumnTest([](const ColumnRecord& c) { return passesPairDifferences(c); });
     const int32_t kept = eliminateWithBackup(dir, files::List, test);
     require(kept >= 0 && dir.fileSize(files::List) == (kept ? int64_t{kept} * 16 : -1), "elimination length");
 

@@ -20,7 +20,7 @@ using fuzz::require;
 
 namespace {
 
-constexpr BallMask AllBalls = ((BallMask{1} << 50) - 1) & ~BallMask{1};
+constexpr ColumnMask AllBalls = ((ColumnMask{1} << 50) - 1) & ~ColumnMask{1};
 
 void checkNumbers(const std::string& text) {
     const double v = Val(text);
@@ -47,11 +47,11 @@ void checkBallLists(const std::string& text) {
         const int first = static_cast<int>(ValWhole(text));
         require((*balls >> first) & 1U, "the first number is not marked");
         require(parseBallEntry(ballListText(*balls)) == balls, "ball list text does not read back");
-        require(ballCount(*balls) >= 1 && ballCount(*balls) <= 49, "ball count");
+        require(entryBallCount(*balls) >= 1 && entryBallCount(*balls) <= 49, "ball count");
     }
     if (const auto pair = parseUnwantedPair(text)) {
         require((pair->balls & ~AllBalls) == 0, "unwanted pair marks a non-ball");
-        const int n = ballCount(pair->balls);
+        const int n = entryBallCount(pair->balls);
         require(n == 1 || n == 2, "an unwanted pair of more than two balls");
         if (n == 2)
             require(parseUnwantedPair(pair->shown)->balls == pair->balls,
