@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmorix {
 
@@ -66,5 +67,24 @@ private:
 // The Turkish suffix "den/dan/ten/tan" that follows a number read aloud
 // ("31'den", "30'dan", "40'tan", "5'ten"), without the apostrophe.
 std::string_view ablativeSuffix(int64_t number);
+
+// A table that depends on the game alone (masks, rule thresholds), made once
+// for every game on first use.
+template <class T, T (*Make)(const Game&)> const T& perGame(const Game& game) {
+    static const std::vector<T> made = [] {
+        int count = 0;
+        const Game* games = Game::all(count);
+        std::vector<T> v;
+        for (int i = 0; i < count; ++i)
+            v.push_back(Make(games[i]));
+        return v;
+    }();
+    int count = 0;
+    const Game* games = Game::all(count);
+    for (int i = 0; i < count; ++i)
+        if (games[i].balls() == game.balls())
+            return made[static_cast<std::size_t>(i)];
+    return made[0];
+}
 
 } // namespace velmorix

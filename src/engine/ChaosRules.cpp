@@ -32,13 +32,16 @@ Rules::Rules(const Game& game)
     m_highSet = ballRange(m_highMin, m_balls);
 }
 
+namespace {
+
+Rules rulesOf(const Game& game) {
+    return Rules(game);
+}
+
+} // namespace
+
 const Rules& Rules::of(const Game& game) {
-    static const std::array<Rules, 3> rules{Rules(Game::lotto49()), Rules(Game::superLoto60()),
-                                            Rules(Game::cilginLoto90())};
-    for (const Rules& r : rules)
-        if (r.m_balls == game.balls())
-            return r;
-    return rules[0];
+    return perGame<Rules, rulesOf>(game);
 }
 
 // A ball x among the four smallest with x*f and x*f*f also in the column. The

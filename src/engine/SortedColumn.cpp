@@ -26,12 +26,7 @@ GameMasks masksOf(const Game& game) {
 } // namespace
 
 const GameMasks& GameMasks::of(const Game& game) {
-    static const std::array<GameMasks, 3> masks{masksOf(Game::lotto49()), masksOf(Game::superLoto60()),
-                                                masksOf(Game::cilginLoto90())};
-    for (const GameMasks& m : masks)
-        if (m.balls == game.balls())
-            return m;
-    return masks[0];
+    return perGame<GameMasks, masksOf>(game);
 }
 
 } // namespace velmorix
