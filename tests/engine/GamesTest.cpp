@@ -36,12 +36,6 @@ ColumnMask maskOf(const std::array<int16_t, 6>& balls, int count) {
     return m;
 }
 
-RunCallbacks yes() {
-    RunCallbacks cb;
-    cb.confirm = [](const Question&) { return true; };
-    return cb;
-}
-
 // Every filter off: only the balls themselves can fail a column.
 FilterSelection nothingOn() {
     SelectionControls c;
@@ -174,7 +168,7 @@ TEST(GamesTest, OneWorkerAndTwoWriteTheSameListAndCount) {
         state.Selection = windowSelection(nullptr, G60);
         state.Selection.RepeatBanLevel = 4;
         const FixedClock clock;
-        const BuildResult r = BuildNewList(state, t.dir(), clock, yes());
+        const BuildResult r = BuildNewList(state, t.dir(), clock, answerYes());
         list = t.readBytes(files::List);
         LiveSelection request{windowSelection(nullptr, G60), state.BagBalls, state.BankoBalls, G60};
         request.selection.RepeatBanLevel = 4;
@@ -207,7 +201,7 @@ TEST(GamesTest, OneWorkerAndTwoWriteTheSameListAndCount) {
         state.game = G60;
         state.Selection = windowSelection(nullptr, G60);
         const FixedClock clock;
-        EXPECT_EQ(FilterExistingList(state, t.dir(), clock, yes()).outcome, FilterOutcome::Filtered);
+        EXPECT_EQ(FilterExistingList(state, t.dir(), clock, answerYes()).outcome, FilterOutcome::Filtered);
         return t.readBytes(files::List);
     };
     const std::vector<unsigned char> filteredOne = filter(1);
@@ -226,7 +220,7 @@ TEST(GamesTest, BallsAboveTheGameFailEveryFilter) {
     state.game = G60;
     state.Selection = nothingOn();
     const FixedClock clock;
-    const FilterResult r = FilterExistingList(state, t.dir(), clock, yes());
+    const FilterResult r = FilterExistingList(state, t.dir(), clock, answerYes());
     ASSERT_EQ(r.outcome, FilterOutcome::Filtered);
     const std::vector<ColumnRecord> kept = t.readRecords(files::List);
     ASSERT_EQ(kept.size(), 2u);

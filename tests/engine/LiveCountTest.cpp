@@ -53,12 +53,6 @@ AppState stateFor(const LiveSelection& r) {
     return s;
 }
 
-RunCallbacks answerYes() {
-    RunCallbacks cb;
-    cb.confirm = [](const Question&) { return true; };
-    return cb;
-}
-
 LiveSelection fullBag(const FilterSelection& selection) {
     LiveSelection r;
     r.selection = selection;

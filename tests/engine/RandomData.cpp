@@ -188,4 +188,10 @@ void writeSelection(TempDataDir& t, Rng& rng) {
     t.writeWords("VELMORIX.FLT", words);
 }
 
+RunCallbacks answerYes() {
+    RunCallbacks cb;
+    cb.confirm = [](const Question&) { return true; };
+    return cb;
+}
+
 } // namespace velmorix::test

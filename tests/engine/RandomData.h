@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/ColumnRecord.h"
 #include "core/FilterSelection.h"
+#include "engine/RunMessages.h"
 #include "support/RandomColumns.h"
 #include "support/TempDataDir.h"
 
@@ -44,5 +45,7 @@ void writeSelection(TempDataDir& t, Rng& rng);
 void copyFolder(const TempDataDir& from, TempDataDir& to);
 // Fails the test unless both folders hold the same files, byte for byte.
 void expectSameFolders(const TempDataDir& a, const TempDataDir& b, const std::string& what);
+// Callbacks of a run that answer every question with yes.
+RunCallbacks answerYes();
 
 } // namespace velmorix::test
