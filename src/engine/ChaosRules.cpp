@@ -128,59 +128,76 @@ bool Rules::passesWithoutRule2(const SortedColumn& column) const {
     return true;
 }
 
-// Mask of the balls x with x + s in `m` (s may be negative).
-ColumnMask Rules::shifted(ColumnMask m, int s) const {
-    return (s >= 0 ? m >> s : m << -s) & m_masks.all;
+namespace {
+
+// The five-ball pass runs once per prefix of every enumeration, so it works on
+// the narrowest word that holds the game's balls: one 64-bit register up to
+// ball 63 (6/49, 6/60), the 128-bit mask above.
+inline int lowest(uint64_t m) {
+    return __builtin_ctzll(m);
+}
+inline int lowest(ColumnMask m) {
+    return lowestBall(m);
+}
+inline int highest(uint64_t m) {
+    return 63 - __builtin_clzll(m);
+}
+inline int highest(ColumnMask m) {
+    return highestBall(m);
+}
+template <class M> bool twoOrMore(M x) {
+    return (x & (x - 1)) != 0;
+}
+template <class M> bool threeOrMore(M x) {
+    x &= x - 1;
+    return (x & (x - 1)) != 0;
 }
 
-// The balls x that complete a chain y, y*f, y*f*f (f = 2, 3) with two of
-// its balls in `five`. `failed` is set when the five already hold a chain.
-ColumnMask Rules::geometricCompletions(ColumnMask five, bool& failed) const {
-    ColumnMask bad = 0;
-    for (ColumnMask chain : m_chains) {
-        const ColumnMask missing = chain & ~five;
-        if (missing == 0)
-            failed = true;
-        else if (!moreThanOne(missing))
-            bad |= missing;
-    }
-    return bad;
-}
+} // namespace
 
 ColumnMask Rules::passingSixthBalls(ColumnMask p, ColumnMask allowed) const {
+    return m_balls < 64 ? sixthBallsIn<uint64_t>(p, allowed) : sixthBallsIn<ColumnMask>(p, allowed);
+}
+
+template <class M> ColumnMask Rules::sixthBallsIn(ColumnMask fiveBalls, ColumnMask allowed) const {
     const GameMasks& g = m_masks;
+    const auto word = [](ColumnMask m) { return static_cast<M>(m); };
+    const M all = word(g.all);
+    const M p = word(fiveBalls);
+    const auto shifted = [all](M m, int s) -> M { return (s >= 0 ? m >> s : m << -s) & all; };
     // The cheap rules first: most five-ball prefixes have no sixth ball left
     // after a few of them.
-    ColumnMask ok = allowed & g.all & ~p;
+    M ok = word(allowed) & all & ~p;
     // Rule 1: smallest ball at most lowMax, largest at least highMin.
-    if (lowestBall(p) > m_lowMax)
-        ok &= m_lowSet;
-    if (highestBall(p) < m_highMin)
-        ok &= m_highSet;
+    if (lowest(p) > m_lowMax)
+        ok &= word(m_lowSet);
+    if (highest(p) < m_highMin)
+        ok &= word(m_highSet);
     // Rule 2: a ball of the set.
-    if ((p & m_rule2Set) == 0)
-        ok &= m_rule2Set;
+    if ((p & word(m_rule2Set)) == 0)
+        ok &= word(m_rule2Set);
     // Rule 11: neither all even nor all odd.
-    if ((p & g.even) == 0)
-        ok &= g.even;
-    if ((p & g.odd) == 0)
-        ok &= g.odd;
+    if ((p & word(g.even)) == 0)
+        ok &= word(g.even);
+    if ((p & word(g.odd)) == 0)
+        ok &= word(g.odd);
     // Rule 7: last digits neither all above 4 nor all below 5.
-    if ((p & g.highLastDigit) == 0)
-        ok &= g.highLastDigit;
-    if ((p & ~g.highLastDigit) == 0)
-        ok &= ~g.highLastDigit;
+    const M high = word(g.highLastDigit);
+    if ((p & high) == 0)
+        ok &= high;
+    if ((p & ~high & all) == 0)
+        ok &= ~high;
     if (ok == 0)
         return 0;
     // Rules 8 and 9: at most 3 balls a decade, at least 3 decades.
     int used = 0;
-    ColumnMask unused = 0;
+    M unused = 0;
     for (int d = 0; d < g.decades; ++d) {
-        const ColumnMask dm = g.decade[static_cast<std::size_t>(d)];
-        const ColumnMask in = p & dm;
-        if (moreThanTwo(in & (in - 1)))
+        const M dm = word(g.decade[static_cast<std::size_t>(d)]);
+        const M in = p & dm;
+        if (threeOrMore(in & (in - 1)))
             return 0;
-        if (moreThanTwo(in))
+        if (threeOrMore(in))
             ok &= ~dm;
         used += in != 0;
         if (in == 0)
@@ -192,44 +209,57 @@ ColumnMask Rules::passingSixthBalls(ColumnMask p, ColumnMask allowed) const {
         ok &= unused;
     // Rule 3: no three balls in steps of 1 or 2; x may start, split or end a chain.
     for (int d = 1; d <= 2; ++d) {
-        if (p & (p >> d) & (p >> (2 * d)))
+        const M up = shifted(p, d), down = shifted(p, -d);
+        if (p & up & shifted(p, 2 * d))
             return 0;
-        ok &= ~((shifted(p, d) & shifted(p, 2 * d)) | (shifted(p, -d) & shifted(p, d)) |
-                (shifted(p, -d) & shifted(p, -2 * d)));
+        ok &= ~((up & shifted(p, 2 * d)) | (down & up) | (down & shifted(p, -2 * d)));
     }
     if (ok == 0)
         return 0;
     // Rules 5 and 6: no doubling or tripling chain of three (its first ball is
     // then low enough for the rule to look).
-    bool failed = false;
-    ok &= ~geometricCompletions(p, failed);
-    if (failed || ok == 0)
+    for (ColumnMask chain : m_chains) {
+        const M missing = word(chain) & ~p;
+        if (missing == 0)
+            return 0;
+        if (!twoOrMore(missing))
+            ok &= ~missing;
+    }
+    if (ok == 0)
         return 0;
     // The ten differences of the five balls decide rules 4 and 10.
     int balls[5];
-    ColumnMask rest = p;
+    M rest = p;
     for (int& b : balls) {
-        b = lowestBall(rest);
+        b = lowest(rest);
         rest &= rest - 1;
     }
-    int diffs[10];
-    int pairs = 0;
-    for (int i = 0; i < 5; ++i)
-        for (int j = i + 1; j < 5; ++j)
-            diffs[pairs++] = balls[j] - balls[i];
-    // Rule 10: at least two differences of at most nearMax and one of farMin..farMax.
     int near = 0;
     bool far = false;
-    for (int d : diffs) {
-        near += d <= m_nearMax ? 1 : 0;
-        far = far || (d >= m_farMin && d <= m_farMax);
-    }
+    // Rule 4 counts the differences 1..diffMax (below 64 in every game): the
+    // sets of those seen once, twice and three times.
+    uint64_t once = 0, twice = 0, thrice = 0;
+    for (int i = 0; i < 5; ++i)
+        for (int j = i + 1; j < 5; ++j) {
+            const int d = balls[j] - balls[i];
+            near += d <= m_nearMax ? 1 : 0;
+            far = far || (d >= m_farMin && d <= m_farMax);
+            if (d <= m_diffMax) {
+                const uint64_t bit = uint64_t{1} << d;
+                thrice |= twice & bit;
+                twice |= once & bit;
+                once |= bit;
+            }
+        }
+    if (thrice != 0)
+        return 0;
+    // Rule 10: at least two differences of at most nearMax and one of farMin..farMax.
     if (near < 2) {
-        ColumnMask near1 = 0, near2 = 0; // x with at least one / two balls within nearMax
+        M near1 = 0, near2 = 0; // x with at least one / two balls within nearMax
         for (int d = -m_nearMax; d <= m_nearMax; ++d) {
             if (d == 0)
                 continue;
-            const ColumnMask t = shifted(p, d);
+            const M t = shifted(p, d);
             near2 |= near1 & t;
             near1 |= t;
         }
@@ -238,36 +268,23 @@ ColumnMask Rules::passingSixthBalls(ColumnMask p, ColumnMask allowed) const {
             return 0;
     }
     if (!far) {
-        ColumnMask farWith = 0;
+        M farWith = 0;
         for (int d = m_farMin; d <= m_farMax; ++d)
             farWith |= shifted(p, d) | shifted(p, -d);
         ok &= farWith;
         if (ok == 0)
             return 0;
     }
-    // Rule 4: no difference 1..diffMax three times. A sixth ball adds at most
-    // two pairs of a difference: none to one already there twice, not both to
-    // one there once.
-    for (int i = 0; i < 10; ++i) {
-        const int d = diffs[i];
-        if (d > m_diffMax)
-            continue;
-        int times = 0, first = i;
-        for (int j = 0; j < 10; ++j)
-            if (diffs[j] == d) {
-                ++times;
-                first = std::min(first, j);
-            }
-        if (first != i)
-            continue; // counted at its first place
-        if (times > 2)
-            return 0;
-        if (times == 2)
+    // Rule 4: a sixth ball adds at most two pairs of a difference: none to one
+    // already there twice, not both to one there once.
+    for (uint64_t seen = once; seen != 0; seen &= seen - 1) {
+        const int d = __builtin_ctzll(seen);
+        if ((twice >> d) & 1u)
             ok &= ~(shifted(p, -d) | shifted(p, d));
         else
             ok &= ~(shifted(p, -d) & shifted(p, d));
     }
-    return ok;
+    return ColumnMask{ok};
 }
 
 bool ruleFails(int rule, const SortedColumn& column) {

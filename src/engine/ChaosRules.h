@@ -40,8 +40,7 @@ public:
 private:
     bool fails(int rule, const SortedColumn& c) const;
     bool geometricTriple(const SortedColumn& c, int factor) const;
-    ColumnMask geometricCompletions(ColumnMask five, bool& failed) const;
-    ColumnMask shifted(ColumnMask m, int s) const;
+    template <class M> ColumnMask sixthBallsIn(ColumnMask fiveBalls, ColumnMask allowed) const;
 
     const GameMasks& m_masks;
     int m_balls;
