@@ -101,36 +101,40 @@ void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const Colum
             if (sixth != 0 && !rest && !records) {
                 out.passed += ballCount(sixth);
             } else if (sixth != 0) {
-                // The five balls once, ascending; each sixth ball goes in at its place.
+                // The five balls once, ascending. The sixth balls come ascending too,
+                // so the place where each goes in only moves right.
                 const ColumnMask five = walk.five();
-                SortedColumn column;
                 int fiveBalls[5];
                 ColumnMask m = five;
                 for (int& b : fiveBalls) {
                     b = lowestBall(m);
                     m &= m - 1;
                 }
+                SortedColumn column;
+                for (std::size_t i = 0; i < 5; ++i)
+                    column.b[i + 1] = fiveBalls[i];
+                std::size_t at = 0;
+                std::size_t end = out.records.size();
+                if (records)
+                    out.records.resize(end + static_cast<std::size_t>(ballCount(sixth)) * ColumnRecord::Size);
                 for (ColumnMask x = sixth; x; x &= x - 1) {
                     const int ball = lowestBall(x);
-                    int at = 0;
-                    for (int i = 0; i < 5; ++i) {
-                        const bool below = fiveBalls[i] < ball;
-                        column.b[static_cast<std::size_t>(at)] = fiveBalls[i];
-                        at += below ? 1 : 0;
-                        if (!below)
-                            column.b[static_cast<std::size_t>(i + 1)] = fiveBalls[i];
+                    while (at < 5 && fiveBalls[at] < ball) {
+                        column.b[at] = fiveBalls[at];
+                        ++at;
                     }
-                    column.b[static_cast<std::size_t>(at)] = ball;
+                    column.b[at] = ball;
                     column.mask = five | ballBit(ball);
                     if (rest && !evaluator.passesRest(column))
                         continue;
                     ++out.passed;
                     if (records) {
-                        const std::size_t end = out.records.size();
-                        out.records.resize(end + ColumnRecord::Size);
                         ListWriter::encode(out.records.data() + end, tag, column.b.data());
+                        end += ColumnRecord::Size;
                     }
                 }
+                if (records)
+                    out.records.resize(end);
             }
             if (!walk.next())
                 break;
