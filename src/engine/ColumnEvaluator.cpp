@@ -85,9 +85,13 @@ ColumnEvaluator::ColumnEvaluator(const FilterSelection& s, const RunContext& ctx
         }
     }
 
-    m_resultSimilarity = s.ResultLimit >= 0 && ctx.resultCount > 0;
-    m_playedSimilarity = s.PlayedLimit >= 0 && ctx.playedCount > 0;
-    m_sextetSimilarity = s.SextetLimit >= 0 && ctx.sextetCount > 0;
+    const auto similarity = [this](bool on, const SubsetIndex& index) {
+        if (on && index.enabled())
+            (index.answersPerFive() ? m_similarPerFive : m_similarPerColumn).push_back(&index);
+    };
+    similarity(s.ResultLimit >= 0 && ctx.resultCount > 0, ctx.resultSimilarity);
+    similarity(s.PlayedLimit >= 0 && ctx.playedCount > 0, ctx.playedSimilarity);
+    similarity(s.SextetLimit >= 0 && ctx.sextetCount > 0, ctx.sextetSimilarity);
 
     m_otherOn = s.OtherFiltersOn != 0;
     m_partA = s.ChaosOn == 0;
@@ -211,16 +215,16 @@ bool ColumnEvaluator::sumAndDecadesPass(const SortedColumn& c) const {
 }
 
 bool ColumnEvaluator::passes(const SortedColumn& c) const {
+    for (const SubsetIndex* index : m_similarPerFive)
+        if (index->sharesWith(c))
+            return false;
     return sumAndDecadesPass(c) && mathRelationsPass(c) && passesRest(c);
 }
 
 bool ColumnEvaluator::passesRest(const SortedColumn& c) const {
-    if (m_resultSimilarity && m_ctx.resultSimilarity.sharesWith(c))
-        return false;
-    if (m_playedSimilarity && m_ctx.playedSimilarity.sharesWith(c))
-        return false;
-    if (m_sextetSimilarity && m_ctx.sextetSimilarity.sharesWith(c))
-        return false;
+    for (const SubsetIndex* index : m_similarPerColumn)
+        if (index->sharesWith(c))
+            return false;
     return !m_otherOn || otherFiltersPass(c);
 }
 
@@ -300,6 +304,16 @@ ColumnMask ColumnEvaluator::sixthBalls(ColumnMask p, ColumnMask allowed) const {
         }
     } else if (m_chaosOn) {
         ok = m_chaos.passingSixthBalls(p, ok);
+    }
+    if (ok != 0 && !m_similarPerFive.empty()) {
+        int five[5];
+        ColumnMask m = p;
+        for (int& b : five) {
+            b = lowestBall(m);
+            m &= m - 1;
+        }
+        for (const SubsetIndex* index : m_similarPerFive)
+            ok &= ~index->sixthBallsSharing(five, p);
     }
     return ok;
 }

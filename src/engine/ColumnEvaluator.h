@@ -33,13 +33,12 @@ public:
 
     // For enumeration: given five distinct balls, the mask of the balls x for
     // which the six balls pass the sum, decade, pair, relation and chaos
-    // filters. The rest (results, played columns, sextets, other filters) is
-    // passesRest, needed only when hasRest().
+    // filters, and the similarity tests whose index answers for five balls.
+    // The rest (the other similarity tests, other filters) is passesRest,
+    // needed only when hasRest().
     // Only the balls of `allowed` are looked at (the rest is 0).
     ColumnMask sixthBalls(ColumnMask fiveBalls, ColumnMask allowed = ~ColumnMask{0}) const;
-    bool hasRest() const {
-        return m_resultSimilarity || m_playedSimilarity || m_sextetSimilarity || m_otherOn;
-    }
+    bool hasRest() const { return !m_similarPerColumn.empty() || m_otherOn; }
     bool passesRest(const SortedColumn& column) const;
 
     // The thirteen other filters alone (OtherFiltersTest).
@@ -80,9 +79,10 @@ private:
 
     bool m_chaosOn = false;
 
-    bool m_resultSimilarity = false;
-    bool m_playedSimilarity = false;
-    bool m_sextetSimilarity = false;
+    // The similarity tests in force (results, played columns, sextets): those
+    // answered once per five balls of an enumeration, and those per column.
+    std::vector<const SubsetIndex*> m_similarPerFive;
+    std::vector<const SubsetIndex*> m_similarPerColumn;
 
     bool m_otherOn = false;
     bool m_partA = false;

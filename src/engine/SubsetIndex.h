@@ -31,6 +31,14 @@ public:
 
     bool sharesWith(const SortedColumn& column) const;
 
+    // For an enumeration, which fixes five balls and tries every sixth: true
+    // when sixthBallsSharing answers, that is when the table of completions
+    // below is small enough to keep.
+    bool answersPerFive() const { return !m_complete.empty(); }
+    // The balls x for which the five (ascending) and x share at least k balls
+    // with a record; every ball when the five alone do.
+    ColumnMask sixthBallsSharing(const int* five, ColumnMask fiveMask) const;
+
 private:
     // The dense test inline: it runs for every subset of every candidate.
     bool marked(uint32_t rank) const { return m_sparse ? markedSparse(rank) : m_bits.test(rank); }
@@ -43,6 +51,10 @@ private:
     std::vector<uint32_t> m_ranks; // sparse: the marked ranks, ascending
     subsets::PlaceSubsets m_places;
     std::vector<std::array<int16_t, 6>> m_oddRecords;
+    // By the rank of a (k-1)-subset, the balls that make a marked k-subset of
+    // it: ten look-ups answer a five-ball prefix, where each candidate took 15.
+    std::vector<ColumnMask> m_complete;
+    subsets::PlaceSubsets m_fivePlaces; // the (k-1)-subsets of five places
 };
 
 // Balls of a record that are in the column, counted the literal way.

@@ -47,20 +47,20 @@ inline uint32_t rank(const int* ascending, int k) {
     return r;
 }
 
-// The C(6, k) choices of k places out of 6, ascending, for k = 1..6.
+// The C(n, k) choices of k places out of n (at most 6), ascending.
 struct PlaceSubsets {
     int count = 0;
     std::array<std::array<uint8_t, 6>, 20> places{};
 };
 
-constexpr PlaceSubsets placeSubsets(int k) {
+constexpr PlaceSubsets placeSubsets(int k, int n = 6) {
     PlaceSubsets s;
-    for (unsigned m = 0; m < 64; ++m) {
+    for (unsigned m = 0; m < (1u << n); ++m) {
         if (static_cast<int>(__builtin_popcount(m)) != k)
             continue;
         auto& p = s.places[static_cast<std::size_t>(s.count++)];
         int t = 0;
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < n; ++i)
             if (m & (1u << i))
                 p[static_cast<std::size_t>(t++)] = static_cast<uint8_t>(i);
     }

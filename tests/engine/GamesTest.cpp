@@ -11,6 +11,7 @@
 #include "engine/PairsFile.h"
 #include "engine/SelectionControls.h"
 #include "engine/SelectionFile.h"
+#include "engine/SubsetIndex.h"
 
 #include "core/ColumnFile.h"
 
@@ -123,6 +124,49 @@ TEST(GamesTest, SixthBallMaskMatchesTheColumnChecksOnEveryGame) {
             }
         }
     }
+}
+
+// A build asks the similarity index once per five balls; the answer must be
+// the whole column's for every sixth ball, records with a repeated ball included.
+TEST(GamesTest, SimilarityOfFiveBallsMatchesTheWholeColumns) {
+    Rng rng(62);
+    for (const Game& game : {G49, G90})
+        for (int k = 1; k <= 6; ++k) {
+            SubsetIndex index(k, game.balls());
+            std::vector<std::array<int16_t, 6>> records;
+            for (int r = 0; r < 40; ++r) {
+                records.push_back(randomColumn(rng, game.balls()));
+                if (r % 8 == 0)
+                    records.back()[static_cast<std::size_t>(pick(rng, 1, 5))] = records.back()[0];
+                index.add(records.back());
+            }
+            EXPECT_EQ(index.answersPerFive(), k <= 4 || (k == 5 && game.balls() == 49)) << k;
+            if (!index.answersPerFive())
+                continue;
+            for (int n = 0; n < 300; ++n) {
+                // Some balls of a record, the rest at random.
+                const auto& from = records[static_cast<std::size_t>(pick(rng, 0, 39))];
+                ColumnMask p = 0;
+                for (int i = pick(rng, 0, 5); i > 0; --i)
+                    p |= ballBit(from[static_cast<std::size_t>(i)]);
+                for (int16_t v : randomColumn(rng, game.balls()))
+                    if (ballCount(p) < 5)
+                        p |= ballBit(v);
+                int five[5];
+                ColumnMask rest = p;
+                for (int& b : five) {
+                    b = lowestBall(rest);
+                    rest &= rest - 1;
+                }
+                const ColumnMask sharing = index.sixthBallsSharing(five, p);
+                for (int x = 1; x <= game.balls(); ++x) {
+                    if (hasBall(p, x))
+                        continue;
+                    ASSERT_EQ(hasBall(sharing, x), index.sharesWith(SortedColumn::fromMask(p | ballBit(x))))
+                        << game.tag() << " k " << k << " ball " << x;
+                }
+            }
+        }
 }
 
 TEST(GamesTest, SelectionAndPairsFilesRoundTripPerGame) {
