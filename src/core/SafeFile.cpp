@@ -5,20 +5,28 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
+#include <new>
 
 namespace velmorix {
 
 namespace {
-constexpr std::size_t BufferSize = 1 << 20;
+constexpr std::size_t BufferSize = 1 << 20; // a multiple of File::StreamAlign
+constexpr std::align_val_t BufferAlign{sysfile::File::StreamAlign};
+} // namespace
+
+void SafeFileWriter::AlignedFree::operator()(unsigned char* p) const {
+    ::operator delete(p, BufferAlign);
 }
 
-SafeFileWriter::SafeFileWriter(const DataDir& dir, std::string target, std::string tempName)
+SafeFileWriter::SafeFileWriter(const DataDir& dir, std::string target, std::string tempName, bool streamed)
     : m_dir(dir), m_target(std::move(target)), m_temp(std::move(tempName)) {
     if (int err = m_dir.injectedFault(FileStep::Create, m_temp))
         throw FileError(m_target, "geçici dosya (" + m_temp + ") oluşturulamadı", err);
-    if (int err = m_file.open(m_dir.path(m_temp), sysfile::File::Mode::Replace))
+    if (int err = m_file.open(m_dir.path(m_temp),
+                              streamed ? sysfile::File::Mode::Stream : sysfile::File::Mode::Replace))
         throw FileError(m_target, "geçici dosya (" + m_temp + ") oluşturulamadı", err);
-    m_buffer.reserve(BufferSize);
+    m_buffer.reset(static_cast<unsigned char*>(::operator new(BufferSize, BufferAlign)));
 }
 
 SafeFileWriter::~SafeFileWriter() {
@@ -37,37 +45,38 @@ void SafeFileWriter::fail(const std::string& op, int err) {
 void SafeFileWriter::write(const void* data, std::size_t size) {
     const auto* p = static_cast<const unsigned char*>(data);
     while (size > 0) {
-        const std::size_t room = BufferSize - m_buffer.size();
+        const std::size_t room = BufferSize - m_used;
         const std::size_t n = size < room ? size : room;
-        m_buffer.insert(m_buffer.end(), p, p + n);
+        std::memcpy(m_buffer.get() + m_used, p, n);
+        m_used += n;
         p += n;
         size -= n;
-        if (m_buffer.size() == BufferSize)
+        if (m_used == BufferSize)
             flushBuffer();
     }
 }
 
 void SafeFileWriter::flushBuffer() {
     std::size_t done = 0;
-    while (done < m_buffer.size()) {
-        std::size_t chunk = m_buffer.size() - done;
+    while (done < m_used) {
+        std::size_t chunk = m_used - done;
         const int64_t reach = m_written + static_cast<int64_t>(chunk);
         std::size_t n = 0;
         if (int err = m_dir.injectedFault(FileStep::Write, m_temp, reach)) {
             // A failing device writes part of the data first.
             chunk /= 2;
-            if (chunk > 0 && m_file.write(m_buffer.data() + done, chunk, n) == 0)
+            if (chunk > 0 && m_file.write(m_buffer.get() + done, chunk, n) == 0)
                 m_written += static_cast<int64_t>(n);
             fail("geçici dosyaya (" + m_temp + ") yazılamadı", err);
         }
-        if (int err = m_file.write(m_buffer.data() + done, chunk, n))
+        if (int err = m_file.write(m_buffer.get() + done, chunk, n))
             fail("geçici dosyaya (" + m_temp + ") yazılamadı", err);
         if (n == 0)
             fail("geçici dosyaya (" + m_temp + ") yazılamadı", ENOSPC);
         done += n;
         m_written += static_cast<int64_t>(n);
     }
-    m_buffer.clear();
+    m_used = 0;
 }
 
 void SafeFileWriter::finish() {

@@ -4,6 +4,7 @@
 #include "SystemFile.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,13 +18,14 @@ namespace velmorix {
 // Data files are never modified in place: every change goes through one of these.
 class SafeFileWriter {
 public:
-    SafeFileWriter(const DataDir& dir, std::string target, std::string tempName);
+    // `streamed` for a large file (a list): see sysfile::File::Mode::Stream.
+    SafeFileWriter(const DataDir& dir, std::string target, std::string tempName, bool streamed = false);
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
     void write(const void* data, std::size_t size);
-    int64_t bytesWritten() const { return m_written + static_cast<int64_t>(m_buffer.size()); }
+    int64_t bytesWritten() const { return m_written + static_cast<int64_t>(m_used); }
     // Flushes, syncs and renames the temporary over the target.
     void commit();
     // Flushes and syncs but leaves the temporary in place under its own name.
@@ -42,7 +44,12 @@ private:
     std::string m_temp;
     sysfile::File m_file;
     int64_t m_written = 0;
-    std::vector<unsigned char> m_buffer;
+    // Aligned, so that whole buffers can be streamed.
+    struct AlignedFree {
+        void operator()(unsigned char* p) const;
+    };
+    std::unique_ptr<unsigned char, AlignedFree> m_buffer;
+    std::size_t m_used = 0;
     bool m_done = false;
 };
 

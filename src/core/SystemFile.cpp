@@ -47,6 +47,7 @@ File& File::operator=(File&& other) noexcept {
     if (this != &other) {
         close();
         m_fd = other.m_fd;
+        m_direct = other.m_direct;
         other.m_fd = -1;
     }
     return *this;
@@ -312,9 +313,31 @@ bool standardErrorIsTerminal() {
 
 int File::open(const std::filesystem::path& path, Mode mode) {
     close();
-    m_fd = mode == Mode::Read ? ::open(path.c_str(), O_RDONLY | O_CLOEXEC)
-                              : ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    m_direct = false;
+    if (mode == Mode::Read) {
+        m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        return m_fd < 0 ? errno : 0;
+    }
+    constexpr int Flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
+#ifdef O_DIRECT
+    if (mode == Mode::Stream) {
+        m_fd = ::open(path.c_str(), Flags | O_DIRECT, 0644);
+        m_direct = m_fd >= 0;
+        if (m_fd >= 0 || errno != EINVAL) // EINVAL: the file system cannot stream
+            return m_fd < 0 ? errno : 0;
+    }
+#endif
+    m_fd = ::open(path.c_str(), Flags, 0644);
     return m_fd < 0 ? errno : 0;
+}
+
+void File::stopStreaming() {
+#ifdef O_DIRECT
+    const int flags = ::fcntl(m_fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(m_fd, F_SETFL, flags & ~O_DIRECT);
+#endif
+    m_direct = false;
 }
 
 namespace {
@@ -356,6 +379,14 @@ int File::readAt(void* data, std::size_t size, int64_t offset, std::size_t& done
 }
 
 int File::write(const void* data, std::size_t size, std::size_t& done) {
+    if (m_direct) {
+        if (reinterpret_cast<std::uintptr_t>(data) % StreamAlign == 0 && size % StreamAlign == 0) {
+            const int err = untilDone([&] { return ::write(m_fd, data, size); }, done);
+            if (err != EINVAL) // else a position or device that wants other blocks
+                return err;
+        }
+        stopStreaming();
+    }
     const int err = untilDone([&] { return ::write(m_fd, data, size); }, done);
 #ifdef __linux__
     // Start the disk on every whole block as soon as it is written: the sync

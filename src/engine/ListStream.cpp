@@ -48,7 +48,7 @@ const unsigned char* ListReader::next() {
 }
 
 ListWriter::ListWriter(const DataDir& dir, std::string target, std::string tempName)
-    : m_file(dir, std::move(target), std::move(tempName)), m_block(std::size_t{1} << 16) {}
+    : m_file(dir, std::move(target), std::move(tempName), true), m_block(std::size_t{1} << 16) {}
 
 void ListWriter::writeRecords(const unsigned char* records, std::size_t bytes) {
     if (bytes == 0)

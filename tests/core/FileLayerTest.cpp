@@ -42,6 +42,20 @@ TEST(FileLayerTest, EveryByteAndTurkishNamesSurviveWriteAndRead) {
     EXPECT_EQ(t.readRecords("VELMORIX.LST"), std::vector<ColumnRecord>{records[1]});
 }
 
+// A list streams whole blocks past the system's cache; pieces of any length
+// and the unaligned end must still give every byte.
+TEST(FileLayerTest, StreamedFileKeepsEveryByte) {
+    TempDataDir t;
+    std::vector<unsigned char> bytes((std::size_t{3} << 20) + 4096 + 37);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<unsigned char>(i * 7 + (i >> 12));
+    SafeFileWriter w(t.dir(), "VELMORIX.LST", files::Temp, true);
+    w.write(bytes.data(), 100);
+    w.write(bytes.data() + 100, bytes.size() - 100);
+    w.commit();
+    EXPECT_EQ(readWholeFile(t.dir(), "VELMORIX.LST"), bytes);
+}
+
 TEST(FileLayerTest, StampChangesWithEveryReplacementEvenOfTheSameSize) {
     TempDataDir t;
     EXPECT_FALSE(t.dir().stamp("VELMORIX.RES").exists);
