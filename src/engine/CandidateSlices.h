@@ -7,6 +7,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace velmorix {
@@ -36,9 +39,20 @@ struct Candidates {
 // makes every candidate fail.
 Candidates candidatesOf(const BagList& bag, const BankoList& bankers, const Game& game);
 
+// Leaves the bytes a resize adds unset: a slice's records are written over
+// them at once, and zeroing them first cost a tenth of a build.
+template <class T> struct UnsetBytes : std::allocator<T> {
+    template <class U> struct rebind { using other = UnsetBytes<U>; };
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... Args> void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
 // What one slice of the candidates gave, in candidate order.
 struct SliceOutput {
-    std::vector<unsigned char> records; // 16 stored bytes per passing column, when asked for
+    std::vector<unsigned char, UnsetBytes<unsigned char>>
+        records; // 16 stored bytes per passing column, when asked for
     int64_t examined = 0;
     int64_t passed = 0;
 };
