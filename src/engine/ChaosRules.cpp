@@ -25,9 +25,17 @@ Rules::Rules(const Game& game)
     for (int v = 1; v <= m_balls; ++v)
         if ((isPrime(v) || v == 1 || v == 12) && v != 13 && v != 43)
             m_rule2Set |= ballBit(v);
+    // A pair lies in at most two chains: 2 and 4 in 1, 2, 4 and in 2, 4, 8.
+    m_third.assign(static_cast<std::size_t>((m_balls + 1) * (m_balls + 1)), {0, 0});
     for (int factor : {2, 3})
-        for (int y = 1; y * factor * factor <= m_balls; ++y)
-            m_chains.push_back(ballBit(y) | ballBit(y * factor) | ballBit(y * factor * factor));
+        for (int y = 1; y * factor * factor <= m_balls; ++y) {
+            const int chain[3] = {y, y * factor, y * factor * factor};
+            for (int out = 0; out < 3; ++out) {
+                const int a = chain[out == 0 ? 1 : 0], b = chain[out == 2 ? 1 : 2];
+                auto& thirds = m_third[static_cast<std::size_t>(a * (m_balls + 1) + b)];
+                thirds[thirds[0] == 0 ? 0 : 1] = static_cast<uint8_t>(chain[out]);
+            }
+        }
     m_lowSet = ballRange(1, m_lowMax);
     m_highSet = ballRange(m_highMin, m_balls);
 }
@@ -145,8 +153,15 @@ inline int highest(uint64_t m) {
 inline int highest(ColumnMask m) {
     return highestBall(m);
 }
-template <class M> bool twoOrMore(M x) {
-    return (x & (x - 1)) != 0;
+// The union of m shifted by 0 .. width-1 places, down (x + i in m) or up
+// (x - i in m): a few shifts, however wide the window.
+template <class M> M spread(M m, int width, bool up = false) {
+    int covered = 1;
+    for (; 2 * covered <= width; covered *= 2)
+        m |= up ? m << covered : m >> covered;
+    if (covered < width)
+        m |= up ? m << (width - covered) : m >> (width - covered);
+    return m;
 }
 template <class M> bool threeOrMore(M x) {
     x &= x - 1;
@@ -216,24 +231,26 @@ template <class M> ColumnMask Rules::sixthBallsIn(ColumnMask fiveBalls, ColumnMa
     }
     if (ok == 0)
         return 0;
-    // Rules 5 and 6: no doubling or tripling chain of three (its first ball is
-    // then low enough for the rule to look).
-    for (ColumnMask chain : m_chains) {
-        const M missing = word(chain) & ~p;
-        if (missing == 0)
-            return 0;
-        if (!twoOrMore(missing))
-            ok &= ~missing;
-    }
-    if (ok == 0)
-        return 0;
-    // The ten differences of the five balls decide rules 4 and 10.
+    // The ten pairs of the five balls decide rules 4, 5, 6 and 10.
     int balls[5];
     M rest = p;
     for (int& b : balls) {
         b = lowest(rest);
         rest &= rest - 1;
     }
+    // Rules 5 and 6: no doubling or tripling chain of three (its first ball is
+    // then low enough for the rule to look): x may not be the third ball of a pair's chain.
+    for (int i = 0; i < 5; ++i)
+        for (int j = i + 1; j < 5; ++j)
+            for (uint8_t x : m_third[static_cast<std::size_t>(balls[i] * (m_balls + 1) + balls[j])]) {
+                if (x == 0)
+                    break;
+                if ((p >> x) & 1u)
+                    return 0;
+                ok &= ~(M{1} << x);
+            }
+    if (ok == 0)
+        return 0;
     int near = 0;
     bool far = false;
     // Rule 4 counts the differences 1..diffMax (below 64 in every game): the
@@ -254,24 +271,18 @@ template <class M> ColumnMask Rules::sixthBallsIn(ColumnMask fiveBalls, ColumnMa
     if (thrice != 0)
         return 0;
     // Rule 10: at least two differences of at most nearMax and one of farMin..farMax.
+    // above(a, b): the x with a ball at x + a .. x + b; below: at x - b .. x - a.
+    const auto above = [&](int a, int b) { return spread<M>(p >> a, b - a + 1); };
+    const auto below = [&](int a, int b) { return (spread<M>(p, b - a + 1, true) << a) & all; };
     if (near < 2) {
-        M near1 = 0, near2 = 0; // x with at least one / two balls within nearMax
-        for (int d = -m_nearMax; d <= m_nearMax; ++d) {
-            if (d == 0)
-                continue;
-            const M t = shifted(p, d);
-            near2 |= near1 & t;
-            near1 |= t;
-        }
-        ok &= near == 1 ? near1 : near2;
+        // With no near pair among the five, two balls near x lie on either side of it.
+        const M up = above(1, m_nearMax), down = below(1, m_nearMax);
+        ok &= near == 1 ? (up | down) : (up & down);
         if (ok == 0)
             return 0;
     }
     if (!far) {
-        M farWith = 0;
-        for (int d = m_farMin; d <= m_farMax; ++d)
-            farWith |= shifted(p, d) | shifted(p, -d);
-        ok &= farWith;
+        ok &= above(m_farMin, m_farMax) | below(m_farMin, m_farMax);
         if (ok == 0)
             return 0;
     }

@@ -4,6 +4,8 @@
 
 #include "core/Game.h"
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 namespace velmorix::chaos {
@@ -51,9 +53,11 @@ private:
     int m_farMin;  // 10
     int m_farMax;  // 19
     ColumnMask m_rule2Set = 0;
-    ColumnMask m_lowSet = 0;          // 1..lowMax
-    ColumnMask m_highSet = 0;         // highMin..N
-    std::vector<ColumnMask> m_chains; // every doubling and tripling chain of three balls
+    ColumnMask m_lowSet = 0;  // 1..lowMax
+    ColumnMask m_highSet = 0; // highMin..N
+    // By pair a < b (a * (N + 1) + b), the third balls of the doubling and
+    // tripling chains of three that hold both, 0 where none.
+    std::vector<std::array<uint8_t, 2>> m_third;
 };
 
 // The 6/49 rules, for the callers that judge 6/49 columns.
