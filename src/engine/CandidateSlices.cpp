@@ -81,8 +81,9 @@ Plan plan(const Candidates& c) {
 void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const ColumnEvaluator& evaluator,
               bool records, int32_t tag, SliceOutput& out) {
     out.records.clear();
-    out.examined = 0;
-    out.passed = 0;
+    // Counted here, not in `out`: the records written through byte pointers
+    // would make every count a load and a store.
+    int64_t examined = 0, passed = 0;
     const bool rest = evaluator.hasRest();
     const int n = static_cast<int>(c.pool.size());
     for (std::size_t k = p.sliceStart[slice]; k < p.sliceStart[slice + 1]; ++k) {
@@ -96,10 +97,10 @@ void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const Colum
         }
         CandidateWalk walk(c.pool.data() + from, n - from, c.freeSlots - p.depth, fixed);
         for (;;) {
-            out.examined += walk.lastCount();
+            examined += walk.lastCount();
             const ColumnMask sixth = c.bankersValid ? evaluator.sixthBalls(walk.five(), walk.lastBalls()) : 0;
             if (sixth != 0 && !rest && !records) {
-                out.passed += ballCount(sixth);
+                passed += ballCount(sixth);
             } else if (sixth != 0) {
                 // The five balls once, ascending. The sixth balls come ascending too,
                 // so the place where each goes in only moves right.
@@ -114,9 +115,13 @@ void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const Colum
                 for (std::size_t i = 0; i < 5; ++i)
                     column.b[i + 1] = fiveBalls[i];
                 std::size_t at = 0;
-                std::size_t end = out.records.size();
-                if (records)
-                    out.records.resize(end + static_cast<std::size_t>(ballCount(sixth)) * ColumnRecord::Size);
+                const std::size_t start = out.records.size();
+                unsigned char* record = nullptr;
+                if (records) {
+                    out.records.resize(start +
+                                       static_cast<std::size_t>(ballCount(sixth)) * ColumnRecord::Size);
+                    record = out.records.data() + start;
+                }
                 for (ColumnMask x = sixth; x; x &= x - 1) {
                     const int ball = lowestBall(x);
                     while (at < 5 && fiveBalls[at] < ball) {
@@ -127,19 +132,21 @@ void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const Colum
                     column.mask = five | ballBit(ball);
                     if (rest && !evaluator.passesRest(column))
                         continue;
-                    ++out.passed;
+                    ++passed;
                     if (records) {
-                        ListWriter::encode(out.records.data() + end, tag, column.b.data());
-                        end += ColumnRecord::Size;
+                        ListWriter::encode(record, tag, column.b.data());
+                        record += ColumnRecord::Size;
                     }
                 }
                 if (records)
-                    out.records.resize(end);
+                    out.records.resize(static_cast<std::size_t>(record - out.records.data()));
             }
             if (!walk.next())
                 break;
         }
     }
+    out.examined = examined;
+    out.passed = passed;
 }
 
 } // namespace
