@@ -129,9 +129,11 @@ void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const Colum
                         ++at;
                     }
                     column.b[at] = ball;
-                    column.mask = five | ballBit(ball);
-                    if (rest && !evaluator.passesRest(column))
-                        continue;
+                    if (rest) {
+                        column.mask = five | ballBit(ball);
+                        if (!evaluator.passesRest(column))
+                            continue;
+                    }
                     ++passed;
                     if (records) {
                         ListWriter::encode(record, tag, column.b.data());
