@@ -1,20 +1,4 @@
-#include "analysis/ArbitraryGrouping.h"
-#include "analysis/ChaosReport.h"
-#include "analysis/GroupingConfig.h"
-#include "core/ColumnFile.h"
-#include "core/Random.h"
-#include "support/RandomColumns.h"
-#include "support/TempDataDir.h"
-
-#include <algorithm>
-#include <gtest/gtest.h>
-#include <set>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/EngineTests.h"
 
 GroupMembership groups(std::initializer_list<std::pair<int, std::pair<int, int>>> spans) {
     GroupMembership g{};
@@ -49,8 +33,6 @@ bool reportChaosPasses(std::array<int16_t, 6> sorted) {
             return false;
     return true;
 }
-
-} // namespace
 
 TEST(GroupLimitsTest, TypedLimitsAreBroughtIntoWhatTheGroupsCanGive) {
     const auto g = groups({{1, {1, 10}}, {2, {11, 12}}, {3, {20, 30}}, {4, {31, 40}}});

@@ -1,19 +1,4 @@
-#include "analysis/ChaosReport.h"
-#include "core/ColumnFile.h"
-#include "core/Encoding.h"
-#include "support/RandomColumns.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <random>
-#include <set>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 const std::vector<std::array<int16_t, 6>> Clean{{5, 8, 9, 17, 32, 37},  {14, 25, 29, 31, 42, 49},
                                                 {2, 7, 25, 28, 32, 39}, {1, 15, 18, 29, 45, 49},
@@ -91,8 +76,6 @@ std::string expectedReport(const std::string& failuresOfTest10, const std::strin
     r += chaosreport::testTitle(10) + "\r\n" + failuresOfTest10 + shareLine + "\r\n\r\n" + totalLine + "\r\n";
     return toWindows1254(r);
 }
-
-} // namespace
 
 TEST(ChaosTests, TestsAreTheFiltersRulesInTheReportsOrder) {
     // The order of the balls in the record does not matter.

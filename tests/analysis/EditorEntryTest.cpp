@@ -1,11 +1,6 @@
-#include "analysis/EditorEntry.h"
-#include "support/TempDataDir.h"
+#include "support/EngineTests.h"
 
-#include <gtest/gtest.h>
-
-using namespace velmorix;
 using namespace velmorix::entry;
-using velmorix::test::rec;
 
 TEST(EditorEntryTest, CellsReadAsNumbersWithHalvesToEven) {
     EXPECT_EQ(readCells({"12.5", "13.5", "", " 7x", "abc", "-3"}), (CellValues{12, 14, 0, 7, 0, -3}));

@@ -1,22 +1,9 @@
-#include "analysis/FollowingNumbers.h"
-#include "core/ColumnFile.h"
-#include "support/RandomColumns.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/EngineTests.h"
 
 std::vector<ColumnRecord> fourResults() {
     return {rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {7, 8, 9, 10, 11, 12}), rec(653, {13, 14, 15, 16, 17, 18}),
             rec(653, {21, 20, 19, 3, 2, 1})};
 }
-
-} // namespace
 
 TEST(FollowingNumbersTest, WindowOfFourResults) {
     const FollowReport rep = computeFollowing(fourResults(), 1, 4);

@@ -1,25 +1,4 @@
-#include "analysis/ChaosReport.h"
-#include "analysis/GroupingConfig.h"
-#include "analysis/HitScan.h"
-#include "analysis/PlayedPairs.h"
-#include "analysis/QuantumListFilter.h"
-#include "analysis/QuantumStatistics.h"
-#include "analysis/RandomColumnList.h"
-#include "analysis/ResultsImport.h"
-#include "analysis/StatisticsReport.h"
-#include "core/ColumnFile.h"
-#include "core/Random.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/EngineTests.h"
 
 const Game Lotto = Game::lotto49();
 const Game Super = Game::superLoto60();
@@ -29,8 +8,6 @@ int countLinesWith(const std::vector<std::string>& lines, const std::string& par
     return static_cast<int>(std::count_if(lines.begin(), lines.end(),
                                           [&](const std::string& l) { return l.find(part) != l.npos; }));
 }
-
-} // namespace
 
 TEST(GamesTest, GroupingFileRoundTripsInEachGamesSize) {
     for (const Game& game : {Lotto, Super, Crazy}) {

@@ -1,18 +1,6 @@
 #include "RandomData.h"
 
-#include "engine/BackTest.h"
-#include "engine/ColumnEvaluator.h"
-#include "engine/RunData.h"
-#include "engine/SelectionControls.h"
-
-#include "core/ColumnFile.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 // Sums 100..150, no result sharing three balls with an earlier one, no sum of
 // an earlier result, no span of the previous result; nothing else.
@@ -26,8 +14,6 @@ FilterSelection knownSelection() {
     s.LastWeekSpanBan = -1;
     return s;
 }
-
-} // namespace
 
 TEST(BackTestTest, ResultsMadeSoThatTheAnswerIsKnown) {
     TempDataDir t;
