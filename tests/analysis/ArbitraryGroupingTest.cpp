@@ -258,8 +258,6 @@ TEST(GroupingConfigTest, OtherLengthsMagicsAndGroupNumbersAreRefused) {
     bytes[10] = 4; // entry 0 is never a group
     const auto loaded = decodeGroupingConfig(bytes);
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->GroupOf[0], 0);
-    EXPECT_EQ(loaded->GroupOf[3], 2);
-    EXPECT_EQ(loaded->GroupOf[5], 0);
-    EXPECT_EQ(loaded->GroupOf[6], 0);
+    const auto& g = loaded->GroupOf;
+    EXPECT_EQ((std::vector<int>{g[0], g[3], g[5], g[6]}), (std::vector<int>{0, 2, 0, 0}));
 }

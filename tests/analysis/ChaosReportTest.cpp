@@ -97,12 +97,10 @@ TEST(ChaosTests, ABrokenColumnFailsEveryTest) {
 }
 
 TEST(ChaosTests, ShareIsCutToATenthOfAPerCent) {
-    EXPECT_EQ(chaosreport::failureShare(3, 8), " 37.5");
-    EXPECT_EQ(chaosreport::failureShare(35, 40), " 87.5");
-    EXPECT_EQ(chaosreport::failureShare(1, 3), " 33.3");
-    EXPECT_EQ(chaosreport::failureShare(2, 3), " 66.6");
-    EXPECT_EQ(chaosreport::failureShare(1, 2), " 50");
-    EXPECT_EQ(chaosreport::failureShare(1, 1000), " 0.1");
+    const std::tuple<int, int, const char*> cases[] = {{3, 8, " 37.5"}, {35, 40, " 87.5"}, {1, 3, " 33.3"},
+                                                       {2, 3, " 66.6"}, {1, 2, " 50"},     {1, 1000, " 0.1"}};
+    for (const auto& [failed, tested, share] : cases)
+        EXPECT_EQ(chaosreport::failureShare(failed, tested), share) << failed << '/' << tested;
 }
 
 TEST(ChaosTests, ReportOfEightResultsWithThreeFailures) {

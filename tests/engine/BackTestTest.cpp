@@ -80,11 +80,9 @@ TEST(BackTestTest, WithoutFiltersOrResults) {
 }
 
 TEST(BackTestTest, PercentagesAreCutNotRounded) {
-    EXPECT_EQ(percentText(2, 3), "66.6");
-    EXPECT_EQ(percentText(1, 4), "25");
-    EXPECT_EQ(percentText(0, 9), "0");
-    EXPECT_EQ(percentText(9, 9), "100");
-    EXPECT_EQ(percentText(1, 0), "0");
+    EXPECT_EQ((std::vector<std::string>{percentText(2, 3), percentText(1, 4), percentText(0, 9),
+                                        percentText(9, 9), percentText(1, 0)}),
+              (std::vector<std::string>{"66.6", "25", "0", "100", "0"}));
     EXPECT_EQ(backTestProgressTitle(12, 300), "Test - Sonuç : 12 - [ 300 ]");
 }
 
