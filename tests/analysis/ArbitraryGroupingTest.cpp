@@ -1,20 +1,4 @@
-#include "analysis/ArbitraryGrouping.h"
-#include "analysis/ChaosReport.h"
-#include "analysis/GroupingConfig.h"
-#include "core/ColumnFile.h"
-#include "core/Random.h"
-#include "support/RandomColumns.h"
-#include "support/TempDataDir.h"
-
-#include <algorithm>
-#include <gtest/gtest.h>
-#include <set>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/EngineTests.h"
 
 GroupMembership groups(std::initializer_list<std::pair<int, std::pair<int, int>>> spans) {
     GroupMembership g{};
@@ -49,8 +33,6 @@ bool reportChaosPasses(std::array<int16_t, 6> sorted) {
             return false;
     return true;
 }
-
-} // namespace
 
 TEST(GroupLimitsTest, TypedLimitsAreBroughtIntoWhatTheGroupsCanGive) {
     const auto g = groups({{1, {1, 10}}, {2, {11, 12}}, {3, {20, 30}}, {4, {31, 40}}});
@@ -276,8 +258,6 @@ TEST(GroupingConfigTest, OtherLengthsMagicsAndGroupNumbersAreRefused) {
     bytes[10] = 4; // entry 0 is never a group
     const auto loaded = decodeGroupingConfig(bytes);
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->GroupOf[0], 0);
-    EXPECT_EQ(loaded->GroupOf[3], 2);
-    EXPECT_EQ(loaded->GroupOf[5], 0);
-    EXPECT_EQ(loaded->GroupOf[6], 0);
+    const auto& g = loaded->GroupOf;
+    EXPECT_EQ((std::vector<int>{g[0], g[3], g[5], g[6]}), (std::vector<int>{0, 2, 0, 0}));
 }

@@ -1,16 +1,4 @@
-#include "analysis/AutoSelection.h"
-#include "analysis/ResultsToBalls.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-#include <vector>
-
-using namespace velmorix;
-
-namespace {
+#include "support/EngineTests.h"
 
 // Counts given as {first ball, last ball, count} runs; other balls count 0.
 std::array<int32_t, 50> counts(std::initializer_list<std::array<int, 3>> runs) {
@@ -27,8 +15,6 @@ std::vector<int> range(int first, int last) {
         v.push_back(b);
     return v;
 }
-
-} // namespace
 
 TEST(AutoSelectionTest, EqualCountsGiveTheFirstThirtySixBalls) {
     const auto equal = counts({{1, 49, 4}});

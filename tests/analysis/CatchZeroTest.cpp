@@ -1,13 +1,7 @@
 #include "analysis/CatchZero.h"
-#include "core/ColumnFile.h"
-#include "support/TempDataDir.h"
+#include "support/EngineTests.h"
 
-#include <gtest/gtest.h>
-
-using namespace velmorix;
 using namespace velmorix::catchzero;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
 
 TEST(CatchZeroRangeTest, BoxesAreCheckedInOrder) {
     EXPECT_EQ(checkRange("70", "3", 3).outcome, RangeCheck::Outcome::ResetStart);

@@ -1,19 +1,4 @@
-#include "analysis/ChaosReport.h"
-#include "core/ColumnFile.h"
-#include "core/Encoding.h"
-#include "support/RandomColumns.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <random>
-#include <set>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 const std::vector<std::array<int16_t, 6>> Clean{{5, 8, 9, 17, 32, 37},  {14, 25, 29, 31, 42, 49},
                                                 {2, 7, 25, 28, 32, 39}, {1, 15, 18, 29, 45, 49},
@@ -92,8 +77,6 @@ std::string expectedReport(const std::string& failuresOfTest10, const std::strin
     return toWindows1254(r);
 }
 
-} // namespace
-
 TEST(ChaosTests, TestsAreTheFiltersRulesInTheReportsOrder) {
     // The order of the balls in the record does not matter.
     EXPECT_TRUE(chaosreport::failsTest(2, {30, 3, 20, 1, 10, 2}));
@@ -114,12 +97,10 @@ TEST(ChaosTests, ABrokenColumnFailsEveryTest) {
 }
 
 TEST(ChaosTests, ShareIsCutToATenthOfAPerCent) {
-    EXPECT_EQ(chaosreport::failureShare(3, 8), " 37.5");
-    EXPECT_EQ(chaosreport::failureShare(35, 40), " 87.5");
-    EXPECT_EQ(chaosreport::failureShare(1, 3), " 33.3");
-    EXPECT_EQ(chaosreport::failureShare(2, 3), " 66.6");
-    EXPECT_EQ(chaosreport::failureShare(1, 2), " 50");
-    EXPECT_EQ(chaosreport::failureShare(1, 1000), " 0.1");
+    const std::tuple<int, int, const char*> cases[] = {{3, 8, " 37.5"}, {35, 40, " 87.5"}, {1, 3, " 33.3"},
+                                                       {2, 3, " 66.6"}, {1, 2, " 50"},     {1, 1000, " 0.1"}};
+    for (const auto& [failed, tested, share] : cases)
+        EXPECT_EQ(chaosreport::failureShare(failed, tested), share) << failed << '/' << tested;
 }
 
 TEST(ChaosTests, ReportOfEightResultsWithThreeFailures) {

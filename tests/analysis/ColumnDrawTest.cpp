@@ -1,15 +1,4 @@
-#include "analysis/ColumnDraw.h"
-#include "core/AppState.h"
-#include "core/Clock.h"
-#include "core/Random.h"
-
-#include <gtest/gtest.h>
-#include <set>
-#include <tuple>
-
-using namespace velmorix;
-
-namespace {
+#include "support/EngineTests.h"
 
 // Always the same number: the worst generator a draw can meet.
 class ConstantRandom final : public Random {
@@ -87,5 +76,3 @@ TEST(ColumnDrawTest, ImpossibleBagEndsTheDrawWithoutAColumn) {
     EXPECT_EQ(step, ColumnDraw::Step::Impossible);
     EXPECT_EQ(state.CurColumn, (std::array<int16_t, 7>{}));
 }
-
-} // namespace

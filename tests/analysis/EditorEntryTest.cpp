@@ -1,11 +1,6 @@
-#include "analysis/EditorEntry.h"
-#include "support/TempDataDir.h"
+#include "support/EngineTests.h"
 
-#include <gtest/gtest.h>
-
-using namespace velmorix;
 using namespace velmorix::entry;
-using velmorix::test::rec;
 
 TEST(EditorEntryTest, CellsReadAsNumbersWithHalvesToEven) {
     EXPECT_EQ(readCells({"12.5", "13.5", "", " 7x", "abc", "-3"}), (CellValues{12, 14, 0, 7, 0, -3}));
@@ -45,11 +40,10 @@ TEST(EditorEntryTest, ListLinesWithAndWithoutSum) {
 TEST(EditorEntryTest, DateCodesAndTheKeepMarkFallback) {
     const DateTag july = dateTagOf("10", "7", "2005");
     EXPECT_EQ(july.tag, 2005 * 1000 + 7 * 50 + 10);
-    EXPECT_EQ(july.badBox, 0);
     EXPECT_EQ(dateTagOf("0", "7", "2005").tag, KeepMark);
-    EXPECT_EQ(dateTagOf("0", "7", "2005").badBox, 1);
-    EXPECT_EQ(dateTagOf("10", "13", "2005").badBox, 2);
-    EXPECT_EQ(dateTagOf("10", "7", "2100").badBox, 3);
+    EXPECT_EQ((std::vector<int>{july.badBox, dateTagOf("0", "7", "2005").badBox,
+                                dateTagOf("10", "13", "2005").badBox, dateTagOf("10", "7", "2100").badBox}),
+              (std::vector<int>{0, 1, 2, 3}));
     EXPECT_EQ(dateTagOf("31", "2", "2026").tag, 2026 * 1000 + 2 * 50 + 31); // not checked against the month
     EXPECT_EQ(dateTagOf("10", "7", "2026").tag, 2026360);
 

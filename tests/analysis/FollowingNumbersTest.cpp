@@ -1,22 +1,9 @@
-#include "analysis/FollowingNumbers.h"
-#include "core/ColumnFile.h"
-#include "support/RandomColumns.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/EngineTests.h"
 
 std::vector<ColumnRecord> fourResults() {
     return {rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {7, 8, 9, 10, 11, 12}), rec(653, {13, 14, 15, 16, 17, 18}),
             rec(653, {21, 20, 19, 3, 2, 1})};
 }
-
-} // namespace
 
 TEST(FollowingNumbersTest, WindowOfFourResults) {
     const FollowReport rep = computeFollowing(fourResults(), 1, 4);
@@ -24,12 +11,9 @@ TEST(FollowingNumbersTest, WindowOfFourResults) {
     // balls never followed anything, so result 4 is measured by ball number.
     EXPECT_EQ(rep.valueLines, (std::vector<std::string>{"TKuantum(1) = 000", "TKuantum(2) = 093",
                                                         "TKuantum(3) = 066", "TKuantum(4) = 000"}));
-    EXPECT_EQ(rep.tkuantum.max, 93);
-    EXPECT_EQ(rep.tkuantum.min, 66);
-    EXPECT_EQ(rep.tkuantum.averageText(2), "79.5");
-    EXPECT_EQ(rep.hits.max, 3);
-    EXPECT_EQ(rep.hits.min, 0);
-    EXPECT_EQ(rep.hits.averageText(2), "1.5");
+    EXPECT_EQ((std::vector<int>{rep.tkuantum.max, rep.tkuantum.min, rep.hits.max, rep.hits.min}),
+              (std::vector<int>{93, 66, 3, 0}));
+    EXPECT_EQ(rep.tkuantum.averageText(2) + " " + rep.hits.averageText(2), "79.5 1.5");
 
     // Final: 1, 2 and 3 of the last result were followed by 7..12 once each.
     EXPECT_EQ(rep.bestSixText, "7,8,9,10,11,12");
@@ -37,8 +21,8 @@ TEST(FollowingNumbersTest, WindowOfFourResults) {
     EXPECT_EQ(rep.scoreLines[0], " 07 : 3.3");
     EXPECT_EQ(rep.scoreLines[6], " 01 : 0.0");
     // Balls that never followed rank after all others, in ascending order.
-    EXPECT_EQ(rep.ranking.order[13], 13);
-    EXPECT_EQ(rep.ranking.order[49], 49);
+    EXPECT_EQ((std::pair<int, int>{rep.ranking.order[13], rep.ranking.order[49]}),
+              (std::pair<int, int>{13, 49}));
     EXPECT_EQ(rep.scoreLines[48], " 49 : 0.0");
 }
 

@@ -1,25 +1,4 @@
-#include "analysis/ChaosReport.h"
-#include "analysis/GroupingConfig.h"
-#include "analysis/HitScan.h"
-#include "analysis/PlayedPairs.h"
-#include "analysis/QuantumListFilter.h"
-#include "analysis/QuantumStatistics.h"
-#include "analysis/RandomColumnList.h"
-#include "analysis/ResultsImport.h"
-#include "analysis/StatisticsReport.h"
-#include "core/ColumnFile.h"
-#include "core/Random.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/EngineTests.h"
 
 const Game Lotto = Game::lotto49();
 const Game Super = Game::superLoto60();
@@ -29,8 +8,6 @@ int countLinesWith(const std::vector<std::string>& lines, const std::string& par
     return static_cast<int>(std::count_if(lines.begin(), lines.end(),
                                           [&](const std::string& l) { return l.find(part) != l.npos; }));
 }
-
-} // namespace
 
 TEST(GamesTest, GroupingFileRoundTripsInEachGamesSize) {
     for (const Game& game : {Lotto, Super, Crazy}) {
@@ -55,12 +32,10 @@ TEST(GamesTest, StatisticsOfNinetyBallsCoverEveryBallAndDecade) {
     const std::vector<ColumnRecord> range{rec(1, {1, 10, 20, 30, 85, 90}), rec(2, {2, 11, 60, 70, 80, 90}),
                                           rec(3, {3, 4, 5, 6, 7, 91})}; // 91 is no ball: not counted
     const RangeStatistics st = computeRangeStatistics(range, true, Crazy);
-    EXPECT_EQ(st.counts.ball[90], 2);
-    EXPECT_EQ(st.figures.SumCount, 2);
-    EXPECT_EQ(st.figures.SumHigh, 313);
-    EXPECT_EQ(st.figures.SumLow, 236);
-    EXPECT_EQ(st.figures.GroupHigh[9], 1);
-    EXPECT_EQ(st.figures.GroupLow[9], 1);
+    const StatisticsFigures& f = st.figures;
+    EXPECT_EQ((std::vector<int>{st.counts.ball[90], f.SumCount, f.SumHigh, f.SumLow, f.GroupHigh[9],
+                                f.GroupLow[9]}),
+              (std::vector<int>{2, 2, 313, 236, 1, 1}));
     EXPECT_EQ(st.similarityTexts()[5], " 1"); // ball 90 in common
 
     const auto balls = ballCountLines(st.counts);
@@ -114,10 +89,9 @@ TEST(GamesTest, QuantumBottomPartOfNinetyBallsIsRanksSeventyNineToNinety) {
     EXPECT_EQ(kuantumOfMask(ranking, column), 273);
 
     const GroupingConfig cfg = rankGroupsConfig(ranking, {}, true);
-    EXPECT_EQ(cfg.GroupOf[12], 1);
-    EXPECT_EQ(cfg.GroupOf[78], 3);
-    EXPECT_EQ(cfg.GroupOf[79], 2);
-    EXPECT_EQ(cfg.GroupOf[90], 2);
+    const auto& groupOf = cfg.GroupOf;
+    EXPECT_EQ((std::vector<int>{groupOf[12], groupOf[78], groupOf[79], groupOf[90]}),
+              (std::vector<int>{1, 3, 2, 2}));
 
     QuantumSettings s;
     s.Rtor = ranking.rtor;

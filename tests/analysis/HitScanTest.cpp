@@ -1,22 +1,10 @@
-#include "analysis/HitScan.h"
-#include "core/ColumnFile.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/EngineTests.h"
 
 const std::array<int64_t, 6> Result{3, 11, 19, 27, 35, 43};
 
 std::string scanText(const std::vector<ColumnRecord>& played, const std::array<int64_t, 6>& result = Result) {
     return hits::reportText(played, hits::countHits(hits::resultMask(result), played));
 }
-
-} // namespace
 
 TEST(HitScanTest, ColumnEqualToTheResultIsListedUnderSixFirst) {
     const std::vector<ColumnRecord> played{rec(653, {3, 11, 19, 27, 35, 44}),

@@ -1,13 +1,4 @@
-#include "analysis/HitsCommand.h"
-#include "analysis/HitScan.h"
-#include "core/ColumnFile.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
+#include "support/EngineTests.h"
 
 // The report is the hit evaluation window's (HitScanTest); the command reads
 // the balls as its cells do.

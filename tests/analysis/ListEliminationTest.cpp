@@ -1,23 +1,4 @@
-#include "analysis/ListElimination.h"
-#include "core/ColumnFile.h"
-#include "core/FileError.h"
-#include "support/TempDataDir.h"
-
-#include <cerrno>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
-ColumnMask balls(std::initializer_list<int> list) {
-    ColumnMask m = 0;
-    for (int b : list)
-        m |= ColumnMask{1} << b;
-    return m;
-}
-} // namespace
+#include "support/EngineTests.h"
 
 TEST(ListEliminationTest, SurvivalTestsJudgeEveryBallOfTheColumn) {
     const ColumnRecord c = rec(0, {3, 9, 17, 22, 40, 41});

@@ -1,17 +1,4 @@
-#include "analysis/ListEntryParsing.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-
-namespace {
-ColumnMask balls(std::initializer_list<int> list) {
-    ColumnMask m = 0;
-    for (int b : list)
-        m |= ColumnMask{1} << b;
-    return m;
-}
-} // namespace
+#include "support/EngineTests.h"
 
 TEST(ListEntryParsingTest, NumberEntryKeepsTheValidBallsAfterEachComma) {
     const auto marked = parseBallEntry("5,12,,49,60");

@@ -1,12 +1,4 @@
-#include "analysis/ListPaging.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-#include <limits>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
+#include "support/EngineTests.h"
 
 TEST(ListPagingTest, PositionsStayInsideTheListAndNeverOverflow) {
     EXPECT_EQ(movePosition(PagingMove::PageUp, 24, 100), 0);

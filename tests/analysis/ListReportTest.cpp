@@ -1,25 +1,11 @@
-#include "analysis/ListReport.h"
-#include "analysis/SextetReport.h"
-#include "analysis/TextReportFile.h"
-#include "core/DateCode.h"
-#include "core/FileError.h"
-#include "support/TempDataDir.h"
+#include "support/EngineTests.h"
 
-#include <cerrno>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
 const CalendarDate Today{2026, 12, 6};
 
 std::string fileText(const TempDataDir& t) {
     const auto b = t.readBytes("VELMORIX.TXT");
     return std::string(b.begin(), b.end());
 }
-} // namespace
 
 TEST(ListReportTest, RecordNumbersArePaddedToTheDigitsOfTheRangeEnd) {
     const ColumnRecord r = rec(0, {3, 7, 15, 22, 38, 41});

@@ -1,16 +1,4 @@
-#include "analysis/ChaosReport.h"
-#include "analysis/RangeStatistics.h"
-#include "analysis/StatisticsReport.h"
-#include "support/RandomColumns.h"
-#include "support/ScopedLocale.h"
-
-#include <gtest/gtest.h>
-
-#include <random>
-
-using namespace velmorix;
-
-namespace {
+#include "support/EngineTests.h"
 
 // Every text of the chaos report and the statistics window for one range.
 std::vector<std::string> reportTexts(const std::vector<ColumnRecord>& range) {
@@ -46,5 +34,3 @@ TEST(LocaleReportsTest, ReportsAreTheSameBytesInTheTurkishLocale) {
     ASSERT_TRUE(turkish.ok());
     EXPECT_EQ(reportTexts(range), classic);
 }
-
-} // namespace

@@ -1,12 +1,4 @@
-#include "analysis/PlayedPairs.h"
-#include "core/ColumnFile.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
+#include "support/EngineTests.h"
 
 TEST(PlayedPairsTest, OnePlayedColumnGivesItsFifteenPairsInsideDecadesFirst) {
     TempDataDir data;

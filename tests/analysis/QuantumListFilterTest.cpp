@@ -1,16 +1,4 @@
-#include "analysis/QuantumListFilter.h"
-#include "core/ColumnFile.h"
-#include "core/Random.h"
-#include "support/TempDataDir.h"
-
-#include <algorithm>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/EngineTests.h"
 
 // Rank of ball b is b: the Kuantum of a column is its ball sum.
 QuantumSettings byBallNumber(int min, int max) {
@@ -28,8 +16,6 @@ int sumOf(const ColumnRecord& r) {
         s += b;
     return s;
 }
-
-} // namespace
 
 TEST(QuantumColumnTestTest, RangeAndRankGroups) {
     QuantumSettings s = byBallNumber(21, 279);

@@ -1,15 +1,4 @@
-#include "analysis/QuantumStatistics.h"
-#include "analysis/QuantumRange.h"
-#include "support/RandomColumns.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-#include <tuple>
-
-using namespace velmorix;
-using velmorix::test::rec;
-
-namespace {
+#include "support/EngineTests.h"
 
 // Eleven results; the window 8..11 is the one under test.
 std::vector<ColumnRecord> elevenResults() {
@@ -21,8 +10,6 @@ std::vector<ColumnRecord> elevenResults() {
     return r;
 }
 
-} // namespace
-
 TEST(QuantumRankingTest, EqualCountsRankBySmallerBallAndThePartsFollowTheThreshold) {
     std::array<int32_t, 50> counts{};
     counts[40] = 5;
@@ -30,12 +17,8 @@ TEST(QuantumRankingTest, EqualCountsRankBySmallerBallAndThePartsFollowTheThresho
     counts[2] = 3;
     counts[49] = 1;
     const QuantumRanking r = rankByRepetitions(counts, 6);
-    EXPECT_EQ(r.rtor[1], 40);
-    EXPECT_EQ(r.rtor[2], 2);
-    EXPECT_EQ(r.rtor[3], 5);
-    EXPECT_EQ(r.rtor[4], 49);
-    EXPECT_EQ(r.rtor[5], 1);
-    EXPECT_EQ(r.rtor[49], 48);
+    EXPECT_EQ((std::vector<int>{r.rtor[1], r.rtor[2], r.rtor[3], r.rtor[4], r.rtor[5], r.rtor[49]}),
+              (std::vector<int>{40, 2, 5, 49, 1, 48}));
     EXPECT_EQ(r.rankOf[5], 3);
     EXPECT_EQ(r.count[0], 5);
     // 5 does not pass 6 after the first level; 11 does after the second.
@@ -50,31 +33,27 @@ TEST(QuantumReportTest, WalksForwardWithItsLinesFiguresAndLimits) {
     EXPECT_EQ(rep.valueLines, (std::vector<std::string>{" Kuantum(08) = 000", " Kuantum(09) = 021",
                                                         " Kuantum(10) = 057", " Kuantum(11) = 279"}));
     EXPECT_EQ(rep.values, (std::vector<int16_t>{0, 21, 57, 279}));
-    EXPECT_EQ(rep.overall.max, 279);
-    EXPECT_EQ(rep.overall.min, 21);
+    EXPECT_EQ((std::vector<int>{rep.overall.max, rep.overall.min, rep.reduced.count, rep.defaultMin,
+                                rep.defaultMax}),
+              (std::vector<int>{279, 21, 1, 57, 57}));
     EXPECT_EQ(rep.overall.averageText(2), "119");
-    EXPECT_EQ(rep.reduced.count, 1);
-    EXPECT_EQ(rep.defaultMin, 57);
-    EXPECT_EQ(rep.defaultMax, 57);
 
     // First 12 ranks: 6, 6, 0 balls; last 12: 0, 0, 6.
     EXPECT_EQ(rep.groups[0].averageText(3), "4");
     EXPECT_EQ(rep.groups[1].averageText(3), "2");
-    EXPECT_EQ(rep.limits.gi12kmax, 6); // (6 + 4) / 2 + 1
-    EXPECT_EQ(rep.limits.gi12kmin, 2); // (0 + 4) / 2 + 0.5
-    EXPECT_EQ(rep.limits.gs12kmax, 5); // (6 + 2) / 2 + 1
-    EXPECT_EQ(rep.limits.gs12kmin, 1); // (0 + 2) / 2 + 0.5
+    // (6 + 4) / 2 + 1, (0 + 4) / 2 + 0.5, (6 + 2) / 2 + 1, (0 + 2) / 2 + 0.5
+    EXPECT_EQ((std::vector<int>{rep.limits.gi12kmax, rep.limits.gi12kmin, rep.limits.gs12kmax,
+                                rep.limits.gs12kmin}),
+              (std::vector<int>{6, 2, 5, 1}));
 
     // The whole window: 10..42 twice, then 1..6 and 44..49 once, then the rest.
-    EXPECT_EQ(rep.ranking.rtor[1], 10);
-    EXPECT_EQ(rep.ranking.rtor[7], 1);
-    EXPECT_EQ(rep.ranking.rtor[13], 44);
-    EXPECT_EQ(rep.ranking.rtor[19], 7);
+    const auto& rtor = rep.ranking.rtor;
+    EXPECT_EQ((std::vector<int>{rtor[1], rtor[7], rtor[13], rtor[19]}), (std::vector<int>{10, 1, 44, 7}));
     EXPECT_EQ(rep.ranking.topSize(), 6);
-    EXPECT_EQ(rep.rankingLines[0], " 10 :  2 kez...");
-    EXPECT_EQ(rep.rankingLines[6], " 01 :  1 kez...");
-    EXPECT_EQ(rep.rankingLines[18], " 07 : Yok...");
-    EXPECT_EQ(rep.rankingLines[48], " 43 : Yok...");
+    const auto& lines = rep.rankingLines;
+    EXPECT_EQ(
+        (std::vector<std::string>{lines[0], lines[6], lines[18], lines[48]}),
+        (std::vector<std::string>{" 10 :  2 kez...", " 01 :  1 kez...", " 07 : Yok...", " 43 : Yok..."}));
 }
 
 TEST(QuantumReportTest, PadsResultNumbersToTheWidthOfTheLast) {
@@ -134,20 +113,14 @@ TEST(QuantumGroupingTest, TwelveTwelveAndTheRest) {
         ASSERT_TRUE(g >= 1 && g <= 3) << b;
         ++sizes[static_cast<std::size_t>(g)];
     }
-    EXPECT_EQ(sizes[1], 12);
-    EXPECT_EQ(sizes[2], 12);
-    EXPECT_EQ(sizes[3], 25);
-    EXPECT_EQ(cfg.GroupOf[10], 1);
-    EXPECT_EQ(cfg.GroupOf[6], 1);
-    EXPECT_EQ(cfg.GroupOf[43], 2);
-    EXPECT_EQ(cfg.GroupOf[29], 2);
-    EXPECT_EQ(cfg.GroupOf[28], 2);
-    EXPECT_EQ(cfg.GroupOf[27], 3);
-    EXPECT_EQ(cfg.GroupMin[0], 2);
-    EXPECT_EQ(cfg.GroupMax[0], 6);
-    EXPECT_EQ(cfg.GroupMin[2], 6 - 5 - 6); // written as computed, below 0
-    EXPECT_EQ(cfg.GroupMax[2], 6 - 1 - 2);
-    EXPECT_EQ(cfg.GroupMax[3], 0);
+    EXPECT_EQ((std::vector<int>{sizes[1], sizes[2], sizes[3]}), (std::vector<int>{12, 12, 25}));
+    const auto& g = cfg.GroupOf;
+    EXPECT_EQ((std::vector<int>{g[10], g[6], g[43], g[29], g[28], g[27]}),
+              (std::vector<int>{1, 1, 2, 2, 2, 3}));
+    // The third minimum is written as computed, below 0.
+    EXPECT_EQ((std::vector<int>{cfg.GroupMin[0], cfg.GroupMax[0], cfg.GroupMin[2], cfg.GroupMax[2],
+                                cfg.GroupMax[3]}),
+              (std::vector<int>{2, 6, 6 - 5 - 6, 6 - 1 - 2, 0}));
 
     const GroupingConfig parts = rankGroupsConfig(rep.ranking, rep.limits, false);
     int top = 0;

@@ -1,15 +1,5 @@
-#include "analysis/RandomColumnList.h"
-#include "core/ColumnRecord.h"
-#include "support/TempDataDir.h"
+#include "support/EngineTests.h"
 
-#include <algorithm>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
 BagList bagOf(std::initializer_list<int> balls) {
     BagList bag;
     for (int b : balls)
@@ -22,7 +12,6 @@ BankoList bankersOf(std::initializer_list<int> balls) {
         bankers.push(b);
     return bankers;
 }
-} // namespace
 
 TEST(RandomColumnListTest, ColumnsHoldTheBankersAndSixDistinctBagBallsAscending) {
     StdRandom random(3);

@@ -1,20 +1,6 @@
-#include "analysis/ResultsImport.h"
-#include "core/ColumnFile.h"
-#include "core/DateCode.h"
-#include "core/Encoding.h"
-#include "core/FileError.h"
-#include "support/TempDataDir.h"
+#include "support/EngineTests.h"
 
-#include <cerrno>
-#include <fstream>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
 using namespace velmorix::resultsimport;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
 
 std::vector<std::array<int16_t, 6>> ballsOf(const Parsed& p) {
     std::vector<std::array<int16_t, 6>> out;
@@ -29,8 +15,6 @@ std::vector<int32_t> tagsOf(const Parsed& p) {
         out.push_back(d.tag);
     return out;
 }
-
-} // namespace
 
 // Only what is certain becomes a draw; everything else is listed with its
 // line and reason.

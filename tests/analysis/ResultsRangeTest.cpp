@@ -1,11 +1,5 @@
 #include "analysis/ResultsRange.h"
-#include "core/ColumnFile.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
+#include "support/EngineTests.h"
 
 TEST(RangeCheckTest, BoxesAreJudgedInOrder) {
     RangeCheck c = checkRange("5", "3", 10);

@@ -1,11 +1,4 @@
-#include "analysis/RangeStatistics.h"
-#include "analysis/StatisticsReport.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-
-namespace {
+#include "support/EngineTests.h"
 
 ColumnRecord col(std::array<int16_t, 6> balls) {
     return ColumnRecord{653, balls};
@@ -13,14 +6,15 @@ ColumnRecord col(std::array<int16_t, 6> balls) {
 
 using Texts = std::array<std::string, 6>;
 
-} // namespace
+// The lowest, highest and mean sums as shown.
+std::vector<std::string> sumTexts(const RangeStatistics& s) {
+    return {s.sumLowText(), s.sumHighText(), s.sumMeanText()};
+}
 
 TEST(StatisticsTest, OneResultHasNothingToCompare) {
     const RangeStatistics s = computeRangeStatistics({col({1, 2, 3, 4, 5, 6})}, true);
     EXPECT_EQ(s.similarityTexts(), (Texts{" 0", " 0", " 0", " 0", " 0", " 0"}));
-    EXPECT_EQ(s.sumLowText(), " 21");
-    EXPECT_EQ(s.sumHighText(), " 21");
-    EXPECT_EQ(s.sumMeanText(), "21");
+    EXPECT_EQ(sumTexts(s), (std::vector<std::string>{" 21", " 21", "21"}));
     EXPECT_EQ(computeRangeStatistics({col({1, 2, 3, 4, 5, 6})}, false).similarityTexts(),
               (Texts{"-", "-", "-", "-", "-", "-"}));
 }
@@ -29,17 +23,12 @@ TEST(StatisticsTest, TwoResultsShareThreeBalls) {
     const RangeStatistics s =
         computeRangeStatistics({col({1, 2, 3, 4, 5, 6}), col({1, 2, 3, 40, 41, 42})}, true);
     EXPECT_EQ(s.similarityTexts(), (Texts{" 3", " 0", " 3", " 3", " 0", " 3"}));
-    EXPECT_EQ(s.sumLowText(), " 21");
-    EXPECT_EQ(s.sumHighText(), " 129");
-    EXPECT_EQ(s.sumMeanText(), "75");
+    EXPECT_EQ(sumTexts(s), (std::vector<std::string>{" 21", " 129", "75"}));
     // 01-09 holds six balls once and three once; 40-49 none and three.
-    EXPECT_EQ(s.groupHighText(0), " 6");
-    EXPECT_EQ(s.groupLowText(0), " 3");
-    EXPECT_EQ(s.groupMeanText(0), " 4.5");
-    EXPECT_EQ(s.groupHighText(4), " 3");
-    EXPECT_EQ(s.groupLowText(4), " 0");
-    EXPECT_EQ(s.groupLowText(2), " 0");
-    EXPECT_EQ(s.groupHighText(2), " 0");
+    EXPECT_EQ((std::vector<std::string>{s.groupHighText(0), s.groupLowText(0), s.groupMeanText(0),
+                                        s.groupHighText(4), s.groupLowText(4), s.groupLowText(2),
+                                        s.groupHighText(2)}),
+              (std::vector<std::string>{" 6", " 3", " 4.5", " 3", " 0", " 0", " 0"}));
 }
 
 TEST(StatisticsTest, MeansAreCutNotRoundedAndBrokenColumnsAreNotCounted) {
@@ -49,10 +38,8 @@ TEST(StatisticsTest, MeansAreCutNotRoundedAndBrokenColumnsAreNotCounted) {
                                 col({5, 10, 15, 19, 24, 28}), col({5, 10, 15, 19, 26, 28})},
                                true);
     EXPECT_EQ(s.figures.SumCount, 3);
-    EXPECT_EQ(s.sumMeanText(), "101.333");
-    EXPECT_EQ(s.groupMeanText(2), " 2.333");
-    EXPECT_EQ(s.counts.ball[1], 0);
-    EXPECT_EQ(s.counts.ball[5], 3);
+    EXPECT_EQ(s.sumMeanText() + s.groupMeanText(2), "101.333 2.333");
+    EXPECT_EQ((std::pair<int, int>{s.counts.ball[1], s.counts.ball[5]}), (std::pair<int, int>{0, 3}));
     // The broken column shares nothing with the others.
     EXPECT_EQ(s.similarityTexts(), (Texts{" 5", " 3", " 5", " 2.666", " 1.5", " 5"}));
 }
@@ -62,27 +49,23 @@ TEST(StatisticsTest, HighestSimilarityLooksAtEveryEarlierResult) {
         computeRangeStatistics({col({1, 2, 3, 4, 5, 6}), col({7, 8, 9, 10, 11, 12}), col({1, 2, 3, 4, 5, 7}),
                                 col({20, 21, 22, 23, 24, 25}), col({7, 8, 9, 30, 31, 32})},
                                true);
-    EXPECT_EQ(s.similarity->lastHighest, 3);
-    EXPECT_EQ(s.similarity->highest, 5);
-    EXPECT_EQ(s.similarity->lastWithPrevious, 0);
-    EXPECT_EQ(s.similarity->lastWithSecondPrevious, 1);
+    const auto& m = *s.similarity;
+    EXPECT_EQ((std::vector<int>{m.lastHighest, m.highest, m.lastWithPrevious, m.lastWithSecondPrevious}),
+              (std::vector<int>{3, 5, 0, 1}));
 }
 
 TEST(StatisticsTest, CountListsOrderMostDrawnFirstAndNeverDrawnLast) {
     RepetitionCounts c = RepetitionCounts::of({col({3, 7, 12, 20, 33, 41}), col({3, 7, 9, 21, 34, 49})});
     const std::vector<std::string> balls = ballCountLines(c);
     ASSERT_EQ(balls.size(), 49u);
-    EXPECT_EQ(balls[0], " 03 :  2 kez...");
-    EXPECT_EQ(balls[1], " 07 :  2 kez...");
-    EXPECT_EQ(balls[2], " 09 :  1 kez...");
-    EXPECT_EQ(balls[10], " 01 :  Yok...");
-    EXPECT_EQ(balls[48], " 48 :  Yok...");
+    EXPECT_EQ((std::vector<std::string>{balls[0], balls[1], balls[2], balls[10], balls[48]}),
+              (std::vector<std::string>{" 03 :  2 kez...", " 07 :  2 kez...", " 09 :  1 kez...",
+                                        " 01 :  Yok...", " 48 :  Yok..."}));
     const std::vector<PairCountLine> pairs = pairCountLines(c);
     ASSERT_EQ(pairs.size(), 1176u);
-    EXPECT_EQ(pairs[0].text, " 03, 07 :  2 kez...");
-    EXPECT_EQ(pairs[1].text, " 03, 09 :  1 kez...");
+    EXPECT_EQ((std::vector<std::string>{pairs[0].text, pairs[1].text, pairs[29].text}),
+              (std::vector<std::string>{" 03, 07 :  2 kez...", " 03, 09 :  1 kez...", " 01, 02 :  Yok..."}));
     EXPECT_EQ(pairs[29].count, 0);
-    EXPECT_EQ(pairs[29].text, " 01, 02 :  Yok...");
     EXPECT_EQ(c.pair(7, 3), 2);
 }
 
@@ -122,9 +105,8 @@ TEST(StatisticsTest, PlayedColumnsAgainstTheLastTwoResults) {
               "Son Hafta ile ençok benzerlik= 4\r[ İlk Ençok Benzer Kolon= 2 ]\r\r"
               "Sondan 2. Hafta ile ençok benzerlik= 3\r[ İlk Ençok Benzer Kolon= 3 ]");
     s = comparePlayedWithResults(played, col({40, 41, 42, 43, 44, 45}), std::nullopt);
-    EXPECT_EQ(s.highestWithLast, 0);
-    EXPECT_EQ(s.firstColumnWithLast, 1);
-    EXPECT_EQ(s.firstColumnWithSecondLast, 0);
+    EXPECT_EQ((std::vector<int>{s.highestWithLast, s.firstColumnWithLast, s.firstColumnWithSecondLast}),
+              (std::vector<int>{0, 1, 0}));
 }
 
 TEST(StatisticsTest, PrintoutsForEachSource) {
@@ -136,11 +118,11 @@ TEST(StatisticsTest, PrintoutsForEachSource) {
     EXPECT_EQ(pairs.size(), 4u + 3u + 24u);
     const auto figures =
         figuresPrintout(StatisticsSource::List, 5, 6, computeRangeStatistics({}, false), "d");
-    EXPECT_EQ(figures[2], "Kombinasyonların TOPLAM & GURUP DAĞILIMI & BENZERLİK Sayıları");
-    EXPECT_EQ(figures[4], "İlk Kolon = 5");
-    EXPECT_EQ(figures[9], "TOPLAM Ortalaması =0");
-    EXPECT_EQ(figures[13], "01-09 Arası Çıkma Ortalaması = 0");
-    EXPECT_EQ(figures[16], "10-19 Çıkma Ortalaması = 0");
-    EXPECT_EQ(figures.back(), "Tüm kolonların birbirleriyle en yüksek benzerliği =-");
+    EXPECT_EQ((std::vector<std::string>{figures[2], figures[4], figures[9], figures[13], figures[16],
+                                        figures.back()}),
+              (std::vector<std::string>{"Kombinasyonların TOPLAM & GURUP DAĞILIMI & BENZERLİK Sayıları",
+                                        "İlk Kolon = 5", "TOPLAM Ortalaması =0",
+                                        "01-09 Arası Çıkma Ortalaması = 0", "10-19 Çıkma Ortalaması = 0",
+                                        "Tüm kolonların birbirleriyle en yüksek benzerliği =-"}));
     EXPECT_EQ(statisticsHelpText(StatisticsSource::List).rfind("F9 = Tek Top", 0), 0u);
 }

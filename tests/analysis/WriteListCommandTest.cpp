@@ -1,13 +1,5 @@
-#include "analysis/WriteListCommand.h"
-#include "support/TempDataDir.h"
+#include "support/EngineTests.h"
 
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
 struct WriteListTest : ::testing::Test {
     TempDataDir t;
     FixedClock clock;
@@ -22,7 +14,6 @@ struct WriteListTest : ::testing::Test {
         return std::string(b.begin(), b.end());
     }
 };
-} // namespace
 
 TEST_F(WriteListTest, ARangeIsReadAsTheDialogReadsItsBoxes) {
     EXPECT_EQ(runWriteList(t.dir(), clock, {"4.6", "7"}).exitCode, 0);

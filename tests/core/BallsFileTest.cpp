@@ -1,14 +1,4 @@
-#include "core/BallsFile.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-using namespace velmorix;
-using velmorix::test::ballsFileWords;
-using velmorix::test::ballsOf;
-using velmorix::test::TempDataDir;
+#include "support/ModuleTests.h"
 
 TEST(BallsFileTest, HundredByteFileLoadsBagAndHasNoBankers) {
     TempDataDir t;

@@ -1,13 +1,4 @@
-#include "core/ColumnFile.h"
-#include "core/FileError.h"
-#include "support/TempDataDir.h"
-
-#include <cerrno>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
+#include "support/ModuleTests.h"
 
 TEST(ColumnRecordTest, ByteLayoutIsLittleEndianWithoutPadding) {
     const ColumnRecord r = rec(-2, {1, 2, 300, 4, -1, 49});

@@ -1,19 +1,8 @@
-#include "core/ColumnFile.h"
-#include "core/EditorFile.h"
-#include "core/Encoding.h"
-#include "core/FileError.h"
-#include "core/SafeFile.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
+#include "support/ModuleTests.h"
 
 #ifndef _WIN32
 #include <iconv.h>
 #endif
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
 
 namespace {
 std::vector<unsigned char> bytesOf(std::string_view s) {

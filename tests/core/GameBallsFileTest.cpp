@@ -1,15 +1,4 @@
-#include "core/BallsFile.h"
-#include "core/Random.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-#include <vector>
-
-using namespace velmorix;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/ModuleTests.h"
 
 template <class List> std::vector<int> ballsOf(const List& list) {
     std::vector<int> v;
@@ -24,8 +13,6 @@ int16_t word(const std::vector<unsigned char>& bytes, int record) {
 }
 
 class GameBallsFileTest : public ::testing::TestWithParam<Game> {};
-
-} // namespace
 
 TEST_P(GameBallsFileTest, BagAndBankersRoundTripInTheGamesLayout) {
     const Game game = GetParam();

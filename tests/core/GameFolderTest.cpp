@@ -1,20 +1,8 @@
-#include "core/GameFolder.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
-using namespace velmorix;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/ModuleTests.h"
 
 std::vector<unsigned char> bytes(std::string_view s) {
     return {s.begin(), s.end()};
 }
-
-} // namespace
 
 TEST(GameFolderTest, MarkerIsExactlyOneGameLine) {
     struct Case {

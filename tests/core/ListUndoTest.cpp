@@ -1,18 +1,4 @@
-#include "core/ListUndo.h"
-#include "core/ColumnFile.h"
-#include "core/FileError.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-#include <cerrno>
-#include <filesystem>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/ModuleTests.h"
 
 using Bytes = std::vector<unsigned char>;
 
@@ -128,5 +114,3 @@ TEST_F(ListUndoTest, AFailedUndoLeavesBothFilesAndNamesTheList) {
     t.dir().setFaultHook([](FileStep, const std::string&, int64_t) { return 0; });
     EXPECT_EQ(undoLastListChange(t.dir()).outcome, UndoOutcome::Undone);
 }
-
-} // namespace

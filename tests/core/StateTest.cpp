@@ -1,13 +1,5 @@
-#include "core/AppState.h"
-#include "core/DateCode.h"
-#include "core/Random.h"
+#include "support/ModuleTests.h"
 
-#include <gtest/gtest.h>
-#include <set>
-
-using namespace velmorix;
-
-namespace {
 class SequenceRandom final : public Random {
 public:
     explicit SequenceRandom(std::vector<double> v) : m_values(std::move(v)) {}
@@ -18,7 +10,6 @@ private:
     std::vector<double> m_values;
     std::size_t m_i = 0;
 };
-} // namespace
 
 TEST(GetBallTest, EmptyBagIsFilledForGoodWithoutBankers) {
     AppState s;
@@ -48,13 +39,10 @@ TEST(GetBallTest, BankerPositionsReturnBankersAndOthersDrawFromBag) {
 }
 
 TEST(CombinationCountTest, KnownValuesAndEdges) {
-    EXPECT_EQ(CombinationCount(49, 6), 13983816);
-    EXPECT_EQ(CombinationCount(36, 6), 1947792);
-    EXPECT_EQ(CombinationCount(48, 5), 1712304);
-    EXPECT_EQ(CombinationCount(6, 6), 1);
-    EXPECT_EQ(CombinationCount(5, 6), 0);
-    EXPECT_EQ(CombinationCount(0, 0), 0);
-    EXPECT_EQ(CombinationCount(44, 1), 44);
+    EXPECT_EQ((std::vector<int64_t>{CombinationCount(49, 6), CombinationCount(36, 6), CombinationCount(48, 5),
+                                    CombinationCount(6, 6), CombinationCount(5, 6), CombinationCount(0, 0),
+                                    CombinationCount(44, 1)}),
+              (std::vector<int64_t>{13983816, 1947792, 1712304, 1, 0, 0, 44}));
 }
 
 TEST(AppStateTest, StartupFilterSelectionMatchesStoredDefaults) {
@@ -76,10 +64,8 @@ TEST(AppStateTest, SelectionRecordsRoundTripEveryField) {
     FilterSelection s;
     s.fromRecords(r);
     EXPECT_EQ(s.toRecords(), r);
-    EXPECT_EQ(s.RepeatBanLevel, -100);
-    EXPECT_EQ(s.ResultsMin3Link, 41 * 7 - 100);
-    EXPECT_EQ(s.DecadeRule[4][6], 80 * 7 - 100);
-    EXPECT_EQ(s.DecadeHitOn, 84 * 7 - 100);
+    EXPECT_EQ((std::vector<int>{s.RepeatBanLevel, s.ResultsMin3Link, s.DecadeRule[4][6], s.DecadeHitOn}),
+              (std::vector<int>{-100, 41 * 7 - 100, 80 * 7 - 100, 84 * 7 - 100}));
 }
 
 TEST(AppStateTest, DrawNeedsSixDistinctBalls) {
@@ -102,12 +88,8 @@ TEST(DateCodeTest, EncodesAndDecodesValidYears) {
     EXPECT_EQ(encodeDateCode(2005, 7, 10), 2005 * 1000 + 7 * 50 + 10);
     const auto d = decodeDateCode(encodeDateCode(2025, 11, 29));
     ASSERT_TRUE(d);
-    EXPECT_EQ(d->year, 2025);
-    EXPECT_EQ(d->month, 11);
-    EXPECT_EQ(d->day, 29);
-    EXPECT_FALSE(decodeDateCode(KeepMark));
-    EXPECT_FALSE(decodeDateCode(2003050));
-    EXPECT_TRUE(decodeDateCode(2003051));
-    EXPECT_TRUE(decodeDateCode(2099631));
-    EXPECT_FALSE(decodeDateCode(2099632));
+    EXPECT_EQ((std::vector<int>{d->year, d->month, d->day}), (std::vector<int>{2025, 11, 29}));
+    for (const auto& [code, valid] : std::vector<std::pair<int32_t, bool>>{
+             {KeepMark, false}, {2003050, false}, {2003051, true}, {2099631, true}, {2099632, false}})
+        EXPECT_EQ(decodeDateCode(code).has_value(), valid) << code;
 }

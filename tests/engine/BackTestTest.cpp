@@ -1,18 +1,6 @@
 #include "RandomData.h"
 
-#include "engine/BackTest.h"
-#include "engine/ColumnEvaluator.h"
-#include "engine/RunData.h"
-#include "engine/SelectionControls.h"
-
-#include "core/ColumnFile.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 // Sums 100..150, no result sharing three balls with an earlier one, no sum of
 // an earlier result, no span of the previous result; nothing else.
@@ -26,8 +14,6 @@ FilterSelection knownSelection() {
     s.LastWeekSpanBan = -1;
     return s;
 }
-
-} // namespace
 
 TEST(BackTestTest, ResultsMadeSoThatTheAnswerIsKnown) {
     TempDataDir t;
@@ -94,11 +80,9 @@ TEST(BackTestTest, WithoutFiltersOrResults) {
 }
 
 TEST(BackTestTest, PercentagesAreCutNotRounded) {
-    EXPECT_EQ(percentText(2, 3), "66.6");
-    EXPECT_EQ(percentText(1, 4), "25");
-    EXPECT_EQ(percentText(0, 9), "0");
-    EXPECT_EQ(percentText(9, 9), "100");
-    EXPECT_EQ(percentText(1, 0), "0");
+    EXPECT_EQ((std::vector<std::string>{percentText(2, 3), percentText(1, 4), percentText(0, 9),
+                                        percentText(9, 9), percentText(1, 0)}),
+              (std::vector<std::string>{"66.6", "25", "0", "100", "0"}));
     EXPECT_EQ(backTestProgressTitle(12, 300), "Test - Sonuç : 12 - [ 300 ]");
 }
 

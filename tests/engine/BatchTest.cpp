@@ -3,22 +3,9 @@
 #include "LiteralModel.h"
 #include "RandomData.h"
 
-#include "engine/LiveCount.h"
-#include "engine/RunData.h"
-#include "engine/SelectionControls.h"
-#include "engine/SelectionFile.h"
+#include "support/EngineTests.h"
 
-#include "core/BallsFile.h"
-
-#include <fstream>
-#include <gtest/gtest.h>
-#include <sstream>
 #include <sys/wait.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
 
 struct BatchRun {
     int code = -1;
@@ -58,8 +45,6 @@ AppState literalState(TempDataDir& t) {
     s.Selection = windowSelection(stored ? &*stored : nullptr);
     return s;
 }
-
-} // namespace
 
 TEST(BatchTest, BuildGivesTheLiteralModelsFiles) {
     Rng rng(501);

@@ -3,18 +3,7 @@
 #include "LiteralModel.h"
 #include "RandomData.h"
 
-#include "engine/ColumnEvaluator.h"
-#include "engine/RunContext.h"
-#include "engine/SelectionControls.h"
-
-#include "core/ColumnFile.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 std::string show(const std::array<int16_t, 6>& b) {
     std::string s;
@@ -36,8 +25,6 @@ FilterSelection randomSelection(Rng& rng) {
     s.DecadeHitCount = static_cast<int16_t>(pick(rng, 0, 7));
     return s;
 }
-
-} // namespace
 
 TEST(EvaluatorFuzzTest, FastAndLiteralAgreeOnAMillionColumns) {
     Rng rng(20240611);

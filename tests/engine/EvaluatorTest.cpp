@@ -1,17 +1,7 @@
 #include "LiteralModel.h"
 #include "RandomData.h"
 
-#include "engine/ChaosRules.h"
-#include "engine/ColumnEvaluator.h"
-#include "engine/RunContext.h"
-#include "engine/SelectionControls.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 std::array<int, 7> literalColumn(const SortedColumn& c) {
     return {0, c.b[0], c.b[1], c.b[2], c.b[3], c.b[4], c.b[5]};
@@ -24,8 +14,6 @@ FilterSelection nothingOn() {
     s.MathRelOff = -1;
     return s;
 }
-
-} // namespace
 
 TEST(ChaosRulesTest, EveryRuleAgreesWithTheLiteralRule) {
     Rng rng(31);

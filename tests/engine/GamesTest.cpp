@@ -2,25 +2,7 @@
 // and the same list whatever the number of workers.
 #include "RandomData.h"
 
-#include "engine/CandidateSlices.h"
-#include "engine/ChaosRules.h"
-#include "engine/ColumnEvaluator.h"
-#include "engine/ListBuilder.h"
-#include "engine/ListFilter.h"
-#include "engine/LiveCount.h"
-#include "engine/PairsFile.h"
-#include "engine/SelectionControls.h"
-#include "engine/SelectionFile.h"
-#include "engine/SubsetIndex.h"
-
-#include "core/ColumnFile.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 const Game G49 = Game::lotto49();
 const Game G60 = Game::superLoto60();
@@ -38,7 +20,7 @@ ColumnMask maskOf(const std::array<int16_t, 6>& balls, int count) {
 }
 
 // Every filter off: only the balls themselves can fail a column.
-FilterSelection nothingOn() {
+FilterSelection nothingTicked() {
     SelectionControls c;
     FilterSelection s = FilterSelection::startup();
     showSelection(s, c);
@@ -48,8 +30,6 @@ FilterSelection nothingOn() {
     readSelection(c, s);
     return s;
 }
-
-} // namespace
 
 TEST(GamesTest, ChaosThresholdsMoveWithTheBalls) {
     struct Case {
@@ -262,7 +242,7 @@ TEST(GamesTest, BallsAboveTheGameFailEveryFilter) {
                     rec(0, {5, 6, 7, 8, 9, 60}), rec(0, {1, 2, 3, 4, 5, 127})});
     AppState state;
     state.game = G60;
-    state.Selection = nothingOn();
+    state.Selection = nothingTicked();
     const FixedClock clock;
     const FilterResult r = FilterExistingList(state, t.dir(), clock, answerYes());
     ASSERT_EQ(r.outcome, FilterOutcome::Filtered);

@@ -3,18 +3,7 @@
 #include "LiteralModel.h"
 #include "RandomData.h"
 
-#include "engine/ListBuilder.h"
-#include "engine/ListFilter.h"
-#include "engine/SelectionControls.h"
-
-#include "core/Clock.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 // A bag of `size` balls (ascending) and up to `maxBankers` bankers outside it.
 void randomBalls(Rng& rng, AppState& state, int size, int maxBankers) {
@@ -38,8 +27,6 @@ RunCallbacks yesToAll(bool bagAnswer = true) {
     cb.confirm = [bagAnswer](const Question& q) { return q.title == "! DİKKAT !" ? bagAnswer : true; };
     return cb;
 }
-
-} // namespace
 
 TEST(ListFuzzTest, BuildsMatchTheLiteralModel) {
     Rng rng(7001);

@@ -1,19 +1,5 @@
 // Building a new combination list and filtering the existing one.
-#include "engine/ListBuilder.h"
-#include "engine/ListFilter.h"
-#include "engine/ListTexts.h"
-
-#include "core/ColumnFile.h"
-#include "support/TempDataDir.h"
-
-#include <cerrno>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::rec;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/EngineTests.h"
 
 struct Recorder {
     std::vector<Question> questions;
@@ -55,8 +41,6 @@ AppState withBagOf(int first, int last) {
 }
 
 const FixedClock fixedClock;
-
-} // namespace
 
 TEST(ListBuilderTest, NoCombinationAndSingleCombinationTouchNoFile) {
     TempDataDir t;

@@ -1,12 +1,4 @@
-#include "engine/ListStream.h"
-
-#include "core/ColumnFile.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::TempDataDir;
+#include "support/EngineTests.h"
 
 TEST(ListStreamTest, ReadsWhatTheColumnFilesReadAcrossBlocksAndTornEnds) {
     TempDataDir t;

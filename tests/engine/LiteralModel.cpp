@@ -20,10 +20,6 @@ struct Marks {
     bool operator()(int v) const { return v >= 0 && v <= 49 && m[static_cast<std::size_t>(v)]; }
 };
 
-std::vector<ColumnRecord> readCounted(const DataDir& dir, const char* name) {
-    return readAllRecords(dir, name);
-}
-
 int32_t longCount(int64_t length, int64_t size) {
     // length / size taken to the nearest whole number, halves to even.
     const double q = static_cast<double>(length) / static_cast<double>(size);
@@ -377,7 +373,7 @@ Context prepare(FilterSelection& s, const DataDir& dir) {
         if (limit < 0)
             return;
         if (dir.exists(name) && longCount(dir.fileSize(name), 16) >= 1) {
-            into = readCounted(dir, name);
+            into = readAllRecords(dir, name);
         } else {
             if (dir.exists(name))
                 dir.remove(name);
@@ -408,7 +404,7 @@ Context prepare(FilterSelection& s, const DataDir& dir) {
         ResCount = 0;
     }
     if (ResCount > 0)
-        ctx.results = readCounted(dir, files::Results);
+        ctx.results = readAllRecords(dir, files::Results);
     ctx.results.resize(static_cast<std::size_t>(ResCount));
 
     auto record = [&](int32_t n) { return ctx.results[static_cast<std::size_t>(n - 1)]; };

@@ -1,25 +1,7 @@
 #include "LiteralModel.h"
 #include "RandomData.h"
 
-#include "engine/ListBuilder.h"
-#include "engine/LiveCount.h"
-#include "engine/LiveCountWorker.h"
-#include "engine/RunData.h"
-#include "engine/SelectionControls.h"
-
-#include "core/ColumnFile.h"
-#include "core/Numbers.h"
-
-#include <algorithm>
-#include <chrono>
-#include <gtest/gtest.h>
-#include <map>
-#include <mutex>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 std::map<std::string, std::vector<unsigned char>> folderBytes(const TempDataDir& t) {
     std::map<std::string, std::vector<unsigned char>> out;
@@ -60,8 +42,6 @@ LiveSelection fullBag(const FilterSelection& selection) {
         r.bag.push(b);
     return r;
 }
-
-} // namespace
 
 // The count must be the size of the list a build then writes, whatever the
 // selection and data, and must leave every file as it found it.

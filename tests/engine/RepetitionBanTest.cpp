@@ -1,15 +1,7 @@
 #include "LiteralModel.h"
 #include "RandomData.h"
 
-#include "engine/PairsFile.h"
-#include "engine/RepetitionBan.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 // The pairwise pass: each unmarked record marks every later one that shares
 // at least `level` of its balls (each ball of the later record found among
@@ -37,8 +29,6 @@ std::vector<bool> linear(const std::vector<std::array<int16_t, 6>>& list, int le
         kept.push_back(ban.offer(r));
     return kept;
 }
-
-} // namespace
 
 TEST(RepetitionBanTest, MatchesThePairwisePassOnValidLists) {
     Rng rng(41);

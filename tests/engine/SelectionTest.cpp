@@ -1,14 +1,4 @@
-#include "engine/SelectionControls.h"
-#include "engine/SelectionFile.h"
-
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using velmorix::test::TempDataDir;
-
-namespace {
+#include "support/EngineTests.h"
 
 // The controls after the window opened on the start-up selection.
 SelectionControls openedWindow(FilterSelection& s) {
@@ -20,8 +10,6 @@ SelectionControls openedWindow(FilterSelection& s) {
 FilterSelection::Records startupRecords() {
     return FilterSelection::startup().toRecords();
 }
-
-} // namespace
 
 TEST(SelectionFileTest, SavedFileHoldsTheRecordsInOrderAndLoadsBack) {
     TempDataDir t;
@@ -36,14 +24,10 @@ TEST(SelectionFileTest, SavedFileHoldsTheRecordsInOrderAndLoadsBack) {
     const auto bytes = t.readBytes("VELMORIX.FLT");
     ASSERT_EQ(bytes.size(), 170u);
     auto word = [&](int offset) { return static_cast<int16_t>(bytes[offset] | bytes[offset + 1] << 8); };
-    EXPECT_EQ(word(0), 3);
-    EXPECT_EQ(word(48), 2);  // n = n+23
-    EXPECT_EQ(word(88), 0);  // ResultLimit
-    EXPECT_EQ(word(160), 0); // 40-49 with 6 balls
-    EXPECT_EQ(word(162), -1);
-    EXPECT_EQ(word(164), 100);
-    EXPECT_EQ(word(166), 150);
-    EXPECT_EQ(word(168), -1);
+    // The level, n = n+23, ResultLimit, 40-49 with 6 balls, then the sum rule.
+    EXPECT_EQ((std::vector<int>{word(0), word(48), word(88), word(160), word(162), word(164), word(166),
+                                word(168)}),
+              (std::vector<int>{3, 2, 0, 0, -1, 100, 150, -1}));
     EXPECT_TRUE(t.fileNames() == std::vector<std::string>{"VELMORIX.FLT"}); // no temporary left
 
     FilterSelection loaded;
@@ -74,26 +58,19 @@ TEST(SelectionControlsTest, StartupSelectionAsTheWindowShowsIt) {
     // Relations hold -1, which shows as not ticked.
     for (bool b : c.Check1)
         EXPECT_FALSE(b);
-    EXPECT_TRUE(c.Check3);
-    EXPECT_TRUE(c.Check6);
-    EXPECT_TRUE(c.Check7);
+    EXPECT_TRUE(c.Check3 && c.Check6 && c.Check7);
     EXPECT_FALSE(c.Text1Enabled || c.Text2Enabled);
-    EXPECT_EQ(c.Text1, "21");
-    EXPECT_EQ(c.Text2, "279");
+    EXPECT_EQ(c.Text1 + "-" + c.Text2, "21-279");
     // Ticking the whole decade grid left the last box's count.
     EXPECT_EQ(s.DecadeHitCount, 6);
     EXPECT_EQ(c.Label20, "  Zorunlu : 6");
 
     FilterSelection read = s;
     readSelection(c, read);
-    EXPECT_EQ(read.MathRelOff, -1);
-    EXPECT_EQ(read.MathRelPlus[0], -1); // kept: no length chosen
-    EXPECT_EQ(read.ChaosOn, -1);
-    EXPECT_EQ(read.SumRule[0], 0);
-    EXPECT_EQ(read.SumRule[1], 21); // repaired by showing
-    EXPECT_EQ(read.SumRule[2], 279);
-    EXPECT_EQ(read.DecadeFilterOn, 0);
-    EXPECT_EQ(read.OtherFiltersOn, 0);
+    // The first relation is kept (no length chosen); the sum bounds are repaired by showing.
+    EXPECT_EQ((std::vector<int>{read.MathRelOff, read.MathRelPlus[0], read.ChaosOn, read.SumRule[0],
+                                read.SumRule[1], read.SumRule[2], read.DecadeFilterOn, read.OtherFiltersOn}),
+              (std::vector<int>{-1, -1, -1, 0, 21, 279, 0, 0}));
 }
 
 TEST(SelectionControlsTest, StoredValuesOutsideTheirChoicesReadBackAsOff) {
@@ -109,18 +86,10 @@ TEST(SelectionControlsTest, StoredValuesOutsideTheirChoicesReadBackAsOff) {
     r[43] = 0;  // PlayedLimit: "6 benzer"
     r[44] = 5;  // ResultLimit
     const FilterSelection s = windowSelection(&r);
-    EXPECT_EQ(s.RepeatBanLevel, 0);
-    EXPECT_EQ(s.MathRelLevel, 0);
-    EXPECT_EQ(s.MathRelOff, -1);
-    EXPECT_EQ(s.MathRelPlus[0], 3);
-    EXPECT_EQ(s.ForbiddenPairsOn, 0);
-    EXPECT_EQ(s.ChaosOn, 0);
-    EXPECT_EQ(s.OddEvenBan, 0);
-    EXPECT_EQ(s.LastTwoWeeksLink, -1);
-    EXPECT_EQ(s.OtherFiltersOn, -1);
-    EXPECT_EQ(s.SextetLimit, -1);
-    EXPECT_EQ(s.PlayedLimit, 0);
-    EXPECT_EQ(s.ResultLimit, -1);
+    EXPECT_EQ((std::vector<int>{s.RepeatBanLevel, s.MathRelLevel, s.MathRelOff, s.MathRelPlus[0],
+                                s.ForbiddenPairsOn, s.ChaosOn, s.OddEvenBan, s.LastTwoWeeksLink,
+                                s.OtherFiltersOn, s.SextetLimit, s.PlayedLimit, s.ResultLimit}),
+              (std::vector<int>{0, 0, -1, 3, 0, 0, 0, -1, -1, -1, 0, -1}));
 }
 
 TEST(SelectionControlsTest, SumBoundsAreRepairedWhenShown) {
@@ -129,14 +98,12 @@ TEST(SelectionControlsTest, SumBoundsAreRepairedWhenShown) {
     r[82] = 0;
     r[83] = 300;
     FilterSelection s = windowSelection(&r);
-    EXPECT_EQ(s.SumRule[1], 21);
-    EXPECT_EQ(s.SumRule[2], 279);
+    EXPECT_EQ((std::pair<int, int>{s.SumRule[1], s.SumRule[2]}), (std::pair<int, int>{21, 279}));
 
     r[82] = 300; // a least sum above the range is not repaired
     r[83] = 21;  // a greatest sum of 21 stays
     s = windowSelection(&r);
-    EXPECT_EQ(s.SumRule[1], 300);
-    EXPECT_EQ(s.SumRule[2], 21);
+    EXPECT_EQ((std::pair<int, int>{s.SumRule[1], s.SumRule[2]}), (std::pair<int, int>{300, 21}));
 
     // A typed number past 16 bits is held at the edge instead of wrapping.
     FilterSelection t = FilterSelection::startup();
@@ -157,18 +124,12 @@ TEST(SelectionControlsTest, LengthOptionsDisableRelationBoxesButTickedOnesStillC
     SelectionControls c = openedWindow(s);
     s.fromRecords(r);
     showSelection(s, c);
-    EXPECT_FALSE(c.Check1Enabled[20]);
-    EXPECT_TRUE(c.Check1Enabled[14]);
-    EXPECT_FALSE(c.Check1Enabled[15]);
-    EXPECT_TRUE(c.Check1[20]);
-    EXPECT_FALSE(c.Check3nEnabled);
-    EXPECT_TRUE(c.Check3n);
+    EXPECT_TRUE(!c.Check1Enabled[20] && c.Check1Enabled[14] && !c.Check1Enabled[15] && c.Check1[20]);
+    EXPECT_TRUE(!c.Check3nEnabled && c.Check3n);
     readSelection(c, s);
-    EXPECT_EQ(s.MathRelOff, 0);
-    EXPECT_EQ(s.MathRelPlus[20], 2);
-    EXPECT_EQ(s.MathRelPlus[5], 2);
-    EXPECT_EQ(s.MathRelPlus[0], 0);
-    EXPECT_EQ(s.MathRelTriple, 2);
+    EXPECT_EQ((std::vector<int>{s.MathRelOff, s.MathRelPlus[20], s.MathRelPlus[5], s.MathRelPlus[0],
+                                s.MathRelTriple}),
+              (std::vector<int>{0, 2, 2, 0, 2}));
 
     // A click on the option clears what it disables.
     selectOption(c, 26);
@@ -241,12 +202,9 @@ TEST(SelectionControlsTest, ShowThenReadIsStableAndWindowSelectionReadsTheFile) 
     SelectionControls c;
     showThenRead(twice, c);
     EXPECT_EQ(once, twice);
-    EXPECT_EQ(once.RepeatBanLevel, 4);
-    EXPECT_EQ(once.MathRelLevel, 1);
-    EXPECT_EQ(once.MathRelPlus[3], 0); // -1 shows unticked, and a chosen length reads the box
-    EXPECT_EQ(once.ForbiddenPairsOn, -1);
-    EXPECT_EQ(once.GapPatternBan, -1);
-    EXPECT_EQ(once.SextetLimit, 2);
-    EXPECT_EQ(once.SumRule[1], 120);
-    EXPECT_EQ(once.DecadeHitOn, -1);
+    // A relation of -1 shows unticked, and a chosen length reads the box: 0.
+    EXPECT_EQ(
+        (std::vector<int>{once.RepeatBanLevel, once.MathRelLevel, once.MathRelPlus[3], once.ForbiddenPairsOn,
+                          once.GapPatternBan, once.SextetLimit, once.SumRule[1], once.DecadeHitOn}),
+        (std::vector<int>{4, 1, 0, -1, -1, 2, 120, -1}));
 }

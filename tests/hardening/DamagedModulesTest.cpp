@@ -5,37 +5,8 @@
 // that judges columns, and counts skip it.
 #include "DamagedFiles.h"
 
-#include "analysis/ChaosReport.h"
-#include "analysis/FollowingNumbers.h"
-#include "analysis/HitScan.h"
-#include "analysis/ListElimination.h"
-#include "analysis/ListPaging.h"
-#include "analysis/ListReport.h"
-#include "analysis/PlayedPairs.h"
-#include "analysis/QuantumStatistics.h"
-#include "analysis/RangeStatistics.h"
-#include "analysis/RepetitionCounts.h"
 #include "analysis/ResultsRange.h"
-#include "batch/BatchCommand.h"
-#include "core/BallsFile.h"
-#include "core/ColumnFile.h"
-#include "engine/ListBuilder.h"
-#include "engine/ListFilter.h"
-#include "engine/PairsFile.h"
-#include "engine/RunContext.h"
-#include "engine/SelectionControls.h"
-#include "engine/SelectionFile.h"
-#include "engine/SubsetIndex.h"
-#include "support/StateRanges.h"
-#include "support/TempDataDir.h"
-
-#include <gtest/gtest.h>
-#include <sstream>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 RunCallbacks yesToAll() {
     RunCallbacks cb;
@@ -327,5 +298,3 @@ TEST(DamagedSelectionFile, OnlyA170ByteFileLoadsAndWhatLoadsRunsWithinRange) {
         EXPECT_EQ(data.readBytes(files::Selection), file.bytes);
     }
 }
-
-} // namespace

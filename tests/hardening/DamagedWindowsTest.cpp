@@ -3,27 +3,7 @@
 // particular windows show for particular damage.
 #include "DamagedFiles.h"
 #include "FolderChecks.h"
-#include "support/WindowHarness.h"
-#include "windows/common/VelmorixWindow.h"
-
-#include "core/ColumnFile.h"
-#include "engine/SelectionFile.h"
-#include "support/RandomDialogs.h"
-#include "support/ScriptedDialogs.h"
-#include "support/StateRanges.h"
-#include "windows/editors/RecordEditorWindow.h"
-#include "windows/filters/FrmProhibit.h"
-#include "windows/methods/FrmArbitGrp.h"
-
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <QPointer>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 const QString ErrorTitle = QStringLiteral("! HATA !");
 
@@ -173,5 +153,3 @@ TEST_F(DamagedWindows, TheGroupingWindowIgnoresAWrongMagicAndTamesGroupNumbers) 
         settle();
     }
 }
-
-} // namespace

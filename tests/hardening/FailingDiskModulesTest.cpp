@@ -4,17 +4,7 @@
 #include "DamagedFiles.h"
 #include "FaultInjection.h"
 
-#include "analysis/ResultsImport.h"
-#include "core/ColumnFile.h"
-#include "core/FileError.h"
-
-#include <functional>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/EngineTests.h"
 
 void folder(TempDataDir& d) {
     d.writeRecords(files::Results, goodColumns(30, 1));
@@ -65,5 +55,3 @@ TEST(FailingDiskModules, ResultsImport) {
         resultsimport::save(d, resultsimport::plan(drawn, readAllRecords(d, files::Results), false));
     });
 }
-
-} // namespace

@@ -6,45 +6,7 @@
 // with no success message after it.
 #include "DamagedFiles.h"
 #include "FaultInjection.h"
-#include "support/WindowHarness.h"
-#include "windows/common/VelmorixWindow.h"
-
-#include "core/BallsFile.h"
-#include "core/ColumnFile.h"
-#include "core/FilterSelection.h"
-#include "engine/SelectionFile.h"
-#include "support/ScriptedDialogs.h"
-#include "windows/analysis/FrmRep.h"
-#include "windows/analysis/FrmResFilt.h"
-#include "windows/balls/FrmBalls.h"
-#include "windows/balls/FrmBanko.h"
-#include "windows/editors/FrmOKList.h"
-#include "windows/editors/FrmResults.h"
-#include "windows/editors/FrmYasak6.h"
-#include "windows/editors/FrmZero.h"
-#include "windows/editors/RecordEditorWindow.h"
-#include "windows/filters/FrmProhibit.h"
-#include "windows/filters/FrmYasak2.h"
-#include "windows/lists/FrmComLst.h"
-#include "windows/lists/FrmRnd.h"
-#include "windows/main/FrmLoto.h"
-#include "windows/methods/FrmArbitGrp.h"
-#include "windows/methods/FrmCLFilt.h"
-#include "windows/methods/FrmKuantum.h"
-#include "windows/methods/FrmTakip.h"
-#include "windows/methods/FrmYS2Flt.h"
-#include "windows/print/ListPrintDialog.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <functional>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 const QString ErrorTitle = QStringLiteral("! HATA !");
 
@@ -92,12 +54,6 @@ void quantumFolder(ProgramEnv& env) {
     q.Rtor[50] = 12;
     q.GKMIN = 60;
     q.GKMAX = 240;
-}
-
-void setText(QWidget* w, const char* name, const QString& text) {
-    auto* box = w->findChild<QLineEdit*>(QString::fromLatin1(name));
-    ASSERT_NE(box, nullptr) << name;
-    box->setText(text);
 }
 
 void typeCells(QWidget* w, std::initializer_list<int> balls) {
@@ -459,5 +415,3 @@ TEST_P(FailingDisk, EveryStepThatFailsLeavesTheFilesAndSaysWhichFile) {
 
 INSTANTIATE_TEST_SUITE_P(Commands, FailingDisk, ::testing::ValuesIn(scenarios()),
                          [](const auto& info) { return info.param.name; });
-
-} // namespace

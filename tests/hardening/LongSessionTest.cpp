@@ -7,33 +7,7 @@
 // VELMORIX_SESSION_STEPS sets the steps of each session (default 4000).
 #include "DamagedFiles.h"
 #include "FolderChecks.h"
-#include "support/WindowHarness.h"
-#include "windows/common/VelmorixWindow.h"
-
-#include "analysis/GroupingConfig.h"
-#include "core/ColumnFile.h"
-#include "core/FilterSelection.h"
-#include "support/RandomDialogs.h"
-#include "support/StateRanges.h"
-
-#include <QAbstractButton>
-#include <QAction>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPointer>
-#include <cstdlib>
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <iostream>
-#include <random>
-#include <sstream>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 // Every window the program registers (their ids run from 0 without a gap).
 int windowCount(const WindowRegistry& registry) {
@@ -256,5 +230,3 @@ TEST_P(LongSession, ThousandsOfRandomStepsKeepFilesAndStateSound) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, LongSession, ::testing::Values(1u, 2u, 3u, 4u));
-
-} // namespace

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
@@ -47,6 +48,14 @@ QString keyText(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 } // namespace
+
+QStringList listLines(QWidget* w, const char* list) {
+    QStringList out;
+    if (auto* box = control<QListWidget>(w, QString::fromLatin1(list)))
+        for (int i = 0; i < box->count(); ++i)
+            out << box->item(i)->text();
+    return out;
+}
 
 bool press(QWidget* window, int key, Qt::KeyboardModifiers modifiers) {
     // Every event gets its own time, so two presses are never taken for one.

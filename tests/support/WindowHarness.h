@@ -13,8 +13,12 @@
 
 #include <QAction>
 #include <QByteArray>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -43,6 +47,30 @@ void comeBackToFront(QWidget* window);
 void flushDeletes();
 // Runs the pending events, then those deletions.
 void settle();
+
+// A window's controls by name; a missing one fails the test.
+template <class T> T* control(QWidget* w, const QString& name) {
+    T* c = w->findChild<T*>(name);
+    EXPECT_NE(c, nullptr) << name.toStdString();
+    return c;
+}
+inline QLineEdit* textBox(QWidget* w, const char* name) {
+    return control<QLineEdit>(w, QString::fromLatin1(name));
+}
+inline QCheckBox* checkBox(QWidget* w, const char* name) {
+    return control<QCheckBox>(w, QString::fromLatin1(name));
+}
+inline QRadioButton* option(QWidget* w, int n) {
+    return control<QRadioButton>(w, QStringLiteral("Option%1").arg(n));
+}
+inline void setText(QWidget* w, const char* box, const QString& text) {
+    textBox(w, box)->setText(text);
+}
+inline void click(QWidget* w, const char* button) {
+    control<QPushButton>(w, QString::fromLatin1(button))->click();
+}
+// The lines of the window's list box.
+QStringList listLines(QWidget* w, const char* list = "List1");
 
 // Every caption a window shows, in order.
 class TitleLog final : public QObject {
@@ -118,15 +146,9 @@ struct ProgramEnv {
     std::vector<int> bankers() const { return ballsOf(state.BankoBalls); }
     // The 16-bit words of a file.
     std::vector<int16_t> words(const std::string& name) const { return data.readWords(name); }
-    // The window's control of that name (fails when there is none).
-    template <class T> static T* child(QWidget* w, const QString& name) {
-        T* c = w->findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
-    }
     // Chooses the window's menu entry of that name.
     static void trigger(QWidget* w, const char* entry) {
-        child<QAction>(w, QString::fromLatin1(entry))->trigger();
+        control<QAction>(w, QString::fromLatin1(entry))->trigger();
     }
     // `count` distinct columns; column i holds ball i % 44 + 1 first.
     static std::vector<ColumnRecord> columns(int count);

@@ -1,14 +1,6 @@
 #pragma once
 
-#include "support/WindowHarness.h"
-#include "windows/analysis/AnalysisWindows.h"
-#include "windows/analysis/FrmRep.h"
-#include "windows/analysis/FrmResFilt.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <algorithm>
-#include <array>
+#include "support/WindowTests.h"
 
 namespace velmorix::test {
 
@@ -25,14 +17,11 @@ protected:
     }
     // Types a range and presses F1.
     void applyRange(FrmResFilt* w, const QString& first, const QString& last, const QString& minCount = {}) {
-        box(w, "Text1")->setText(first);
-        box(w, "Text2")->setText(last);
+        textBox(w, "Text1")->setText(first);
+        textBox(w, "Text2")->setText(last);
         if (!minCount.isEmpty())
-            box(w, "Text3")->setText(minCount);
+            textBox(w, "Text3")->setText(minCount);
         press(w, Qt::Key_F1);
-    }
-    static QLineEdit* box(QWidget* w, const char* name) {
-        return w->findChild<QLineEdit*>(QString::fromLatin1(name));
     }
     static QString label(QWidget* w, int number) {
         auto* l = w->findChild<QLabel*>(QStringLiteral("Label") + QString::number(number));

@@ -1,11 +1,6 @@
 #include "AnalysisFixture.h"
 
-#include <QListWidget>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class RepTest : public AnalysisFixture {
 protected:
@@ -24,8 +19,6 @@ protected:
         data.writeRecords(files::Results, std::vector<ColumnRecord>(all.begin(), all.begin() + count));
     }
 };
-
-} // namespace
 
 // The figures themselves are the statistics module's; the window shows them in place.
 TEST_F(RepTest, TwoResultsShowTheirFigures) {

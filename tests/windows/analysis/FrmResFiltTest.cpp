@@ -1,14 +1,6 @@
 #include "AnalysisFixture.h"
 
-#include <QPushButton>
-#include <QTest>
-
-#include <numeric>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 // A report without the date and time of its heading.
 std::string withoutDate(const std::vector<unsigned char>& bytes) {
@@ -24,25 +16,23 @@ std::vector<ColumnRecord> threeResults() {
     return {rec(1, {1, 2, 3, 10, 20, 30}), rec(2, {1, 2, 4, 11, 21, 31}), rec(3, {1, 3, 5, 12, 22, 32})};
 }
 
-} // namespace
-
 using ResFiltTest = AnalysisFixture;
 
 TEST_F(ResFiltTest, RangeErrorsKeepTheDialogOpenWithTheFocusOnTheBox) {
     writeEvenResults();
     FrmResFilt* w = openDialog(dialogmode::MostDrawn);
     ASSERT_TRUE(activate(w));
-    EXPECT_EQ(box(w, "Text2")->text(), QStringLiteral("49"));
-    EXPECT_FALSE(box(w, "Text3")->isVisible());
+    EXPECT_EQ(textBox(w, "Text2")->text(), QStringLiteral("49"));
+    EXPECT_FALSE(textBox(w, "Text3")->isVisible());
     applyRange(w, QStringLiteral("5"), QStringLiteral("3"));
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Bitiş kolon numarası başlangıç kolon numarasından az olamaz !"));
-    EXPECT_EQ(w->focusWidget(), box(w, "Text2"));
+    EXPECT_EQ(w->focusWidget(), textBox(w, "Text2"));
     applyRange(w, QStringLiteral("0"), QStringLiteral("3"));
-    EXPECT_EQ(w->focusWidget(), box(w, "Text1"));
+    EXPECT_EQ(w->focusWidget(), textBox(w, "Text1"));
     const auto messages = dialogs.messages().size();
     applyRange(w, QStringLiteral("32768"), QStringLiteral("3"));
-    EXPECT_EQ(box(w, "Text1")->text(), QStringLiteral("1"));
+    EXPECT_EQ(textBox(w, "Text1")->text(), QStringLiteral("1"));
     EXPECT_EQ(dialogs.messages().size(), messages);
     EXPECT_EQ(state.ResultsDialogMode, dialogmode::MostDrawn);
     EXPECT_TRUE(isOpen(WindowId::ResFilt));
@@ -54,7 +44,7 @@ TEST_F(ResFiltTest, TypedEndStaysUntilTheResultsChange) {
     writeEvenResults();
     FrmResFilt* w = openDialog(dialogmode::MostDrawn);
     w->show();
-    QLineEdit* end = box(w, "Text2");
+    QLineEdit* end = textBox(w, "Text2");
     end->setFocus();
     end->selectAll();
     QTest::keyClicks(end, QStringLiteral("12"));
@@ -96,13 +86,13 @@ TEST_F(ResFiltTest, ForbiddenPairsNewAndAdded) {
     FrmResFilt* w = openDialog(6);
     ASSERT_TRUE(activate(w));
     // Enter moves through the boxes to the button, keeping only digits.
-    box(w, "Text1")->setFocus();
-    box(w, "Text1")->setText(QStringLiteral("2x"));
+    textBox(w, "Text1")->setFocus();
+    textBox(w, "Text1")->setText(QStringLiteral("2x"));
     press(w, Qt::Key_Return);
-    EXPECT_EQ(box(w, "Text1")->text(), QStringLiteral("2"));
-    EXPECT_EQ(w->focusWidget(), box(w, "Text2"));
+    EXPECT_EQ(textBox(w, "Text1")->text(), QStringLiteral("2"));
+    EXPECT_EQ(w->focusWidget(), textBox(w, "Text2"));
     press(w, Qt::Key_Return);
-    EXPECT_EQ(w->focusWidget(), box(w, "Text3"));
+    EXPECT_EQ(w->focusWidget(), textBox(w, "Text3"));
     press(w, Qt::Key_Return);
     EXPECT_EQ(w->focusWidget()->objectName(), QStringLiteral("Command1"));
 

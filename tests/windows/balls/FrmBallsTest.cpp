@@ -1,17 +1,4 @@
-#include "support/WindowHarness.h"
-
-#include "windows/balls/FrmBalls.h"
-
-#include <QCheckBox>
-#include <QDialog>
-#include <QTest>
-#include <QTimer>
-#include <memory>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class FrmBallsTest : public WindowTest {
 protected:
@@ -166,5 +153,3 @@ TEST_F(FrmBallsTest, TakenKeysEscapeAndUnappliedTicksAcrossAModalBox) {
     press(w.get(), Qt::Key_Escape);
     EXPECT_FALSE(w->isVisible());
 }
-
-} // namespace

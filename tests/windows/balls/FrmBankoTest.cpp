@@ -1,27 +1,10 @@
-#include "support/WindowHarness.h"
-
-#include "windows/balls/FrmBalls.h"
-#include "windows/balls/FrmBanko.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScreen>
-#include <QTest>
-#include <memory>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class FrmBankoTest : public WindowTest {
 protected:
     std::unique_ptr<FrmBanko> w = std::make_unique<FrmBanko>(context);
 
-    QRadioButton* option(int k) const {
-        return w->findChild<QRadioButton*>(QStringLiteral("Option%1").arg(k));
-    }
+    QRadioButton* option(int k) const { return test::option(w.get(), k); }
     void fill(std::initializer_list<const char*> texts) {
         int i = 0;
         for (const char* t : texts)
@@ -177,5 +160,3 @@ TEST(BallWindowsTest, BallWindowsLeaveTheMainWindowInSight) {
     }
     delete main;
 }
-
-} // namespace

@@ -1,11 +1,6 @@
 #pragma once
 
-#include "windows/common/VelmorixWindow.h"
-
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QVBoxLayout>
-#include <vector>
+#include "support/WindowTests.h"
 
 namespace velmorix::test {
 

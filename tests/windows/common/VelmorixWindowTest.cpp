@@ -1,15 +1,6 @@
 #include "ProbeWindow.h"
 
-#include "support/WindowHarness.h"
-
-#include <QApplication>
-#include <QDialog>
-#include <QTest>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class VelmorixWindowTest : public WindowTest {};
 
@@ -71,5 +62,3 @@ TEST_F(VelmorixWindowTest, ReturningFromAModalBoxDoesNotRefresh) {
     ASSERT_TRUE(makeActive(&w));
     EXPECT_EQ(w.refreshes, 2);
 }
-
-} // namespace

@@ -1,13 +1,6 @@
 #include "ProbeWindow.h"
 
-#include "support/WindowHarness.h"
-
-#include <QPointer>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class WindowRegistryTest : public WindowTest {
 protected:
@@ -62,5 +55,3 @@ TEST_F(WindowRegistryTest, DestroyAllEndsEveryWindowAndCloseAllKeepsOne) {
     ASSERT_NE(registry.open(WindowId::Rep), nullptr);
     EXPECT_EQ(loads, 5);
 }
-
-} // namespace

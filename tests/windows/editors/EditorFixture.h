@@ -1,11 +1,6 @@
 #pragma once
 
-#include "support/WindowHarness.h"
-#include "windows/editors/EditorWindows.h"
-
-#include <QLineEdit>
-#include <QListWidget>
-#include <set>
+#include "support/WindowTests.h"
 
 namespace velmorix::test {
 
@@ -38,13 +33,6 @@ protected:
         QStringList out;
         for (int i = 0; i < 6; ++i)
             out << cell(w, i)->text();
-        return out;
-    }
-    static QStringList listLines(QWidget* w) {
-        QStringList out;
-        auto* list = w->findChild<QListWidget*>(QStringLiteral("List1"));
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
         return out;
     }
     // Records 1..n with the balls n, n+1, ... as a hand-made list.

@@ -1,11 +1,5 @@
 #include "EditorFixture.h"
-#include "windows/editors/FrmOKList.h"
-#include "windows/editors/FrmYasak6.h"
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class SextetsEditorTest : public EditorFixture {
 protected:
@@ -127,5 +121,3 @@ TEST_F(PlayedEditorTest, AddToSextetsTwiceAppendsTwice) {
     EXPECT_EQ(data.readRecords(files::Sextets)[4], numbered(2)[1]);
     EXPECT_EQ(w->currentRecord(), 1);
 }
-
-} // namespace

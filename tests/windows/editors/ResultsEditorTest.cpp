@@ -1,14 +1,5 @@
 #include "EditorFixture.h"
-#include "windows/editors/FrmResults.h"
-
-#include <QComboBox>
-#include <QTest>
-#include <cerrno>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class ResultsEditorTest : public EditorFixture {
 protected:
@@ -255,5 +246,3 @@ TEST_F(ResultsEditorTest, ListClickAndKeysChooseAndDeleteRecords) {
     press(w, Qt::Key_Return);
     EXPECT_EQ(w->focusWidget()->objectName(), QStringLiteral("Command6"));
 }
-
-} // namespace

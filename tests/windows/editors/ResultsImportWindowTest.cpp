@@ -1,16 +1,5 @@
 #include "EditorFixture.h"
-#include "windows/editors/FrmResults.h"
-
-#include "core/DateCode.h"
-
-#include <QAction>
-#include <cerrno>
-#include <fstream>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class ResultsImportWindowTest : public EditorFixture {
 protected:
@@ -111,5 +100,3 @@ TEST_F(ResultsImportWindowTest, AFullFileTakesNoMore) {
     EXPECT_EQ(lastText(), QStringLiteral("32767 sonuç kolonu var... Yeni bir kolon ekleyemezsiniz !"));
     EXPECT_EQ(dialogs.calls().size(), 1u); // no file dialog
 }
-
-} // namespace

@@ -1,18 +1,7 @@
 #include "EditorFixture.h"
-#include "core/FileError.h"
-#include "windows/editors/FrmScores.h"
-#include "windows/editors/FrmYasak6.h"
+#include "support/WindowTests.h"
 
-#include <QApplication>
-#include <QTest>
-
-#include <cerrno>
 #include <sys/resource.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
 
 // An editor shown and active, the player typing into its cells while another
 // window rewrites its file.
@@ -138,5 +127,3 @@ TEST_F(UnsavedTypingTest, HitWindowKeepsHandTypedBalls) {
     key(w, Qt::Key_Home);
     EXPECT_EQ(first->text(), QStringLiteral("1"));
 }
-
-} // namespace

@@ -1,15 +1,5 @@
 #include "EditorFixture.h"
-#include "windows/editors/FrmScores.h"
-#include "windows/editors/FrmZero.h"
-
-#include <QGroupBox>
-#include <QPlainTextEdit>
-#include <QTest>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 BatchRun runHits(const TempDataDir& folder, const QStringList& balls) {
     return runBatchProgram(QStringLiteral(VELMORIX_BATCH_PROGRAM), folder,
@@ -19,20 +9,17 @@ BatchRun runHits(const TempDataDir& folder, const QStringList& balls) {
 class ZeroTest : public EditorFixture {
 protected:
     FrmZero* zero() { return open<FrmZero>(WindowId::Zero); }
-    static QLineEdit* box(QWidget* w, const char* name) {
-        return w->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
 };
 
 TEST_F(ZeroTest, SixtyFiveColumnsAreRefusedAndDeleteUsesItsOwnTexts) {
     data.writeRecords(files::Zero, numbered(63));
     FrmZero* w = zero();
-    EXPECT_EQ(box(w, "Text3")->text(), QStringLiteral("63"));
+    EXPECT_EQ(textBox(w, "Text3")->text(), QStringLiteral("63"));
     press(w, Qt::Key_F1);
     typeCells(w, {"9", "3", "1", "40", "22", "17"});
     press(w, Qt::Key_F2);
     EXPECT_EQ(data.readRecords(files::Zero).back(), rec(64, {9, 3, 1, 40, 22, 17}));
-    EXPECT_EQ(box(w, "Text3")->text(), QStringLiteral("64"));
+    EXPECT_EQ(textBox(w, "Text3")->text(), QStringLiteral("64"));
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("'SIFIRI YAKALA' yönteminde kullanılacak kolon sayısı en çok 64 olabilir."));
@@ -45,7 +32,7 @@ TEST_F(ZeroTest, SixtyFiveColumnsAreRefusedAndDeleteUsesItsOwnTexts) {
     EXPECT_EQ(dialogs.last().text, QStringLiteral("Kolon 1 SİLİNDİ ..."));
     EXPECT_EQ(data.readRecords(files::Zero).size(), 63u);
     EXPECT_EQ(data.readRecords(files::Zero)[0], numbered(63)[1]);
-    EXPECT_EQ(box(w, "Text3")->text(), QStringLiteral("63"));
+    EXPECT_EQ(textBox(w, "Text3")->text(), QStringLiteral("63"));
 }
 
 TEST_F(ZeroTest, OrRuleKeepsColumnsWithoutTheBalls) {
@@ -61,10 +48,10 @@ TEST_F(ZeroTest, OrRuleKeepsColumnsWithoutTheBalls) {
     EXPECT_EQ(data.fileNames(), (std::vector<std::string>{files::List, files::Zero}));
 
     // The range boxes are checked before any question.
-    box(w, "Text2")->setText(QStringLiteral("70"));
+    textBox(w, "Text2")->setText(QStringLiteral("70"));
     press(w, Qt::Key_F6);
-    EXPECT_EQ(box(w, "Text2")->text(), QStringLiteral("1"));
-    box(w, "Text3")->setText(QStringLiteral("4"));
+    EXPECT_EQ(textBox(w, "Text2")->text(), QStringLiteral("1"));
+    textBox(w, "Text3")->setText(QStringLiteral("4"));
     dialogs.clear();
     press(w, Qt::Key_F7);
     EXPECT_EQ(onlyMessage().text, QStringLiteral("Bitiş kayıt numarası GEÇERSİZ !\r\r[ KOLON SAYISI = 1 ]"));
@@ -169,5 +156,3 @@ TEST_F(ScoresTest, HitsBatchPrintsExactlyTheWindowsReport) {
     EXPECT_TRUE(run.err.isEmpty());
     EXPECT_EQ(data.readRecords(files::Played), played);
 }
-
-} // namespace

@@ -1,27 +1,5 @@
 // Building and filtering the combination list from the filters window.
-#include "support/WindowHarness.h"
-
-#include "batch/BatchCommand.h"
-#include "core/BallsFile.h"
-#include "core/ColumnFile.h"
-#include "core/Numbers.h"
-#include "support/RandomColumns.h"
-#include "windows/filters/FrmProhibit.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <memory>
-#include <random>
-#include <sstream>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 const QString WindowTitle = QStringLiteral("VELMORIX 653 Dizimci u4.5  [ YASAKLAR & ZORUNLULUKLAR ]");
 
@@ -172,5 +150,3 @@ TEST_F(FrmProhibitRunTest, DeclinedOrImpossibleRunsTouchNoFileAndDeletingAsks) {
     press(w.get(), Qt::Key_Z, Qt::ControlModifier); // makes the deletion again
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.LST"));
 }
-
-} // namespace

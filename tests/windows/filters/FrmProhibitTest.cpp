@@ -1,34 +1,13 @@
-#include "support/WindowHarness.h"
-
-#include "engine/SelectionControls.h"
-#include "windows/filters/FrmProhibit.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <memory>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class FrmProhibitTest : public ::testing::Test {
 protected:
     WindowEnv t;
     std::unique_ptr<FrmProhibit> w = std::make_unique<FrmProhibit>(t.context);
 
-    QCheckBox* check(const char* name) const {
-        return WindowEnv::child<QCheckBox>(w.get(), QString::fromLatin1(name));
-    }
-    QRadioButton* option(int n) const {
-        return WindowEnv::child<QRadioButton>(w.get(), QStringLiteral("Option%1").arg(n));
-    }
-    QLineEdit* text(const char* name) const {
-        return WindowEnv::child<QLineEdit>(w.get(), QString::fromLatin1(name));
-    }
+    QCheckBox* check(const char* name) const { return checkBox(w.get(), name); }
+    QRadioButton* option(int n) const { return test::option(w.get(), n); }
+    QLineEdit* text(const char* name) const { return textBox(w.get(), name); }
     void typeColumn(std::initializer_list<const char*> values) {
         int i = 0;
         for (const char* v : values)
@@ -293,5 +272,3 @@ TEST_F(FrmProhibitTest, LongPlayedAndSextetListsOpenTheListWindows) {
     EXPECT_EQ(t.opened,
               (std::map<WindowId, int>{{WindowId::Yasak6, 1}, {WindowId::OKList, 2}, {WindowId::Ysk6, 1}}));
 }
-
-} // namespace

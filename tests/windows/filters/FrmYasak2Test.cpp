@@ -1,16 +1,4 @@
-#include "support/WindowHarness.h"
-
-#include "windows/filters/FrmYasak2.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <gtest/gtest.h>
-#include <memory>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class FrmYasak2Test : public WindowTest {
 protected:
@@ -132,5 +120,3 @@ TEST_F(FrmYasak2Test, ClearReloadAndDelete) {
     EXPECT_EQ(dialogs.beeps(), beeps + 2);
     EXPECT_TRUE(w->isForbidden(3, 7));
 }
-
-} // namespace

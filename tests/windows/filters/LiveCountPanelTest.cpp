@@ -1,28 +1,4 @@
-#include "support/WindowHarness.h"
-
-#include "engine/BackTest.h"
-#include "engine/LiveCount.h"
-#include "engine/RunData.h"
-#include "engine/SelectionControls.h"
-#include "engine/SelectionFile.h"
-#include "windows/filters/FrmProhibit.h"
-#include "windows/filters/LiveCountPanel.h"
-#include "windows/filters/SelectionView.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QTest>
-#include <functional>
-#include <memory>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 // The filters window, shown and active; the windows it opens are stand-ins.
 class LiveCountPanelTest : public WindowTest {
@@ -43,9 +19,11 @@ protected:
         w = std::make_unique<FrmProhibit>(context);
         EXPECT_TRUE(activate(w.get()));
     }
-    QLabel* label() const { return child<QLabel>(w.get(), QStringLiteral("LabelLive")); }
-    QTableWidget* table() const { return child<QTableWidget>(w.get(), QStringLiteral("TableLive")); }
-    QCheckBox* check(const char* name) const { return child<QCheckBox>(w.get(), QString::fromLatin1(name)); }
+    QLabel* label() const { return control<QLabel>(w.get(), QStringLiteral("LabelLive")); }
+    QTableWidget* table() const { return control<QTableWidget>(w.get(), QStringLiteral("TableLive")); }
+    QCheckBox* check(const char* name) const {
+        return control<QCheckBox>(w.get(), QString::fromLatin1(name));
+    }
     // Waits for the count the panel is after now, the figures of every part included.
     void settle() {
         LiveCountPanel* panel = w->liveCount();
@@ -206,5 +184,3 @@ TEST_F(LiveCountPanelTest, BackTestFromCtrlTOrTheMenu) {
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Seçimi test etmek için 'VELMORIX.RES' dosyasında en az 1 sonuç olmalı !"));
 }
-
-} // namespace

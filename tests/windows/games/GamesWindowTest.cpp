@@ -1,31 +1,6 @@
 // The windows in a game other than 6/49: every window walked with every key,
 // then what the ball and filter windows show of the game's balls and decades.
-#include "core/ColumnFile.h"
-#include "hardening/FolderChecks.h"
-#include "support/RandomDialogs.h"
-#include "support/ScriptedDialogs.h"
-#include "support/WindowHarness.h"
-#include "windows/balls/FrmBalls.h"
-#include "windows/filters/FrmProhibit.h"
-#include "windows/filters/FrmYasak2.h"
-#include "windows/lists/FrmOKLst.h"
-
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPointer>
-#include <QRegularExpression>
-#include <cstdlib>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 // With VELMORIX_GRAB_DIR set, the window is saved there as a picture to look at.
 void grab(QWidget* window, const std::string& name) {
@@ -215,5 +190,3 @@ INSTANTIATE_TEST_SUITE_P(
                       GameGrid{Game::cilginLoto90(), 10, "90-90 :", "Check5_69",
                                "46'yla sınırlı 6'lılar yasak"}),
     [](const auto& info) { return std::string("Balls") + std::to_string(info.param.game.balls()); });
-
-} // namespace

@@ -1,14 +1,4 @@
-#include "support/WindowHarness.h"
-
-#include "windows/lists/FrmOKLst.h"
-#include "windows/lists/FrmYsk6.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 const QString WrongEntry =
     QStringLiteral("Sayıları yanlış girdiniz!\r\rAralarına virgül koyarak, 1 ile 49 arasında 6 sayı girin.");
@@ -166,5 +156,3 @@ TEST_F(FrmYsk6Test, PrintingPutsTheSextetsOnPaper) {
     EXPECT_EQ(lines[2].text, QStringLiteral("Kolon 1 - 02, 03, 04, 05, 06, 07  [027]"));
     EXPECT_GT(lines[2].y - lines[1].y, lines[1].y - lines[0].y); // an empty line between
 }
-
-} // namespace

@@ -1,14 +1,4 @@
-#include "support/WindowHarness.h"
-
-#include "core/ColumnFile.h"
-#include "windows/lists/FrmComLst.h"
-
-#include <filesystem>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 const QString ProgramTitle = QStringLiteral(" VELMORIX 653 Dizimci u4.5");
 
@@ -218,5 +208,3 @@ TEST_F(FrmComLstTest, OtherWindowsOpenOnlyWithAShortEnoughList) {
               QStringLiteral("32767 kolondan daha çok kolon içeren kombinasyon listesinin "
                              "tekrarlanma sayıları hesaplanmıyor !"));
 }
-
-} // namespace

@@ -1,13 +1,4 @@
-#include "support/WindowHarness.h"
-
-#include "windows/lists/FrmRndLst.h"
-
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class FrmRndLstTest : public ListWindowTest<FrmRndLst> {
 protected:
@@ -85,5 +76,3 @@ TEST_F(FrmRndLstTest, DeletingTheListAsksAndSaysNothingAfterwards) {
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.RND"));
     EXPECT_TRUE(w->pageLines().empty());
 }
-
-} // namespace

@@ -1,15 +1,4 @@
-#include "support/WindowHarness.h"
-
-#include "windows/lists/FrmRnd.h"
-
-#include <QLineEdit>
-#include <QPointer>
-#include <QRadioButton>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class FrmRndTest : public WindowTest {
 protected:
@@ -123,5 +112,3 @@ TEST_F(FrmRndTest, BagAndBankersWithoutSixBallsAreRefused) {
     EXPECT_FALSE(data.dir().exists("VELMORIX.RND"));
     EXPECT_EQ(opened[WindowId::RndLst], 0);
 }
-
-} // namespace

@@ -1,17 +1,4 @@
-#include "support/WindowHarness.h"
-
-#include "windows/lists/FrmComLst.h"
-
-#include <QDialog>
-#include <QPointer>
-#include <QTest>
-#include <filesystem>
-#include <memory>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class PagedListWindowTest : public WindowTest {
 protected:
@@ -118,5 +105,3 @@ TEST_F(PagedListWindowTest, ReturningFromAModalBoxKeepsThePage) {
     ASSERT_TRUE(activate(w.get()));
     EXPECT_EQ(w->firstShownPosition(), 25);
 }
-
-} // namespace

@@ -1,18 +1,4 @@
-#include "support/WindowHarness.h"
-#include "windows/main/FrmLoto.h"
-
-#include "core/GameFolder.h"
-#include "platform/ProgramStart.h"
-#include "windows/common/GameSwitch.h"
-
-#include <QAction>
-#include <QMenu>
-#include <filesystem>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 // Switching games moves the program's folder, and with it the working
 // directory; each test goes back to where it started.
@@ -78,8 +64,6 @@ TEST_F(GameMenuTest, DamagedMarkerKeepsTheGameAndTouchesNothing) {
     EXPECT_EQ(data.readBytes("CILGINLOTO/VELMORIX.OYN"),
               (std::vector<unsigned char>{'6', '/', '4', '9', '\n'}));
 }
-
-} // namespace
 
 TEST_F(GameMenuTest, StartsInTheFolderMarkerGameElseTheLastGamePlayed) {
     bool fatal = false;

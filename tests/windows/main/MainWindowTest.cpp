@@ -1,23 +1,4 @@
-#include "support/WindowHarness.h"
-
-#include "core/ColumnFile.h"
-#include "windows/main/FrmHelp.h"
-#include "windows/main/FrmLoto.h"
-
-#include <QGroupBox>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <algorithm>
-#include <functional>
-#include <set>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 const QString TooFewBalls = QStringLiteral(
     "En az 6 top seçmeniz gerekir !\r\rTop seçme (Torba) formuna geçmek için F2 tuşuna basın...");
@@ -332,5 +313,3 @@ TEST_F(MainWindowTest, HelpWindowShowsTheBuildAndClosesAlone) {
         help = registry.findAs<FrmHelp>(WindowId::Help);
     }
 }
-
-} // namespace

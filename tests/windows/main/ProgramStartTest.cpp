@@ -1,16 +1,4 @@
-#include "platform/ProgramStart.h"
-#include "support/TempDataDir.h"
-#include "windows/common/Fonts.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFontInfo>
-#include <gtest/gtest.h>
-
-using namespace velmorix;
-
-namespace {
+#include "support/WindowTests.h"
 
 // The fonts come from the program's resources, not from the system.
 TEST(ProgramStartTest, BundledFontsLoadAndListsGetTheFixedFont) {
@@ -49,5 +37,3 @@ TEST(ProgramStartTest, MissingDataFolderIsCreatedAndEntered) {
                   QStringLiteral("/F/V' veri klasörü oluşturulamadı !\r(bir klasör değil)"));
     EXPECT_EQ(QDir::currentPath(), before);
 }
-
-} // namespace

@@ -1,21 +1,6 @@
 #include "MethodsFixture.h"
 
-#include "analysis/GroupingConfig.h"
-#include "windows/methods/FrmArbitGrp.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <cerrno>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 const QString ReplaceQuestion = QStringLiteral(
     "Mevcut kombinasyon listesini (VELMORIX.LST) görünen guruplamaya uygun yeni liste ile değiştirmek "
@@ -30,18 +15,18 @@ protected:
     FrmArbitGrp* w = get<FrmArbitGrp>(WindowId::ArbitGrp);
 
     QPushButton* ball(int b) {
-        return child<QPushButton>(w, QStringLiteral("cmdBall_") + QString::number(b));
+        return control<QPushButton>(w, QStringLiteral("cmdBall_") + QString::number(b));
     }
     QLabel* groupLabel(int g) {
-        return child<QLabel>(w, QStringLiteral("lblWindow_") + QString::number(g - 1));
+        return control<QLabel>(w, QStringLiteral("lblWindow_") + QString::number(g - 1));
     }
-    QLabel* drawLabel() { return child<QLabel>(w, QStringLiteral("lblDraw")); }
+    QLabel* drawLabel() { return control<QLabel>(w, QStringLiteral("lblDraw")); }
     void setLimits(int g, const QString& min, const QString& max) {
-        child<QComboBox>(w, QStringLiteral("Combo1_") + QString::number(g - 1))->setEditText(min);
-        child<QComboBox>(w, QStringLiteral("Combo2_") + QString::number(g - 1))->setEditText(max);
+        control<QComboBox>(w, QStringLiteral("Combo1_") + QString::number(g - 1))->setEditText(min);
+        control<QComboBox>(w, QStringLiteral("Combo2_") + QString::number(g - 1))->setEditText(max);
     }
     QString limitText(const char* combo, int g) {
-        return child<QComboBox>(w, QString::fromLatin1(combo) + QString::number(g - 1))->currentText();
+        return control<QComboBox>(w, QString::fromLatin1(combo) + QString::number(g - 1))->currentText();
     }
     // Puts balls first..last into group g by clicking them.
     void group(int g, int first, int last) {
@@ -68,7 +53,7 @@ TEST_F(FrmArbitGrpTest, BallsGoToTheActiveGroupOnceAndEmptyingFreesThem) {
     // A click on a group's balls makes it active.
     QTest::mouseClick(groupLabel(3), Qt::LeftButton);
     EXPECT_EQ(w->activeGroup(), 3);
-    EXPECT_TRUE(child<QRadioButton>(w, QStringLiteral("Option1_2"))->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(w, QStringLiteral("Option1_2"))->isChecked());
     ball(40)->click();
     EXPECT_EQ(groupLabel(3)->text(), QStringLiteral(" 40"));
     setLimits(3, QStringLiteral("1"), QStringLiteral("2"));
@@ -118,7 +103,7 @@ TEST_F(FrmArbitGrpTest, DrawnColumnIsShownAndAppendedSortedUnlessTheListIsFull) 
         QStringLiteral("Aktif kolon/kombinasyon VELMORIX.RND dosyasına kayıtlandı.\r\rKayıt Numarası= 2"));
     // F9 ticks "Sırala": the next column is shown ascending.
     press(w, Qt::Key_F9);
-    EXPECT_TRUE(child<QCheckBox>(w, QStringLiteral("chkSort"))->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(w, QStringLiteral("chkSort"))->isChecked());
     press(w, Qt::Key_F1);
     EXPECT_TRUE(std::is_sorted(w->drawnColumn()->begin(), w->drawnColumn()->end()));
 
@@ -171,9 +156,9 @@ TEST_F(FrmArbitGrpTest, ReplacingTheListKeepsTheOldOneAndChaosThinsIt) {
     smallGrouping();
     const std::vector<ColumnRecord> old{rec(653, {1, 2, 3, 4, 5, 6})};
     data.writeRecords(files::List, old);
-    child<QCheckBox>(w, QStringLiteral("chkKaos"))->setChecked(true);
+    control<QCheckBox>(w, QStringLiteral("chkKaos"))->setChecked(true);
     dialogs.answerYes();
-    child<QPushButton>(w, QStringLiteral("cmdCombinate"))->click();
+    control<QPushButton>(w, QStringLiteral("cmdCombinate"))->click();
     EXPECT_EQ(dialogs.calls()[0].text, ReplaceQuestion);
     EXPECT_EQ(data.readRecords(files::OldList), old);
     // Every column of balls 1..12 ends below 26: the chaos test keeps none.
@@ -282,5 +267,3 @@ TEST_F(FrmArbitGrpTest, OtherWindowsAndClosing) {
     press(w, Qt::Key_Escape);
     EXPECT_FALSE(isOpen(WindowId::ArbitGrp));
 }
-
-} // namespace

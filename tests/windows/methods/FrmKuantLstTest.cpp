@@ -1,18 +1,6 @@
 #include "MethodsFixture.h"
 
-#include "windows/methods/FrmCLFilt.h"
-#include "windows/methods/FrmKuantLst.h"
-#include "windows/methods/FrmKuantum.h"
-#include "windows/methods/FrmTakip.h"
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 const QString RangeRefusal = QStringLiteral("Maksimum Kuantum değeri Minimum Kuantum değerinden az olamaz !");
 
@@ -40,7 +28,6 @@ protected:
         state.RangeFirst = 1;
         state.RangeLast = static_cast<int16_t>(count);
     }
-    QLineEdit* box(QWidget* w, const char* name) { return child<QLineEdit>(w, QString::fromLatin1(name)); }
 
     const std::vector<ColumnRecord> list{rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {44, 45, 46, 47, 48, 49}),
                                          rec(653, {10, 20, 30, 40, 41, 42})};
@@ -119,19 +106,19 @@ TEST_F(FrmKuantLstTest, QuantumAndFollowingFiltersRefuseALeastValueAboveTheGreat
     auto* q = get<FrmKuantum>(WindowId::Kuantum);
     ASSERT_TRUE(activate(q));
     ASSERT_TRUE(dialogs.messages().empty());
-    box(q, "Text1")->setText(QStringLiteral("200"));
-    box(q, "Text2")->setText(QStringLiteral("100"));
+    textBox(q, "Text1")->setText(QStringLiteral("200"));
+    textBox(q, "Text2")->setText(QStringLiteral("100"));
     press(q, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text, RangeRefusal);
     EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
     EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(QApplication::focusWidget(), box(q, "Text2"));
+    EXPECT_EQ(QApplication::focusWidget(), textBox(q, "Text2"));
 
     useResults(6);
     auto* f = get<FrmTakip>(WindowId::Takip);
     ASSERT_TRUE(activate(f));
-    box(f, "Text1")->setText(QStringLiteral("130"));
-    box(f, "Text2")->setText(QStringLiteral("21"));
+    textBox(f, "Text1")->setText(QStringLiteral("130"));
+    textBox(f, "Text2")->setText(QStringLiteral("21"));
     press(f, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text, RangeRefusal);
     EXPECT_EQ(data.readRecords(files::List), list);
@@ -142,9 +129,7 @@ TEST_F(FrmKuantLstTest, EliminationOfAListThatWentMeanwhileSaysItIsMissing) {
     auto* w = get<FrmCLFilt>(WindowId::CLFilt);
     ASSERT_TRUE(activate(w));
     data.dir().remove(files::List);
-    child<QPushButton>(w, QStringLiteral("Command1"))->click();
+    control<QPushButton>(w, QStringLiteral("Command1"))->click();
     EXPECT_EQ(onlyMessage().text, QStringLiteral("'VELMORIX.LST' dosyası bulunamadı?"));
     EXPECT_FALSE(data.dir().exists(files::OldList));
 }
-
-} // namespace

@@ -1,16 +1,6 @@
 #include "MethodsFixture.h"
 
-#include "windows/methods/FrmCLFilt.h"
-#include "windows/methods/FrmYS2Flt.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class GeneratorDialogsTest : public MethodsFixture {
 protected:
@@ -21,12 +11,7 @@ protected:
         state.Quantum.GKMIN = 21;
         state.Quantum.GKMAX = 279;
     }
-    QLineEdit* box(QWidget* w, int n) {
-        return child<QLineEdit>(w, QStringLiteral("Text") + QString::number(n));
-    }
-    QRadioButton* option(QWidget* w, int n) {
-        return child<QRadioButton>(w, QStringLiteral("Option") + QString::number(n));
-    }
+    QLineEdit* box(QWidget* w, int n) { return control<QLineEdit>(w, QStringLiteral("Text%1").arg(n)); }
 };
 
 TEST_F(GeneratorDialogsTest, ListFilterOffersEliminationOnlyForAListWithColumns) {
@@ -60,7 +45,7 @@ TEST_F(GeneratorDialogsTest, RandomListWithOneTargetAndOneTry) {
     EXPECT_FALSE(data.dir().exists(files::List));
 
     box(w, 2)->setText(QStringLiteral("1"));
-    child<QPushButton>(w, QStringLiteral("Command1"))->click();
+    control<QPushButton>(w, QStringLiteral("Command1"))->click();
     EXPECT_EQ(dialogs.last().text, QStringLiteral(" 1 adet uygun kolon, 1 denemede kayıtlandı!"));
     const auto list = data.readRecords(files::List);
     ASSERT_EQ(list.size(), 1u);
@@ -106,5 +91,3 @@ TEST_F(GeneratorDialogsTest, PairGeneratorNeedsPlayedColumnsThenWritesTheFileAnd
               QStringLiteral(" 4 ikili Yasak İkililer dosyası VELMORIX.YS2'ye kayıtlandı ..."));
     EXPECT_FALSE(isOpen(WindowId::YS2Flt));
 }
-
-} // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/WindowHarness.h"
+#include "support/WindowTests.h"
 
 namespace velmorix::test {
 

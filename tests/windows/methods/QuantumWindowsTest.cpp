@@ -1,23 +1,6 @@
 #include "MethodsFixture.h"
 
-#include "analysis/GroupingConfig.h"
-#include "windows/methods/FrmKuantFlt.h"
-#include "windows/methods/FrmKuantum.h"
-#include "windows/methods/FrmTakip.h"
-
-#include <QCheckBox>
-#include <QFocusEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 const QString QuantumTitle = QStringLiteral("VELMORIX 653 Dizimci u4.5 [ KUANTUM ]");
 
@@ -42,14 +25,7 @@ protected:
         return w;
     }
     QString value(QWidget* w, int row, int col) {
-        return child<QLabel>(w, QStringLiteral("lblValue_%1_%2").arg(row).arg(col))->text();
-    }
-    QStringList lines(QWidget* w, const char* list) {
-        QStringList out;
-        auto* l = child<QListWidget>(w, QString::fromLatin1(list));
-        for (int i = 0; i < l->count(); ++i)
-            out << l->item(i)->text();
-        return out;
+        return control<QLabel>(w, QStringLiteral("lblValue_%1_%2").arg(row).arg(col))->text();
     }
     static void leave(QLineEdit* box) {
         QFocusEvent out(QEvent::FocusOut);
@@ -59,8 +35,8 @@ protected:
 
 TEST_F(QuantumWindowsTest, RangeDialogChecksItsNumbersAndKeepsATypedEnd) {
     auto* w = get<FrmKuantFlt>(WindowId::KuantFlt);
-    auto* first = child<QLineEdit>(w, QStringLiteral("Text1"));
-    auto* last = child<QLineEdit>(w, QStringLiteral("Text2"));
+    auto* first = textBox(w, "Text1");
+    auto* last = textBox(w, "Text2");
     w->show();
     comeBackToFront(w);
     EXPECT_EQ(last->text(), QStringLiteral("11"));
@@ -119,25 +95,23 @@ TEST_F(QuantumWindowsTest, QuantumWindowShowsItsTablesAndSetsTheProgramState) {
     FrmKuantum* w = quantum(8, 11);
     EXPECT_EQ(w->windowTitle(),
               QStringLiteral("Top Tekrar Sayıları ve Kuantum Değerleri   SONUÇLAR : 8 - 11"));
-    EXPECT_EQ(lines(w, "List2").back(), QStringLiteral(" Kuantum(11) = 279"));
-    EXPECT_EQ(lines(w, "List1").front(), QStringLiteral(" 10 :  2 kez..."));
+    EXPECT_EQ(listLines(w, "List2").back(), QStringLiteral(" Kuantum(11) = 279"));
+    EXPECT_EQ(listLines(w, "List1").front(), QStringLiteral(" 10 :  2 kez..."));
     EXPECT_EQ(value(w, 0, 2), QStringLiteral("119"));
-    EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text1"))->text(), QStringLiteral("57"));
-    EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text2"))->text(), QStringLiteral("57"));
-    EXPECT_EQ(state.Quantum.Rtor[1], 10);
-    EXPECT_EQ(state.Quantum.Rtor[0], 6);
-    EXPECT_EQ(state.Quantum.KuantumValues[11], 279);
-    EXPECT_EQ(state.Quantum.gi12kmax, 6);
+    EXPECT_EQ(textBox(w, "Text1")->text() + textBox(w, "Text2")->text(), QStringLiteral("5757"));
+    const QuantumSettings& q = state.Quantum;
+    EXPECT_EQ((std::vector<int>{q.Rtor[1], q.Rtor[0], q.KuantumValues[11], q.gi12kmax}),
+              (std::vector<int>{10, 6, 279, 6}));
     w->onActivated(); // later activations change nothing
     EXPECT_EQ(dialogs.beeps(), 1);
 }
 
 TEST_F(QuantumWindowsTest, HandOverShowsEveryParameter) {
     FrmKuantum* w = quantum(8, 11);
-    child<QCheckBox>(w, QStringLiteral("Check1"))->setChecked(true);
-    child<QRadioButton>(w, QStringLiteral("Option2"))->setChecked(true);
-    child<QLineEdit>(w, QStringLiteral("Text1"))->setText(QStringLiteral("30"));
-    child<QLineEdit>(w, QStringLiteral("Text2"))->setText(QStringLiteral("250"));
+    checkBox(w, "Check1")->setChecked(true);
+    option(w, 2)->setChecked(true);
+    textBox(w, "Text1")->setText(QStringLiteral("30"));
+    textBox(w, "Text2")->setText(QStringLiteral("250"));
     dialogs.answerYes();
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
@@ -164,7 +138,7 @@ TEST_F(QuantumWindowsTest, RankGroupsAndCoverage) {
     ASSERT_TRUE(cfg);
     EXPECT_EQ(std::count(cfg->GroupOf.begin() + 1, cfg->GroupOf.end(), 3), 25);
 
-    child<QRadioButton>(w, QStringLiteral("Option2"))->setChecked(true);
+    option(w, 2)->setChecked(true);
     dialogs.answerNo();
     press(w, Qt::Key_F2);
     EXPECT_TRUE(dialogs.last().text.startsWith(QStringLiteral("İlk 6, Son 43 ve Diğer (Orta)")));
@@ -196,20 +170,20 @@ TEST_F(QuantumWindowsTest, FollowingNumbersOnFourResults) {
     state.RangeLast = 4;
     auto* w = get<FrmTakip>(WindowId::Takip);
     w->onActivated();
-    EXPECT_EQ(lines(w, "List2").at(1), QStringLiteral("TKuantum(2) = 093"));
-    EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text1"))->text(), QStringLiteral("66"));
-    EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text2"))->text(), QStringLiteral("93"));
-    EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text3"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(listLines(w, "List2").at(1), QStringLiteral("TKuantum(2) = 093"));
+    EXPECT_EQ(
+        (QStringList{textBox(w, "Text1")->text(), textBox(w, "Text2")->text(), textBox(w, "Text3")->text()}),
+        (QStringList{QStringLiteral("66"), QStringLiteral("93"), QStringLiteral("0")}));
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text, QStringLiteral("'VELMORIX.LST' dosyası bulunamadı?"));
 
     // Rank sums: 7..12 -> 21, 1..6 -> 57, 7 8 9 40 41 42 -> 129.
     data.writeRecords(files::List, {rec(653, {7, 8, 9, 10, 11, 12}), rec(653, {1, 2, 3, 4, 5, 6}),
                                     rec(653, {7, 8, 9, 40, 41, 42})});
-    child<QLineEdit>(w, QStringLiteral("Text1"))->setText(QStringLiteral("21"));
-    child<QLineEdit>(w, QStringLiteral("Text2"))->setText(QStringLiteral("130"));
-    child<QLineEdit>(w, QStringLiteral("Text3"))->setText(QStringLiteral("3"));
-    child<QCheckBox>(w, QStringLiteral("Check1"))->setChecked(true);
+    textBox(w, "Text1")->setText(QStringLiteral("21"));
+    textBox(w, "Text2")->setText(QStringLiteral("130"));
+    textBox(w, "Text3")->setText(QStringLiteral("3"));
+    checkBox(w, "Check1")->setChecked(true);
     dialogs.answerYes();
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
@@ -231,13 +205,11 @@ TEST_F(QuantumWindowsTest, FollowingWindowRanksNothingAfterADamagedLastResult) {
                                            "Takip eden toplar sıralanamaz; son sonucu düzeltin.");
     EXPECT_EQ(onlyMessage().text, damaged);
     EXPECT_EQ(onlyMessage().title, QStringLiteral("! HATA !"));
-    EXPECT_EQ(child<QListWidget>(w, QStringLiteral("List1"))->count(), 0);
-    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label8"))->text(), QStringLiteral("00,00,00,00,00,00"));
+    EXPECT_EQ(control<QListWidget>(w, QStringLiteral("List1"))->count(), 0);
+    EXPECT_EQ(control<QLabel>(w, QStringLiteral("Label8"))->text(), QStringLiteral("00,00,00,00,00,00"));
     // No ranking, no filter: the list stays as it is.
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text, damaged);
     EXPECT_EQ(data.readRecords(files::List), list);
     EXPECT_FALSE(data.dir().exists(files::OldList));
 }
-
-} // namespace

@@ -1,26 +1,4 @@
-#include "support/WindowHarness.h"
-
-#include "analysis/TextReportFile.h"
-#include "core/DateCode.h"
-#include "windows/print/FrmCLPrint.h"
-#include "windows/print/FrmOKPrint.h"
-#include "windows/print/FrmRLPrint.h"
-#include "windows/print/FrmResPrint.h"
-#include "windows/print/PrintWindows.h"
-
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 class ListPrintDialogTest : public ::testing::Test {
 protected:
@@ -190,5 +168,3 @@ TEST_F(BatchWriteListTest, WritesWhatTheDialogWrites) {
     EXPECT_EQ(runBatch(batchFolder, {}).exitCode, 0);
     EXPECT_EQ(batchFolder.readBytes("VELMORIX.TXT"), whole);
 }
-
-} // namespace

@@ -1,15 +1,4 @@
-#include "support/WindowHarness.h"
-#include "windows/print/FrmCLPrint.h"
-
-#include <QLineEdit>
-#include <QRadioButton>
-#include <gtest/gtest.h>
-#include <memory>
-
-using namespace velmorix;
-using namespace velmorix::test;
-
-namespace {
+#include "support/WindowTests.h"
 
 constexpr int LineHeight = 11 * 23; // 11-point lines, in twips
 
@@ -63,5 +52,3 @@ TEST_F(PrintPagesTest, AFailedJobIsSaid) {
     EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Printer hazır değil !"));
     EXPECT_TRUE(w->isVisible());
 }
-
-} // namespace
