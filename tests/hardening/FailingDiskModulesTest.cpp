@@ -55,3 +55,28 @@ TEST(FailingDiskModules, ResultsImport) {
         resultsimport::save(d, resultsimport::plan(drawn, readAllRecords(d, files::Results), false));
     });
 }
+
+// The "! HATA !" text of each failing step names the list and its temporary,
+// in the player's words.
+TEST(FailingDiskModules, EachStepOfARewriteSaysWhatFailed) {
+    const std::pair<FileStep, const char*> cases[] = {
+        {FileStep::Create, "geçici dosya (VELMORIX.TMP) oluşturulamadı\r(disk dolu)"},
+        {FileStep::Write, "geçici dosyaya (VELMORIX.TMP) yazılamadı\r(disk dolu)"},
+        {FileStep::Sync, "geçici dosya (VELMORIX.TMP) diske yazılamadı\r(disk dolu)"},
+        {FileStep::Rename, "yerine konamadı (VELMORIX.TMP)\r(disk dolu)"},
+    };
+    for (const auto& [step, text] : cases) {
+        TempDataDir d;
+        d.dir().setFaultHook(
+            [step](FileStep s, const std::string&, int64_t) { return s == step ? ENOSPC : 0; });
+        try {
+            SafeFileWriter w(d.dir(), files::List, files::Temp);
+            w.write("x", 1);
+            w.commit();
+            ADD_FAILURE() << text;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.userText(), std::string("'VELMORIX.LST' dosyası ile işlem yapılamadı !\r\r") + text);
+        }
+        EXPECT_TRUE(d.fileNames().empty()) << text;
+    }
+}

@@ -142,22 +142,25 @@ TEST_F(LiveCountPanelTest, TicksSurviveAVisitToAnotherWindow) {
         return [this, name] { w->findChild<QPushButton*>(QString::fromLatin1(name))->click(); };
     };
     const auto viaKey = [this](int key) { return [this, key] { press(w.get(), key); }; };
-    const std::vector<std::pair<const char*, std::function<void()>>> ways{
-        {"F2", viaKey(Qt::Key_F2)},
-        {"F3", viaKey(Qt::Key_F3)},
-        {"F4", viaKey(Qt::Key_F4)},
-        {"F7", viaKey(Qt::Key_F7)},
-        {"F8", viaKey(Qt::Key_F8)},
-        {"pairs button", viaButton("Command7")},
-        {"sextets button", viaButton("Command6")}};
+    const std::vector<std::tuple<const char*, std::function<void()>, WindowId>> ways{
+        {"F2", viaKey(Qt::Key_F2), WindowId::ComLst},
+        {"F3", viaKey(Qt::Key_F3), WindowId::Results},
+        {"F4", viaKey(Qt::Key_F4), WindowId::OKList},
+        {"F7", viaKey(Qt::Key_F7), WindowId::Yasak2},
+        {"F8", viaKey(Qt::Key_F8), WindowId::Yasak6},
+        {"pairs button", viaButton("Command7"), WindowId::Yasak2},
+        {"sextets button", viaButton("Command6"), WindowId::Yasak6}};
     bool ticked = false;
-    for (const auto& [name, go] : ways) {
+    for (const auto& [name, go, id] : ways) {
         check("Check4")->click();
         ticked = !ticked;
         go();
         for (int i = 0; i < 100 && QApplication::activeWindow() == w.get(); ++i)
             QTest::qWait(10);
         ASSERT_NE(QApplication::activeWindow(), w.get()) << name;
+        EXPECT_EQ(QApplication::activeWindow()->objectName(),
+                  QStringLiteral("stub") + QString::number(static_cast<int>(id)))
+            << name;
         EXPECT_TRUE(activate(w.get()));
         EXPECT_EQ(check("Check4")->isChecked(), ticked) << name;
         EXPECT_EQ(state.Selection.ForbiddenPairsOn, ticked ? -1 : 0) << name;
