@@ -16,7 +16,14 @@ inline constexpr ColumnMask ballBit(int ball) {
     return ColumnMask{1} << ball;
 }
 
-// The lowest and highest ball of a non-empty mask.
+// The lowest and highest ball of a non-empty mask. The engine's hottest pass
+// also works on one 64-bit word when the game's balls fit in it.
+inline int lowestBall(uint64_t m) {
+    return __builtin_ctzll(m);
+}
+inline int highestBall(uint64_t m) {
+    return 63 - __builtin_clzll(m);
+}
 inline int lowestBall(ColumnMask m) {
     const auto low = static_cast<uint64_t>(m);
     return low != 0 ? __builtin_ctzll(low) : 64 + __builtin_ctzll(static_cast<uint64_t>(m >> 64));
@@ -24,6 +31,14 @@ inline int lowestBall(ColumnMask m) {
 inline int highestBall(ColumnMask m) {
     const auto high = static_cast<uint64_t>(m >> 64);
     return high != 0 ? 127 - __builtin_clzll(high) : 63 - __builtin_clzll(static_cast<uint64_t>(m));
+}
+
+// The first `count` balls of a mask, ascending.
+template <class Mask> void ascendingBalls(Mask mask, int* out, int count) {
+    for (int i = 0; i < count; ++i) {
+        out[i] = lowestBall(mask);
+        mask &= mask - 1;
+    }
 }
 
 // Bit counts without a library call: the baseline x86-64 has no popcount
@@ -41,10 +56,10 @@ inline int ballCount(uint64_t x) {
 inline int ballCount(ColumnMask x) {
     return ballCount(static_cast<uint64_t>(x)) + ballCount(static_cast<uint64_t>(x >> 64));
 }
-inline bool moreThanOne(ColumnMask x) {
+template <class Mask> bool moreThanOne(Mask x) {
     return (x & (x - 1)) != 0;
 }
-inline bool moreThanTwo(ColumnMask x) {
+template <class Mask> bool moreThanTwo(Mask x) {
     x &= x - 1;
     return (x & (x - 1)) != 0;
 }

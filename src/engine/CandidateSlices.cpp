@@ -106,11 +106,7 @@ void runSlice(const Candidates& c, const Plan& p, std::size_t slice, const Colum
                 // so the place where each goes in only moves right.
                 const ColumnMask five = walk.five();
                 int fiveBalls[5];
-                ColumnMask m = five;
-                for (int& b : fiveBalls) {
-                    b = lowestBall(m);
-                    m &= m - 1;
-                }
+                ascendingBalls(five, fiveBalls, 5);
                 SortedColumn column;
                 for (std::size_t i = 0; i < 5; ++i)
                     column.b[i + 1] = fiveBalls[i];

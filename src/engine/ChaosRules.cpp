@@ -138,21 +138,6 @@ bool Rules::passesWithoutRule2(const SortedColumn& column) const {
 
 namespace {
 
-// The five-ball pass runs once per prefix of every enumeration, so it works on
-// the narrowest word that holds the game's balls: one 64-bit register up to
-// ball 63 (6/49, 6/60), the 128-bit mask above.
-inline int lowest(uint64_t m) {
-    return __builtin_ctzll(m);
-}
-inline int lowest(ColumnMask m) {
-    return lowestBall(m);
-}
-inline int highest(uint64_t m) {
-    return 63 - __builtin_clzll(m);
-}
-inline int highest(ColumnMask m) {
-    return highestBall(m);
-}
 // The union of m shifted by 0 .. width-1 places, down (x + i in m) or up
 // (x - i in m): a few shifts, however wide the window.
 template <class M> M spread(M m, int width, bool up = false) {
@@ -163,13 +148,12 @@ template <class M> M spread(M m, int width, bool up = false) {
         m |= up ? m << (width - covered) : m >> (width - covered);
     return m;
 }
-template <class M> bool threeOrMore(M x) {
-    x &= x - 1;
-    return (x & (x - 1)) != 0;
-}
 
 } // namespace
 
+// The five-ball pass runs once per prefix of every enumeration, so it works on
+// the narrowest word that holds the game's balls: one 64-bit register up to
+// ball 63 (6/49, 6/60), the 128-bit mask above.
 ColumnMask Rules::passingSixthBalls(ColumnMask p, ColumnMask allowed) const {
     return m_balls < 64 ? sixthBallsIn<uint64_t>(p, allowed) : sixthBallsIn<ColumnMask>(p, allowed);
 }
@@ -184,9 +168,9 @@ template <class M> ColumnMask Rules::sixthBallsIn(ColumnMask fiveBalls, ColumnMa
     // after a few of them.
     M ok = word(allowed) & all & ~p;
     // Rule 1: smallest ball at most lowMax, largest at least highMin.
-    if (lowest(p) > m_lowMax)
+    if (lowestBall(p) > m_lowMax)
         ok &= word(m_lowSet);
-    if (highest(p) < m_highMin)
+    if (highestBall(p) < m_highMin)
         ok &= word(m_highSet);
     // Rule 2: a ball of the set.
     if ((p & word(m_rule2Set)) == 0)
@@ -210,9 +194,9 @@ template <class M> ColumnMask Rules::sixthBallsIn(ColumnMask fiveBalls, ColumnMa
     for (int d = 0; d < g.decades; ++d) {
         const M dm = word(g.decade[static_cast<std::size_t>(d)]);
         const M in = p & dm;
-        if (threeOrMore(in & (in - 1)))
+        if (moreThanTwo(in & (in - 1)))
             return 0;
-        if (threeOrMore(in))
+        if (moreThanTwo(in))
             ok &= ~dm;
         used += in != 0;
         if (in == 0)
@@ -233,24 +217,7 @@ template <class M> ColumnMask Rules::sixthBallsIn(ColumnMask fiveBalls, ColumnMa
         return 0;
     // The ten pairs of the five balls decide rules 4, 5, 6 and 10.
     int balls[5];
-    M rest = p;
-    for (int& b : balls) {
-        b = lowest(rest);
-        rest &= rest - 1;
-    }
-    // Rules 5 and 6: no doubling or tripling chain of three (its first ball is
-    // then low enough for the rule to look): x may not be the third ball of a pair's chain.
-    for (int i = 0; i < 5; ++i)
-        for (int j = i + 1; j < 5; ++j)
-            for (uint8_t x : m_third[static_cast<std::size_t>(balls[i] * (m_balls + 1) + balls[j])]) {
-                if (x == 0)
-                    break;
-                if ((p >> x) & 1u)
-                    return 0;
-                ok &= ~(M{1} << x);
-            }
-    if (ok == 0)
-        return 0;
+    ascendingBalls(p, balls, 5);
     int near = 0;
     bool far = false;
     // Rule 4 counts the differences 1..diffMax (below 64 in every game): the
@@ -258,6 +225,16 @@ template <class M> ColumnMask Rules::sixthBallsIn(ColumnMask fiveBalls, ColumnMa
     uint64_t once = 0, twice = 0, thrice = 0;
     for (int i = 0; i < 5; ++i)
         for (int j = i + 1; j < 5; ++j) {
+            // Rules 5 and 6: no doubling or tripling chain of three (its first
+            // ball is then low enough for the rule to look): x may not be the
+            // third ball of a pair's chain.
+            for (uint8_t x : m_third[static_cast<std::size_t>(balls[i] * (m_balls + 1) + balls[j])]) {
+                if (x == 0)
+                    break;
+                if ((p >> x) & 1u)
+                    return 0;
+                ok &= ~(M{1} << x);
+            }
             const int d = balls[j] - balls[i];
             near += d <= m_nearMax ? 1 : 0;
             far = far || (d >= m_farMin && d <= m_farMax);
@@ -268,7 +245,7 @@ template <class M> ColumnMask Rules::sixthBallsIn(ColumnMask fiveBalls, ColumnMa
                 once |= bit;
             }
         }
-    if (thrice != 0)
+    if (ok == 0 || thrice != 0)
         return 0;
     // Rule 10: at least two differences of at most nearMax and one of farMin..farMax.
     // above(a, b): the x with a ball at x + a .. x + b; below: at x - b .. x - a.

@@ -307,11 +307,7 @@ ColumnMask ColumnEvaluator::sixthBalls(ColumnMask p, ColumnMask allowed) const {
     }
     if (ok != 0 && !m_similarPerFive.empty()) {
         int five[5];
-        ColumnMask m = p;
-        for (int& b : five) {
-            b = lowestBall(m);
-            m &= m - 1;
-        }
+        ascendingBalls(p, five, 5);
         for (const SubsetIndex* index : m_similarPerFive)
             ok &= ~index->sixthBallsSharing(five, p);
     }

@@ -17,11 +17,7 @@ struct SortedColumn {
     static SortedColumn fromMask(ColumnMask mask) {
         SortedColumn c;
         c.mask = mask;
-        ColumnMask m = mask;
-        for (int i = 0; i < 6; ++i) {
-            c.b[static_cast<std::size_t>(i)] = lowestBall(m);
-            m &= m - 1;
-        }
+        ascendingBalls(mask, c.b.data(), 6);
         return c;
     }
 
