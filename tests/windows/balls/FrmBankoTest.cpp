@@ -18,7 +18,7 @@ protected:
     }
 };
 
-TEST_F(FrmBankoTest, CountKeysShowTheirBoxesAndEnterWalksThem) {
+TEST_F(FrmBankoTest, CountKeysShowTheirBoxesEnterWalksThemAndTheyKeepOnlyBalls) {
     ASSERT_TRUE(activate(w.get()));
     press(w.get(), Qt::Key_F7); // three bankers
     EXPECT_TRUE(option(4)->isChecked());
@@ -34,9 +34,8 @@ TEST_F(FrmBankoTest, CountKeysShowTheirBoxesAndEnterWalksThem) {
     EXPECT_TRUE(w->entry(1)->hasFocus());
     press(w.get(), Qt::Key_Return);
     EXPECT_TRUE(w->findChild<QPushButton*>(QStringLiteral("Command1"))->hasFocus());
-}
 
-TEST_F(FrmBankoTest, TypingKeepsOnlyBalls) {
+    // Only balls stay in the boxes.
     w->selectCount(5);
     fill({"50", "0", "07", "x", "49"});
     EXPECT_EQ(texts(), (std::vector<QString>{{}, {}, QStringLiteral("7"), {}, QStringLiteral("49")}));

@@ -28,9 +28,7 @@ TEST_F(WindowRegistryTest, OneWindowPerIdUntilItIsClosed) {
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(loads, 2);
     EXPECT_EQ(registry.find(WindowId::Balls), second);
-}
-
-TEST_F(WindowRegistryTest, AnUnregisteredWindowOpensAsNothing) {
+    // A window nobody registered opens as nothing.
     WindowRegistry empty;
     empty.setContext(&context);
     EXPECT_EQ(empty.open(WindowId::Balls), nullptr);

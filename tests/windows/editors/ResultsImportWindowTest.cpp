@@ -93,10 +93,14 @@ TEST_F(ResultsImportWindowTest, AFailedWriteKeepsTheResults) {
     EXPECT_EQ(listLines(w).size(), 1);
 }
 
-TEST_F(ResultsImportWindowTest, AFullFileTakesNoMore) {
-    data.writeRecords(files::Results, numbered(32767));
+TEST_F(ResultsImportWindowTest, AFullFileTakesNoNewOrImportedResult) {
+    data.writeRecords(files::Results, numbered(FrmResults::RecordLimit));
     FrmResults* w = results();
+    EXPECT_EQ(state.RangeLast, 32767);
+    press(w, Qt::Key_F1);
+    EXPECT_FALSE(w->isNewRecord());
     w->importResults();
-    EXPECT_EQ(lastText(), QStringLiteral("32767 sonuç kolonu var... Yeni bir kolon ekleyemezsiniz !"));
-    EXPECT_EQ(dialogs.calls().size(), 1u); // no file dialog
+    ASSERT_EQ(dialogs.calls().size(), 2u); // no file dialog
+    for (const auto& call : dialogs.calls())
+        EXPECT_EQ(call.text, QStringLiteral("32767 sonuç kolonu var... Yeni bir kolon ekleyemezsiniz !"));
 }

@@ -1,11 +1,6 @@
 #include "EditorFixture.h"
 #include "support/WindowTests.h"
 
-BatchRun runHits(const TempDataDir& folder, const QStringList& balls) {
-    return runBatchProgram(QStringLiteral(VELMORIX_BATCH_PROGRAM), folder,
-                           QStringList{QStringLiteral("hits")} + balls);
-}
-
 class ZeroTest : public EditorFixture {
 protected:
     FrmZero* zero() { return open<FrmZero>(WindowId::Zero); }
@@ -89,9 +84,11 @@ protected:
     }
 };
 
-TEST_F(ScoresTest, PagingStaysWithinTheResults) {
+TEST_F(ScoresTest, PagingStaysWithinTheResultsAndAnInvalidCellStopsTheScan) {
     data.writeRecords(files::Results, {rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {7, 8, 9, 10, 11, 12})});
+    data.writeRecords(files::Played, {rec(653, {1, 2, 3, 4, 5, 6})});
     FrmScores* w = scores();
+    ASSERT_TRUE(activate(w));
     EXPECT_EQ(w->shownResult(), 2);
     EXPECT_EQ(cell2(w, 0)->text(), QStringLiteral("7"));
     press(w, Qt::Key_Home);
@@ -102,6 +99,20 @@ TEST_F(ScoresTest, PagingStaysWithinTheResults) {
     press(w, Qt::Key_End);
     press(w, Qt::Key_PageDown);
     EXPECT_EQ(w->shownResult(), 2);
+
+    // The typing survives the message.
+    for (int i = 0; i < 6; ++i)
+        cell2(w, i)->setText(QString::number(i == 3 ? 50 : i + 1));
+    press(w, Qt::Key_F1);
+    EXPECT_EQ(dialogs.last().text, QStringLiteral(" 4. hücredeki top numarası GEÇERSİZ !... Düzeltin..."));
+    EXPECT_EQ(w->focusWidget(), cell2(w, 3));
+    EXPECT_TRUE(w->reportText().isEmpty());
+    cell2(w, 3)->setText(QStringLiteral("4.50"));
+    press(w, Qt::Key_Return);
+    EXPECT_EQ(cell2(w, 3)->text(), QStringLiteral("4.5"));
+    EXPECT_EQ(w->focusWidget(), cell2(w, 4));
+    press(w, Qt::Key_F1); // 4.5 reads as 4: six hits
+    EXPECT_TRUE(w->reportText().contains(QStringLiteral(" 6 Tutturulan Kolonlar:")));
 }
 
 TEST_F(ScoresTest, ScanReportsTheWinnersAndKeepsThePlayedFile) {
@@ -118,41 +129,4 @@ TEST_F(ScoresTest, ScanReportsTheWinnersAndKeepsThePlayedFile) {
         cell2(w, i)->setText(QString::number(20 + i));
     press(w, Qt::Key_F1);
     EXPECT_EQ(w->reportText(), QStringLiteral("\r\n Hiç bir kolona ikramiye isabet etmedi..."));
-}
-
-TEST_F(ScoresTest, InvalidCellStopsTheScanAndTypingSurvivesTheMessage) {
-    data.writeRecords(files::Played, {rec(653, {1, 2, 3, 4, 5, 6})});
-    FrmScores* w = scores();
-    ASSERT_TRUE(activate(w));
-    for (int i = 0; i < 6; ++i)
-        cell2(w, i)->setText(QString::number(i == 3 ? 50 : i + 1));
-    press(w, Qt::Key_F1);
-    EXPECT_EQ(dialogs.last().text, QStringLiteral(" 4. hücredeki top numarası GEÇERSİZ !... Düzeltin..."));
-    EXPECT_EQ(w->focusWidget(), cell2(w, 3));
-    EXPECT_TRUE(w->reportText().isEmpty());
-
-    cell2(w, 3)->setText(QStringLiteral("4.50"));
-    press(w, Qt::Key_Return);
-    EXPECT_EQ(cell2(w, 3)->text(), QStringLiteral("4.5"));
-    EXPECT_EQ(w->focusWidget(), cell2(w, 4));
-    press(w, Qt::Key_F1); // 4.5 reads as 4: six hits
-    EXPECT_TRUE(w->reportText().contains(QStringLiteral(" 6 Tutturulan Kolonlar:")));
-}
-
-// velmorix-batch hits must print what the window shows.
-TEST_F(ScoresTest, HitsBatchPrintsExactlyTheWindowsReport) {
-    const std::vector<ColumnRecord> played{rec(653, {3, 11, 19, 27, 35, 43}), rec(653, {1, 2, 3, 11, 19, 27}),
-                                           rec(12, {3, 4, 5, 6, 35, 43}), rec(653, {1, 2, 4, 5, 6, 7})};
-    data.writeRecords(files::Played, played);
-    data.writeRecords(files::Results, {rec(653, {3, 11, 19, 27, 35, 43})});
-    auto* w = scores();
-    w->scan();
-    ASSERT_FALSE(w->reportText().isEmpty());
-
-    const BatchRun run = runHits(data, {QStringLiteral("43"), QStringLiteral("35"), QStringLiteral("27"),
-                                        QStringLiteral("19"), QStringLiteral("11"), QStringLiteral("3")});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, w->reportText().toUtf8());
-    EXPECT_TRUE(run.err.isEmpty());
-    EXPECT_EQ(data.readRecords(files::Played), played);
 }

@@ -56,21 +56,7 @@ TEST_F(FrmYasak2Test, StoredPairsShowFromBothBallsAndSaveAscending) {
     EXPECT_EQ(words("VELMORIX.YS2"), (std::vector<int16_t>{99, 157}));
 }
 
-TEST_F(FrmYasak2Test, PagingStopsAtTheEnds) {
-    open();
-    for (const auto& [key, ball] : {std::pair{Qt::Key_PageUp, 1},
-                                    {Qt::Key_End, 49},
-                                    {Qt::Key_PageDown, 49},
-                                    {Qt::Key_PageUp, 48},
-                                    {Qt::Key_Home, 1}}) {
-        press(w.get(), key);
-        EXPECT_EQ(w->currentBall(), ball) << key;
-        EXPECT_EQ(label(), QStringLiteral("[ %1 ]").arg(ball));
-    }
-    EXPECT_FALSE(w->box(49)->isHidden());
-}
-
-TEST_F(FrmYasak2Test, AFileOfMoreThanEveryPairIsDeletedOnOpening) {
+TEST_F(FrmYasak2Test, AFileOfMoreThanEveryPairIsDeletedOnOpeningAndPagingStopsAtTheEnds) {
     data.writeWords("VELMORIX.YS2", std::vector<int16_t>(1177, 157));
     open();
     EXPECT_FALSE(data.dir().exists("VELMORIX.YS2"));
@@ -81,6 +67,18 @@ TEST_F(FrmYasak2Test, AFileOfMoreThanEveryPairIsDeletedOnOpening) {
     open();
     EXPECT_TRUE(data.dir().exists("VELMORIX.YS2"));
     EXPECT_TRUE(w->isForbidden(3, 7));
+
+    // Paging stops at the ends.
+    for (const auto& [key, ball] : {std::pair{Qt::Key_PageUp, 1},
+                                    {Qt::Key_End, 49},
+                                    {Qt::Key_PageDown, 49},
+                                    {Qt::Key_PageUp, 48},
+                                    {Qt::Key_Home, 1}}) {
+        press(w.get(), key);
+        EXPECT_EQ(w->currentBall(), ball) << key;
+        EXPECT_EQ(label(), QStringLiteral("[ %1 ]").arg(ball));
+    }
+    EXPECT_FALSE(w->box(49)->isHidden());
 }
 
 TEST_F(FrmYasak2Test, ClearReloadAndDelete) {

@@ -33,7 +33,8 @@ TEST_F(FrmComLstTest, DeletingAColumnKeepsABackupAndShowsTheNextColumnFirst) {
     EXPECT_TRUE(w->pageLines().empty());
 }
 
-TEST_F(FrmComLstTest, ANumberOutsideTheListDeletesNothingAndMovesThePage) {
+// A number outside the list moves the page; an entry without a ball ends silently.
+TEST_F(FrmComLstTest, EntriesThatNameNoColumnDeleteNothing) {
     open(WindowEnv::columns(60));
     for (const auto& [answer, first] : {std::pair<std::optional<QString>, int>{QStringLiteral("-5"), 0},
                                         {QStringLiteral("61"), 35}, // the last page
@@ -42,7 +43,15 @@ TEST_F(FrmComLstTest, ANumberOutsideTheListDeletesNothingAndMovesThePage) {
         press(w.get(), Qt::Key_F3);
         EXPECT_EQ(w->firstShownPosition(), first);
     }
+    t.dialogs.answerInput(QStringLiteral("0,5"));
+    press(w.get(), Qt::Key_F5);
+    t.dialogs.answerInput(QStringLiteral("7-"));
+    press(w.get(), Qt::Key_F7);
+    t.dialogs.answerNo();
+    t.dialogs.answerInput(QStringLiteral("7-7"));
+    press(w.get(), Qt::Key_F8);
     EXPECT_EQ(stored(), list);
+    EXPECT_TRUE(t.dialogs.messages().empty());
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.OLD"));
 }
 
@@ -67,56 +76,34 @@ TEST_F(FrmComLstTest, UnwantedNumbersAreConfirmedAndTheirColumnsDropped) {
 }
 
 TEST_F(FrmComLstTest, EachEntryIsAskedAboutInItsOwnWords) {
-    struct Case {
-        int key;
-        const char* entry;
-        QString question;
-        std::vector<int> kept; // of the list below
-    };
     const std::vector<ColumnRecord> columns{rec(0, {1, 2, 10, 11, 17, 23}), rec(0, {1, 3, 7, 11, 12, 13}),
                                             rec(0, {3, 4, 7, 21, 22, 23})};
-    const std::vector<Case> cases{
+    // Key, entry, question, the columns kept.
+    const std::vector<std::tuple<int, const char*, QString, std::vector<ColumnRecord>>> cases{
         {Qt::Key_F6,
          "17",
          QStringLiteral("'17' numaralı topun yer almadığı kolonları silmek istiyormusunuz?"),
-         {0}},
+         {columns[0]}},
         {Qt::Key_F7,
          "23-7",
          QStringLiteral("'7-23' numaralı topların (ikisinin de) yer aldığı kolonları silmek istiyormusunuz?"),
-         {0, 1}},
+         {columns[0], columns[1]}},
         {Qt::Key_F8,
          "1-2, 3-4",
          QStringLiteral("'1-2, 3-4'  ikililerinin hiç bulunmadığı kolonları silmek istiyormusunuz?"),
-         {0, 2}},
+         {columns[0], columns[2]}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [key, entry, question, survivors] : cases) {
         open(columns);
-        if (c.key == Qt::Key_F8)
+        if (key == Qt::Key_F8)
             t.dialogs.answerNo(); // not the automatic pairs
-        t.dialogs.answerInput(QString::fromLatin1(c.entry));
+        t.dialogs.answerInput(QString::fromLatin1(entry));
         t.dialogs.answerYes();
-        press(w.get(), c.key);
-        EXPECT_EQ(t.dialogs.last().text, c.question);
+        press(w.get(), key);
+        EXPECT_EQ(t.dialogs.last().text, question);
         EXPECT_EQ(t.dialogs.last().title, ProgramTitle);
-        std::vector<ColumnRecord> expected;
-        for (int i : c.kept)
-            expected.push_back(columns[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(stored(), kept(expected)) << c.entry;
+        EXPECT_EQ(stored(), kept(survivors)) << entry;
     }
-}
-
-TEST_F(FrmComLstTest, AnEntryWithoutABallEndsSilently) {
-    open(WindowEnv::columns(5));
-    t.dialogs.answerInput(QStringLiteral("0,5"));
-    press(w.get(), Qt::Key_F5);
-    t.dialogs.answerInput(QStringLiteral("7-"));
-    press(w.get(), Qt::Key_F7);
-    t.dialogs.answerNo();
-    t.dialogs.answerInput(QStringLiteral("7-7"));
-    press(w.get(), Qt::Key_F8);
-    EXPECT_EQ(stored(), list);
-    EXPECT_TRUE(t.dialogs.messages().empty());
-    EXPECT_FALSE(t.data.dir().exists("VELMORIX.OLD"));
 }
 
 TEST_F(FrmComLstTest, PairDifferencesRunWithoutFurtherQuestionsAndEmptyingClearsThePage) {

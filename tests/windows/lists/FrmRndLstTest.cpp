@@ -5,13 +5,6 @@ protected:
     FrmRndLstTest() : ListWindowTest("VELMORIX.RND") {}
 };
 
-TEST_F(FrmRndLstTest, AMissingListIsAnEmptyPage) {
-    w->onActivated();
-    EXPECT_TRUE(t.dialogs.calls().empty());
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Rastgele Kolon Listesi - Sayfa 0  [ F10= Yardım ]"));
-    EXPECT_FALSE(t.data.dir().exists("VELMORIX.RND"));
-}
-
 TEST_F(FrmRndLstTest, ChaosFilterWhereNothingPassesLeavesNoList) {
     open({rec(1, {1, 2, 3, 4, 5, 6}), rec(2, {2, 3, 4, 5, 6, 7})});
     t.dialogs.answerYes();
@@ -45,19 +38,8 @@ TEST_F(FrmRndLstTest, DeletingAColumnTakesOnlyANumberInTheList) {
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.YND"));
 }
 
-TEST_F(FrmRndLstTest, AppendingToTheCombinationListTwiceAddsItTwiceWithoutBackup) {
-    open(WindowEnv::columns(3));
-    for (int i = 0; i < 2; ++i) {
-        t.dialogs.answerYes();
-        press(w.get(), Qt::Key_F3);
-    }
-    EXPECT_EQ(t.data.readRecords("VELMORIX.LST").size(), 6u);
-    EXPECT_FALSE(t.data.dir().exists("VELMORIX.OLD"));
-    EXPECT_EQ(t.dialogs.last().text,
-              QStringLiteral("Rastgele Kolon Listesi Kombinasyon Listesi'ne eklendi."));
-}
-
-TEST_F(FrmRndLstTest, SavingAsTheCombinationListKeepsThePreviousOne) {
+// Saving as the combination list keeps the previous one; appending keeps no backup.
+TEST_F(FrmRndLstTest, SavingAsOrAppendingToTheCombinationList) {
     const auto previous = WindowEnv::columns(9);
     t.data.writeRecords("VELMORIX.LST", previous);
     open(WindowEnv::columns(4));
@@ -66,13 +48,27 @@ TEST_F(FrmRndLstTest, SavingAsTheCombinationListKeepsThePreviousOne) {
     EXPECT_EQ(t.data.readRecords("VELMORIX.OLD"), previous);
     EXPECT_EQ(t.data.readRecords("VELMORIX.LST"), list);
     EXPECT_EQ(t.dialogs.last().text, QStringLiteral(" 4 kolon 'VELMORIX.LST' dosyasına kayıtlandı."));
+
+    for (int i = 0; i < 2; ++i) {
+        t.dialogs.answerYes();
+        press(w.get(), Qt::Key_F3);
+    }
+    EXPECT_EQ(t.data.readRecords("VELMORIX.LST").size(), 12u);
+    EXPECT_EQ(t.data.readRecords("VELMORIX.OLD"), previous);
+    EXPECT_EQ(t.dialogs.last().text,
+              QStringLiteral("Rastgele Kolon Listesi Kombinasyon Listesi'ne eklendi."));
 }
 
-TEST_F(FrmRndLstTest, DeletingTheListAsksAndSaysNothingAfterwards) {
+// Deleting the list asks and says nothing afterwards; a missing list is an empty page.
+TEST_F(FrmRndLstTest, DeletingTheListLeavesAnEmptyPage) {
     open(WindowEnv::columns(3));
     t.dialogs.answerYes();
     press(w.get(), Qt::Key_F4);
     EXPECT_EQ(t.dialogs.calls().size(), 1u);
     EXPECT_FALSE(t.data.dir().exists("VELMORIX.RND"));
     EXPECT_TRUE(w->pageLines().empty());
+    w->onActivated();
+    EXPECT_EQ(t.dialogs.calls().size(), 1u);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Rastgele Kolon Listesi - Sayfa 0  [ F10= Yardım ]"));
+    EXPECT_FALSE(t.data.dir().exists("VELMORIX.RND"));
 }

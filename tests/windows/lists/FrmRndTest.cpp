@@ -21,8 +21,9 @@ protected:
     std::vector<ColumnRecord> rnd() const { return data.readRecords("VELMORIX.RND"); }
 };
 
-TEST_F(FrmRndTest, AnExistingListOpensInAppendModeWithRoomLeft) {
-    data.writeRecords("VELMORIX.RND", WindowEnv::columns(100));
+TEST_F(FrmRndTest, AnExistingListOpensInAppendModeAndReplacingItIsAsked) {
+    const auto old = WindowEnv::columns(100);
+    data.writeRecords("VELMORIX.RND", old);
     create();
     EXPECT_TRUE(w->Option2->isEnabled());
     EXPECT_TRUE(w->Option2->isChecked());
@@ -31,9 +32,13 @@ TEST_F(FrmRndTest, AnExistingListOpensInAppendModeWithRoomLeft) {
     EXPECT_EQ(dialogs.last().text, QStringLiteral("En çok 32667 kolon ekleyebilirsiniz!"));
     generate("99999999999999999999"); // reads as the largest count
     EXPECT_EQ(dialogs.last().text, QStringLiteral("En çok 32667 kolon ekleyebilirsiniz!"));
-    EXPECT_EQ(rnd().size(), 100u);
     w->Option1->click();
     EXPECT_EQ(w->Text1->text(), QStringLiteral("100"));
+    dialogs.answerNo();
+    generate("10");
+    generate("40000");
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("En az 1 ve en çok 32767 kolon kayıtlayabilirsiniz!"));
+    EXPECT_EQ(rnd(), old);
 }
 
 // The limit holds for the list as it is when the player applies.
@@ -48,18 +53,8 @@ TEST_F(FrmRndTest, TheLimitFollowsColumnsAnotherWindowAdded) {
     EXPECT_EQ(recordCount(data.dir(), files::Random), 32710);
     generate("57");
     EXPECT_EQ(recordCount(data.dir(), files::Random), 32767);
+    EXPECT_EQ(rnd().back().Tag, 32767);
     EXPECT_EQ(dialogs.last().text, QStringLiteral(" 57 kolon 'VELMORIX.RND' dosyasına eklendi."));
-}
-
-TEST_F(FrmRndTest, WithoutAListTheNewListCountFallsBackTo32767BelowEight) {
-    create();
-    EXPECT_FALSE(w->Option2->isEnabled());
-    w->Text1->setText(QStringLiteral("5"));
-    w->Option1->click();
-    EXPECT_EQ(w->Text1->text(), QStringLiteral("32767"));
-    w->Text1->setText(QStringLiteral("20"));
-    w->Option1->click();
-    EXPECT_EQ(w->Text1->text(), QStringLiteral("20"));
 }
 
 TEST_F(FrmRndTest, ANewListIsNumberedFromOneThenShownAndTheGeneratorCloses) {
@@ -79,33 +74,17 @@ TEST_F(FrmRndTest, ANewListIsNumberedFromOneThenShownAndTheGeneratorCloses) {
     EXPECT_FALSE(w->isVisible());
 }
 
-TEST_F(FrmRndTest, AppendingGoesOnWithTheRecordNumbers) {
-    data.writeRecords("VELMORIX.RND",
-                      {rec(1, {1, 2, 3, 4, 5, 6}), rec(2, {1, 2, 3, 4, 5, 7}), rec(3, {1, 2, 3, 4, 5, 8})});
-    create();
-    generate("2");
-    const auto records = rnd();
-    ASSERT_EQ(records.size(), 5u);
-    EXPECT_EQ(records[4].Tag, 5);
-    EXPECT_EQ(dialogs.last().text, QStringLiteral(" 2 kolon 'VELMORIX.RND' dosyasına eklendi."));
-}
-
-TEST_F(FrmRndTest, ReplacingAListIsAskedAndNoKeepsIt) {
-    const auto old = WindowEnv::columns(4);
-    data.writeRecords("VELMORIX.RND", old);
-    create();
-    w->Option1->click();
-    dialogs.answerNo();
-    generate("10");
-    generate("40000");
-    EXPECT_EQ(dialogs.last().text, QStringLiteral("En az 1 ve en çok 32767 kolon kayıtlayabilirsiniz!"));
-    EXPECT_EQ(rnd(), old);
-}
-
-TEST_F(FrmRndTest, BagAndBankersWithoutSixBallsAreRefused) {
+TEST_F(FrmRndTest, WithoutAListSmallCountsFallBackAndTooFewBallsAreRefused) {
     setBag({1, 2, 3});
     setBankers({7, 12});
     create();
+    EXPECT_FALSE(w->Option2->isEnabled());
+    w->Text1->setText(QStringLiteral("5"));
+    w->Option1->click();
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("32767"));
+    w->Text1->setText(QStringLiteral("20"));
+    w->Option1->click();
+    EXPECT_EQ(w->Text1->text(), QStringLiteral("20"));
     generate("10");
     EXPECT_EQ(dialogs.last().text, QStringLiteral("En az 6 top seçmeniz gerekir !"));
     EXPECT_EQ(dialogs.last().icon, DialogIcon::Exclamation);
