@@ -76,7 +76,7 @@ protected:
     void SetUp() override { env.state.game = Game::cilginLoto90(); }
 };
 
-TEST_F(NinetyBallWindow, TheBagTakesBallNinetyFromTheKeyboard) {
+TEST_F(NinetyBallWindow, TheBagAndThePairsEditorTakeBallNinety) {
     auto* w = env.open<FrmBalls>(WindowId::Balls);
     activate(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("6/90 Topları"));
@@ -90,18 +90,17 @@ TEST_F(NinetyBallWindow, TheBagTakesBallNinetyFromTheKeyboard) {
     EXPECT_EQ(w->box(90)->x(), w->box(80)->x());
     EXPECT_EQ(w->box(90)->y(), w->box(81)->y());
     EXPECT_GT(w->box(90)->y(), w->box(80)->y());
-}
 
-TEST_F(NinetyBallWindow, ThePairsEditorGoesToBallNinetyAndSavesItsPairs) {
-    auto* w = env.open<FrmYasak2>(WindowId::Yasak2);
-    activate(w);
-    press(w, Qt::Key_End);
-    EXPECT_EQ(w->currentBall(), 90);
-    EXPECT_FALSE(w->box(90)->isVisibleTo(w));
-    w->box(89)->setChecked(true);
-    EXPECT_TRUE(w->isForbidden(89, 90));
-    press(w, Qt::Key_PageDown);
-    EXPECT_EQ(w->currentBall(), 90);
+    // The pairs editor goes to ball 90 and forbids its pairs.
+    auto* pairs = env.open<FrmYasak2>(WindowId::Yasak2);
+    activate(pairs);
+    press(pairs, Qt::Key_End);
+    EXPECT_EQ(pairs->currentBall(), 90);
+    EXPECT_FALSE(pairs->box(90)->isVisibleTo(pairs));
+    pairs->box(89)->setChecked(true);
+    EXPECT_TRUE(pairs->isForbidden(89, 90));
+    press(pairs, Qt::Key_PageDown);
+    EXPECT_EQ(pairs->currentBall(), 90);
 }
 
 TEST_F(NinetyBallWindow, TheFiltersWindowTestsAColumnReachingNinetyAndRefusesNinetyOne) {
