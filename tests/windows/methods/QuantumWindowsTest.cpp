@@ -49,7 +49,7 @@ TEST_F(QuantumWindowsTest, RangeDialogChecksItsNumbersAndKeepsATypedEnd) {
     EXPECT_EQ(last->text(), QStringLiteral("12"));
 
     first->setText(QStringLiteral("5"));
-    last->setText(QStringLiteral("3"));
+    last->setText(QStringLiteral("4")); // one below the start
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Bitiş kolon numarası başlangıç kolon numarasından az olamaz !"));
