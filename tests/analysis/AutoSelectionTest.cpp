@@ -35,7 +35,6 @@ TEST(AutoSelectionTest, BagFillStopsAfterAWholeLevelOnceItHoldsThirtyTwo) {
     std::vector<int> least = range(1, 17);
     for (int b = 31; b <= 49; ++b)
         least.push_back(b);
-    std::sort(least.begin(), least.end());
     EXPECT_EQ(test::ballsOf(leastDrawnBag(c, 5)), least);
 }
 
@@ -71,10 +70,8 @@ TEST(AutoSelectionTest, BallsFromTheResultsFile) {
     results.push_back(test::rec(1, {7, 7, 8, 9, 10, 50}));
     t.writeRecords("VELMORIX.RES", results);
     const DrawCounts c = countDraws(t.dir());
-    EXPECT_EQ(c.results, 11);
-    EXPECT_EQ(c.ball[1], 2);
-    EXPECT_EQ(c.ball[13], 1);
-    EXPECT_EQ(c.ball[49], 0);
+    EXPECT_EQ((std::vector<int>{c.results, c.ball[1], c.ball[13], c.ball[49]}),
+              (std::vector<int>{11, 2, 1, 0}));
     // Never drawn, then the least drawn ascending until 36 balls.
     std::vector<int> bag = range(13, 47);
     bag.push_back(49);

@@ -11,13 +11,15 @@ private:
     double m_value;
 };
 
-int ticksUntilTheDrawEnds(ColumnDraw& draw, AppState& state, Random& random) {
+// The ticks until the draw ends, and how it ended.
+std::pair<int, ColumnDraw::Step> runDraw(ColumnDraw& draw, AppState& state, Random& random) {
     FixedClock clock;
     std::array<int16_t, 6> shown{};
     for (int ticks = 1; ticks <= 100; ++ticks)
-        if (draw.tick(state, random, clock, shown) != ColumnDraw::Step::Running)
-            return ticks;
-    return -1;
+        if (const ColumnDraw::Step step = draw.tick(state, random, clock, shown);
+            step != ColumnDraw::Step::Running)
+            return {ticks, step};
+    return {-1, ColumnDraw::Step::Running};
 }
 
 // The first draw runs at least three ticks and at most 26; the tick count
@@ -27,10 +29,10 @@ TEST(ColumnDrawTest, DrawsRunFromThreeToTwentySixTicks) {
         AppState state;
         ColumnDraw draw;
         ConstantRandom random(r);
-        EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, random), first);
+        EXPECT_EQ(runDraw(draw, state, random).first, first);
         EXPECT_EQ(draw.TickCount, 1);
         EXPECT_FALSE(draw.StopDraw);
-        EXPECT_EQ(ticksUntilTheDrawEnds(draw, state, random), second);
+        EXPECT_EQ(runDraw(draw, state, random).first, second);
     }
 }
 
@@ -40,7 +42,7 @@ TEST(ColumnDrawTest, RepairEndsEvenWhenTheGeneratorRepeatsItself) {
     state.BankoBalls.push(30);
     ConstantRandom lowest(0.0);
     ColumnDraw draw;
-    ASSERT_EQ(ticksUntilTheDrawEnds(draw, state, lowest), 3);
+    ASSERT_EQ(runDraw(draw, state, lowest).first, 3);
     std::set<int> balls(state.CurColumn.begin() + 1, state.CurColumn.end());
     EXPECT_EQ(balls.size(), 6u);
     EXPECT_EQ(state.CurColumn[1], 30);
@@ -68,11 +70,6 @@ TEST(ColumnDrawTest, ImpossibleBagEndsTheDrawWithoutAColumn) {
     state.BankoBalls.push(5); // a repeated banker from a hand-made file
     ColumnDraw draw;
     StdRandom random(9);
-    FixedClock clock;
-    std::array<int16_t, 6> shown{};
-    ColumnDraw::Step step = ColumnDraw::Step::Running;
-    for (int i = 0; i < 30 && step == ColumnDraw::Step::Running; ++i)
-        step = draw.tick(state, random, clock, shown);
-    EXPECT_EQ(step, ColumnDraw::Step::Impossible);
+    EXPECT_EQ(runDraw(draw, state, random).second, ColumnDraw::Step::Impossible);
     EXPECT_EQ(state.CurColumn, (std::array<int16_t, 7>{}));
 }

@@ -7,22 +7,19 @@ TEST(EditorEntryTest, CellsReadAsNumbersWithHalvesToEven) {
 }
 
 TEST(EditorEntryTest, FirstInvalidCellIsReportedWithItsValue) {
-    const auto empty = checkCells({7, 3, 0, 12, 30, 1});
-    ASSERT_TRUE(empty);
-    EXPECT_EQ(empty->cell, 3);
-    EXPECT_EQ(empty->message, "Kolon GEÇERSİZ değer nedeniyle kayıtlanamadı. Hücre:  3 ( 0 ) !");
-    const auto big = checkCells({7, 3, 45, 12, 30, 99999});
-    ASSERT_TRUE(big);
-    EXPECT_EQ(big->message, "Kolon GEÇERSİZ değer nedeniyle kayıtlanamadı. Hücre:  6 ( 99999 ) !");
+    const auto empty = checkCells({7, 3, 0, 12, 30, 1}).value();
+    EXPECT_EQ(empty.cell, 3);
+    EXPECT_EQ(empty.message, "Kolon GEÇERSİZ değer nedeniyle kayıtlanamadı. Hücre:  3 ( 0 ) !");
+    EXPECT_EQ(checkCells({7, 3, 45, 12, 30, 99999}).value().message,
+              "Kolon GEÇERSİZ değer nedeniyle kayıtlanamadı. Hücre:  6 ( 99999 ) !");
     // A value outside the range is reported before a repeated ball.
     EXPECT_EQ(checkCells({5, 5, 3, 4, 6, 50})->cell, 6);
 }
 
 TEST(EditorEntryTest, RepeatedBallNamesTheLaterCell) {
-    const auto repeated = checkCells({1, 5, 3, 4, 5, 6});
-    ASSERT_TRUE(repeated);
-    EXPECT_EQ(repeated->cell, 5);
-    EXPECT_EQ(repeated->message, "Kolon TOP TEKRARI nedeniyle kayıtlanamadı. Top: 5  Hücre: 5 !");
+    const auto repeated = checkCells({1, 5, 3, 4, 5, 6}).value();
+    EXPECT_EQ(repeated.cell, 5);
+    EXPECT_EQ(repeated.message, "Kolon TOP TEKRARI nedeniyle kayıtlanamadı. Top: 5  Hücre: 5 !");
     // Pairs are searched from the first cell: 9 (cells 2 and 6) is found before 4 (cells 3 and 4).
     EXPECT_EQ(checkCells({1, 9, 4, 4, 8, 9})->message,
               "Kolon TOP TEKRARI nedeniyle kayıtlanamadı. Top: 9  Hücre: 6 !");
@@ -48,9 +45,8 @@ TEST(EditorEntryTest, DateCodesAndTheKeepMarkFallback) {
     EXPECT_EQ(dateTagOf("10", "7", "2026").tag, 2026360);
 
     const DateBoxes shown = dateBoxesOf(2005360);
-    EXPECT_EQ(shown.day, 10);
-    EXPECT_EQ(shown.month, 7);
-    EXPECT_EQ(shown.year, 2005);
+    EXPECT_EQ((std::vector<int64_t>{shown.day, shown.month, shown.year}),
+              (std::vector<int64_t>{10, 7, 2005}));
     for (int32_t tag : {KeepMark, 0, -1, 2005000, 2005650, 2100051}) {
         const DateBoxes none = dateBoxesOf(tag);
         EXPECT_EQ(none.day + none.month + none.year, 0) << tag;

@@ -18,12 +18,11 @@ TEST(FollowingNumbersTest, WindowOfFourResults) {
     // Final: 1, 2 and 3 of the last result were followed by 7..12 once each.
     EXPECT_EQ(rep.bestSixText, "7,8,9,10,11,12");
     EXPECT_EQ(rep.ranking.score[7], 3003);
-    EXPECT_EQ(rep.scoreLines[0], " 07 : 3.3");
-    EXPECT_EQ(rep.scoreLines[6], " 01 : 0.0");
+    EXPECT_EQ((std::vector<std::string>{rep.scoreLines[0], rep.scoreLines[6], rep.scoreLines[48]}),
+              (std::vector<std::string>{" 07 : 3.3", " 01 : 0.0", " 49 : 0.0"}));
     // Balls that never followed rank after all others, in ascending order.
     EXPECT_EQ((std::pair<int, int>{rep.ranking.order[13], rep.ranking.order[49]}),
               (std::pair<int, int>{13, 49}));
-    EXPECT_EQ(rep.scoreLines[48], " 49 : 0.0");
 }
 
 TEST(FollowingNumbersTest, DamagedLastResultGivesNoRanking) {
@@ -56,9 +55,8 @@ TEST(FollowingNumbersTest, ValuesStayWithin21And279) {
         results.push_back(ColumnRecord{0, test::randomColumn(rng)});
     const FollowReport rep = computeFollowing(results, 1, 200);
     EXPECT_EQ(rep.tkuantum.count, 198);
-    EXPECT_GE(rep.tkuantum.min, 21);
-    EXPECT_LE(rep.tkuantum.max, 279);
-    EXPECT_LE(rep.hits.max, 6);
+    EXPECT_TRUE(rep.tkuantum.min >= 21 && rep.tkuantum.max <= 279 && rep.hits.max <= 6)
+        << rep.tkuantum.min << ' ' << rep.tkuantum.max << ' ' << rep.hits.max;
 }
 
 TEST(FollowingFilterTest, KeepsByHitsAndRankSumWithTheSumAsTag) {

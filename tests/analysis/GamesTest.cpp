@@ -66,8 +66,7 @@ TEST(GamesTest, SuperLotoPaysFromTwoMatchingBalls) {
     EXPECT_EQ(hits::firstInvalidCell({1, 2, 3, 4, 5, 60}, Super), std::nullopt);
 
     // 6/49 pays from three only.
-    const auto lotto = hits::scanPlayedColumns(t.dir(), {1, 2, 3, 4, 5, 6});
-    EXPECT_EQ(lotto.prizeColumns, 0);
+    EXPECT_EQ(hits::scanPlayedColumns(t.dir(), {1, 2, 3, 4, 5, 6}).prizeColumns, 0);
     EXPECT_EQ(hits::firstInvalidCell({1, 2, 3, 4, 5, 60}), 6);
 }
 
@@ -76,20 +75,18 @@ TEST(GamesTest, QuantumBottomPartOfNinetyBallsIsRanksSeventyNineToNinety) {
     for (int b = 1; b <= 90; ++b)
         counts[static_cast<std::size_t>(b)] = 91 - b; // ball b takes rank b
     const QuantumRanking ranking = rankByRepetitions(counts, 100, Crazy);
-    EXPECT_EQ(ranking.rtor[50], 50); // a ball, not the size of the bottom part
-    EXPECT_EQ(ranking.rtor[90], 90);
+    // A ball, not the size of the bottom part.
+    EXPECT_EQ((std::pair<int, int>{ranking.rtor[50], ranking.rtor[90]}), (std::pair<int, int>{50, 90}));
     EXPECT_GT(ranking.bottomSize(), 0);
 
     ColumnMask column = 0;
     for (int b : {1, 12, 13, 78, 79, 90})
         column |= ballBit(b);
     const RankGroupCounts g = rankGroupsOfMask(ranking, column);
-    EXPECT_EQ(g.first12, 2);
-    EXPECT_EQ(g.last12, 2);
+    EXPECT_EQ((std::pair<int, int>{g.first12, g.last12}), (std::pair<int, int>{2, 2}));
     EXPECT_EQ(kuantumOfMask(ranking, column), 273);
 
-    const GroupingConfig cfg = rankGroupsConfig(ranking, {}, true);
-    const auto& groupOf = cfg.GroupOf;
+    const auto groupOf = rankGroupsConfig(ranking, {}, true).GroupOf;
     EXPECT_EQ((std::vector<int>{groupOf[12], groupOf[78], groupOf[79], groupOf[90]}),
               (std::vector<int>{1, 3, 2, 2}));
 

@@ -12,7 +12,6 @@ TEST(HitsCommandTest, PrintsTheWindowsReportAndRefusesWhatItsCellsRefuse) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, hits::scanPlayedColumns(t.dir(), {1, 2, 3, 4, 5, 6}).report);
-    EXPECT_NE(r.out.find(" 6 Tutturulan"), std::string::npos);
 
     const CommandOutcome bad = hits::runCommand(t.dir(), {"1", "2", "3", "4", "50", "6"});
     EXPECT_EQ(bad.exitCode, 1);

@@ -5,11 +5,8 @@ TEST(PlayedPairsTest, OnePlayedColumnGivesItsFifteenPairsInsideDecadesFirst) {
     data.writeRecords(files::Played, {rec(653, {41, 2, 27, 1, 15, 3})});
     data.writeWords(files::Pairs, {1531});
     std::vector<int32_t> seen;
-    EXPECT_EQ(writePairsFromPlayed(data.dir(), 1, 1, false,
-                                   [&](int32_t r, int32_t n) {
-                                       seen = {r, n};
-                                   }),
-              15);
+    const auto progress = [&](int32_t r, int32_t n) { seen = {r, n}; };
+    EXPECT_EQ(writePairsFromPlayed(data.dir(), 1, 1, false, progress), 15);
     EXPECT_EQ(seen, (std::vector<int32_t>{1, 1}));
     EXPECT_EQ(data.readWords(files::Pairs),
               (std::vector<int16_t>{52, 53, 103, 65, 77, 91, 115, 127, 141, 165, 177, 191, 777, 791, 1391}));

@@ -2,13 +2,6 @@
 
 using namespace velmorix::resultsimport;
 
-std::vector<std::array<int16_t, 6>> ballsOf(const Parsed& p) {
-    std::vector<std::array<int16_t, 6>> out;
-    for (const ImportedDraw& d : p.draws)
-        out.push_back(d.balls);
-    return out;
-}
-
 std::vector<int32_t> tagsOf(const Parsed& p) {
     std::vector<int32_t> out;
     for (const ImportedDraw& d : p.draws)
@@ -34,13 +27,15 @@ TEST(ResultsImportTest, MessyTextWithMixedSeparatorsBadLinesAndDates) {
                              "3) 01.05.2006 1 2 3 4 5 6 Joker 9 Ek 12 bonus 40\n"     // 13 labels
                              "08.05.2006 1) 2 3 4 5 6\n"; // 14 an ordinal after the date
     const Parsed p = parse(text);
-    EXPECT_EQ(p.lines, 14);
-    EXPECT_EQ(p.textLines, 1);
-    EXPECT_EQ(ballsOf(p), (std::vector<std::array<int16_t, 6>>{{3, 11, 12, 14, 41, 43},
-                                                               {2, 9, 17, 21, 30, 45},
-                                                               {4, 8, 15, 16, 23, 42},
-                                                               {5, 15, 25, 35, 45, 49},
-                                                               {1, 2, 3, 4, 5, 6}}));
+    EXPECT_EQ((std::pair<int, int>{p.lines, p.textLines}), (std::pair<int, int>{14, 1}));
+    std::vector<std::array<int16_t, 6>> balls;
+    for (const ImportedDraw& d : p.draws)
+        balls.push_back(d.balls);
+    EXPECT_EQ(balls, (std::vector<std::array<int16_t, 6>>{{3, 11, 12, 14, 41, 43},
+                                                          {2, 9, 17, 21, 30, 45},
+                                                          {4, 8, 15, 16, 23, 42},
+                                                          {5, 15, 25, 35, 45, 49},
+                                                          {1, 2, 3, 4, 5, 6}}));
     EXPECT_EQ(tagsOf(p),
               (std::vector<int32_t>{encodeDateCode(2005, 3, 12), encodeDateCode(2005, 3, 19), KeepMark,
                                     encodeDateCode(2006, 4, 23), encodeDateCode(2006, 5, 1)}));
@@ -92,17 +87,14 @@ TEST(ResultsImportTest, DrawsTakeTheirPlaceAmongTheDatedResults) {
                            "27.02.2005 31 32 33 34 35 36\n");
     EXPECT_EQ(countRepeats(p, existing), 1);
     const Plan all = plan(p, existing, false);
-    EXPECT_TRUE(all.reversed);
-    EXPECT_EQ(all.sameDraws, 1);
-    EXPECT_EQ(all.added, 3);
-    EXPECT_EQ(all.placedBetween, 2);
+    EXPECT_EQ((std::vector<int>{all.reversed, all.sameDraws, all.added, all.placedBetween}),
+              (std::vector<int>{1, 1, 3, 2}));
     EXPECT_EQ(all.records, (std::vector<ColumnRecord>{
                                rec(encodeDateCode(2005, 2, 27), {31, 32, 33, 34, 35, 36}), existing[0],
                                existing[1], rec(encodeDateCode(2005, 3, 13), {21, 22, 23, 24, 25, 26}),
                                existing[2], rec(encodeDateCode(2005, 3, 27), {7, 8, 9, 10, 11, 12})}));
     const Plan fresh = plan(p, existing, true);
-    EXPECT_EQ(fresh.repeats, 1);
-    EXPECT_EQ(fresh.added, 2);
+    EXPECT_EQ((std::pair<int, int>{fresh.repeats, fresh.added}), (std::pair<int, int>{1, 2}));
     EXPECT_EQ(appendQuestion(fresh), " 2 kolon sonuçlar ('VELMORIX.RES') dosyasına eklenecek (2 tanesi tarih "
                                      "sırasına göre araya, 0 tanesi sona).\r\rDevam etmek istiyormusunuz ?");
 
@@ -110,25 +102,14 @@ TEST(ResultsImportTest, DrawsTakeTheirPlaceAmongTheDatedResults) {
     const Parsed typo = parse("06.03.2006 1 2 3 4 5 6\n13.03.2050 7 8 9 10 11 12\n20.03.2006 1 2 3 4 5 7\n"
                               "27.03.2006 1 2 3 4 5 8\n");
     const Plan asTyped = plan(typo, existing, false);
-    EXPECT_FALSE(asTyped.reversed);
-    EXPECT_EQ(asTyped.placedBetween, 0);
+    EXPECT_EQ((std::pair<int, int>{asTyped.reversed, asTyped.placedBetween}), (std::pair<int, int>{0, 0}));
     EXPECT_EQ(asTyped.records[4].Ball, (std::array<int16_t, 6>{7, 8, 9, 10, 11, 12}));
 
     // Room for one more result only.
     const std::vector<ColumnRecord> nearlyFull(MaxResults - 1, rec(KeepMark, {1, 2, 3, 4, 5, 7}));
     const Plan limited = plan(typo, nearlyFull, false);
-    EXPECT_EQ(limited.added, 1);
-    EXPECT_EQ(limited.overLimit, 3);
-    EXPECT_EQ(limited.records.size(), static_cast<std::size_t>(MaxResults));
-}
-
-// Each failing step of the save: FailingDiskModules.ResultsImport.
-TEST(ResultsImportTest, SaveAppendsTheDatedDraw) {
-    TempDataDir t;
-    t.writeRecords(files::Results, {rec(2004001, {1, 2, 3, 4, 5, 6})});
-    const Plan p = plan(parse("01.01.2005 9 10 11 12 13 14"), t.readRecords(files::Results), false);
-    EXPECT_EQ(save(t.dir(), p), 2);
-    EXPECT_EQ(t.readRecords(files::Results).back(), rec(encodeDateCode(2005, 1, 1), {9, 10, 11, 12, 13, 14}));
+    EXPECT_EQ((std::vector<int>{limited.added, limited.overLimit, static_cast<int>(limited.records.size())}),
+              (std::vector<int>{1, 3, MaxResults}));
 }
 
 TEST(ResultsImportTest, TheRealDrawFile) {
@@ -141,12 +122,10 @@ TEST(ResultsImportTest, TheRealDrawFile) {
     const Plan all = plan(p, {}, true);
     save(t.dir(), all);
     // The same draws as the results file made from them.
-    std::ifstream res("/work/shared/data/VELMORIX.RES", std::ios::binary);
-    const std::vector<unsigned char> expected((std::istreambuf_iterator<char>(res)),
-                                              std::istreambuf_iterator<char>());
     EXPECT_EQ(all.sameDraws + all.repeats, 0);
     EXPECT_FALSE(all.reversed);
-    EXPECT_EQ(t.readBytes(files::Results), expected);
+    const auto written = t.readBytes(files::Results);
+    EXPECT_EQ(std::string(written.begin(), written.end()), readTextFile("/work/shared/data/VELMORIX.RES"));
 }
 
 TEST(ResultsImportTest, SummaryInTheProgramsWords) {
@@ -181,15 +160,6 @@ TEST(ResultsImportTest, BatchCommandExitCodes) {
     EXPECT_EQ(runCommand(t.dir(), {good}).exitCode, 0);
     EXPECT_EQ(recordCount(t.dir(), files::Results), 2);
     EXPECT_EQ(runCommand(t.dir(), {good, "--skip-duplicates"}).exitCode, 1); // nothing new
-    EXPECT_EQ(runCommand(t.dir(), {(t.path() / "yok.txt").string()}).err.substr(0, 9), "! HATA !\n");
-}
-
-TEST(ResultsImportTest, UnreadableFileIsNamed) {
-    try {
-        readTextFile("/nonexistent/folder/sonuclar.txt");
-        ADD_FAILURE() << "no error";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.fileName(), "sonuclar.txt");
-        EXPECT_EQ(e.systemError(), ENOENT);
-    }
+    EXPECT_EQ(runCommand(t.dir(), {(t.path() / "yok.txt").string()}).err,
+              "! HATA !\n'yok.txt' dosyası ile işlem yapılamadı !\n\nokunamadı\n(dosya bulunamadı)\n");
 }

@@ -1,27 +1,21 @@
 #include "support/EngineTests.h"
 
-struct WriteListTest : ::testing::Test {
+TEST(WriteListCommandTest, ARangeIsReadAsTheDialogReadsItsBoxesAndRefusalsWriteNothing) {
     TempDataDir t;
-    FixedClock clock;
-    void SetUp() override {
-        std::vector<ColumnRecord> list;
-        for (int i = 1; i <= 120; ++i)
-            list.push_back(rec(0, {1, 2, 3, 4, 5, 6 + i % 40}));
-        t.writeRecords("VELMORIX.LST", list);
-    }
-    std::string text() const {
+    const FixedClock clock;
+    std::vector<ColumnRecord> list;
+    for (int i = 1; i <= 120; ++i)
+        list.push_back(rec(0, {1, 2, 3, 4, 5, 6 + i % 40}));
+    t.writeRecords("VELMORIX.LST", list);
+    const auto text = [&] {
         const auto b = t.readBytes("VELMORIX.TXT");
         return std::string(b.begin(), b.end());
-    }
-};
-
-TEST_F(WriteListTest, ARangeIsReadAsTheDialogReadsItsBoxes) {
+    };
     EXPECT_EQ(runWriteList(t.dir(), clock, {"4.6", "7"}).exitCode, 0);
     EXPECT_NE(text().find("Kolon 5 - "), std::string::npos);
     EXPECT_NE(text().find("< Toplam 3 kolon. >"), std::string::npos);
-}
 
-TEST_F(WriteListTest, RefusedRangesLeaveTheTextFileUntouched) {
+    // Refused ranges leave the text file untouched.
     t.writeBytes("VELMORIX.TXT", {'k', 'e', 'e', 'p'});
     const std::pair<std::vector<std::string>, std::string> refused[] = {
         {{"0", "5"}, "Başlangıç numarası GEÇERSİZ !\n"},

@@ -35,7 +35,6 @@ void RandomDialogs::show(const QString& text, const QString& title, DialogIcon i
 
 std::optional<QString> RandomDialogs::input(const QString& prompt, const QString& title,
                                             const QString& defaultText) {
-    ++m_inputs;
     std::optional<QString> answer;
     switch (pick(8)) {
     case 0:
@@ -64,17 +63,12 @@ QString RandomDialogs::randomText() {
             return QString::number(1 + pick(49));
         }
     };
-    switch (pick(12)) {
-    case 0:
-        return QString();
-    case 1:
-        return QStringLiteral("abc");
-    case 2:
-        return QStringLiteral("ğüşİ,ç");
-    case 3:
-        return QStringLiteral("99999999999999999999");
-    case 4:
-        return QStringLiteral("2.5");
+    static const QString plain[] = {QString(), QStringLiteral("abc"), QStringLiteral("ğüşİ,ç"),
+                                    QStringLiteral("99999999999999999999"), QStringLiteral("2.5")};
+    const int kind = pick(12);
+    if (kind < 5)
+        return plain[kind];
+    switch (kind) {
     case 5: { // six balls
         QStringList balls;
         for (int i = 0; i < 6; ++i)

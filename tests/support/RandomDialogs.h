@@ -46,13 +46,11 @@ public:
     const std::deque<Call>& recent() const { return m_recent; }
     int64_t questions() const { return m_questions; }
     int64_t messages() const { return m_messages; }
-    int64_t inputs() const { return m_inputs; }
     int64_t beeps() const { return m_beeps; }
     // "! HATA !" boxes shown so far, and those of them that report a file
     // operation that failed (none should come without a failing disk).
     int64_t errors() const { return m_errors; }
     int64_t fileErrors() const { return m_fileErrors; }
-    std::mt19937_64& engine() { return m_engine; }
 
 private:
     void remember(Call call);
@@ -63,7 +61,6 @@ private:
     std::deque<Call> m_recent;
     int64_t m_questions = 0;
     int64_t m_messages = 0;
-    int64_t m_inputs = 0;
     int64_t m_beeps = 0;
     int64_t m_errors = 0;
     int64_t m_fileErrors = 0;

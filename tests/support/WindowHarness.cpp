@@ -78,10 +78,6 @@ bool press(QWidget* window, int key, Qt::KeyboardModifiers modifiers) {
     return !probe.reached;
 }
 
-void type(QWidget* window, const QString& text) {
-    QTest::keyClicks(keyTarget(window), text);
-}
-
 bool activate(QWidget* window) {
     window->show();
     window->raise();
@@ -133,18 +129,6 @@ void ProgramEnv::standIn(WindowId id) {
         w->setObjectName(QStringLiteral("stub") + QString::number(static_cast<int>(id)));
         return w;
     });
-}
-
-void ProgramEnv::setBag(std::initializer_list<int> balls) {
-    state.BagBalls.clear();
-    for (int b : balls)
-        state.BagBalls.push(b);
-}
-
-void ProgramEnv::setBankers(std::initializer_list<int> balls) {
-    state.BankoBalls.clear();
-    for (int b : balls)
-        state.BankoBalls.push(b);
 }
 
 ScriptedDialogs::Call WindowEnv::onlyMessage() const {

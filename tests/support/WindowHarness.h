@@ -36,8 +36,6 @@ namespace velmorix::test {
 // control (or the window itself), so the application-wide key filter sees it
 // first. Returns true when the window's key handler took the key.
 bool press(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-// Types text into the window's focused control.
-void type(QWidget* window, const QString& text);
 // Shows the window and waits until it is the active one.
 bool activate(QWidget* window);
 // Sends a window the deactivation and activation of coming back to the front
@@ -125,13 +123,6 @@ struct ProgramEnv {
             w->onActivated();
         return w;
     }
-    // The window as the program opens it: shown and active.
-    template <class W = QWidget> W* show(WindowId id) {
-        QWidget* w = registry.open(id);
-        if (w)
-            activate(w);
-        return qobject_cast<W*>(w);
-    }
     // True while the window lives (closing ends it).
     bool isOpen(WindowId id) {
         flushDeletes();
@@ -140,8 +131,13 @@ struct ProgramEnv {
     // Puts a plain window in place of the real one; `opened` counts its openings.
     void standIn(WindowId id);
 
-    void setBag(std::initializer_list<int> balls);
-    void setBankers(std::initializer_list<int> balls);
+    void setBag(std::initializer_list<int> balls) { refill(state.BagBalls, balls); }
+    void setBankers(std::initializer_list<int> balls) { refill(state.BankoBalls, balls); }
+    template <int Capacity> static void refill(BallList<Capacity>& list, std::initializer_list<int> balls) {
+        list.clear();
+        for (int b : balls)
+            list.push(b);
+    }
     std::vector<int> bag() const { return ballsOf(state.BagBalls); }
     std::vector<int> bankers() const { return ballsOf(state.BankoBalls); }
     // The 16-bit words of a file.
@@ -172,6 +168,11 @@ struct WindowEnv : ScriptedDialogsMember, ProgramEnv {
     explicit WindowEnv(uint64_t seed = 653) : ProgramEnv(dialogs, seed) {}
     // The only message shown so far (fails when there is not exactly one).
     ScriptedDialogs::Call onlyMessage() const;
+    // Presses the key with the question it asks answered Yes (or No).
+    bool pressAnswering(QWidget* window, int key, bool yes = true) {
+        yes ? dialogs.answerYes() : dialogs.answerNo();
+        return press(window, key);
+    }
 };
 
 // A gtest fixture holding one WindowEnv per test.

@@ -1,11 +1,11 @@
 #pragma once
 
-// What the window tests share: the harness, the windows and their controls.
+// What the window tests share: the harness (and what it includes), the windows
+// and their controls.
 #include "analysis/GroupingConfig.h"
 #include "analysis/TextReportFile.h"
 #include "batch/BatchCommand.h"
 #include "core/BallsFile.h"
-#include "core/ColumnFile.h"
 #include "core/DateCode.h"
 #include "core/FileError.h"
 #include "core/FilterSelection.h"
@@ -20,9 +20,7 @@
 #include "platform/ProgramStart.h"
 #include "support/RandomColumns.h"
 #include "support/RandomDialogs.h"
-#include "support/ScriptedDialogs.h"
 #include "support/StateRanges.h"
-#include "support/TempDataDir.h"
 #include "support/WindowHarness.h"
 #include "windows/analysis/AnalysisWindows.h"
 #include "windows/analysis/FrmRep.h"
@@ -65,11 +63,8 @@
 #include "windows/print/PrintWindows.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -78,35 +73,28 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <gtest/gtest.h>
 #include <iostream>
-#include <memory>
 #include <numeric>
 #include <random>
 #include <set>
 #include <sstream>
-#include <vector>
 
 using namespace velmorix;
 using namespace velmorix::test;

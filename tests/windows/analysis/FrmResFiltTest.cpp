@@ -5,11 +5,8 @@
 // A report without the date and time of its heading.
 std::string withoutDate(const std::vector<unsigned char>& bytes) {
     std::string text(bytes.begin(), bytes.end());
-    const auto open = text.find("  [");
-    const auto close = text.find(" ]", open);
-    if (open != std::string::npos && close != std::string::npos)
-        text.erase(open + 3, close - open - 3);
-    return text;
+    const auto open = text.find("  [") + 3;
+    return text.erase(open, text.find(" ]", open) - open);
 }
 
 std::vector<ColumnRecord> threeResults() {
@@ -18,33 +15,16 @@ std::vector<ColumnRecord> threeResults() {
 
 using ResFiltTest = AnalysisFixture;
 
-TEST_F(ResFiltTest, RangeErrorsKeepTheDialogOpenWithTheFocusOnTheBox) {
+// The end box takes the record count again only when the count changed: a
+// range the player typed survives the dialog coming back to the front. Range
+// errors keep the dialog open with the focus on the box.
+TEST_F(ResFiltTest, TypedEndStaysUntilTheResultsChangeAndRangeErrorsKeepTheDialogOpen) {
     writeEvenResults();
     FrmResFilt* w = openDialog(dialogmode::MostDrawn);
     ASSERT_TRUE(activate(w));
-    EXPECT_EQ(textBox(w, "Text2")->text(), QStringLiteral("49"));
-    EXPECT_FALSE(textBox(w, "Text3")->isVisible());
-    applyRange(w, QStringLiteral("5"), QStringLiteral("3"));
-    EXPECT_EQ(dialogs.last().text,
-              QStringLiteral("Bitiş kolon numarası başlangıç kolon numarasından az olamaz !"));
-    EXPECT_EQ(w->focusWidget(), textBox(w, "Text2"));
-    applyRange(w, QStringLiteral("0"), QStringLiteral("3"));
-    EXPECT_EQ(w->focusWidget(), textBox(w, "Text1"));
-    const auto messages = dialogs.messages().size();
-    applyRange(w, QStringLiteral("32768"), QStringLiteral("3"));
-    EXPECT_EQ(textBox(w, "Text1")->text(), QStringLiteral("1"));
-    EXPECT_EQ(dialogs.messages().size(), messages);
-    EXPECT_EQ(state.ResultsDialogMode, dialogmode::MostDrawn);
-    EXPECT_TRUE(isOpen(WindowId::ResFilt));
-}
-
-// The end box takes the record count again only when the count changed: a
-// range the player typed survives the dialog coming back to the front.
-TEST_F(ResFiltTest, TypedEndStaysUntilTheResultsChange) {
-    writeEvenResults();
-    FrmResFilt* w = openDialog(dialogmode::MostDrawn);
-    w->show();
     QLineEdit* end = textBox(w, "Text2");
+    EXPECT_EQ(end->text(), QStringLiteral("49"));
+    EXPECT_FALSE(textBox(w, "Text3")->isVisible());
     end->setFocus();
     end->selectAll();
     QTest::keyClicks(end, QStringLiteral("12"));
@@ -53,13 +33,19 @@ TEST_F(ResFiltTest, TypedEndStaysUntilTheResultsChange) {
     appendRecord(data.dir(), files::Results, rec(653, {1, 2, 3, 4, 5, 6}));
     comeBackToFront(w);
     EXPECT_EQ(end->text(), QStringLiteral("50"));
-}
 
-TEST_F(ResFiltTest, EmptySourceClosesTheDialogWithoutAnAnswer) {
-    openDialog(dialogmode::Repetitions, 1);
-    EXPECT_EQ(dialogs.last().text, QStringLiteral("Değerlendirilecek herhangi bir kombinasyon yok !"));
-    EXPECT_EQ(state.ResultsDialogMode, dialogmode::Closed);
-    EXPECT_FALSE(isOpen(WindowId::ResFilt));
+    applyRange(w, QStringLiteral("5"), QStringLiteral("3"));
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral("Bitiş kolon numarası başlangıç kolon numarasından az olamaz !"));
+    EXPECT_EQ(w->focusWidget(), end);
+    applyRange(w, QStringLiteral("0"), QStringLiteral("3"));
+    EXPECT_EQ(w->focusWidget(), textBox(w, "Text1"));
+    const auto messages = dialogs.messages().size();
+    applyRange(w, QStringLiteral("32768"), QStringLiteral("3"));
+    EXPECT_EQ(textBox(w, "Text1")->text(), QStringLiteral("1"));
+    EXPECT_EQ(dialogs.messages().size(), messages);
+    EXPECT_EQ(state.ResultsDialogMode, dialogmode::MostDrawn);
+    EXPECT_TRUE(isOpen(WindowId::ResFilt));
 }
 
 TEST_F(ResFiltTest, BagAndBankerChoicesAnswer653) {
@@ -138,24 +124,41 @@ TEST_F(ResFiltTest, ResultsAddedToSextetsAndSavedAsTheList) {
     EXPECT_EQ(dialogs.last().text, QStringLiteral("VELMORIX.RES dosyası VELMORIX.LST olarak kayıtlandı ..."));
 }
 
-TEST_F(ResFiltTest, ChaosTestWritesTheReportAndStaysOpen) {
-    data.writeRecords(files::Results, threeResults());
+// The chaos test writes its report and stays open; the batch command writes
+// what the dialog writes.
+TEST_F(ResFiltTest, ChaosTestWritesWhatTheBatchCommandWrites) {
+    writeEvenResults();
     FrmResFilt* w = openDialog(0, 4);
-    applyRange(w, QStringLiteral("3"), QStringLiteral("3"));
+    applyRange(w, QStringLiteral("7"), QStringLiteral("7"));
     EXPECT_EQ(dialogs.last().text, QStringLiteral("Bu işlem için en az 2 sonuç gerekir..."));
     EXPECT_FALSE(data.dir().exists(files::Text));
-    applyRange(w, QStringLiteral("1"), QStringLiteral("3"));
+    applyRange(w, QStringLiteral("7"), QStringLiteral("31"));
     const auto bytes = data.readBytes(files::Text);
     ASSERT_FALSE(bytes.empty());
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral(" %1 byte 'VELMORIX.TXT' dosyasına kayıtlandı...").arg(bytes.size()));
     EXPECT_FALSE(data.dir().exists(files::ResultsCopy));
     EXPECT_TRUE(isOpen(WindowId::ResFilt));
+
+    TempDataDir batchFolder;
+    batchFolder.writeRecords(files::Results, data.readRecords(files::Results));
+    const BatchRun run =
+        runBatchProgram(QStringLiteral(VELMORIX_BATCH_PROGRAM), batchFolder,
+                        {QStringLiteral("chaos-report"), QStringLiteral("7"), QStringLiteral("31")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, dialogs.last().text + QLatin1Char('\n'));
+    EXPECT_EQ(withoutDate(batchFolder.readBytes(files::Text)), withoutDate(bytes));
     press(w, Qt::Key_Escape);
     EXPECT_EQ(state.ResultsDialogMode, dialogmode::Closed);
 }
 
+// An empty source closes the dialog without an answer; results open the
+// statistics window afresh for each range.
 TEST_F(ResFiltTest, StatisticsOpenTheStatisticsWindowAfresh) {
+    openDialog(dialogmode::Repetitions, 1);
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("Değerlendirilecek herhangi bir kombinasyon yok !"));
+    EXPECT_EQ(state.ResultsDialogMode, dialogmode::Closed);
+    EXPECT_FALSE(isOpen(WindowId::ResFilt));
     data.writeRecords(files::Results, threeResults());
     for (const auto& [last, title] : {std::pair{"2", "SONUÇLAR : 1 - 2"}, {"3", "SONUÇLAR : 1 - 3"}}) {
         applyRange(openDialog(dialogmode::Repetitions), QStringLiteral("1"), QString::fromLatin1(last));
@@ -165,19 +168,4 @@ TEST_F(ResFiltTest, StatisticsOpenTheStatisticsWindowAfresh) {
         EXPECT_EQ(state.ResultsDialogMode, dialogmode::Done);
         EXPECT_FALSE(isOpen(WindowId::ResFilt));
     }
-}
-
-// The batch command's chaos report must write what the dialog writes.
-TEST_F(ResFiltTest, ChaosBatchWritesWhatTheDialogWrites) {
-    writeEvenResults();
-    TempDataDir batchFolder;
-    batchFolder.writeRecords(files::Results, data.readRecords(files::Results));
-    applyRange(openDialog(0, 4), QStringLiteral("7"), QStringLiteral("31"));
-    const BatchRun run =
-        runBatchProgram(QStringLiteral(VELMORIX_BATCH_PROGRAM), batchFolder,
-                        {QStringLiteral("chaos-report"), QStringLiteral("7"), QStringLiteral("31")});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, dialogs.last().text + QLatin1Char('\n'));
-    EXPECT_EQ(withoutDate(batchFolder.readBytes(files::Text)), withoutDate(data.readBytes(files::Text)));
-    EXPECT_EQ(batchFolder.fileNames(), (std::vector<std::string>{"VELMORIX.RES", "VELMORIX.TXT"}));
 }

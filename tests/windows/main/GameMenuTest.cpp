@@ -22,12 +22,9 @@ protected:
 
 TEST_F(GameMenuTest, SwitchingMovesToTheGameFolderAndBackLeavesSixFortyNineAlone) {
     data.writeBytes("VELMORIX.RES", {1, 2, 3, 4});
-    show(WindowId::Loto);
-    EXPECT_EQ(loto()->windowTitle(), programTitle());
-    EXPECT_EQ(dizimciTitle(), QStringLiteral("6/49 Dizimci"));
-    EXPECT_TRUE(entry(49)->isChecked());
+    activate(registry.open(WindowId::Loto));
     setBag({1, 2, 3, 4, 5, 6, 7});
-    show(WindowId::Balls);
+    activate(registry.open(WindowId::Balls));
 
     entry(90)->trigger();
     EXPECT_FALSE(isOpen(WindowId::Balls));
@@ -45,6 +42,7 @@ TEST_F(GameMenuTest, SwitchingMovesToTheGameFolderAndBackLeavesSixFortyNineAlone
     entry(49)->trigger();
     EXPECT_EQ(context.dir.root(), m_base);
     EXPECT_EQ(loto()->windowTitle(), programTitle());
+    EXPECT_EQ(dizimciTitle(), QStringLiteral("6/49 Dizimci"));
     EXPECT_EQ(data.readBytes("VELMORIX.RES"), (std::vector<unsigned char>{1, 2, 3, 4}));
     EXPECT_EQ(rememberedGameBalls(), 49);
     EXPECT_TRUE(dialogs.messages().empty());
@@ -53,7 +51,7 @@ TEST_F(GameMenuTest, SwitchingMovesToTheGameFolderAndBackLeavesSixFortyNineAlone
 TEST_F(GameMenuTest, DamagedMarkerKeepsTheGameAndTouchesNothing) {
     std::filesystem::create_directory(m_base / "CILGINLOTO");
     data.writeBytes("CILGINLOTO/VELMORIX.OYN", {'6', '/', '4', '9', '\n'});
-    show(WindowId::Loto);
+    activate(registry.open(WindowId::Loto));
     entry(90)->trigger();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages().front().text, QStringLiteral("'VELMORIX.OYN' dosyası bozuk !"));

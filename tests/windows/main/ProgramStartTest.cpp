@@ -13,16 +13,15 @@ TEST(ProgramStartTest, QtsOwnTextsAreTurkish) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("İptal"));
 }
 
-TEST(ProgramStartTest, DataFolderFromTheArguments) {
+TEST(ProgramStartTest, DataFolderFromTheArgumentsIsCreatedAndEntered) {
     EXPECT_EQ(requestedDataFolder({}), QDir::currentPath());
     EXPECT_EQ(requestedDataFolder({QStringLiteral("--home")}),
               QDir::homePath() + QStringLiteral("/VELMORIX"));
     EXPECT_EQ(requestedDataFolder({QStringLiteral("/tmp/v")}), QStringLiteral("/tmp/v"));
     EXPECT_FALSE(requestedDataFolder({QStringLiteral("--hom")}));
     EXPECT_FALSE(requestedDataFolder({QStringLiteral("a"), QStringLiteral("b")}));
-}
 
-TEST(ProgramStartTest, MissingDataFolderIsCreatedAndEntered) {
+    // A missing folder is created and entered.
     const test::TempDataDir data;
     const QString root = QString::fromStdString(data.path().string());
     const QString before = QDir::currentPath();

@@ -138,29 +138,26 @@ TEST_F(FrmArbitGrpTest, F7SavesOnlyTheColumnOnShow) {
     EXPECT_EQ(data.readRecords(files::Random), std::vector{rec(0, {11, 12, 13, 14, 15, 16})});
 }
 
-TEST_F(FrmArbitGrpTest, BuildsANewListWhenThereIsNone) {
+// With no list F5 builds one; with a list it replaces it, keeping the old one.
+TEST_F(FrmArbitGrpTest, BuildsANewListThenReplacesItAndChaosThinsIt) {
     smallGrouping();
-    dialogs.answerYes();
-    press(w, Qt::Key_F5);
+    pressAnswering(w, Qt::Key_F5);
     ASSERT_EQ(dialogs.calls().size(), 2u);
     EXPECT_EQ(dialogs.calls()[0].text, NewQuestion);
     // C(12, 6) = 924 examined; 5 C(7,5) + 10 C(7,4) = 455 kept.
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Toplam 924 kombinasyon içinden guruplama koşullarına uygun "
                              "olan 455 adet kombinasyon VELMORIX.LST dosyasına kayıtlandı."));
-    EXPECT_EQ(recordCount(data.dir(), files::List), 455);
+    const auto built = data.readRecords(files::List);
+    EXPECT_EQ(built.size(), 455u);
     EXPECT_FALSE(data.dir().exists(files::OldList));
-}
 
-TEST_F(FrmArbitGrpTest, ReplacingTheListKeepsTheOldOneAndChaosThinsIt) {
-    smallGrouping();
-    const std::vector<ColumnRecord> old{rec(653, {1, 2, 3, 4, 5, 6})};
-    data.writeRecords(files::List, old);
     control<QCheckBox>(w, QStringLiteral("chkKaos"))->setChecked(true);
+    dialogs.clear();
     dialogs.answerYes();
     control<QPushButton>(w, QStringLiteral("cmdCombinate"))->click();
     EXPECT_EQ(dialogs.calls()[0].text, ReplaceQuestion);
-    EXPECT_EQ(data.readRecords(files::OldList), old);
+    EXPECT_EQ(data.readRecords(files::OldList), built);
     // Every column of balls 1..12 ends below 26: the chaos test keeps none.
     EXPECT_TRUE(dialogs.last().text.contains(QStringLiteral(" 0 adet kombinasyon")));
     EXPECT_EQ(recordCount(data.dir(), files::List), 0);
@@ -229,13 +226,12 @@ TEST_F(FrmArbitGrpTest, MenuCommandsAskOnlyTheirOwnQuestion) {
     EXPECT_EQ(dialogs.last().text, NewQuestion);
 }
 
-TEST_F(FrmArbitGrpTest, SavedGroupingLoadsIntoAFreshWindow) {
+TEST_F(FrmArbitGrpTest, SavedGroupingLoadsIntoAFreshWindowThatOpensTheListsAndCloses) {
     group(1, 1, 3);
     group(4, 45, 46);
     setLimits(1, QStringLiteral("1"), QStringLiteral("2abc"));
     setLimits(4, QStringLiteral("0"), QStringLiteral("9"));
-    dialogs.answerYes();
-    press(w, Qt::Key_F3);
+    pressAnswering(w, Qt::Key_F3);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Görünen koşullar/guruplama GRUPLAR.CFG dosyasına kayıtlandı."));
     const auto saved = loadGroupingConfig(data.dir());
@@ -247,8 +243,7 @@ TEST_F(FrmArbitGrpTest, SavedGroupingLoadsIntoAFreshWindow) {
     ASSERT_FALSE(isOpen(WindowId::ArbitGrp));
     w = get<FrmArbitGrp>(WindowId::ArbitGrp);
     dialogs.clear();
-    dialogs.answerYes();
-    press(w, Qt::Key_F2);
+    pressAnswering(w, Qt::Key_F2);
     EXPECT_EQ(dialogs.beeps(), 2);
     EXPECT_EQ(groupLabel(1)->text(), QStringLiteral(" 01 02 03"));
     EXPECT_EQ(groupLabel(4)->text(), QStringLiteral(" 45 46"));
@@ -257,9 +252,8 @@ TEST_F(FrmArbitGrpTest, SavedGroupingLoadsIntoAFreshWindow) {
     EXPECT_EQ(limitText("Combo2_", 1), QStringLiteral(" 2"));
     EXPECT_EQ(limitText("Combo2_", 4), QStringLiteral(" 9"));
     EXPECT_EQ(w->groupOf(), saved->GroupOf);
-}
 
-TEST_F(FrmArbitGrpTest, OtherWindowsAndClosing) {
+    // F6 opens the list; F8 opens nothing without a random list; Escape closes.
     press(w, Qt::Key_F6);
     press(w, Qt::Key_F8); // no random list: nothing opens
     EXPECT_EQ(opened, (std::map<WindowId, int>{{WindowId::ComLst, 1}}));

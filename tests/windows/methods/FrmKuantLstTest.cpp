@@ -61,24 +61,17 @@ TEST_F(FrmKuantLstTest, LeastValueMayBeAnyKuantumWhileTheGreatestStaysAbove20) {
     EXPECT_EQ(w->pageLines().front().number, 2);
 }
 
-TEST_F(FrmKuantLstTest, ResultValuesDropEqualColumnsAndNothingLeftRemovesTheList) {
+TEST_F(FrmKuantLstTest, ResultValuesDropEqualColumnsAfterTheQuestion) {
     state.Quantum.ValuesFirst = 8;
     state.Quantum.ValuesLast = 10;
     state.Quantum.KuantumValues[8] = 21; // the first result is not measured
     state.Quantum.KuantumValues[9] = 117;
     state.Quantum.KuantumValues[10] = 279;
     FrmKuantLst* w = open();
-    dialogs.answerNo();
-    press(w, Qt::Key_F4);
+    pressAnswering(w, Qt::Key_F4, false);
     EXPECT_EQ(data.readRecords(files::List), list);
-    dialogs.answerYes();
-    press(w, Qt::Key_F4);
+    pressAnswering(w, Qt::Key_F4);
     EXPECT_EQ(data.readRecords(files::List), std::vector{measured[1]});
-
-    dialogs.answerInput(QStringLiteral("22"));
-    press(w, Qt::Key_F2);
-    EXPECT_FALSE(data.dir().exists(files::List));
-    EXPECT_EQ(data.readRecords(files::OldList), std::vector{measured[1]});
 }
 
 TEST_F(FrmKuantLstTest, DeletesOneColumnBeepsAtOtherKeysAndClosesWithoutAList) {

@@ -14,26 +14,32 @@ protected:
     QLineEdit* box(QWidget* w, int n) { return control<QLineEdit>(w, QStringLiteral("Text%1").arg(n)); }
 };
 
-TEST_F(GeneratorDialogsTest, ListFilterOffersEliminationOnlyForAListWithColumns) {
+// The list filter eliminates only a list with columns, keeping their order
+// and writing their Kuantum; otherwise it draws a new list within its limits.
+TEST_F(GeneratorDialogsTest, ListFilterEliminatesAListWithColumnsOrDrawsANewOne) {
     data.writeRecords(files::List, {});
     auto* w = get<FrmCLFilt>(WindowId::CLFilt);
     w->onActivated();
     EXPECT_FALSE(option(w, 2)->isEnabled());
     EXPECT_TRUE(option(w, 1)->isChecked());
-    data.writeRecords(files::List, std::vector<ColumnRecord>(3, rec(653, {1, 2, 3, 4, 5, 6})));
+    data.writeRecords(files::List, {rec(653, {12, 11, 10, 9, 8, 7}), rec(653, {1, 2, 3, 4, 5, 6}),
+                                    rec(653, {10, 2, 3, 4, 5, 6})});
     w->onActivated();
     EXPECT_TRUE(option(w, 2)->isChecked());
     EXPECT_EQ(box(w, 1)->text(), QStringLiteral("  3"));
     EXPECT_FALSE(box(w, 2)->isEnabled());
+    state.Quantum.GKMIN = 30;
+    w->apply();
+    EXPECT_EQ(onlyMessage().text,
+              QStringLiteral(" 2 adet uygun kolon, 'VELMORIX.LST' dosyasına kayıtlandı!"));
+    const auto kept = data.readRecords(files::List);
+    EXPECT_EQ(kept.at(0), rec(57, {7, 8, 9, 10, 11, 12}));
+
+    state.Quantum.GKMIN = 21;
     option(w, 1)->click();
     EXPECT_EQ(box(w, 1)->text(), QStringLiteral("32767"));
     EXPECT_EQ(box(w, 2)->text(), QStringLiteral("32767"));
     EXPECT_TRUE(box(w, 1)->isEnabled());
-}
-
-TEST_F(GeneratorDialogsTest, RandomListWithOneTargetAndOneTry) {
-    auto* w = get<FrmCLFilt>(WindowId::CLFilt);
-    w->onActivated();
     box(w, 1)->setText(QStringLiteral("0"));
     w->apply();
     EXPECT_EQ(dialogs.last().text, QStringLiteral("En az 1 ve en çok 32767 kolon kayıtlayabilirsiniz!"));
@@ -42,31 +48,11 @@ TEST_F(GeneratorDialogsTest, RandomListWithOneTargetAndOneTry) {
     w->apply();
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("En az 1 ve en çok 32767 rastgele kolon oluşturma denemesi yapılabilir!"));
-    EXPECT_FALSE(data.dir().exists(files::List));
-
+    EXPECT_EQ(data.readRecords(files::List), kept);
     box(w, 2)->setText(QStringLiteral("1"));
     control<QPushButton>(w, QStringLiteral("Command1"))->click();
     EXPECT_EQ(dialogs.last().text, QStringLiteral(" 1 adet uygun kolon, 1 denemede kayıtlandı!"));
-    const auto list = data.readRecords(files::List);
-    ASSERT_EQ(list.size(), 1u);
-    int sum = 0;
-    for (int16_t b : list[0].Ball)
-        sum += b;
-    EXPECT_EQ(list[0].Tag, sum);
-    EXPECT_TRUE(std::is_sorted(list[0].Ball.begin(), list[0].Ball.end()));
-}
-
-TEST_F(GeneratorDialogsTest, EliminationKeepsOrderAndWritesTheKuantum) {
-    state.Quantum.GKMIN = 30;
-    const std::vector<ColumnRecord> list{rec(653, {12, 11, 10, 9, 8, 7}), rec(653, {1, 2, 3, 4, 5, 6}),
-                                         rec(653, {10, 2, 3, 4, 5, 6})};
-    data.writeRecords(files::List, list);
-    auto* w = get<FrmCLFilt>(WindowId::CLFilt);
-    w->onActivated();
-    w->apply();
-    EXPECT_EQ(onlyMessage().text,
-              QStringLiteral(" 2 adet uygun kolon, 'VELMORIX.LST' dosyasına kayıtlandı!"));
-    EXPECT_EQ(data.readRecords(files::List)[0], rec(57, {7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(recordCount(data.dir(), files::List), 1);
 }
 
 TEST_F(GeneratorDialogsTest, PairGeneratorNeedsPlayedColumnsThenWritesTheFileAndCloses) {

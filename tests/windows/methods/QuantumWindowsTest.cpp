@@ -8,12 +8,10 @@ class QuantumWindowsTest : public MethodsFixture {
 protected:
     QuantumWindowsTest() {
         // Results 8..11: the last three measure 21, 57 and 279.
-        std::vector<ColumnRecord> r(7, rec(653, {1, 2, 3, 4, 5, 6}));
-        r.push_back(rec(653, {10, 20, 30, 40, 41, 42}));
-        r.push_back(rec(653, {10, 20, 30, 40, 41, 42}));
-        r.push_back(rec(653, {1, 2, 3, 4, 5, 6}));
-        r.push_back(rec(653, {44, 45, 46, 47, 48, 49}));
-        data.writeRecords(files::Results, r);
+        const ColumnRecord low = rec(653, {1, 2, 3, 4, 5, 6});
+        const ColumnRecord mid = rec(653, {10, 20, 30, 40, 41, 42});
+        data.writeRecords(files::Results, {low, low, low, low, low, low, low, mid, mid, low,
+                                           rec(653, {44, 45, 46, 47, 48, 49})});
         standIn(WindowId::CLFilt);
         standIn(WindowId::KuantLst);
     }
@@ -51,7 +49,7 @@ TEST_F(QuantumWindowsTest, RangeDialogChecksItsNumbersAndKeepsATypedEnd) {
     EXPECT_EQ(last->text(), QStringLiteral("12"));
 
     first->setText(QStringLiteral("5"));
-    last->setText(QStringLiteral("3"));
+    last->setText(QStringLiteral("4")); // one below the start
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Bitiş kolon numarası başlangıç kolon numarasından az olamaz !"));
@@ -91,7 +89,7 @@ TEST_F(QuantumWindowsTest, WindowsWithoutEnoughResultsClose) {
     EXPECT_FALSE(isOpen(WindowId::KuantFlt));
 }
 
-TEST_F(QuantumWindowsTest, QuantumWindowShowsItsTablesAndSetsTheProgramState) {
+TEST_F(QuantumWindowsTest, QuantumWindowShowsItsTablesAndRunsItsCommands) {
     FrmKuantum* w = quantum(8, 11);
     EXPECT_EQ(w->windowTitle(),
               QStringLiteral("Top Tekrar Sayıları ve Kuantum Değerleri   SONUÇLAR : 8 - 11"));
@@ -104,16 +102,27 @@ TEST_F(QuantumWindowsTest, QuantumWindowShowsItsTablesAndSetsTheProgramState) {
               (std::vector<int>{10, 6, 279, 6}));
     w->onActivated(); // later activations change nothing
     EXPECT_EQ(dialogs.beeps(), 1);
-}
 
-TEST_F(QuantumWindowsTest, HandOverShowsEveryParameter) {
-    FrmKuantum* w = quantum(8, 11);
-    checkBox(w, "Check1")->setChecked(true);
+    // F2 saves the rank groups or shows them; F3 shows the coverage limits.
+    pressAnswering(w, Qt::Key_F2);
+    EXPECT_EQ(dialogs.last().text, QStringLiteral("Guruplama 'GRUPLAR.CFG' dosyasına kayıtlandı."));
+    const auto cfg = loadGroupingConfig(data.dir());
+    ASSERT_TRUE(cfg);
+    EXPECT_EQ(std::count(cfg->GroupOf.begin() + 1, cfg->GroupOf.end(), 3), 25);
+
     option(w, 2)->setChecked(true);
+    pressAnswering(w, Qt::Key_F2, false);
+    EXPECT_TRUE(dialogs.last().text.startsWith(QStringLiteral("İlk 6, Son 43 ve Diğer (Orta)")));
+    // 21, 57, 279: lo 22 already holds less than 92.5 %, hi falls once.
+    press(w, Qt::Key_F3);
+    EXPECT_EQ(dialogs.last().text,
+              QStringLiteral("% 33 Kuantum Sınırları:\r\rMaksimum Kuantum = 278\rMinimum Kuantum =  22"));
+
+    // F1 hands every parameter over to the list filter.
+    checkBox(w, "Check1")->setChecked(true);
     textBox(w, "Text1")->setText(QStringLiteral("30"));
     textBox(w, "Text2")->setText(QStringLiteral("250"));
-    dialogs.answerYes();
-    press(w, Qt::Key_F1);
+    pressAnswering(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("Kuantum sınırlarına göre rastgele kombinasyon listesi oluşturmak veya mevcut "
                              "listeyi elemek istiyormusunuz?\r\rGB0=True , GB1=True\rGKMAX= 250 , GKMIN= 30\r"
@@ -127,29 +136,8 @@ TEST_F(QuantumWindowsTest, HandOverShowsEveryParameter) {
     EXPECT_EQ(state.Quantum.GKMIN, 30);
     EXPECT_EQ(state.Quantum.GB1, -1);
     EXPECT_EQ(opened, (std::map<WindowId, int>{{WindowId::CLFilt, 1}}));
-}
 
-TEST_F(QuantumWindowsTest, RankGroupsAndCoverage) {
-    FrmKuantum* w = quantum(8, 11);
-    dialogs.answerYes();
-    press(w, Qt::Key_F2);
-    EXPECT_EQ(dialogs.last().text, QStringLiteral("Guruplama 'GRUPLAR.CFG' dosyasına kayıtlandı."));
-    const auto cfg = loadGroupingConfig(data.dir());
-    ASSERT_TRUE(cfg);
-    EXPECT_EQ(std::count(cfg->GroupOf.begin() + 1, cfg->GroupOf.end(), 3), 25);
-
-    option(w, 2)->setChecked(true);
-    dialogs.answerNo();
-    press(w, Qt::Key_F2);
-    EXPECT_TRUE(dialogs.last().text.startsWith(QStringLiteral("İlk 6, Son 43 ve Diğer (Orta)")));
-    // 21, 57, 279: lo 22 already holds less than 92.5 %, hi falls once.
-    press(w, Qt::Key_F3);
-    EXPECT_EQ(dialogs.last().text,
-              QStringLiteral("% 33 Kuantum Sınırları:\r\rMaksimum Kuantum = 278\rMinimum Kuantum =  22"));
-}
-
-TEST_F(QuantumWindowsTest, FollowingWindowHidesTheQuantumWindowWhileOpen) {
-    FrmKuantum* w = quantum(8, 11);
+    // The following window hides this one while it is open.
     w->show();
     state.RangeFirst = 1; // another window moved the program's range meanwhile
     press(w, Qt::Key_F5);
@@ -184,8 +172,7 @@ TEST_F(QuantumWindowsTest, FollowingNumbersOnFourResults) {
     textBox(w, "Text2")->setText(QStringLiteral("130"));
     textBox(w, "Text3")->setText(QStringLiteral("3"));
     checkBox(w, "Check1")->setChecked(true);
-    dialogs.answerYes();
-    press(w, Qt::Key_F1);
+    pressAnswering(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral(" 2 adet uygun kolon, 'VELMORIX.LST' dosyasına kayıtlandı!"));
     EXPECT_EQ(data.readRecords(files::List).back(), rec(129, {7, 8, 9, 40, 41, 42}));
