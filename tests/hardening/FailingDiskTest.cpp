@@ -38,6 +38,10 @@ struct DiskScenario {
     std::function<void(ProgramEnv&)> prepare = typicalFolder;
 };
 
+void PrintTo(const DiskScenario& s, std::ostream* os) {
+    *os << s.name;
+}
+
 // A ranking of the balls and wide quantum limits, as the quantum window hands them over.
 void quantumFolder(ProgramEnv& env) {
     typicalFolder(env);
