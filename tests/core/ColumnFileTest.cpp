@@ -20,14 +20,11 @@ TEST(ColumnRecordTest, ValidityRejectsOutOfRangeAndRepeatedBalls) {
 }
 
 TEST(ColumnFileTest, CountRoundsHalfToEven) {
-    EXPECT_EQ(recordCountForLength(0), 0);
-    EXPECT_EQ(recordCountForLength(7), 0);
-    EXPECT_EQ(recordCountForLength(8), 0); // 0.5 -> 0
-    EXPECT_EQ(recordCountForLength(9), 1);
-    EXPECT_EQ(recordCountForLength(24), 2); // 1.5 -> 2
-    EXPECT_EQ(recordCountForLength(40), 2); // 2.5 -> 2
-    EXPECT_EQ(recordCountForLength(41), 3);
-    EXPECT_EQ(recordCountForLength(32), 2);
+    // 0.5 -> 0, 1.5 -> 2, 2.5 -> 2.
+    const std::pair<int64_t, int32_t> cases[] = {{0, 0},  {7, 0},  {8, 0},  {9, 1},
+                                                 {24, 2}, {40, 2}, {41, 3}, {32, 2}};
+    for (const auto& [length, count] : cases)
+        EXPECT_EQ(recordCountForLength(length), count) << length;
 }
 
 TEST(ColumnFileTest, TrailingPartialRecordReadsZeroFilled) {
@@ -95,38 +92,39 @@ TEST(ColumnFileTest, EliminationKeepsSurvivorsInOrderMarkedKeep) {
     EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.LST"});
 }
 
-// Each failing step of a rewrite leaves the original byte-identical and no temporary behind.
-class FailingRewriteTest : public ::testing::TestWithParam<FileStep> {};
-
-TEST_P(FailingRewriteTest, OriginalSurvivesAndErrorNamesTheFile) {
-    TempDataDir t;
+// Each failing step of a rewrite leaves the original byte-identical and no
+// temporary behind, and says in the player's words which step failed.
+TEST(ColumnFileTest, FailingRewriteKeepsTheOriginalAndSaysWhatFailed) {
+    const std::pair<FileStep, const char*> cases[] = {
+        {FileStep::Create, "geçici dosya (VELMORIX.TMP) oluşturulamadı\r(disk dolu)"},
+        {FileStep::Write, "geçici dosyaya (VELMORIX.TMP) yazılamadı\r(disk dolu)"},
+        {FileStep::Sync, "geçici dosya (VELMORIX.TMP) diske yazılamadı\r(disk dolu)"},
+        {FileStep::Rename, "yerine konamadı (VELMORIX.TMP)\r(disk dolu)"},
+    };
     std::vector<ColumnRecord> many;
     for (int i = 0; i < 100000; ++i)
         many.push_back(rec(i, {1, 2, 3, 4, 5, 6}));
-    t.writeRecords("VELMORIX.LST", many);
-    const auto before = t.readBytes("VELMORIX.LST");
-    const FileStep failing = GetParam();
-    t.dir().setFaultHook([failing](FileStep step, const std::string&, int64_t offset) {
-        if (step != failing)
-            return 0;
-        if (step == FileStep::Write && offset < 600000)
-            return 0; // the device fills half-way
-        return step == FileStep::Write ? ENOSPC : EACCES;
-    });
-    try {
-        eliminate(t.dir(), "VELMORIX.LST", [](const ColumnRecord& r) { return r.Tag % 2 == 0; });
-        FAIL() << "the rewrite should fail";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.fileName(), "VELMORIX.LST");
-        EXPECT_NE(e.userText().find("VELMORIX.LST"), std::string::npos);
+    for (const auto& [failing, text] : cases) {
+        TempDataDir t;
+        t.writeRecords("VELMORIX.LST", many);
+        const auto before = t.readBytes("VELMORIX.LST");
+        bool failed = false; // one step fails: a write once the first 600,000 bytes filled the device
+        t.dir().setFaultHook([&failed, failing](FileStep step, const std::string&, int64_t offset) {
+            const bool now = !failed && step == failing && (step != FileStep::Write || offset >= 600000);
+            failed = failed || now;
+            return now ? ENOSPC : 0;
+        });
+        try {
+            eliminate(t.dir(), "VELMORIX.LST", [](const ColumnRecord& r) { return r.Tag % 2 == 0; });
+            ADD_FAILURE() << "the rewrite should fail: " << text;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.fileName(), "VELMORIX.LST");
+            EXPECT_EQ(e.userText(), std::string("'VELMORIX.LST' dosyası ile işlem yapılamadı !\r\r") + text);
+        }
+        EXPECT_EQ(t.readBytes("VELMORIX.LST"), before) << text;
+        EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.LST"}) << text;
     }
-    EXPECT_EQ(t.readBytes("VELMORIX.LST"), before);
-    EXPECT_EQ(t.fileNames(), std::vector<std::string>{"VELMORIX.LST"});
 }
-
-INSTANTIATE_TEST_SUITE_P(EveryStep, FailingRewriteTest,
-                         ::testing::Values(FileStep::Create, FileStep::Write, FileStep::Sync,
-                                           FileStep::Rename));
 
 #ifndef _WIN32
 TEST(ColumnFileTest, ReadOnlyFolderRefusesRewriteAndKeepsOriginal) {

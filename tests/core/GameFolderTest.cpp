@@ -5,33 +5,25 @@ std::vector<unsigned char> bytes(std::string_view s) {
 }
 
 TEST(GameFolderTest, MarkerIsExactlyOneGameLine) {
-    struct Case {
-        const char* bytes;
-        bool damaged;
-        int balls;
-    };
-    const Case cases[] = {
-        {"6/60\r\n", false, 60},
-        {"6/90\n", false, 90},
-        {"6/49\r\n", true, 0},
-        {"6/90", true, 0},
-        {" 6/90\r\n", true, 0},
-        {"6/90 \n", true, 0},
-        {"\xEF\xBB\xBF"
-         "6/90\n",
-         true, 0},
-        {"6/90\n6/90\n", true, 0},
-        {"", true, 0},
-        {"6/90\r\n\r\n", true, 0},
-        {"6/9\n", true, 0},
-    };
-    for (const Case& c : cases) {
+    // The marker's bytes and the game's balls; 0: a damaged marker.
+    const std::pair<const char*, int> cases[] = {{"6/60\r\n", 60},
+                                                 {"6/90\n", 90},
+                                                 {"6/49\r\n", 0},
+                                                 {"6/90", 0},
+                                                 {" 6/90\r\n", 0},
+                                                 {"6/90 \n", 0},
+                                                 {"\xEF\xBB\xBF\x36/90\n", 0},
+                                                 {"6/90\n6/90\n", 0},
+                                                 {"", 0},
+                                                 {"6/90\r\n\r\n", 0},
+                                                 {"6/9\n", 0}};
+    for (const auto& [marker, balls] : cases) {
         TempDataDir data;
-        data.writeBytes(kGameMarker, bytes(c.bytes));
+        data.writeBytes(kGameMarker, bytes(marker));
         const FolderGame found = readFolderGame(data.dir());
-        EXPECT_EQ(found.damaged, c.damaged) << c.bytes;
-        if (!c.damaged) {
-            EXPECT_EQ(found.game.balls(), c.balls) << c.bytes;
+        EXPECT_EQ(found.damaged, balls == 0) << marker;
+        if (balls != 0) {
+            EXPECT_EQ(found.game.balls(), balls) << marker;
         }
     }
 }

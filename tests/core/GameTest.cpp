@@ -30,13 +30,8 @@ TEST(GameTest, ScaledThresholdsRoundHalvesUp) {
 }
 
 TEST(GameTest, SuffixFollowsTheNumberReadAloud) {
-    for (const auto& [n, suffix] : std::vector<std::pair<int, std::string>>{{31, "den"},
-                                                                            {30, "dan"},
-                                                                            {40, "tan"},
-                                                                            {5, "ten"},
-                                                                            {70, "ten"},
-                                                                            {17, "den"},
-                                                                            {46, "dan"},
-                                                                            {100, "den"}})
+    const std::pair<int, const char*> cases[] = {{31, "den"}, {30, "dan"}, {40, "tan"}, {5, "ten"},
+                                                 {70, "ten"}, {17, "den"}, {46, "dan"}, {100, "den"}};
+    for (const auto& [n, suffix] : cases)
         EXPECT_EQ(ablativeSuffix(n), suffix) << n;
 }

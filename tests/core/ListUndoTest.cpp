@@ -96,8 +96,9 @@ TEST_F(ListUndoTest, AFailedUndoLeavesBothFilesAndNamesTheList) {
     }
     const Bytes now = list();
     const Bytes kept = t.readBytes(files::UndoList);
-    // The first rename of the swap, and the record written after a complete swap.
-    for (const std::string& refused : {std::string(files::List), std::string("VELMORIX.UNN.new")}) {
+    // The first and the second rename of the swap, and the record written after a complete swap.
+    for (const std::string& refused :
+         {std::string(files::List), std::string(files::UndoList), std::string("VELMORIX.UNN.new")}) {
         t.dir().setFaultHook([refused](FileStep step, const std::string& name, int64_t) {
             return step == FileStep::Rename && name == refused ? EACCES : 0;
         });
@@ -105,7 +106,7 @@ TEST_F(ListUndoTest, AFailedUndoLeavesBothFilesAndNamesTheList) {
             undoLastListChange(t.dir());
             ADD_FAILURE() << refused;
         } catch (const FileError& e) {
-            EXPECT_EQ(e.fileName(), refused == files::List ? files::List : files::UndoName);
+            EXPECT_EQ(e.fileName(), refused == "VELMORIX.UNN.new" ? files::UndoName : files::List);
         }
         EXPECT_EQ(list(), now);
         EXPECT_EQ(t.readBytes(files::UndoList), kept);

@@ -11,20 +11,6 @@ private:
     std::size_t m_i = 0;
 };
 
-TEST(GetBallTest, EmptyBagIsFilledForGoodWithoutBankers) {
-    AppState s;
-    s.BankoBalls.push(7);
-    s.BankoBalls.push(12);
-    SequenceRandom r({0.0});
-    EXPECT_EQ(GetBall(s, r, 3), 1);
-    ASSERT_EQ(s.BagBalls.count(), 47);
-    for (int i = 1; i <= 47; ++i) {
-        EXPECT_NE(s.BagBalls[i], 7);
-        EXPECT_NE(s.BagBalls[i], 12);
-    }
-    EXPECT_EQ(s.BagBalls[47], 49);
-}
-
 TEST(GetBallTest, BankerPositionsReturnBankersAndOthersDrawFromBag) {
     AppState s;
     s.BankoBalls.push(30);

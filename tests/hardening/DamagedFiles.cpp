@@ -80,13 +80,13 @@ std::vector<DamagedFile> damagedLists() {
         mixed.insert(mixed.begin() + static_cast<std::ptrdiff_t>(3 * i + 1), bad[i]);
     const auto mixedBytes = encodeRecords(mixed);
     return {{"mixed", mixedBytes},
-            {"only-damaged", encodeRecords(bad)},
-            {"torn-last-record", cut(mixedBytes, mixedBytes.size() - 3)}, // 13 of 16: counts, zero-filled
-            {"half-record-odd", cut(mixedBytes, 16 * 51 + 8)},            // 51.5: rounds to 52
-            {"half-record-even", cut(mixedBytes, 16 * 50 + 8)},           // 50.5: rounds to 50
-            {"stray-bytes", cut(encodeRecords(goodColumns(30, 8)), 16 * 30 + 5)},
-            {"seven-bytes", cut(mixedBytes, 7)},
-            {"nine-bytes", cut(mixedBytes, 9)},
+            {"only_damaged", encodeRecords(bad)},
+            {"torn_last_record", cut(mixedBytes, mixedBytes.size() - 3)}, // 13 of 16: counts, zero-filled
+            {"half_record_odd", cut(mixedBytes, 16 * 51 + 8)},            // 51.5: rounds to 52
+            {"half_record_even", cut(mixedBytes, 16 * 50 + 8)},           // 50.5: rounds to 50
+            {"stray_bytes", cut(encodeRecords(goodColumns(30, 8)), 16 * 30 + 5)},
+            {"seven_bytes", cut(mixedBytes, 7)},
+            {"nine_bytes", cut(mixedBytes, 9)},
             {"empty", {}}};
 }
 

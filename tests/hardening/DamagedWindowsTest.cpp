@@ -61,11 +61,8 @@ TEST_P(DamagedFolderWalk, EveryWindowAndEveryKeyEndSoundly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Lists, DamagedFolderWalk, ::testing::ValuesIn(damagedLists()), [](const auto& info) {
-    std::string n = info.param.name;
-    std::replace(n.begin(), n.end(), '-', '_');
-    return n;
-});
+INSTANTIATE_TEST_SUITE_P(Lists, DamagedFolderWalk, ::testing::ValuesIn(damagedLists()),
+                         [](const auto& info) { return info.param.name; });
 
 class DamagedWindows : public ::testing::Test {
 protected:

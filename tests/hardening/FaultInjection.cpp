@@ -4,7 +4,6 @@
 #include "core/ListUndo.h"
 
 #include <cerrno>
-#include <memory>
 
 namespace velmorix::test {
 
@@ -16,35 +15,22 @@ std::string describe(const FileCall& call) {
     return s;
 }
 
+namespace {
+
+// The errno a failing step gets: a read-only folder refuses to create, a full
+// device refuses to write, a failing disk refuses to sync, a folder that
+// cannot be changed refuses renames and removals.
 int faultErrno(FileStep step) {
-    switch (step) {
-    case FileStep::Create:
-        return EROFS;
-    case FileStep::Write:
-        return ENOSPC;
-    case FileStep::Sync:
-        return EIO;
-    case FileStep::Rename:
-        return EACCES;
-    case FileStep::Remove:
-        return EBUSY;
-    }
-    return EIO;
+    static const int errors[] = {EROFS, ENOSPC, EIO, EACCES, EBUSY};
+    return errors[static_cast<int>(step)];
 }
 
-void StepRecorder::install(DataDir& dir) {
+} // namespace
+
+void FileSteps::install(DataDir& dir) {
     dir.setFaultHook([this](FileStep step, const std::string& name, int64_t offset) {
         m_calls.push_back({step, name, offset});
-        return 0;
-    });
-}
-
-void StepFailure::install(DataDir& dir) {
-    dir.setFaultHook([this](FileStep step, const std::string& name, int64_t offset) {
-        if (m_seen++ != m_index)
-            return 0;
-        m_failed = FileCall{step, name, offset};
-        return faultErrno(step);
+        return m_calls.size() - 1 == m_failing ? faultErrno(step) : 0;
     });
 }
 
@@ -72,18 +58,12 @@ const std::set<std::string>& dataFileNames() {
 }
 
 std::string targetOf(const std::string& name) {
-    const std::string suffix = ".new";
-    if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
-        return name.substr(0, name.size() - suffix.size());
-    return name;
+    return name.ends_with(".new") ? name.substr(0, name.size() - 4) : name;
 }
 
-std::vector<std::string> folderDamage(const FolderSnapshot& before, const FolderSnapshot& after,
-                                      const std::set<std::string>& mayChange) {
+std::vector<std::string> folderDamage(const FolderSnapshot& before, const FolderSnapshot& after) {
     std::vector<std::string> damage;
-    const auto free = [&](const std::string& name) {
-        return namedTemporaries().count(name) != 0 || mayChange.count(name) != 0;
-    };
+    const auto free = [](const std::string& name) { return namedTemporaries().count(name) != 0; };
     for (const auto& [name, bytes] : before) {
         if (free(name))
             continue;

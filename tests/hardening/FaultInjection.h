@@ -20,34 +20,22 @@ struct FileCall {
 };
 std::string describe(const FileCall& call);
 
-// The errno a failing step gets: a read-only folder refuses to create, a full
-// device refuses to write, a failing disk refuses to sync, a folder that
-// cannot be changed refuses renames and removals.
-int faultErrno(FileStep step);
-
-// Lets every step run and notes it.
-class StepRecorder {
+// Notes every file-system step the program takes and makes step number
+// `failing` (0-based, in the order the steps come) fail; a Write that fails
+// has written half its data first (a device filling up).
+class FileSteps {
 public:
+    explicit FileSteps(std::size_t failing = SIZE_MAX) : m_failing(failing) {}
     void install(DataDir& dir);
     const std::vector<FileCall>& calls() const { return m_calls; }
-
-private:
-    std::vector<FileCall> m_calls;
-};
-
-// Makes step number `index` (0-based, in the order the steps come) fail; a
-// Write that fails has written half its data first (a device filling up).
-class StepFailure {
-public:
-    explicit StepFailure(std::size_t index) : m_index(index) {}
-    void install(DataDir& dir);
     // The step that failed, once it came.
-    const std::optional<FileCall>& failed() const { return m_failed; }
+    std::optional<FileCall> failed() const {
+        return m_calls.size() > m_failing ? std::optional(m_calls[m_failing]) : std::nullopt;
+    }
 
 private:
-    std::size_t m_index;
-    std::size_t m_seen = 0;
-    std::optional<FileCall> m_failed;
+    std::size_t m_failing;
+    std::vector<FileCall> m_calls;
 };
 
 // Every file of a data folder with its bytes.
@@ -63,9 +51,8 @@ const std::set<std::string>& dataFileNames();
 std::string targetOf(const std::string& name);
 
 // What differs between a folder before and after a failed operation, apart from
-// what may change: the old list (a backup of the list as it was), the named
-// temporaries, and `mayChange`. One line per difference; empty when none.
-std::vector<std::string> folderDamage(const FolderSnapshot& before, const FolderSnapshot& after,
-                                      const std::set<std::string>& mayChange = {});
+// the named temporaries (the old list among them: a backup of the list as it
+// was). One line per difference; empty when none.
+std::vector<std::string> folderDamage(const FolderSnapshot& before, const FolderSnapshot& after);
 
 } // namespace velmorix::test

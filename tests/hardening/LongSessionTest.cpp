@@ -133,9 +133,7 @@ public:
         return os.str();
     }
 
-    int64_t errors() const { return m_dialogs.errors(); }
     int64_t fileErrors() const { return m_dialogs.fileErrors(); }
-    int64_t questions() const { return m_dialogs.questions(); }
 
 private:
     int pick(int n) { return static_cast<int>(m_rng() % static_cast<uint64_t>(n)); }
@@ -199,15 +197,12 @@ class LongSession : public ::testing::TestWithParam<uint64_t> {};
 TEST_P(LongSession, ThousandsOfRandomStepsKeepFilesAndStateSound) {
     Session session(GetParam());
     const int steps = sessionSteps();
-    const bool verbose = std::getenv("VELMORIX_SESSION_VERBOSE") != nullptr;
     std::vector<std::string> history;
     for (int i = 1; i <= steps; ++i) {
         history.push_back(session.step());
         const std::string restored = session.restoreGrownFiles();
         if (!restored.empty())
             history.back() += " (put back:" + restored + ")";
-        if (verbose)
-            std::cout << i << " " << history.back() << '\n';
         if (history.size() > 30)
             history.erase(history.begin());
         settle();
@@ -224,8 +219,6 @@ TEST_P(LongSession, ThousandsOfRandomStepsKeepFilesAndStateSound) {
             FAIL() << os.str();
         }
     }
-    RecordProperty("questions", static_cast<int>(session.questions()));
-    RecordProperty("errors", static_cast<int>(session.errors()));
     EXPECT_EQ(session.fileErrors(), 0) << "a file error without a failing disk:\n" << session.recentDialogs();
 }
 
