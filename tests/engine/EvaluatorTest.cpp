@@ -7,12 +7,19 @@ std::array<int, 7> literalColumn(const SortedColumn& c) {
     return {0, c.b[0], c.b[1], c.b[2], c.b[3], c.b[4], c.b[5]};
 }
 
-// Every filter off, as the window reads it with nothing ticked.
-FilterSelection nothingOn() {
-    FilterSelection s = FilterSelection::startup();
-    s.ChaosOn = 0;
-    s.MathRelOff = -1;
-    return s;
+// Five random balls of 1..highest: the mask of sixth balls must hold exactly
+// the balls 1..balls that complete a column passing the whole test.
+template <class SixthBalls, class Whole>
+void expectSixthBalls(Rng& rng, int highest, int balls, SixthBalls sixthBalls, Whole whole) {
+    const auto five = randomColumn(rng, highest);
+    ColumnMask p = 0;
+    for (std::size_t i = 0; i < 5; ++i)
+        p |= ballBit(five[i]);
+    const ColumnMask mask = sixthBalls(p);
+    for (int x = 1; x <= balls; ++x)
+        if (!hasBall(p, x)) {
+            ASSERT_EQ(hasBall(mask, x), whole(SortedColumn::fromMask(p | ballBit(x)))) << "sixth ball " << x;
+        }
 }
 
 TEST(ChaosRulesTest, EveryRuleAgreesWithTheLiteralRule) {
@@ -28,49 +35,46 @@ TEST(ChaosRulesTest, EveryRuleAgreesWithTheLiteralRule) {
 
 TEST(ChaosRulesTest, SixthBallMaskMatchesTheWholeTest) {
     Rng rng(32);
-    for (int n = 0; n < 40'000; ++n) {
-        const auto five = randomColumn(rng, n % 3 ? 49 : 24);
-        uint64_t p = 0;
-        for (std::size_t i = 0; i < 5; ++i)
-            p |= uint64_t{1} << five[i];
-        const uint64_t mask = chaos::passingSixthBalls(p);
-        for (int x = 1; x <= 49; ++x) {
-            if ((p >> x) & 1u)
-                continue;
-            const bool expected = chaos::passes(SortedColumn::fromMask(p | uint64_t{1} << x));
-            ASSERT_EQ(((mask >> x) & 1u) != 0, expected) << "sixth ball " << x;
-        }
-    }
+    for (int n = 0; n < 40'000; ++n)
+        ASSERT_NO_FATAL_FAILURE(expectSixthBalls(
+            rng, n % 3 ? 49 : 24, 49, [](ColumnMask p) { return chaos::passingSixthBalls(p); },
+            [](const SortedColumn& c) { return chaos::passes(c); }));
 }
 
-TEST(EvaluatorTest, SixthBallMaskMatchesTheColumnChecksUnderRandomSelections) {
+TEST(EvaluatorTest, SixthBallMaskMatchesTheColumnChecksUnderRandomSelectionsOnEveryGame) {
     Rng rng(33);
-    const RunContext none;
-    for (int round = 0; round < 300; ++round) {
-        const FilterSelection::Records stored = randomStoredSelection(rng);
-        FilterSelection s = windowSelection(&stored);
-        s.ForbiddenPairsOn = 0; // pairs need a file; EvaluatorFuzzTest covers them
-        if (s.ChaosOn != 0)
-            s.MathRelOff = -1;
-        const ColumnEvaluator ev(s, none);
-        for (int n = 0; n < 200; ++n) {
-            const auto five = randomColumn(rng);
-            uint64_t p = 0;
-            for (std::size_t i = 0; i < 5; ++i)
-                p |= uint64_t{1} << five[i];
-            const uint64_t mask = ev.sixthBalls(p);
-            for (int x = 1; x <= 49; ++x)
-                if (!((p >> x) & 1u)) {
-                    const SortedColumn c = SortedColumn::fromMask(p | uint64_t{1} << x);
-                    ASSERT_EQ(((mask >> x) & 1u) != 0, ev.sumAndDecadesPass(c) && ev.mathRelationsPass(c))
-                        << "round " << round << " ball " << x;
-                }
+    for (const Game& game : {Game::lotto49(), Game::superLoto60(), Game::cilginLoto90()}) {
+        RunContext ctx;
+        ctx.game = game;
+        for (int round = 0; round < 200; ++round) {
+            const FilterSelection::Records stored = randomStoredSelection(rng);
+            FilterSelection s = windowSelection(&stored);
+            // The stored records cover five decades and the sums of 6/49.
+            for (int d = 5; d < game.decades(); ++d)
+                for (std::size_t k = 0; k < 7; ++k)
+                    s.DecadeRule[static_cast<std::size_t>(d)][k] = chance(rng, 0.8) ? -1 : 0;
+            if (chance(rng, 0.5))
+                s.SumRule = {-1, static_cast<int16_t>(pick(rng, 21, 200)),
+                             static_cast<int16_t>(pick(rng, 150, game.maxSum())), 0};
+            s.ForbiddenPairsOn = 0; // pairs need a file; EvaluatorFuzzTest covers them
+            if (s.ChaosOn != 0)
+                s.MathRelOff = -1;
+            const ColumnEvaluator ev(s, ctx);
+            for (int n = 0; n < 120; ++n)
+                ASSERT_NO_FATAL_FAILURE(expectSixthBalls(
+                    rng, game.balls(), game.balls(), [&](ColumnMask p) { return ev.sixthBalls(p); },
+                    [&](const SortedColumn& c) {
+                        return ev.sumAndDecadesPass(c) && ev.mathRelationsPass(c);
+                    }))
+                    << game.tag() << " round " << round;
         }
     }
 }
 
 TEST(EvaluatorTest, HandMadeColumnsFailAndPassingColumnsComeBackSorted) {
-    const FilterSelection s = nothingOn();
+    FilterSelection s = FilterSelection::startup(); // every filter off
+    s.ChaosOn = 0;
+    s.MathRelOff = -1;
     const RunContext ctx;
     const ColumnEvaluator ev(s, ctx);
     ColumnRecord r = rec(9, {40, 3, 17, 8, 25, 33});

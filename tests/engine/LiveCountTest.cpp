@@ -15,9 +15,7 @@ LiveSelection randomRequest(Rng& rng, const FilterSelection& selection) {
     LiveSelection r;
     r.selection = selection;
     const int size = pick(rng, 9, 24);
-    std::vector<int> balls(49);
-    for (int i = 0; i < 49; ++i)
-        balls[static_cast<std::size_t>(i)] = i + 1;
+    std::vector<int16_t> balls = ballRun(1, 1, 49);
     std::shuffle(balls.begin(), balls.end(), rng);
     for (int i = 0; i < size; ++i)
         r.bag.push(balls[static_cast<std::size_t>(i)]);
@@ -25,14 +23,6 @@ LiveSelection randomRequest(Rng& rng, const FilterSelection& selection) {
     for (int i = 0; i < bankers; ++i)
         r.bankers.push(balls[static_cast<std::size_t>(chance(rng, 0.7) ? i : 30 + i)]);
     return r;
-}
-
-AppState stateFor(const LiveSelection& r) {
-    AppState s;
-    s.Selection = r.selection;
-    s.BagBalls = r.bag;
-    s.BankoBalls = r.bankers;
-    return s;
 }
 
 LiveSelection fullBag(const FilterSelection& selection) {
@@ -64,7 +54,10 @@ TEST(LiveCountTest, EqualsTheListABuildThenWrites) {
         EXPECT_EQ(folderBytes(t), before) << "round " << round;
         EXPECT_TRUE(live.partsDone);
 
-        AppState state = stateFor(request);
+        AppState state;
+        state.Selection = request.selection;
+        state.BagBalls = request.bag;
+        state.BankoBalls = request.bankers;
         const FixedClock clock;
         const BuildResult built = BuildNewList(state, t.dir(), clock, answerYes());
         EXPECT_EQ(live.total, built.totalCombinations) << "round " << round;
@@ -168,7 +161,7 @@ TEST(LiveCountTest, NamesThePartsAsTheFiltersWindowDoes) {
     EXPECT_EQ(liveCountLabel(12), "Tahmini Uygun Kombinasyon =  12");
 }
 
-TEST(LiveCountTest, BagsWithoutCandidatesAndBrokenBankers) {
+TEST(LiveCountTest, BagsWithoutCandidatesASingleCombinationAndBrokenBankers) {
     TempDataDir t;
     const auto data = RunData::take(t.dir());
     LiveSelection request;
@@ -179,24 +172,38 @@ TEST(LiveCountTest, BagsWithoutCandidatesAndBrokenBankers) {
     EXPECT_EQ(live.total, 0);
     EXPECT_EQ(live.survivors, 0);
 
+    // A single combination is shown, never listed, even when it passes.
+    request.selection.ChaosOn = 0;
+    request.bankers.push(30);
+    live = countLive(request, *data);
+    EXPECT_EQ(live.total, 1);
+    EXPECT_EQ(live.survivors, 0);
+    EXPECT_EQ(live.noList, "Sadece 1 kombinasyon var !\r\rToplar:   30  1  2  3  4  5");
+
     // A repeated banker fails every candidate, as in a build.
     request.bag.clear();
     for (int b = 1; b <= 30; ++b)
         request.bag.push(b);
+    request.bankers.clear();
     request.bankers.push(40);
     request.bankers.push(40);
-    request.selection.ChaosOn = 0;
     live = countLive(request, *data);
     EXPECT_EQ(live.total, CombinationCount(30, 4));
     EXPECT_EQ(live.survivors, 0);
 }
 
 // The start-up selection leaves the chaos filters alone; the full bag then
-// keeps 7672818 of 13983816 columns.
-TEST(LiveCountTest, FullBagWithTheStartUpSelection) {
+// keeps 7672818 of 13983816 columns. A cancelled count gives nothing and is
+// not kept as the answer.
+TEST(LiveCountTest, FullBagWithTheStartUpSelectionAndCancelling) {
     TempDataDir t;
     const auto data = RunData::take(t.dir());
     const LiveCounter counter(fullBag(windowSelection(nullptr)), *data);
+    int polls = 0;
+    EXPECT_FALSE(counter.survivors([&] { return ++polls > 3; }));
+    EXPECT_EQ(polls, 4);
+    EXPECT_FALSE(counter.parts([] { return true; }));
+
     const auto survivors = counter.survivors();
     ASSERT_TRUE(survivors);
     EXPECT_EQ(counter.total(), 13983816);
@@ -206,16 +213,6 @@ TEST(LiveCountTest, FullBagWithTheStartUpSelection) {
     ASSERT_EQ(parts->size(), 1u);
     EXPECT_EQ((*parts)[0].name, "Varsayılan Kaos Filtreleri");
     EXPECT_EQ((*parts)[0].removed, 13983816 - 7672818);
-}
-
-TEST(LiveCountTest, CancelledCountGivesNothing) {
-    TempDataDir t;
-    const auto data = RunData::take(t.dir());
-    const LiveCounter counter(fullBag(windowSelection(nullptr)), *data);
-    int polls = 0;
-    EXPECT_FALSE(counter.survivors([&] { return ++polls > 3; }));
-    EXPECT_EQ(polls, 4);
-    EXPECT_FALSE(counter.parts([] { return true; }));
 }
 
 // The copy of the data is the run's own: an empty file the preparation would
@@ -246,7 +243,9 @@ TEST(RunDataTest, CopiesTheDataOnceAndNoticesChanges) {
     EXPECT_FALSE(std::filesystem::exists(copy));
 }
 
-TEST(LiveCountWorkerTest, ReportsOnlyTheNewestRequest) {
+// A request made while another runs supersedes it; a change of the data is
+// counted again.
+TEST(LiveCountWorkerTest, ReportsOnlyTheNewestRequestAndCountsAgainWhenTheDataChange) {
     TempDataDir t;
     std::mutex m;
     std::vector<std::pair<uint64_t, LiveCountResult>> reports;
@@ -256,7 +255,9 @@ TEST(LiveCountWorkerTest, ReportsOnlyTheNewestRequest) {
     });
     LiveSelection small;
     small.selection = windowSelection(nullptr);
-    for (int b = 1; b <= 12; ++b)
+    small.selection.ChaosOn = 0;
+    small.selection.ResultLimit = 0; // no result repeated
+    for (int b = 1; b <= 8; ++b)
         small.bag.push(b);
 
     const uint64_t first = worker.request({fullBag(windowSelection(nullptr)), t.path()});
@@ -264,46 +265,27 @@ TEST(LiveCountWorkerTest, ReportsOnlyTheNewestRequest) {
     EXPECT_EQ(second, first + 1);
     EXPECT_EQ(worker.latest(), second);
     ASSERT_TRUE(worker.waitIdle(std::chrono::seconds(60)));
-
-    const std::lock_guard lock(m);
-    ASSERT_FALSE(reports.empty());
-    bool sawSecond = false;
-    for (const auto& [generation, result] : reports) {
-        if (generation == second)
-            sawSecond = true;
-        else
-            EXPECT_FALSE(sawSecond) << "a stale report after the newest one";
-    }
-    EXPECT_EQ(reports.back().first, second);
-    const auto data = RunData::take(t.dir());
-    const LiveCountResult expected = countLive(small, *data);
-    EXPECT_TRUE(reports.back().second.partsDone);
-    EXPECT_EQ(reports.back().second.survivors, expected.survivors);
-    EXPECT_EQ(reports.back().second.parts, expected.parts);
-}
-
-TEST(LiveCountWorkerTest, CountsAgainWhenTheDataChange) {
-    TempDataDir t;
-    std::mutex m;
-    std::vector<LiveCountResult> reports;
-    LiveCountWorker worker([&](uint64_t, const LiveCountResult& result) {
+    {
         const std::lock_guard lock(m);
-        if (result.partsDone)
-            reports.push_back(result);
-    });
-    LiveSelection request;
-    request.selection = windowSelection(nullptr);
-    request.selection.ChaosOn = 0;
-    request.selection.ResultLimit = 0; // no result repeated
-    for (int b = 1; b <= 8; ++b)
-        request.bag.push(b);
-    worker.request({request, t.path()});
-    ASSERT_TRUE(worker.waitIdle(std::chrono::seconds(30)));
+        ASSERT_FALSE(reports.empty());
+        bool sawSecond = false;
+        for (const auto& [generation, result] : reports) {
+            if (generation == second)
+                sawSecond = true;
+            else
+                EXPECT_FALSE(sawSecond) << "a stale report after the newest one";
+        }
+        EXPECT_EQ(reports.back().first, second);
+        EXPECT_TRUE(reports.back().second.partsDone);
+        EXPECT_EQ(reports.back().second.survivors, 28);
+        const auto data = RunData::take(t.dir());
+        EXPECT_EQ(reports.back().second.parts, countLive(small, *data).parts);
+    }
+
     t.writeRecords(files::Results, {rec(KeepMark, {1, 2, 3, 4, 5, 6})});
-    worker.request({request, t.path()});
+    worker.request({small, t.path()});
     ASSERT_TRUE(worker.waitIdle(std::chrono::seconds(30)));
     const std::lock_guard lock(m);
-    ASSERT_EQ(reports.size(), 2u);
-    EXPECT_EQ(reports[0].survivors, 28);
-    EXPECT_EQ(reports[1].survivors, 27);
+    EXPECT_TRUE(reports.back().second.partsDone);
+    EXPECT_EQ(reports.back().second.survivors, 27);
 }

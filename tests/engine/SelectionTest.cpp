@@ -7,10 +7,6 @@ SelectionControls openedWindow(FilterSelection& s) {
     return c;
 }
 
-FilterSelection::Records startupRecords() {
-    return FilterSelection::startup().toRecords();
-}
-
 TEST(SelectionFileTest, SavedFileHoldsTheRecordsInOrderAndLoadsBack) {
     TempDataDir t;
     FilterSelection s = FilterSelection::startup();
@@ -74,7 +70,7 @@ TEST(SelectionControlsTest, StartupSelectionAsTheWindowShowsIt) {
 }
 
 TEST(SelectionControlsTest, StoredValuesOutsideTheirChoicesReadBackAsOff) {
-    FilterSelection::Records r = startupRecords();
+    FilterSelection::Records r = FilterSelection::startup().toRecords();
     r[0] = 7;   // RepeatBanLevel
     r[1] = 5;   // MathRelLevel
     r[2] = 3;   // n = n+1, kept while no length is chosen
@@ -92,8 +88,8 @@ TEST(SelectionControlsTest, StoredValuesOutsideTheirChoicesReadBackAsOff) {
               (std::vector<int>{0, 0, -1, 3, 0, 0, 0, -1, -1, -1, 0, -1}));
 }
 
-TEST(SelectionControlsTest, SumBoundsAreRepairedWhenShown) {
-    FilterSelection::Records r = startupRecords();
+TEST(SelectionControlsTest, SumBoundsAreRepairedWhenShownAndWhenLeft) {
+    FilterSelection::Records r = FilterSelection::startup().toRecords();
     r[81] = -1;
     r[82] = 0;
     r[83] = 300;
@@ -112,10 +108,27 @@ TEST(SelectionControlsTest, SumBoundsAreRepairedWhenShown) {
     c.Text2 = "99999";
     readSelection(c, t);
     EXPECT_EQ(t.SumRule[2], 32767);
+
+    // The boxes repair themselves when left.
+    c = SelectionControls{};
+    c.Text1 = "300";
+    EXPECT_TRUE(leaveText1(c));
+    EXPECT_EQ(c.Text1, "21");
+    c.Text2 = "20";
+    EXPECT_TRUE(leaveText2(c));
+    EXPECT_EQ(c.Text2, "279");
+    c.Text1 = "200";
+    c.Text2 = "150";
+    EXPECT_TRUE(leaveText1(c));
+    EXPECT_EQ(c.Text2, "200");
+    c.Text2 = "100";
+    EXPECT_TRUE(leaveText2(c));
+    EXPECT_EQ(c.Text1, "100");
+    EXPECT_FALSE(leaveText1(c));
 }
 
 TEST(SelectionControlsTest, LengthOptionsDisableRelationBoxesButTickedOnesStillCount) {
-    FilterSelection::Records r = startupRecords();
+    FilterSelection::Records r = FilterSelection::startup().toRecords();
     r[1] = 2;      // "4 topa uygula"
     r[2 + 20] = 2; // n = n+21: disabled under this length
     r[2 + 5] = 2;  // n = n+6
@@ -150,7 +163,7 @@ TEST(SelectionControlsTest, ClearingEveryDecadeBoxKeepsTheLastRequiredCount) {
     FilterSelection s = FilterSelection::startup();
     SelectionControls c = openedWindow(s);
     ASSERT_EQ(s.DecadeHitCount, 6);
-    FilterSelection::Records r = startupRecords();
+    FilterSelection::Records r = FilterSelection::startup().toRecords();
     for (int i = 46; i <= 80; ++i)
         r[static_cast<std::size_t>(i)] = 0;
     r[45] = -1; // decade table on
@@ -167,26 +180,8 @@ TEST(SelectionControlsTest, ClearingEveryDecadeBoxKeepsTheLastRequiredCount) {
     EXPECT_EQ(c.Label20, "  Zorunlu : 2");
 }
 
-TEST(SelectionControlsTest, SumBoxesRepairThemselvesOnLeaving) {
-    SelectionControls c;
-    c.Text1 = "300";
-    EXPECT_TRUE(leaveText1(c));
-    EXPECT_EQ(c.Text1, "21");
-    c.Text2 = "20";
-    EXPECT_TRUE(leaveText2(c));
-    EXPECT_EQ(c.Text2, "279");
-    c.Text1 = "200";
-    c.Text2 = "150";
-    EXPECT_TRUE(leaveText1(c));
-    EXPECT_EQ(c.Text2, "200");
-    c.Text2 = "100";
-    EXPECT_TRUE(leaveText2(c));
-    EXPECT_EQ(c.Text1, "100");
-    EXPECT_FALSE(leaveText1(c));
-}
-
 TEST(SelectionControlsTest, ShowThenReadIsStableAndWindowSelectionReadsTheFile) {
-    FilterSelection::Records r = startupRecords();
+    FilterSelection::Records r = FilterSelection::startup().toRecords();
     r[0] = 4;
     r[1] = 1;
     r[27] = -1;
