@@ -108,8 +108,7 @@ TEST_F(NinetyBallWindow, TheFiltersWindowTestsAColumnReachingNinetyAndRefusesNin
     activate(w);
     auto typeColumn = [w](std::array<int, 6> balls) {
         for (int i = 0; i < 6; ++i)
-            w->findChild<QLineEdit*>(QStringLiteral("Text3_") + QString::number(i))
-                ->setText(QString::number(balls[static_cast<std::size_t>(i)]));
+            w->columnBox(i)->setText(QString::number(balls[static_cast<std::size_t>(i)]));
     };
     typeColumn({4, 18, 33, 52, 71, 90});
     dialogs.answerYes(); // go on although the bag is empty

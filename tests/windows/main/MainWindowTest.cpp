@@ -126,13 +126,11 @@ TEST_F(MainWindowTest, RandomColumnFromTheListIsSortedAndShown) {
     EXPECT_EQ(currentColumn(), std::vector<int>(6, 0));
     EXPECT_EQ(dialogs.beeps(), 0);
 
-    data.writeRecords(files::List, {rec(0, {40, 3, 17, 8, 29, 1}), rec(0, {45, 44, 43, 42, 41, 40})});
+    data.writeRecords(files::List, {rec(0, {40, 3, 17, 8, 29, 1})});
     trigger(loto(), "RndComListColumn");
-    ASSERT_TRUE(state.RecNo == 1 || state.RecNo == 2);
-    const std::vector<int> expected =
-        state.RecNo == 1 ? std::vector<int>{1, 3, 8, 17, 29, 40} : std::vector<int>{40, 41, 42, 43, 44, 45};
-    EXPECT_EQ(currentColumn(), expected);
-    EXPECT_EQ(shownBalls(), expected);
+    EXPECT_EQ(state.RecNo, 1);
+    EXPECT_EQ(currentColumn(), (std::vector<int>{1, 3, 8, 17, 29, 40}));
+    EXPECT_EQ(shownBalls(), currentColumn());
     EXPECT_EQ(dialogs.beeps(), 1);
 }
 
@@ -144,8 +142,7 @@ TEST_F(MainWindowTest, ListWindowsOpenAsTheirFilesAllow) {
         if (bytes > 0)
             data.writeBytes(files::Played, std::vector<unsigned char>(static_cast<std::size_t>(bytes), 0));
         trigger(loto(), "ShowPlayingList");
-        EXPECT_EQ(opened[id], 1) << bytes;
-        EXPECT_EQ(opened.size(), 1u) << bytes;
+        EXPECT_EQ(opened, (std::map<WindowId, int>{{id, 1}})) << bytes;
         closeFound(id);
         opened.clear();
     }

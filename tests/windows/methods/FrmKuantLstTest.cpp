@@ -2,9 +2,7 @@
 
 #include "support/WindowTests.h"
 
-const QString RangeRefusal = QStringLiteral("Maksimum Kuantum değeri Minimum Kuantum değerinden az olamaz !");
-
-// The Kuantum list and the limits of the windows that filter by Kuantum.
+// The Kuantum list and the list filter.
 class FrmKuantLstTest : public MethodsFixture {
 protected:
     FrmKuantLstTest() {
@@ -17,16 +15,6 @@ protected:
         auto* w = get<FrmKuantLst>(WindowId::KuantLst);
         w->onActivated();
         return w;
-    }
-    void useResults(int count) {
-        std::vector<ColumnRecord> r;
-        for (int i = 0; i < count; ++i) {
-            const int a = i % 40 + 1;
-            r.push_back(rec(653, {a, a + 2, a + 4, a + 6, a + 8, a + 9}));
-        }
-        data.writeRecords(files::Results, r);
-        state.RangeFirst = 1;
-        state.RangeLast = static_cast<int16_t>(count);
     }
 
     const std::vector<ColumnRecord> list{rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {44, 45, 46, 47, 48, 49}),
@@ -90,32 +78,6 @@ TEST_F(FrmKuantLstTest, DeletesOneColumnBeepsAtOtherKeysAndClosesWithoutAList) {
     open();
     EXPECT_EQ(onlyMessage().text, QStringLiteral("Kombinasyon listesi dosyası 'VELMORIX.LST' bulunamadı!"));
     EXPECT_FALSE(isOpen(WindowId::KuantLst));
-}
-
-TEST_F(FrmKuantLstTest, QuantumAndFollowingFiltersRefuseALeastValueAboveTheGreatest) {
-    useResults(11);
-    standIn(WindowId::CLFilt);
-    standIn(WindowId::KuantLst);
-    auto* q = get<FrmKuantum>(WindowId::Kuantum);
-    ASSERT_TRUE(activate(q));
-    ASSERT_TRUE(dialogs.messages().empty());
-    textBox(q, "Text1")->setText(QStringLiteral("200"));
-    textBox(q, "Text2")->setText(QStringLiteral("100"));
-    press(q, Qt::Key_F1);
-    EXPECT_EQ(dialogs.last().text, RangeRefusal);
-    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
-    EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(QApplication::focusWidget(), textBox(q, "Text2"));
-
-    useResults(6);
-    auto* f = get<FrmTakip>(WindowId::Takip);
-    ASSERT_TRUE(activate(f));
-    textBox(f, "Text1")->setText(QStringLiteral("130"));
-    textBox(f, "Text2")->setText(QStringLiteral("21"));
-    press(f, Qt::Key_F1);
-    EXPECT_EQ(dialogs.last().text, RangeRefusal);
-    EXPECT_EQ(data.readRecords(files::List), list);
-    EXPECT_FALSE(data.dir().exists(files::OldList));
 }
 
 TEST_F(FrmKuantLstTest, EliminationOfAListThatWentMeanwhileSaysItIsMissing) {

@@ -3,6 +3,7 @@
 #include "support/WindowTests.h"
 
 const QString QuantumTitle = QStringLiteral("VELMORIX 653 Dizimci u4.5 [ KUANTUM ]");
+const QString RangeRefusal = QStringLiteral("Maksimum Kuantum değeri Minimum Kuantum değerinden az olamaz !");
 
 class QuantumWindowsTest : public MethodsFixture {
 protected:
@@ -118,7 +119,14 @@ TEST_F(QuantumWindowsTest, QuantumWindowShowsItsTablesAndRunsItsCommands) {
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral("% 33 Kuantum Sınırları:\r\rMaksimum Kuantum = 278\rMinimum Kuantum =  22"));
 
-    // F1 hands every parameter over to the list filter.
+    // F1 refuses a least value above the greatest, then hands every parameter over to the list filter.
+    ASSERT_TRUE(activate(w));
+    textBox(w, "Text1")->setText(QStringLiteral("200"));
+    textBox(w, "Text2")->setText(QStringLiteral("100"));
+    press(w, Qt::Key_F1);
+    EXPECT_EQ(dialogs.last().text, RangeRefusal);
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
+    EXPECT_EQ(QApplication::focusWidget(), textBox(w, "Text2"));
     checkBox(w, "Check1")->setChecked(true);
     textBox(w, "Text1")->setText(QStringLiteral("30"));
     textBox(w, "Text2")->setText(QStringLiteral("250"));
@@ -168,10 +176,15 @@ TEST_F(QuantumWindowsTest, FollowingNumbersOnFourResults) {
     // Rank sums: 7..12 -> 21, 1..6 -> 57, 7 8 9 40 41 42 -> 129.
     data.writeRecords(files::List, {rec(653, {7, 8, 9, 10, 11, 12}), rec(653, {1, 2, 3, 4, 5, 6}),
                                     rec(653, {7, 8, 9, 40, 41, 42})});
-    textBox(w, "Text1")->setText(QStringLiteral("21"));
-    textBox(w, "Text2")->setText(QStringLiteral("130"));
+    textBox(w, "Text1")->setText(QStringLiteral("130"));
+    textBox(w, "Text2")->setText(QStringLiteral("21"));
     textBox(w, "Text3")->setText(QStringLiteral("3"));
     checkBox(w, "Check1")->setChecked(true);
+    press(w, Qt::Key_F1); // the least value above the greatest is refused
+    EXPECT_EQ(dialogs.last().text, RangeRefusal);
+    EXPECT_FALSE(data.dir().exists(files::OldList));
+    textBox(w, "Text1")->setText(QStringLiteral("21"));
+    textBox(w, "Text2")->setText(QStringLiteral("130"));
     pressAnswering(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text,
               QStringLiteral(" 2 adet uygun kolon, 'VELMORIX.LST' dosyasına kayıtlandı!"));
