@@ -6,20 +6,16 @@ namespace velmorix::test {
 
 namespace {
 
-class Problems {
-public:
+// The broken rules found so far, one line each.
+struct Problems : std::vector<std::string> {
     void check(bool ok, const std::string& what) {
         if (!ok)
-            m_lines.push_back(what);
+            push_back(what);
     }
     // `name = value` unless lo <= value <= hi.
     void within(const std::string& name, int64_t value, int64_t lo, int64_t hi) {
         check(value >= lo && value <= hi, name + " = " + std::to_string(value));
     }
-    std::vector<std::string> take() { return std::move(m_lines); }
-
-private:
-    std::vector<std::string> m_lines;
 };
 
 bool isBall(int v) {
@@ -71,7 +67,7 @@ std::vector<std::string> stateRangeProblems(const AppState& s) {
                 p.check(false, "PairMatrix(" + std::to_string(a) + "," + std::to_string(b) + ") < 0");
     for (int i = 0; i <= 50; ++i)
         p.within("Rtor(" + std::to_string(i) + ")", s.Quantum.Rtor[static_cast<std::size_t>(i)], 0, 49);
-    return p.take();
+    return p;
 }
 
 std::vector<std::string> selectionRangeProblems(const FilterSelection& s) {
@@ -103,7 +99,7 @@ std::vector<std::string> selectionRangeProblems(const FilterSelection& s) {
     if (s.SumRule[0] != 0)
         p.check(s.SumRule[1] >= 21 && s.SumRule[2] >= 21 && s.SumRule[2] <= 279,
                 "sum limits " + std::to_string(s.SumRule[1]) + ".." + std::to_string(s.SumRule[2]));
-    return p.take();
+    return p;
 }
 
 } // namespace velmorix::test
