@@ -4,9 +4,8 @@
 // the balls as its cells do.
 TEST(HitsCommandTest, PrintsTheWindowsReportAndRefusesWhatItsCellsRefuse) {
     TempDataDir t;
-    EXPECT_EQ(hits::runCommand(t.dir(), {"1", "2", "3", "4", "5", "6"}).exitCode,
-              0); // nothing played: no report
-    EXPECT_EQ(hits::runCommand(t.dir(), {"1", "2", "3", "4", "5", "6"}).out, "");
+    const CommandOutcome nothingPlayed = hits::runCommand(t.dir(), {"1", "2", "3", "4", "5", "6"});
+    EXPECT_EQ((std::pair{nothingPlayed.exitCode, nothingPlayed.out}), (std::pair{0, std::string()}));
     t.writeRecords(files::Played, {rec(653, {1, 2, 3, 4, 5, 6}), rec(653, {1, 2, 3, 10, 11, 12})});
     const CommandOutcome r = hits::runCommand(t.dir(), {"6", "5", "3.5", "3", "2", "1"}); // 3.5 is 4
     EXPECT_EQ(r.exitCode, 0);

@@ -34,8 +34,7 @@ TEST(RandomColumnListTest, NewListsNumberTheirRecordsAndAppendsGoOn) {
     writeNewRandomList(t.dir(), BagList{}, BankoList{}, random, 3, [&](int32_t k) { shown.push_back(k); });
     auto records = t.readRecords("VELMORIX.RND");
     ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[0].Tag, 1);
-    EXPECT_EQ(records[2].Tag, 3);
+    EXPECT_EQ((std::vector{records[0].Tag, records[1].Tag, records[2].Tag}), (std::vector<int32_t>{1, 2, 3}));
     EXPECT_EQ(shown, (std::vector<int32_t>{1, 2, 3}));
 
     std::vector<std::pair<int32_t, int32_t>> appended;
@@ -45,8 +44,7 @@ TEST(RandomColumnListTest, NewListsNumberTheirRecordsAndAppendsGoOn) {
     const auto after = t.readRecords("VELMORIX.RND");
     ASSERT_EQ(after.size(), 5u);
     EXPECT_TRUE(std::equal(records.begin(), records.end(), after.begin()));
-    EXPECT_EQ(after[3].Tag, 4);
-    EXPECT_EQ(after[4].Tag, 5);
+    EXPECT_EQ((std::vector{after[3].Tag, after[4].Tag}), (std::vector<int32_t>{4, 5}));
     EXPECT_EQ(appended, (std::vector<std::pair<int32_t, int32_t>>{{4, 1}, {5, 2}}));
     for (const auto& r : after)
         EXPECT_TRUE(isValidColumn(r.Ball));

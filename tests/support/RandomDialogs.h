@@ -16,12 +16,9 @@ namespace velmorix::test {
 // garbage). For long randomized sessions; nothing here fails a test.
 class RandomDialogs final : public Dialogs {
 public:
-    enum class Kind { Question, Message, Input };
     struct Call {
-        Kind kind;
         QString text;
         QString title;
-        DialogIcon icon;
         QString answer; // "E"/"H" for questions, the typed text or "<iptal>"
     };
 
@@ -37,19 +34,15 @@ public:
     void show(const QString& text, const QString& title, DialogIcon icon) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultText) override;
-    void beep() override { ++m_beeps; }
+    void beep() override {}
 
     // A typed text as a player might type it into any box.
     QString randomText();
 
     // The most recent calls, oldest first (for a failure report).
     const std::deque<Call>& recent() const { return m_recent; }
-    int64_t questions() const { return m_questions; }
-    int64_t messages() const { return m_messages; }
-    int64_t beeps() const { return m_beeps; }
-    // "! HATA !" boxes shown so far, and those of them that report a file
-    // operation that failed (none should come without a failing disk).
-    int64_t errors() const { return m_errors; }
+    // "! HATA !" boxes that report a file operation that failed (none should
+    // come without a failing disk).
     int64_t fileErrors() const { return m_fileErrors; }
 
 private:
@@ -59,10 +52,6 @@ private:
     std::mt19937_64 m_engine;
     std::function<bool(const QString&, const QString&)> m_refuse;
     std::deque<Call> m_recent;
-    int64_t m_questions = 0;
-    int64_t m_messages = 0;
-    int64_t m_beeps = 0;
-    int64_t m_errors = 0;
     int64_t m_fileErrors = 0;
 };
 

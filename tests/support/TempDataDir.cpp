@@ -10,17 +10,14 @@
 
 namespace velmorix::test {
 
-namespace {
-std::filesystem::path makeTempFolder() {
-    int err = 0;
-    std::filesystem::path folder = sysfile::makeTempFolder("velmorix-test", err);
-    if (folder.empty())
-        throw std::runtime_error("cannot create a temporary folder");
-    return folder;
-}
-} // namespace
-
-TempDataDir::TempDataDir() : m_dir(makeTempFolder()) {}
+TempDataDir::TempDataDir()
+    : m_dir([] {
+          int err = 0;
+          std::filesystem::path folder = sysfile::makeTempFolder("velmorix-test", err);
+          if (folder.empty())
+              throw std::runtime_error("cannot create a temporary folder");
+          return folder;
+      }()) {}
 
 TempDataDir::~TempDataDir() {
     std::error_code ec;
