@@ -76,6 +76,19 @@ TEST_F(ResultsImportWindowTest, CancelNoAndNothingValidChangeNothing) {
     EXPECT_EQ(dialogs.pendingAnswers(), 0u);
 }
 
+// The file effects of a failed write are FailingDiskTest's; the editor ends on the error.
+TEST_F(ResultsImportWindowTest, AFailedWriteEndsOnTheError) {
+    data.writeRecords(files::Results, {rec(2005001, {3, 11, 12, 14, 41, 43})});
+    FrmResults* w = results();
+    dialogs.answerFileName(textFile("yeni.txt", "01.01.2006 7 8 9 10 11 12\n"));
+    dialogs.answerYes();
+    data.dir().setFaultHook(
+        [](FileStep step, const std::string&, int64_t) { return step == FileStep::Rename ? ENOSPC : 0; });
+    w->importResults();
+    EXPECT_EQ(dialogs.last().title, QStringLiteral("! HATA !"));
+    EXPECT_EQ(listLines(w).size(), 1);
+}
+
 TEST_F(ResultsImportWindowTest, AFullFileTakesNoNewOrImportedResult) {
     data.writeRecords(files::Results, numbered(FrmResults::RecordLimit));
     FrmResults* w = results();

@@ -103,23 +103,3 @@ TEST_F(UnsavedTypingTest, AFailedSaveReportsItsOwnErrorFirst) {
     EXPECT_EQ(data.readRecords(files::Sextets), numbered(2, 1));
     EXPECT_NE(w->windowTitle(), QStringLiteral("Kayıtlandı... Kayıt No= 1"));
 }
-
-// Balls typed into the hit window stay when the player comes back to it.
-TEST_F(UnsavedTypingTest, HitWindowKeepsHandTypedBalls) {
-    data.writeRecords(files::Results, {rec(653, {1, 2, 3, 4, 5, 6})});
-    auto* w = open<FrmScores>(WindowId::Scores);
-    EXPECT_TRUE(activate(w));
-    QLineEdit* first = w->findChild<QLineEdit*>(QStringLiteral("Text2_0"));
-    first->setFocus();
-    first->selectAll();
-    QTest::keyClicks(first, QStringLiteral("40"));
-
-    QWidget other;
-    EXPECT_TRUE(activate(&other));
-    EXPECT_TRUE(activate(w));
-    EXPECT_EQ(first->text(), QStringLiteral("40"));
-
-    // Paging shows a stored result again; that one follows the window as before.
-    key(w, Qt::Key_Home);
-    EXPECT_EQ(first->text(), QStringLiteral("1"));
-}

@@ -101,9 +101,16 @@ TEST_F(ScoresTest, PagingStaysWithinTheResultsAndTheScanReportsTheWinners) {
     press(w, Qt::Key_PageDown);
     EXPECT_EQ(w->shownResult(), 2);
 
-    // The typing survives the message.
+    // Balls typed by hand survive a visit to another window and the message.
     for (int i = 0; i < 6; ++i)
-        cell2(w, i)->setText(QString::number(i == 3 ? 50 : i + 1));
+        cell2(w, i)->setText(QString::number(i + 1));
+    cell2(w, 3)->setFocus();
+    cell2(w, 3)->selectAll();
+    QTest::keyClicks(cell2(w, 3), QStringLiteral("50"));
+    QWidget other;
+    ASSERT_TRUE(activate(&other));
+    ASSERT_TRUE(activate(w));
+    EXPECT_EQ(cell2(w, 3)->text(), QStringLiteral("50"));
     press(w, Qt::Key_F1);
     EXPECT_EQ(dialogs.last().text, QStringLiteral(" 4. hücredeki top numarası GEÇERSİZ !... Düzeltin..."));
     EXPECT_EQ(w->focusWidget(), cell2(w, 3));
@@ -121,4 +128,6 @@ TEST_F(ScoresTest, PagingStaysWithinTheResultsAndTheScanReportsTheWinners) {
         cell2(w, i)->setText(QString::number(20 + i));
     press(w, Qt::Key_F1);
     EXPECT_EQ(w->reportText(), QStringLiteral("\r\n Hiç bir kolona ikramiye isabet etmedi..."));
+    press(w, Qt::Key_Home); // paging shows a stored result again
+    EXPECT_EQ(cell2(w, 0)->text(), QStringLiteral("1"));
 }
