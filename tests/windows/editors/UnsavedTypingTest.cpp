@@ -30,38 +30,13 @@ protected:
     }
 };
 
-TEST_F(UnsavedTypingTest, SavingAsksWhetherTheTypingStillGoesIn) {
+// Coming back asks once about typing over a changed file; a save after a
+// further change asks again.
+TEST_F(UnsavedTypingTest, AChangedFileIsAskedAboutOnComingBackAndOnSaving) {
     data.writeRecords(files::Sextets, numbered(2, 1));
     FrmYasak6* w = editor();
-
     typeFirstBall(w, "9");
     data.writeRecords(files::Sextets, numbered(3, 1)); // another window appends one
-    dialogs.answerNo();
-    key(w, Qt::Key_F2);
-    ASSERT_EQ(questions(), 1);
-    EXPECT_EQ(dialogs.calls().back().title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
-    EXPECT_TRUE(dialogs.calls().back().text.startsWith(QStringLiteral("VELMORIX.YSK dosyası")));
-    EXPECT_EQ(data.readRecords(files::Sextets), numbered(3, 1));
-    EXPECT_EQ(cellTexts(w), texts({"1", "2", "3", "4", "5", "6"}));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Yasak Altılılar... Kolon= 1"));
-
-    typeFirstBall(w, "9");
-    data.writeRecords(files::Sextets, numbered(4, 1));
-    dialogs.answerYes();
-    key(w, Qt::Key_F2);
-    EXPECT_EQ(questions(), 2);
-    auto expected = numbered(4, 1);
-    expected[0] = rec(1, {9, 2, 3, 4, 5, 6});
-    EXPECT_EQ(data.readRecords(files::Sextets), expected);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Kayıtlandı... Kayıt No= 1"));
-}
-
-TEST_F(UnsavedTypingTest, ComingBackKeepsTheTypingWhenTheFileChanged) {
-    data.writeRecords(files::Sextets, numbered(2, 1));
-    FrmYasak6* w = editor();
-    typeFirstBall(w, "9");
-    data.writeRecords(files::Sextets, numbered(3, 1));
-
     QWidget other;
     EXPECT_TRUE(activate(&other));
     dialogs.answerYes();
@@ -69,11 +44,32 @@ TEST_F(UnsavedTypingTest, ComingBackKeepsTheTypingWhenTheFileChanged) {
     EXPECT_EQ(questions(), 1);
     EXPECT_EQ(cellTexts(w), texts({"9", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(data.readRecords(files::Sextets), numbered(3, 1));
-
     // Nothing changed since: the save goes on without a question.
     key(w, Qt::Key_F2);
     EXPECT_EQ(questions(), 1);
     EXPECT_EQ(data.readRecords(files::Sextets)[0], rec(1, {9, 2, 3, 4, 5, 6}));
+
+    typeFirstBall(w, "8");
+    data.writeRecords(files::Sextets, numbered(4, 1));
+    dialogs.answerYes();
+    key(w, Qt::Key_F2);
+    EXPECT_EQ(questions(), 2);
+    auto expected = numbered(4, 1);
+    expected[0] = rec(1, {8, 2, 3, 4, 5, 6});
+    EXPECT_EQ(data.readRecords(files::Sextets), expected);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Kayıtlandı... Kayıt No= 1"));
+
+    // Declined: the typing goes and the file is shown as it is.
+    typeFirstBall(w, "7");
+    data.writeRecords(files::Sextets, numbered(5, 1));
+    dialogs.answerNo();
+    key(w, Qt::Key_F2);
+    ASSERT_EQ(questions(), 3);
+    EXPECT_EQ(dialogs.calls().back().title, QStringLiteral("VELMORIX 653 Dizimci u4.5"));
+    EXPECT_TRUE(dialogs.calls().back().text.startsWith(QStringLiteral("VELMORIX.YSK dosyası")));
+    EXPECT_EQ(data.readRecords(files::Sextets), numbered(5, 1));
+    EXPECT_EQ(cellTexts(w), texts({"1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Yasak Altılılar... Kolon= 1"));
 }
 
 // A save that fails, and a file that cannot be read back afterwards either:
@@ -106,24 +102,4 @@ TEST_F(UnsavedTypingTest, AFailedSaveReportsItsOwnErrorFirst) {
     EXPECT_TRUE(shown[0].text.contains(QString::fromStdString(systemReason(ENOSPC))));
     EXPECT_EQ(data.readRecords(files::Sextets), numbered(2, 1));
     EXPECT_NE(w->windowTitle(), QStringLiteral("Kayıtlandı... Kayıt No= 1"));
-}
-
-// Balls typed into the hit window stay when the player comes back to it.
-TEST_F(UnsavedTypingTest, HitWindowKeepsHandTypedBalls) {
-    data.writeRecords(files::Results, {rec(653, {1, 2, 3, 4, 5, 6})});
-    auto* w = open<FrmScores>(WindowId::Scores);
-    EXPECT_TRUE(activate(w));
-    QLineEdit* first = w->findChild<QLineEdit*>(QStringLiteral("Text2_0"));
-    first->setFocus();
-    first->selectAll();
-    QTest::keyClicks(first, QStringLiteral("40"));
-
-    QWidget other;
-    EXPECT_TRUE(activate(&other));
-    EXPECT_TRUE(activate(w));
-    EXPECT_EQ(first->text(), QStringLiteral("40"));
-
-    // Paging shows a stored result again; that one follows the window as before.
-    key(w, Qt::Key_Home);
-    EXPECT_EQ(first->text(), QStringLiteral("1"));
 }

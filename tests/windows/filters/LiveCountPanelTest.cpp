@@ -90,19 +90,6 @@ TEST_F(LiveCountPanelTest, ResultsOfAnOlderRequestAreDropped) {
     panel->acceptResult(panel->latestGeneration() - 1, stale);
     EXPECT_EQ(label()->text(), shown);
     EXPECT_EQ(panel->droppedResults(), dropped + 1);
-
-    // Two quick changes: only the second count is ever shown.
-    check("Check3")->click();
-    panel->countNow();
-    const uint64_t first = panel->latestGeneration();
-    check("Check3")->click();
-    panel->countNow();
-    EXPECT_EQ(panel->latestGeneration(), first + 1);
-    panel->acceptResult(first, stale);
-    EXPECT_NE(label()->text(), QStringLiteral("Tahmini Uygun Kombinasyon =  12345"));
-    settle();
-    EXPECT_EQ(label()->text(), shown); // chaos on again, as at the start
-    EXPECT_GE(panel->droppedResults(), dropped + 2);
 }
 
 TEST_F(LiveCountPanelTest, CountsAgainWhenTheWindowComesBackOrASelectionIsLoaded) {
@@ -173,8 +160,6 @@ TEST_F(LiveCountPanelTest, BackTestFromCtrlTOrTheMenu) {
     const auto shown = onlyMessage();
     EXPECT_EQ(shown.text, QString::fromStdString(
                               backTestText(runBackTest(shownSelection(), *RunData::take(data.dir())))));
-    EXPECT_TRUE(
-        shown.text.startsWith(QStringLiteral("Seçiminiz geçmiş 3 sonucun 2 tanesini elerdi (%66.6)")));
     EXPECT_EQ(dialogs.beeps(), 2);
     EXPECT_EQ(data.readBytes("VELMORIX.RES"), before);
 
