@@ -10,33 +10,11 @@ std::vector<int16_t> fileWords(const TempDataDir& t) {
     return words;
 }
 
-TEST(BallsFileTest, HundredByteFileLoadsBagAndHasNoBankers) {
-    TempDataDir t;
-    t.writeWords("VELMORIX.DAT", ballsFileWords({3, 5, 8, 13, 21, 34, 40}));
-    AppState s;
-    EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::Loaded);
-    EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{3, 5, 8, 13, 21, 34, 40}));
-    s.BankoBalls.push(9);
-    EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::TooShort);
-    EXPECT_EQ(ballsOf(s.BankoBalls), std::vector<int>{9});
-}
-
-TEST(BallsFileTest, ZeroCountEmptiesInBagWindowOnlyAndMissingFileDoesNothing) {
+TEST(BallsFileTest, MissingShortOrDamagedFiles) {
     TempDataDir t;
     AppState s;
     s.BagBalls.push(4);
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Missing);
-    t.writeWords("VELMORIX.DAT", ballsFileWords({}));
-    EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::GaveUp);
-    EXPECT_EQ(ballsOf(s.BagBalls), std::vector<int>{4});
-    EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Emptied);
-    EXPECT_TRUE(ballsOf(s.BagBalls).empty());
-}
-
-TEST(BallsFileTest, ShortOrDamagedFiles) {
-    TempDataDir t;
-    AppState s;
-    s.BagBalls.push(4);
     t.writeBytes("VELMORIX.DAT", {3, 0});
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::TooShort);
     // Count 10 but only 8 bytes: damaged for the window, given up by the main window.
@@ -48,6 +26,12 @@ TEST(BallsFileTest, ShortOrDamagedFiles) {
     t.writeWords("VELMORIX.DAT", ballsFileWords({5, 9, 5, 12, 50, 13}));
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Loaded);
     EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{5, 9, 12}));
+    // A zero count empties the bag in the bag window only.
+    t.writeWords("VELMORIX.DAT", ballsFileWords({}));
+    EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::GaveUp);
+    EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{5, 9, 12}));
+    EXPECT_EQ(loadBag(s, t.dir(), LoadForm::Window), BallsLoad::Emptied);
+    EXPECT_TRUE(ballsOf(s.BagBalls).empty());
 }
 
 TEST(BallsFileTest, LoadedBagLosesCurrentBankers) {
@@ -84,7 +68,7 @@ TEST(BallsFileTest, BankerLoadRefusesBadOrRepeatedBankers) {
     EXPECT_TRUE(ballsOf(s.BankoBalls).empty());
 }
 
-TEST(BallsFileTest, SavingBankersWithoutFileWritesEmptyBag) {
+TEST(BallsFileTest, SavesWriteTheirPartAndKeepTheOther) {
     TempDataDir t;
     AppState s;
     saveBankers(s, t.dir());
@@ -93,12 +77,9 @@ TEST(BallsFileTest, SavingBankersWithoutFileWritesEmptyBag) {
     s.BankoBalls.push(12);
     saveBankers(s, t.dir());
     EXPECT_EQ(fileWords(t), ballsFileWords({}, {7, 12}));
-}
 
-TEST(BallsFileTest, SaveBagKeepsBankerRecordsAndClearsStaleBag) {
-    TempDataDir t;
+    // A saved bag keeps the banker records and clears the stale bag.
     t.writeWords("VELMORIX.DAT", ballsFileWords({1, 2, 3, 4, 5, 6, 7, 8}, {9}));
-    AppState s;
     s.BagBalls.push(20);
     s.BagBalls.push(21);
     saveBag(s, t.dir());
@@ -163,9 +144,11 @@ TEST_P(GameBallsFileTest, LengthRulesFollowTheGamesLayout) {
     words[1] = static_cast<int16_t>(n);
     t.writeWords("VELMORIX.DAT", words);
     AppState s(game);
+    s.BankoBalls.push(9);
     EXPECT_EQ(loadBag(s, t.dir(), LoadForm::MainWindow), BallsLoad::Loaded);
     EXPECT_EQ(ballsOf(s.BagBalls), (std::vector<int>{n}));
     EXPECT_EQ(loadBankers(s, t.dir(), LoadForm::Window), BallsLoad::TooShort);
+    EXPECT_EQ(ballsOf(s.BankoBalls), std::vector<int>{9}) << "a file too short for bankers keeps them";
 
     // Bankers only from files longer than 2(N + 1) + 1 bytes.
     auto bytes = t.readBytes("VELMORIX.DAT");

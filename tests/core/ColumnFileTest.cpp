@@ -126,20 +126,6 @@ TEST(ColumnFileTest, FailingRewriteKeepsTheOriginalAndSaysWhatFailed) {
     }
 }
 
-#ifndef _WIN32
-TEST(ColumnFileTest, ReadOnlyFolderRefusesRewriteAndKeepsOriginal) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders; the fault hook covers this case";
-    TempDataDir t;
-    t.writeRecords("VELMORIX.RND", {rec(0, {1, 2, 3, 4, 5, 6})});
-    std::filesystem::permissions(t.path(),
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_THROW(appendRecord(t.dir(), "VELMORIX.RND", rec(0, {2, 3, 4, 5, 6, 7})), FileError);
-    std::filesystem::permissions(t.path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(t.readRecords("VELMORIX.RND").size(), 1u);
-}
-#endif
-
 TEST(SafeFileTest, CopyReplacesTargetAndWholeFileRoundTrips) {
     TempDataDir t;
     writeWholeFile(t.dir(), "A.BIN", {1, 2, 3});

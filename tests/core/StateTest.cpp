@@ -39,8 +39,6 @@ TEST(AppStateTest, StartupFilterSelectionMatchesStoredDefaults) {
         EXPECT_EQ(r[static_cast<std::size_t>(n - 1)], on ? -1 : 0) << "record " << n;
     }
     EXPECT_EQ(s.Selection.MathRelOff, -1);
-    EXPECT_EQ(s.BagBalls.count(), 0);
-    EXPECT_EQ(s.BankoBalls.count(), 0);
 }
 
 TEST(AppStateTest, SelectionRecordsRoundTripEveryField) {

@@ -2,22 +2,14 @@
 
 #include "analysis/GroupingConfig.h"
 #include "core/FilterSelection.h"
-#include "core/Random.h"
+#include "support/RandomColumns.h"
 #include "support/TempDataDir.h"
 
-#include <algorithm>
 #include <climits>
 
 namespace velmorix::test {
 
 namespace {
-
-ColumnRecord record(int32_t tag, std::array<int16_t, 6> balls) {
-    ColumnRecord r;
-    r.Tag = tag;
-    r.Ball = balls;
-    return r;
-}
 
 std::vector<unsigned char> cut(std::vector<unsigned char> bytes, std::size_t size) {
     bytes.resize(size, 0);
@@ -27,20 +19,11 @@ std::vector<unsigned char> cut(std::vector<unsigned char> bytes, std::size_t siz
 } // namespace
 
 std::vector<ColumnRecord> goodColumns(int count, uint64_t seed) {
-    StdRandom random(seed);
+    Rng rng(seed);
     std::vector<ColumnRecord> out;
     for (int i = 0; i < count; ++i) {
-        uint64_t used = 0;
         ColumnRecord r;
-        for (auto& b : r.Ball) {
-            int ball = 0;
-            do
-                ball = 1 + static_cast<int>(random.next() * 49);
-            while (ball > 49 || ((used >> ball) & 1U));
-            used |= uint64_t{1} << ball;
-            b = static_cast<int16_t>(ball);
-        }
-        std::sort(r.Ball.begin(), r.Ball.end());
+        r.Ball = randomColumn(rng);
         r.Tag = 2005000 + (i % 12 + 1) * 50 + (i % 28 + 1); // a date for results, harmless elsewhere
         out.push_back(r);
     }
@@ -48,12 +31,12 @@ std::vector<ColumnRecord> goodColumns(int count, uint64_t seed) {
 }
 
 std::vector<ColumnRecord> damagedColumns() {
-    return {record(KeepMark, {0, 2, 3, 4, 5, 6}),       record(KeepMark, {1, 2, 3, 4, 5, 50}),
-            record(0, {-1, 7, 8, 9, 10, 11}),           record(0, {32767, 12, 13, 14, 15, 16}),
-            record(0, {-32768, 17, 18, 19, 20, 21}),    record(KeepMark, {5, 5, 6, 7, 8, 9}),
-            record(KeepMark, {7, 7, 7, 7, 7, 7}),       record(KeepMark, {49, 40, 31, 22, 13, 4}),
-            record(INT32_MIN, {1, 11, 21, 31, 41, 49}), record(INT32_MAX, {2, 12, 22, 32, 42, 48}),
-            record(-1, {3, 13, 23, 33, 43, 47})};
+    return {rec(KeepMark, {0, 2, 3, 4, 5, 6}),       rec(KeepMark, {1, 2, 3, 4, 5, 50}),
+            rec(0, {-1, 7, 8, 9, 10, 11}),           rec(0, {32767, 12, 13, 14, 15, 16}),
+            rec(0, {-32768, 17, 18, 19, 20, 21}),    rec(KeepMark, {5, 5, 6, 7, 8, 9}),
+            rec(KeepMark, {7, 7, 7, 7, 7, 7}),       rec(KeepMark, {49, 40, 31, 22, 13, 4}),
+            rec(INT32_MIN, {1, 11, 21, 31, 41, 49}), rec(INT32_MAX, {2, 12, 22, 32, 42, 48}),
+            rec(-1, {3, 13, 23, 33, 43, 47})};
 }
 
 std::vector<unsigned char> encodeRecords(const std::vector<ColumnRecord>& records) {

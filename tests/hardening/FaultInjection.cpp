@@ -9,10 +9,8 @@ namespace velmorix::test {
 
 std::string describe(const FileCall& call) {
     static const char* const steps[] = {"Create", "Write", "Sync", "Rename", "Remove"};
-    std::string s = std::string(steps[static_cast<int>(call.step)]) + " " + call.name;
-    if (call.step == FileStep::Write)
-        s += " @" + std::to_string(call.offset);
-    return s;
+    const std::string at = call.step == FileStep::Write ? " @" + std::to_string(call.offset) : "";
+    return steps[static_cast<int>(call.step)] + (" " + call.name) + at;
 }
 
 namespace {
@@ -55,10 +53,6 @@ const std::set<std::string>& dataFileNames() {
         files::List,  files::Random,    files::Played, files::Sextets, files::Results, files::Zero,
         files::Balls, files::Selection, files::Pairs,  files::Groups,  files::Text};
     return names;
-}
-
-std::string targetOf(const std::string& name) {
-    return name.ends_with(".new") ? name.substr(0, name.size() - 4) : name;
 }
 
 std::vector<std::string> folderDamage(const FolderSnapshot& before, const FolderSnapshot& after) {

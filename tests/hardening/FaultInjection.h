@@ -47,9 +47,6 @@ const std::set<std::string>& namedTemporaries();
 // The data files of the program.
 const std::set<std::string>& dataFileNames();
 
-// The file a failing step is about: a temporary "X.new" stands for X.
-std::string targetOf(const std::string& name);
-
 // What differs between a folder before and after a failed operation, apart from
 // the named temporaries (the old list among them: a backup of the list as it
 // was). One line per difference; empty when none.

@@ -19,4 +19,13 @@ std::vector<std::string> folderProblems(const TempDataDir& data, const FolderSna
 // build of every combination of the grouped balls.
 bool isSlowBuildQuestion(const QString& text);
 
+// The title of every error box.
+inline const QString ErrorTitle = QStringLiteral("! HATA !");
+
+// The keys a player presses in any window.
+inline constexpr int PlayerKeys[] = {
+    Qt::Key_F1,     Qt::Key_F2,       Qt::Key_F3,  Qt::Key_F4,   Qt::Key_F5,     Qt::Key_F6,    Qt::Key_F7,
+    Qt::Key_F8,     Qt::Key_F9,       Qt::Key_F10, Qt::Key_F11,  Qt::Key_F12,    Qt::Key_Home,  Qt::Key_End,
+    Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Up,  Qt::Key_Down, Qt::Key_Return, Qt::Key_Delete};
+
 } // namespace velmorix::test

@@ -9,14 +9,6 @@
 #include "FolderChecks.h"
 #include "support/WindowTests.h"
 
-// Every window the program registers (their ids run from 0 without a gap).
-int windowCount(const WindowRegistry& registry) {
-    int n = 0;
-    while (registry.isRegistered(static_cast<WindowId>(n)))
-        ++n;
-    return n;
-}
-
 int sessionSteps() {
     if (const char* s = std::getenv("VELMORIX_SESSION_STEPS"))
         return std::max(1, std::atoi(s));
@@ -52,17 +44,15 @@ void realSizedFolder(ProgramEnv& env) {
     d.writeBytes(files::Groups, encodeGroupingConfig(g));
 }
 
-const int Keys[] = {Qt::Key_F1,       Qt::Key_F2,  Qt::Key_F3,   Qt::Key_F4,     Qt::Key_F5,
-                    Qt::Key_F6,       Qt::Key_F7,  Qt::Key_F8,   Qt::Key_F9,     Qt::Key_F10,
-                    Qt::Key_F11,      Qt::Key_F12, Qt::Key_Home, Qt::Key_End,    Qt::Key_PageUp,
-                    Qt::Key_PageDown, Qt::Key_Up,  Qt::Key_Down, Qt::Key_Return, Qt::Key_Delete};
-
 class Session {
 public:
     static constexpr int32_t MaxRecords = 12000;
 
     explicit Session(uint64_t seed) : m_rng(seed), m_dialogs(seed * 7919 + 1), m_env(m_dialogs, seed) {
         m_dialogs.setRefusal([](const QString& text, const QString&) { return isSlowBuildQuestion(text); });
+        // Every window the program registers (their ids run from 0 without a gap).
+        while (m_env.registry.isRegistered(static_cast<WindowId>(m_windowIds)))
+            ++m_windowIds;
         realSizedFolder(m_env);
         m_planted = snapshot(m_env.data);
         m_env.registry.open(WindowId::Loto);
@@ -72,20 +62,20 @@ public:
     // One step of the player; returns what was done.
     std::string step() {
         std::vector<VelmorixWindow*> live;
-        const int windowIds = windowCount(m_env.registry);
-        for (int id = 0; id < windowIds; ++id)
+        for (int id = 0; id < m_windowIds; ++id)
             if (auto* w = qobject_cast<VelmorixWindow*>(m_env.registry.find(static_cast<WindowId>(id))))
                 live.push_back(w);
         const int roll = pick(100);
         if (live.empty() || roll < 10) {
-            const auto id = static_cast<WindowId>(live.empty() ? 0 : pick(windowIds));
+            const auto id = static_cast<WindowId>(live.empty() ? 0 : pick(m_windowIds));
             m_env.registry.open(id);
             return "open window " + std::to_string(static_cast<int>(id));
         }
         VelmorixWindow* w = live[static_cast<std::size_t>(pick(static_cast<int>(live.size())))];
         const std::string name = w->objectName().toStdString();
         if (roll < 62) {
-            const int key = pick(40) == 0 ? Qt::Key_Escape : Keys[pick(static_cast<int>(std::size(Keys)))];
+            const int key =
+                pick(40) == 0 ? Qt::Key_Escape : PlayerKeys[pick(static_cast<int>(std::size(PlayerKeys)))];
             press(w, key);
             return name + ": key " + std::to_string(key);
         }
@@ -190,6 +180,7 @@ private:
     RandomDialogs m_dialogs;
     ProgramEnv m_env;
     FolderSnapshot m_planted;
+    int m_windowIds = 0;
 };
 
 class LongSession : public ::testing::TestWithParam<uint64_t> {};
