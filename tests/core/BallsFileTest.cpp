@@ -2,12 +2,8 @@
 
 // VELMORIX.DAT as its 16-bit records.
 std::vector<int16_t> fileWords(const TempDataDir& t) {
-    const auto bytes = t.readBytes("VELMORIX.DAT");
-    EXPECT_EQ(bytes.size() % 2, 0U);
-    std::vector<int16_t> words;
-    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2)
-        words.push_back(static_cast<int16_t>(bytes[at] | (bytes[at + 1] << 8)));
-    return words;
+    EXPECT_EQ(t.readBytes("VELMORIX.DAT").size() % 2, 0U);
+    return t.readWords("VELMORIX.DAT");
 }
 
 TEST(BallsFileTest, MissingShortOrDamagedFiles) {

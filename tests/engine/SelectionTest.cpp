@@ -109,22 +109,27 @@ TEST(SelectionControlsTest, SumBoundsAreRepairedWhenShownAndWhenLeft) {
     readSelection(c, t);
     EXPECT_EQ(t.SumRule[2], 32767);
 
-    // The boxes repair themselves when left.
+    // The boxes repair themselves when left, one step after another; nullptr leaves a box as it is.
+    struct Step {
+        const char* text1;
+        const char* text2;
+        bool (*leave)(SelectionControls&);
+        bool repaired;
+        std::string SelectionControls::*box; // the box the step repairs
+        std::string shows;
+    };
+    using C = SelectionControls;
     c = SelectionControls{};
-    c.Text1 = "300";
-    EXPECT_TRUE(leaveText1(c));
-    EXPECT_EQ(c.Text1, "21");
-    c.Text2 = "20";
-    EXPECT_TRUE(leaveText2(c));
-    EXPECT_EQ(c.Text2, "279");
-    c.Text1 = "200";
-    c.Text2 = "150";
-    EXPECT_TRUE(leaveText1(c));
-    EXPECT_EQ(c.Text2, "200");
-    c.Text2 = "100";
-    EXPECT_TRUE(leaveText2(c));
-    EXPECT_EQ(c.Text1, "100");
-    EXPECT_FALSE(leaveText1(c));
+    for (const Step& step : {Step{"300", nullptr, leaveText1, true, &C::Text1, "21"},
+                             Step{nullptr, "20", leaveText2, true, &C::Text2, "279"},
+                             Step{"200", "150", leaveText1, true, &C::Text2, "200"},
+                             Step{nullptr, "100", leaveText2, true, &C::Text1, "100"},
+                             Step{nullptr, nullptr, leaveText1, false, &C::Text1, "100"}}) {
+        c.Text1 = step.text1 ? step.text1 : c.Text1;
+        c.Text2 = step.text2 ? step.text2 : c.Text2;
+        EXPECT_EQ(step.leave(c), step.repaired);
+        EXPECT_EQ(c.*step.box, step.shows);
+    }
 }
 
 TEST(SelectionControlsTest, LengthOptionsDisableRelationBoxesButTickedOnesStillCount) {
